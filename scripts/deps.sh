@@ -1,0 +1,42 @@
+#!/bin/sh
+# Installs the Debian packages Mirato needs, only those that are missing.
+#   scripts/deps.sh build   - to build the program and run it
+#   scripts/deps.sh test    - to build and run the tests as well
+# Uses sudo when not run as root.
+set -eu
+
+build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev"
+# A display for machines without one, a window manager for it, screenshots and CJK glyphs.
+run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
+test_packages="libgtest-dev libgmock-dev"
+
+case "${1:-build}" in
+    build) wanted="$build_packages $run_packages" ;;
+    test) wanted="$build_packages $run_packages $test_packages" ;;
+    *) echo "usage: $0 [build|test]" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+else
+    echo "Mirato needs these Debian packages:$missing" >&2
+    echo "Install them as root (apt-get install$missing) and run this again." >&2
+    exit 1
+fi
+
+echo "Installing Debian packages:$missing"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+# shellcheck disable=SC2086
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+namespace mirato {
+
+// Three probes of the command text that the interpreter steps read instead of the text itself.
+struct TextProbes {
+    QString last4;   // read as the extension
+    QString first2;  // read as the command prefix
+    QString last2;
+
+    static TextProbes of(const QString& text);
+    bool operator==(const TextProbes&) const = default;
+};
+
+// The state that several windows share. Every window reads it from here and follows its change
+// signals; no window reads another window's widgets.
+class AppState : public QObject {
+    Q_OBJECT
+  public:
+    explicit AppState(QObject* parent = nullptr);
+
+    // "1" Simplified Chinese, "2" Traditional Chinese, "3" English.
+    QString language() const { return language_; }
+    void setLanguage(const QString& language);
+
+    // The shown input-mode text (a localised mode suffix); empty for no mode.
+    QString inputMode() const { return inputMode_; }
+    void setInputMode(const QString& mode);
+
+    const TextProbes& probes() const { return probes_; }
+    // Recomputes the probes from the command text; called on every change of the text.
+    void followText(const QString& text);
+    // Music mode makes the rest of one dispatch read the line as a media name, without touching
+    // the text; the overwrite lasts until the text changes next.
+    void overrideExtension(const QString& last4);
+
+    QString lyricLine() const { return lyricLine_; }
+    void setLyricLine(const QString& line);
+
+    bool boxShown() const { return boxShown_; }
+    void setBoxShown(bool shown);
+    bool playerLoaded() const { return playerLoaded_; }
+    void setPlayerLoaded(bool loaded);
+    bool lyricsLoaded() const { return lyricsLoaded_; }
+    void setLyricsLoaded(bool loaded);
+
+    QString theme() const { return theme_; }
+    void setTheme(const QString& theme);
+
+    // The opacity as text, exactly as typed or stored; the windows convert it when applying it.
+    QString opacity() const { return opacity_; }
+    void setOpacity(const QString& opacity);
+
+    // The start-at-login value; empty when there is none.
+    QString autostartValue() const { return autostartValue_; }
+    void setAutostartValue(const QString& value);
+
+    // A command line waiting for the document dispatcher.
+    QString pendingDocument() const { return pendingDocument_; }
+    void setPendingDocument(const QString& document);
+
+    // The handler each media type ("WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID") had before
+    // the program took it over.
+    QString previousClass(const QString& type) const { return previousClass_.value(type); }
+    void setPreviousClass(const QString& type, const QString& handler);
+
+  signals:
+    void languageChanged(const QString& language);
+    void inputModeChanged(const QString& mode);
+    void probesChanged();
+    void lyricLineChanged(const QString& line);
+    void boxShownChanged(bool shown);
+    void playerLoadedChanged(bool loaded);
+    void lyricsLoadedChanged(bool loaded);
+    void themeChanged(const QString& theme);
+    void opacityChanged(const QString& opacity);
+    void autostartValueChanged(const QString& value);
+    void pendingDocumentChanged(const QString& document);
+    void previousClassChanged(const QString& type, const QString& handler);
+
+  private:
+    QString language_ = QStringLiteral("1");
+    QString inputMode_;
+    QString text_;  // the text the probes were last taken from
+    TextProbes probes_;
+    QString lyricLine_;
+    bool boxShown_ = false;
+    bool playerLoaded_ = false;
+    bool lyricsLoaded_ = false;
+    QString theme_;
+    QString opacity_;
+    QString autostartValue_;
+    QString pendingDocument_;
+    QMap<QString, QString> previousClass_;
+};
+
+}  // namespace mirato

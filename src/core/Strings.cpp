@@ -1,0 +1,256 @@
+#include "core/Strings.h"
+
+#include <array>
+
+namespace mirato {
+
+namespace {
+
+constexpr int kCodeCount = Strings::kCodeCount;
+
+// Texts are kept byte for byte, blanks and tabs included: several are halves of one sentence
+// placed around a name.
+// Language 1
+constexpr std::array<const char*, kCodeCount> kLanguage1 = {
+    /* 100 */ "确 定",
+    /* 101 */ "打开 Mirato",
+    /* 102 */ "打开 Music Player",
+    /* 103 */ "播放模式",
+    /* 104 */ "重复播放",
+    /* 105 */ "随机播放",
+    /* 106 */ "更换皮肤",
+    /* 107 */ "蓝色",
+    /* 108 */ "淡粉",
+    /* 109 */ "绿色",
+    /* 110 */ "淡绿",
+    /* 111 */ "紫色",
+    /* 112 */ "软件设置",
+    /* 113 */ "开机启动",
+    /* 114 */ "窗口置顶",
+    /* 115 */ "关联 MP3",
+    /* 116 */ "帮助中心",
+    /* 117 */ "帮助文档",
+    /* 118 */ "赞助我们",
+    /* 119 */ "Mirato官网",
+    /* 120 */ "关于Mirato...",
+    /* 121 */ "嘻嘻… 输入框中的文本已复制到剪贴板！",
+    /* 122 */ "按“F1”键查看帮助文档。",
+    /* 123 */ "- 音乐播放",
+    /* 124 */ "- 运行命令",
+    /* 125 */ "- 运行CMD命令",
+    /* 126 */ "- 百度搜索",
+    /* 127 */ "- 谷歌搜索",
+    /* 128 */ "嘻嘻..播放列表添加成功！以后只需在输入框中输入 ",
+    /* 129 */ " 就可以播放该列表了！",
+    /* 130 */ "哎呀！添加失败！未找到源播放列表或创建播放列表时被拒绝！",
+    /* 131 */ "哎呀！删除播放列表时被拒绝！删除失败！",
+    /* 132 */ "嘻嘻..播放列表已删除！",
+    /* 133 */ "歌词已成功下载并载入！",
+    /* 134 */ "哎呀！我在这里哇！你再这样我就不理你了，哼！",
+    /* 135 */ "未找到歌词搜索插件！",
+    /* 136 */ "只有在播放音乐时，才可以打开歌词搜索窗口！",
+    /* 137 */ "开机启动选项已经成功关闭！",
+    /* 138 */ "开机启动选项已经成功开启！",
+    /* 139 */ "哎呀！权限被拒绝，本次设置开机启动失败！ 呜…%#",
+    /* 140 */ "你确定你所在用户组有权限修改注册表？ 确定本次设置没有被杀毒软件阻止？",
+    /* 141 */ "如果你已经解决以上问题，那么请重启Mirato再试吧！ ^-^",
+    /* 142 */ "中文简体",
+    /* 143 */ "暂无歌词",
+    /* 144 */ "中文繁體",
+    /* 145 */ "退出软件",
+    /* 146 */ "只有在播放音乐时才可以载入歌词哦！",
+    /* 147 */ "附加插件",
+    /* 148 */ "网络音乐",
+    /* 149 */ "运行CMD",
+    /* 150 */ "运行命令",
+    /* 151 */ "谷歌搜索",
+    /* 152 */ "百度搜索",
+    /* 153 */ "打开(O)...",
+    /* 154 */ "打开URL(U)...",
+    /* 155 */ "另存为(V)...",
+    /* 156 */ "保存正在播放的列表(S)",
+    /* 157 */ "将正在播放的列表另存为(A)...",
+    /* 158 */ "打开 LRC歌词",
+    /* 159 */ "请输入新的播放列表名",
+    /* 160 */ "保存播放列表",
+    /* 161 */ "打开 URL",
+    /* 162 */ "输入 Internet、计算机或网络上你要播放的媒体文件的 URL 或路径。",
+    /* 163 */ "下载新插件",
+    /* 164 */ "省电模式",
+    /* 165 */ "Kavelo 桌面歌词",
+};
+// Language 2
+constexpr std::array<const char*, kCodeCount> kLanguage2 = {
+    /* 200 */ "確 定",
+    /* 201 */ "開啟 Mirato",
+    /* 202 */ "開啟 音樂播放程式",
+    /* 203 */ "播放模式",
+    /* 204 */ "重複播放",
+    /* 205 */ "隨機播放",
+    /* 206 */ "更換皮膚",
+    /* 207 */ "藍色",
+    /* 208 */ "淡粉",
+    /* 209 */ "綠色",
+    /* 210 */ "淡綠",
+    /* 211 */ "紫色",
+    /* 212 */ "程式設定",
+    /* 213 */ "開機啟動",
+    /* 214 */ "窗口置頂",
+    /* 215 */ "關聯 MP3",
+    /* 216 */ "說明(&H)",
+    /* 217 */ "說明文檔",
+    /* 218 */ "贊助我們",
+    /* 219 */ "Mirato官網",
+    /* 220 */ "關於Mirato...",
+    /* 221 */ "嘻嘻… 輸入框中的文本已複製到剪貼簿！",
+    /* 222 */ "按「F1」鍵查看說明文檔。",
+    /* 223 */ "- 音樂播放",
+    /* 224 */ "- 執行命令",
+    /* 225 */ "- 執行CMD命令",
+    /* 226 */ "- 百度搜索",
+    /* 227 */ "- 谷歌搜索",
+    /* 228 */ " 嘻嘻..播放清單添加成功！以後只需在輸入框中輸入  ",
+    /* 229 */ " 就可以播放該清單了！",
+    /* 230 */ "哎呀！添加失敗！未找到源播放清單或創建播放清單時被拒絕！",
+    /* 231 */ "哎呀！刪除播放清單時被拒絕！刪除失敗！",
+    /* 232 */ "嘻嘻..播放清單已刪除！",
+    /* 233 */ "歌詞已成功下載並載入！",
+    /* 234 */ "哎呀！我在這裡哇！你再這樣我就不理你了，哼！",
+    /* 235 */ "未找到歌詞搜索插件！",
+    /* 236 */ "只有在播放音樂時，才可以打開歌詞搜索窗口！",
+    /* 237 */ "開機啟動選項已經成功關閉！",
+    /* 238 */ "開機啟動選項已經成功開啟！",
+    /* 239 */ "哎呀！權限被拒絕，本次設置開機啟動失敗！ 嗚…%#\t",
+    /* 240 */ "你確定你所在用戶組有權限修改註冊表？ 確定本次設置沒有被殺毒軟件阻止？",
+    /* 241 */ "如果你已經解決以上問題，那麼請重啟Mirato再試吧！ ^-^",
+    /* 242 */ "中文簡體",
+    /* 243 */ "暫無歌詞",
+    /* 244 */ "中文繁體",
+    /* 245 */ "結束(&E)",
+    /* 246 */ "只有在播放音樂時才可以載入歌詞哦！",
+    /* 247 */ "外掛程式",
+    /* 248 */ "網絡音樂",
+    /* 249 */ "執行CMD",
+    /* 250 */ "執行命令",
+    /* 251 */ "谷歌搜索",
+    /* 252 */ "百度搜索",
+    /* 253 */ "開啟(&O)...",
+    /* 254 */ "開啟URL(&U)...",
+    /* 255 */ "另存媒體(&V)...",
+    /* 256 */ "儲存播放清單(&S)",
+    /* 257 */ "另存播放清單(&A)...",
+    /* 258 */ "開啟 LRC歌詞",
+    /* 259 */ "請輸入新的播放清單名稱",
+    /* 260 */ "儲存播放清單",
+    /* 261 */ "開啟 URL",
+    /* 262 */ "請輸入您所要播放的多媒體檔案的 URL 或路徑(位於網際網路、電腦或網路)。",
+    /* 263 */ "下載外掛程式",
+    /* 264 */ "省電模式",
+    /* 265 */ "Kavelo 桌面歌詞",
+};
+// Language 3
+constexpr std::array<const char*, kCodeCount> kLanguage3 = {
+    /* 300 */ "OK",
+    /* 301 */ "Open Mirato",
+    /* 302 */ "Open Music Player",
+    /* 303 */ "Play Mode",
+    /* 304 */ "Repeat Play",
+    /* 305 */ "Random Play",
+    /* 306 */ "Skins",
+    /* 307 */ "Blue",
+    /* 308 */ "Rose Pink",
+    /* 309 */ "Green",
+    /* 310 */ "Light Green",
+    /* 311 */ "Purple",
+    /* 312 */ "Settings",
+    /* 313 */ "AutoRun",
+    /* 314 */ "Window Topmost",
+    /* 315 */ "Relevance MP3",
+    /* 316 */ "Help Center",
+    /* 317 */ "Help Text",
+    /* 318 */ "Support US",
+    /* 319 */ "Mirato Website",
+    /* 320 */ "About Mirato...",
+    /* 321 */ "the text has been copied to the clipboard! Press Ctrl + V Paste!",
+    /* 322 */ "Press F1 View help documentation.",
+    /* 323 */ "- Music Mode",
+    /* 324 */ "- Run Mode",
+    /* 325 */ "- Run CMD Mode",
+    /* 326 */ "- Baidu Search",
+    /* 327 */ "- Google Search",
+    /* 328 */ "Playlists successfully added!input ",
+    /* 329 */ " Can play",
+    /* 330 */ "Oops!Add Failed!Not found the source playlist or create a playlist was refused!",
+    /* 331 */ "Oops!Delete the playlist was refused!Delete failed!",
+    /* 332 */ "Playlist has been successfully removed",
+    /* 333 */ "Lyrics have been successfully downloaded and loaded!",
+    /* 334 */ "Oops!I am here,You again so I ignore you,Hum!",
+    /* 335 */ "Lyrics search plugin not found!",
+    /* 336 */ "Only when playing music can open the Lyrics search window!",
+    /* 337 */ "Boot options have been closed successfully!",
+    /* 338 */ "Boot options have been successfully opened!",
+    /* 339 */ "Permission Denied.Set failed!",
+    /* 340 */ ".",
+    /* 341 */ ".",
+    /* 342 */ "Chinese",
+    /* 343 */ "No Lyrics",
+    /* 344 */ "ChineseTrad",
+    /* 345 */ "Exit(&E)",
+    /* 346 */ "Only when playing music, it can load lyrics!",
+    /* 347 */ "Plugin",
+    /* 348 */ "Online music",
+    /* 349 */ "Run CMD",
+    /* 350 */ "Run Command",
+    /* 351 */ "Google Search",
+    /* 352 */ "Baidu Search",
+    /* 353 */ "Open(&O)...",
+    /* 354 */ "Open URL(&U)...",
+    /* 355 */ "Save As(&V)...",
+    /* 356 */ "Save a list of playing(&S)",
+    /* 357 */ "Save as a list of playing(&A)...",
+    /* 358 */ "Open LRC Lyrics",
+    /* 359 */ "Please enter the name of the new playlist",
+    /* 360 */ "Save Playlist",
+    /* 361 */ "Open URL",
+    /* 362 */
+    "input the Internet, computer or network you want to play the media file URL or path.",
+    /* 363 */ "Download New Plugin",
+    /* 364 */ "Power saving mode",
+    /* 365 */ "Kavelo LrcShow",
+};
+
+const std::array<const char*, kCodeCount>* tableOf(int language) {
+    switch (language) {
+        case 1:
+            return &kLanguage1;
+        case 2:
+            return &kLanguage2;
+        case 3:
+            return &kLanguage3;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+bool Strings::contains(int id) {
+    return tableOf(id / 100) != nullptr && id % 100 < kCodeCount;
+}
+
+QString Strings::text(int id) {
+    if (!contains(id))
+        return {};
+    return QString::fromUtf8((*tableOf(id / 100))[id % 100]);
+}
+
+QString Strings::message(const QString& language, MessageCode code) {
+    int number = 1;
+    if (language == QLatin1String("2"))
+        number = 2;
+    else if (language == QLatin1String("3"))
+        number = 3;
+    return text(number * 100 + static_cast<int>(code));
+}
+
+}  // namespace mirato

@@ -1,0 +1,97 @@
+#include "platform/HostConventions.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace mirato {
+
+bool HostConventions::isLocalPath(const QString& text) const {
+    if (isWindows())
+        return text.size() >= 2 && text.at(1) == QLatin1Char(':');
+    return text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1String("~/"));
+}
+
+QString HostConventions::expandLocalPath(const QString& text) const {
+    if (!isWindows() && text.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + text.mid(1);
+    return text;
+}
+
+QString HostConventions::executableSuffix() const {
+    return isWindows() ? QStringLiteral(".exe") : QString();
+}
+
+QChar HostConventions::separator() const {
+    return isWindows() ? QLatin1Char('\\') : QLatin1Char('/');
+}
+
+QString HostConventions::join(const QString& folder, const QString& name) const {
+    if (folder.endsWith(separator()))
+        return folder + name;
+    return folder + separator() + name;
+}
+
+Command HostConventions::openWithDesktop(const QString& target) const {
+    if (isWindows())
+        return {QStringLiteral("rundll32.exe"),
+                {QStringLiteral("url.dll,FileProtocolHandler"), target}};
+    return {QStringLiteral("xdg-open"), {target}};
+}
+
+Command HostConventions::helpViewer(const QString& file) const {
+    if (isWindows())
+        return {QStringLiteral("notepad"), {file}};
+    return {QStringLiteral("xdg-open"), {file}};
+}
+
+Command HostConventions::terminal(const QString& line, const QString& terminalProgram) const {
+    if (isWindows())
+        return {QStringLiteral("cmd.exe"), {QStringLiteral("/k"), line}};
+    const QString program = terminalProgram.isEmpty() ? defaultTerminal() : terminalProgram;
+    // The user asked for a shell here, so the line goes to sh as typed; the trailing exec keeps
+    // the terminal open the way "cmd /k" does.
+    return {program,
+            {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
+             line + QStringLiteral("; exec \"${SHELL:-sh}\"")}};
+}
+
+std::optional<Command> HostConventions::componentRegistrar(const QString& library) const {
+    if (isWindows())
+        return Command{QStringLiteral("regsvr32"), {library}};
+    return std::nullopt;
+}
+
+std::optional<Command> HostConventions::managementConsole(const QString& snapIn) const {
+    if (isWindows())
+        return Command{QStringLiteral("mmc.exe"), {snapIn}};
+    return std::nullopt;
+}
+
+QString HostConventions::defaultTerminal() {
+    const QString fromEnvironment = qEnvironmentVariable("TERMINAL");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    if (!QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator")).isEmpty())
+        return QStringLiteral("x-terminal-emulator");
+    return QStringLiteral("xterm");
+}
+
+const HostConventions& windowsConventions() {
+    static const HostConventions conventions(HostConventions::Flavour::Windows);
+    return conventions;
+}
+
+const HostConventions& posixConventions() {
+    static const HostConventions conventions(HostConventions::Flavour::Posix);
+    return conventions;
+}
+
+const HostConventions& hostConventions() {
+#ifdef Q_OS_WIN
+    return windowsConventions();
+#else
+    return posixConventions();
+#endif
+}
+
+}  // namespace mirato

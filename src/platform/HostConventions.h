@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace mirato {
+
+// A program and its arguments, started without a shell.
+struct Command {
+    QString program;
+    QStringList arguments;
+
+    bool operator==(const Command&) const = default;
+};
+
+// How the host desktop does the few things the logic must not hard-code: what a local path looks
+// like, how a file is handed to the desktop's default handler, how a terminal is opened.
+// Two flavours exist; the build picks the host's, tests run the logic against both.
+class HostConventions {
+  public:
+    enum class Flavour { Windows, Posix };
+
+    explicit HostConventions(Flavour flavour) : flavour_(flavour) {}
+
+    Flavour flavour() const { return flavour_; }
+    bool isWindows() const { return flavour_ == Flavour::Windows; }
+
+    // "C:\..." on Windows (the second character is a colon); "/..." or "~/..." elsewhere.
+    bool isLocalPath(const QString& text) const;
+    // The path as the file system knows it: "~/" expanded on POSIX, unchanged on Windows.
+    QString expandLocalPath(const QString& text) const;
+
+    // ".exe" on Windows, nothing elsewhere.
+    QString executableSuffix() const;
+    QChar separator() const;
+    // folder + separator + name, without doubling a separator that folder already ends in.
+    QString join(const QString& folder, const QString& name) const;
+
+    // Opens a file, folder or address with the desktop's default handler.
+    Command openWithDesktop(const QString& target) const;
+    // Shows a plain text help file.
+    Command helpViewer(const QString& file) const;
+    // Runs a line in a shell inside a terminal window that stays open afterwards.
+    // terminalProgram is only used on POSIX; empty means "pick one" (see defaultTerminal()).
+    Command terminal(const QString& line, const QString& terminalProgram = {}) const;
+    // Registers a component library; absent where the host has no such thing.
+    std::optional<Command> componentRegistrar(const QString& library) const;
+    // Opens a management console snap-in; absent where the host has no such thing.
+    std::optional<Command> managementConsole(const QString& snapIn) const;
+
+    // The desktop's terminal on POSIX: $TERMINAL, else x-terminal-emulator, else xterm.
+    static QString defaultTerminal();
+
+  private:
+    Flavour flavour_;
+};
+
+const HostConventions& windowsConventions();
+const HostConventions& posixConventions();
+// The flavour of the machine the program was built for.
+const HostConventions& hostConventions();
+
+}  // namespace mirato

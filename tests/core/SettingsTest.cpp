@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "core/Settings.h"
+#include "support/TempEnvironment.h"
+
+using mirato::Settings;
+using mirato::test::TempEnvironment;
+
+namespace {
+
+TEST(SettingsTest, FileLivesInWindirElseInTheConfigFolder) {
+    TempEnvironment env;
+    EXPECT_EQ(Settings::filePath(), env.path("Mirato.dat"));
+
+    env.unset("windir");
+    env.set("XDG_CONFIG_HOME", env.path("config"));
+    EXPECT_EQ(Settings::filePath(), env.path("config/mirato/Mirato.dat"));
+
+    env.unset("XDG_CONFIG_HOME");
+    EXPECT_EQ(Settings::filePath(), QDir::homePath() + "/.config/mirato/Mirato.dat");
+
+    // The path is worked out again at every call.
+    env.set("windir", env.path("other"));
+    ASSERT_TRUE(Settings::write("Skin", "Green"));
+    EXPECT_EQ(env.readFile("other/Mirato.dat"), "[Option]\nSkin=Green\n");
+}
+
+TEST(SettingsTest, OnlyTheExactWordTrueIsTrue) {
+    TempEnvironment env;
+    const std::pair<const char*, bool> cases[] = {
+        {"True", true}, {"true", false}, {"TRUE", false},
+        {"1", false},   {"", false},     {" True ", true},  // blanks are trimmed by every read
+    };
+    for (const auto& [stored, expected] : cases) {
+        Settings::write("RPlay", stored);
+        EXPECT_EQ(Settings::readBool("RPlay"), expected) << stored;
+    }
+    EXPECT_FALSE(Settings::readBool("Missing"));
+    Settings::writeBool("bTopMost", true);
+    EXPECT_EQ(Settings::read("bTopMost"), "True");
+    Settings::writeBool("bTopMost", false);
+    EXPECT_EQ(Settings::read("bTopMost"), "False");
+}
+
+TEST(SettingsTest, PositionsRoundTripAndIgnoreWhatIsNoNumber) {
+    TempEnvironment env;
+    ASSERT_TRUE(Settings::savePosition("wl", 4320, 7215.5));
+    EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nwl.top=4320\nwl.left=7215.5\n");
+    auto position = Settings::readPosition("wl");
+    EXPECT_EQ(position.top, 4320);
+    EXPECT_EQ(position.left, 7215.5);
+
+    Settings::write("player.top", "abc");
+    Settings::write("player.left", "-300");
+    position = Settings::readPosition("player");
+    EXPECT_FALSE(position.top.has_value());
+    EXPECT_EQ(position.left, -300);
+
+    position = Settings::readPosition("LrcShow");
+    EXPECT_FALSE(position.top.has_value());
+    EXPECT_FALSE(position.left.has_value());
+}
+
+TEST(SettingsTest, TwipsConvertAtFifteenPerPixel) {
+    EXPECT_EQ(Settings::twipsToPixels(5100), 340);
+    EXPECT_EQ(Settings::twipsToPixels(1500), 100);
+    EXPECT_EQ(Settings::pixelsToTwips(340), 5100);
+    EXPECT_EQ(Settings::twipsToPixels(1e300), 1000000);  // a hand-edited value stays on earth
+}
+
+}  // namespace

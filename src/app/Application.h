@@ -6,20 +6,45 @@
 namespace mirato {
 
 class AppState;
+class AppPaths;
 class CommandBox;
+class CommandInterpreter;
+class DesktopNotifier;
+class IdleMediaControl;
+class KeyCommands;
+class LyricsSearch;
+class PluginCatalog;
+class ProcessLauncher;
+class QtFileDialogs;
+class WebOpener;
+class WindowHub;
 
-// Owns the shared state and the windows, and wires them together.
+// Owns the shared state, the services and the windows, and wires them together.
 class Application : public QObject {
     Q_OBJECT
   public:
     Application();
     ~Application() override;
 
-    // Shows the command box; the caller then runs the event loop.
+    // Applies the stored options and shows the command box; the caller then runs the event
+    // loop.
     void start();
+
+    CommandBox& commandBox() { return *commandBox_; }
 
   private:
     std::unique_ptr<AppState> state_;
+    std::unique_ptr<AppPaths> paths_;
+    std::unique_ptr<PluginCatalog> plugins_;
+    std::unique_ptr<ProcessLauncher> launcher_;
+    std::unique_ptr<DesktopNotifier> notifier_;
+    std::unique_ptr<QtFileDialogs> dialogs_;
+    std::unique_ptr<IdleMediaControl> media_;
+    std::unique_ptr<WebOpener> web_;
+    std::unique_ptr<WindowHub> windows_;
+    std::unique_ptr<LyricsSearch> lyricsSearch_;
+    std::unique_ptr<CommandInterpreter> interpreter_;
+    std::unique_ptr<KeyCommands> keys_;
     std::unique_ptr<CommandBox> commandBox_;
 };
 

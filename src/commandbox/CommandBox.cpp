@@ -1,24 +1,323 @@
 #include "commandbox/CommandBox.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
 
+#include "appearance/Opacity.h"
+#include "commandbox/CommandInterpreter.h"
+#include "commandbox/KeyCommands.h"
 #include "core/AppState.h"
+#include "core/InputModes.h"
+#include "core/Notifier.h"
 #include "core/Settings.h"
+#include "core/Strings.h"
+#include "core/WindowRequests.h"
 
 namespace mirato {
 
-CommandBox::CommandBox(AppState& state, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), state_(state) {
+namespace {
+
+int px(int twips) {
+    return Settings::twipsToPixels(twips);
+}
+
+QPixmap modeIconPixmap() {
+    QPixmap pixmap(28, 28);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, 28);
+    fill.setColorAt(0, QColor(0x5a, 0x9b, 0xe6));
+    fill.setColorAt(1, QColor(0x2b, 0x63, 0xb8));
+    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(1.5, 1.5, 25, 25));
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(10, 9), QPointF(15, 14), QPointF(10, 19)}));
+    p.drawLine(QPointF(16, 19), QPointF(20, 19));
+    return pixmap;
+}
+
+struct ModeItem {
+    const char* objectName;
+    MessageCode caption;
+    MessageCode mode;
+};
+
+// The input-mode items, named as plug-ins and tests find them.
+constexpr ModeItem kModeItems[] = {
+    {"MuiscMode", MessageCode::OnlineMusic, MessageCode::ModeMusic},
+    {"RunCMD", MessageCode::RunCmd, MessageCode::ModeRunCmd},
+    {"RunCommand", MessageCode::RunCommand, MessageCode::ModeRun},
+    {"Google", MessageCode::GoogleSearch, MessageCode::ModeGoogle},
+    {"Baidu", MessageCode::BaiduSearch, MessageCode::ModeBaidu},
+};
+
+}  // namespace
+
+CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
+                       Notifier& notifier, WindowRequests& windows, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      state_(state),
+      interpreter_(interpreter),
+      keys_(keys),
+      notifier_(notifier),
+      windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
     setWindowTitle(QStringLiteral("Mirato"));
-    setFixedSize(Settings::twipsToPixels(kWidthTwips), Settings::twipsToPixels(kHeightTwips));
+    setFixedSize(px(kWidthTwips), px(kHeightTwips));
+    setAcceptDrops(true);
+
+    modeIcon_ = new QLabel(this);
+    modeIcon_->setObjectName(QStringLiteral("modeIcon"));
+    modeIcon_->setPixmap(modeIconPixmap());
+    modeIcon_->setGeometry(10, 8, 28, 28);
+    modeIcon_->setCursor(Qt::PointingHandCursor);
+    modeIcon_->installEventFilter(this);
+
+    modeLabel_ = new QLabel(this);
+    modeLabel_->setObjectName(QStringLiteral("modeLabel"));
+    modeLabel_->setGeometry(44, 12, 280, 20);
+    modeLabel_->setStyleSheet(QStringLiteral("color: #1d3f73; font-weight: bold;"));
+    modeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lyricLabel_ = new QLabel(this);
+    lyricLabel_->setObjectName(QStringLiteral("lyricLine"));
+    lyricLabel_->setGeometry(px(240), 38, px(4575), 18);
+    lyricLabel_->setAlignment(Qt::AlignCenter);
+    QFont lyricFont = lyricLabel_->font();
+    lyricFont.setPointSize(9);
+    lyricLabel_->setFont(lyricFont);
+    lyricLabel_->setStyleSheet(QStringLiteral("color: #17396b;"));
+    lyricLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     input_ = new QLineEdit(this);
     input_->setObjectName(QStringLiteral("input"));
-    input_->setGeometry(Settings::twipsToPixels(240), Settings::twipsToPixels(840),
-                        Settings::twipsToPixels(4575), Settings::twipsToPixels(330));
-    connect(input_, &QLineEdit::textChanged, &state_, &AppState::followText);
+    input_->setAcceptDrops(true);
+    input_->installEventFilter(this);
     setFocusProxy(input_);
+
+    okButton_ = new QPushButton(this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setFocusPolicy(Qt::NoFocus);
+    setLyricsShown(false);
+
+    connect(input_, &QLineEdit::textChanged, &state_, &AppState::followText);
+    connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
+    connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);
+    connect(&state_, &AppState::lyricLineChanged, lyricLabel_, &QLabel::setText);
+    connect(&state_, &AppState::languageChanged, this, &CommandBox::retranslate);
+    connect(&state_, &AppState::lyricsLoadedChanged, this, &CommandBox::setLyricsShown);
+    modeLabel_->setText(state_.inputMode());
+    lyricLabel_->setText(state_.lyricLine());
+    retranslate();
+}
+
+void CommandBox::retranslate() {
+    okButton_->setText(Strings::message(state_.language(), MessageCode::OkButton));
+    if (ownMenu_) {
+        for (QAction* action : ownMenu_->actions()) {
+            for (const ModeItem& item : kModeItems) {
+                if (action->objectName() == QLatin1String(item.objectName))
+                    action->setText(Strings::message(state_.language(), item.caption));
+            }
+        }
+    }
+}
+
+void CommandBox::setLyricsShown(bool shown) {
+    const int top = px(shown ? kInputTopWithLyricsTwips : kInputTopTwips);
+    input_->setGeometry(px(240), top, 256, 24);
+    okButton_->setGeometry(px(240) + 262, top, 48, 24);
+}
+
+void CommandBox::applyOpacity() {
+    if (state_.opacity().isEmpty())
+        state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
+    setWindowOpacity(Opacity::alphaFromText(state_.opacity()) / 255.0);
+    Settings::write(QStringLiteral("TM"), state_.opacity());
+}
+
+void CommandBox::runInput() {
+    interpreter_.run(input_->text());
+    input_->clear();
+    input_->setFocus();
+}
+
+bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == modeIcon_ && event->type() == QEvent::MouseButtonPress) {
+        popUpModeMenu();
+        return true;
+    }
+    if (watched != input_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return handleKey(static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonDblClick:
+            copyToClipboard();
+            return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasUrls()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+            break;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData()->hasUrls()) {
+                takeDroppedFiles(drop->mimeData()->urls());
+                drop->acceptProposedAction();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CommandBox::handleKey(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || (ctrl && key == Qt::Key_M)) {
+        runInput();
+        return true;
+    }
+    if (const auto command = boxKeyFor(key, modifiers)) {
+        if (const auto text = keys_.perform(*command))
+            input_->setText(*text);
+        input_->setFocus();
+    }
+    if (ctrl && key == Qt::Key_A) {
+        input_->selectAll();
+        return true;
+    }
+    return isSwallowedKey(key, modifiers);
+}
+
+void CommandBox::copyToClipboard() {
+    const QString text = input_->text();
+    if (text.isEmpty())
+        return;
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    input_->clear();
+    notifier_.balloon(Strings::message(state_.language(), MessageCode::CopiedToClipboard));
+}
+
+void CommandBox::takeDroppedFiles(const QList<QUrl>& urls) {
+    if (urls.isEmpty())
+        return;
+    const QUrl& first = urls.first();
+    input_->setText(first.isLocalFile() ? first.toLocalFile() : first.toString());
+    input_->setFocus();
+}
+
+QMenu* CommandBox::ownModeMenu() {
+    if (ownMenu_)
+        return ownMenu_;
+    ownMenu_ = new QMenu(this);
+    for (const ModeItem& item : kModeItems) {
+        QAction* action = ownMenu_->addAction(QString());
+        action->setObjectName(QLatin1String(item.objectName));
+        action->setCheckable(true);
+        const MessageCode mode = item.mode;
+        connect(action, &QAction::triggered, this,
+                [this, mode] { InputModes::toggle(state_, mode); });
+    }
+    connect(ownMenu_, &QMenu::aboutToShow, this, [this] {
+        for (QAction* action : ownMenu_->actions()) {
+            for (const ModeItem& item : kModeItems) {
+                if (action->objectName() == QLatin1String(item.objectName))
+                    action->setChecked(InputModes::isActive(state_, item.mode));
+            }
+        }
+    });
+    retranslate();
+    return ownMenu_;
+}
+
+void CommandBox::popUpModeMenu() {
+    QMenu* menu = modeMenu_ ? modeMenu_ : ownModeMenu();
+    menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));
+}
+
+void CommandBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, QColor(0xe8, 0xf2, 0xff));
+    fill.setColorAt(0.45, QColor(0xc4, 0xdc, 0xfa));
+    fill.setColorAt(1, QColor(0x9d, 0xc2, 0xf0));
+    p.fillRect(rect(), fill);
+    p.setPen(QColor(0x3d, 0x6f, 0xb6));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QColor(255, 255, 255, 170));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void CommandBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    raise();
+    input_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void CommandBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragging_ = true;
+    moved_ = false;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CommandBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_)
+        return;
+    const QPoint target = event->globalPosition().toPoint() - dragOffset_;
+    if (target != pos()) {
+        moved_ = true;
+        move(target);
+    }
+}
+
+void CommandBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_ || event->button() != Qt::LeftButton)
+        return;
+    dragging_ = false;
+    if (moved_) {
+        Settings::savePosition(QStringLiteral("wl"), Settings::pixelsToTwips(y()),
+                               Settings::pixelsToTwips(x()));
+    } else if (lyricLabel_->geometry().contains(event->position().toPoint())) {
+        windows_.showLyricsWindow();
+    }
+    input_->setFocus();
+}
+
+void CommandBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CommandBox::dropEvent(QDropEvent* event) {
+    takeDroppedFiles(event->mimeData()->urls());
+    event->acceptProposedAction();
 }
 
 }  // namespace mirato

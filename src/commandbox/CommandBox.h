@@ -1,28 +1,85 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
+class QMenu;
+class QUrl;
+class QPushButton;
 
 namespace mirato {
 
 class AppState;
+class CommandInterpreter;
+class KeyCommands;
+class Notifier;
+class WindowRequests;
 
-// The command box: a small frameless window with one text field.
+// The command box: a small frameless window with the mode icon, the mode text, the lyric line,
+// the input field and the OK button. It turns events into calls on the interpreter and the key
+// commands and shows the shared state; it decides nothing itself.
 class CommandBox : public QWidget {
     Q_OBJECT
   public:
-    // The box's built-in size in twips.
+    // Built-in size and places in twips (15 to a pixel).
     static constexpr int kWidthTwips = 5100;
     static constexpr int kHeightTwips = 1500;
+    static constexpr int kInputTopTwips = 840;
+    static constexpr int kInputTopWithLyricsTwips = 960;
 
-    explicit CommandBox(AppState& state, QWidget* parent = nullptr);
+    CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
+               Notifier& notifier, WindowRequests& windows, QWidget* parent = nullptr);
 
     QLineEdit* input() const { return input_; }
+    QPushButton* okButton() const { return okButton_; }
+
+    // The menu the mode icon pops up; the box keeps a small one of its own until then.
+    void setModeMenu(QMenu* menu) { modeMenu_ = menu; }
+    // Moves the input field and button down while lyrics show.
+    void setLyricsShown(bool shown);
+    // Applies the shared opacity (180 when none is set yet) and stores it.
+    void applyOpacity();
+    // Runs the Enter dispatch on the current text.
+    void runInput();
+    // Files dropped on the box: the first one's full path becomes the text, nothing runs.
+    void takeDroppedFiles(const QList<QUrl>& urls);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    bool handleKey(QKeyEvent* event);
+    void copyToClipboard();
+    void popUpModeMenu();
+    void retranslate();
+    QMenu* ownModeMenu();
+
     AppState& state_;
+    CommandInterpreter& interpreter_;
+    KeyCommands& keys_;
+    Notifier& notifier_;
+    WindowRequests& windows_;
+
+    QLabel* modeIcon_;
+    QLabel* modeLabel_;
+    QLabel* lyricLabel_;
     QLineEdit* input_;
+    QPushButton* okButton_;
+    QMenu* modeMenu_ = nullptr;
+    QMenu* ownMenu_ = nullptr;
+
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    bool moved_ = false;
 };
 
 }  // namespace mirato

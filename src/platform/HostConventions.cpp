@@ -7,7 +7,7 @@ namespace mirato {
 
 bool HostConventions::isLocalPath(const QString& text) const {
     if (isWindows())
-        return text.size() >= 2 && text.at(1) == QLatin1Char(':');
+        return text.left(2).endsWith(QLatin1Char(':'));
     return text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1String("~/"));
 }
 
@@ -15,6 +15,53 @@ QString HostConventions::expandLocalPath(const QString& text) const {
     if (!isWindows() && text.startsWith(QLatin1String("~/")))
         return QDir::homePath() + text.mid(1);
     return text;
+}
+
+QStringList HostConventions::splitCommandLine(const QString& line) const {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    QChar quote;  // the open quote character, null outside quotes
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (!quote.isNull()) {
+            if (c == quote) {
+                quote = QChar();
+            } else if (!isWindows() && quote == QLatin1Char('"') && c == QLatin1Char('\\') &&
+                       i + 1 < line.size() && QStringLiteral("\"\\$`").contains(line.at(i + 1))) {
+                word += line.at(++i);
+            } else {
+                word += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == QLatin1Char('"') || (!isWindows() && c == QLatin1Char('\''))) {
+            quote = c;
+        } else if (!isWindows() && c == QLatin1Char('\\') && i + 1 < line.size()) {
+            word += line.at(++i);
+        } else {
+            word += c;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    return words;
+}
+
+std::optional<Command> HostConventions::commandFromLine(const QString& line) const {
+    QStringList words = splitCommandLine(line);
+    if (words.isEmpty() || words.first().isEmpty())
+        return std::nullopt;
+    const QString program = expandLocalPath(words.takeFirst());
+    return Command{program, words};
 }
 
 QString HostConventions::executableSuffix() const {

@@ -26,10 +26,18 @@ class HostConventions {
     Flavour flavour() const { return flavour_; }
     bool isWindows() const { return flavour_ == Flavour::Windows; }
 
-    // "C:\..." on Windows (the second character is a colon); "/..." or "~/..." elsewhere.
+    // "C:\..." on Windows (the second character is a colon, or the text is ":"); "/..." or
+    // "~/..." elsewhere.
     bool isLocalPath(const QString& text) const;
     // The path as the file system knows it: "~/" expanded on POSIX, unchanged on Windows.
     QString expandLocalPath(const QString& text) const;
+
+    // Splits a typed command line into a program and its arguments. POSIX: blanks separate,
+    // '...' and "..." group, a backslash escapes the next character (inside "..." only before
+    // " \ $ `). Windows: blanks separate, "..." groups, backslashes are path separators.
+    QStringList splitCommandLine(const QString& line) const;
+    // A whole typed command line as a program with arguments; nullopt when it names nothing.
+    std::optional<Command> commandFromLine(const QString& line) const;
 
     // ".exe" on Windows, nothing elsewhere.
     QString executableSuffix() const;

@@ -1,0 +1,35 @@
+#include "app/DesktopNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QLoggingCategory>
+#include <QMessageBox>
+
+#include "core/Strings.h"
+
+Q_LOGGING_CATEGORY(lcNotify, "mirato.app.notify", QtWarningMsg)
+
+namespace mirato {
+
+void DesktopNotifier::messageBox(const QString& text) {
+    QMessageBox::information(nullptr, Strings::programTitle(), text);
+}
+
+void DesktopNotifier::balloon(const QString& text) {
+    const QString service = QStringLiteral("org.freedesktop.Notifications");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(service).value()) {
+        qCDebug(lcNotify) << "no notification service for:" << text;
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, QStringLiteral("/org/freedesktop/Notifications"), service,
+        QStringLiteral("Notify"));
+    call << Strings::programTitle() << 0u << QStringLiteral("dialog-information")
+         << Strings::programTitle() << text << QStringList() << QVariantMap() << -1;
+    bus.call(call, QDBus::NoBlock);
+}
+
+}  // namespace mirato

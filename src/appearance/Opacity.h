@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace mirato {
+
+// The shared window opacity is kept as text (as typed or stored, e.g. " 128").
+namespace Opacity {
+
+constexpr int kDefaultAlpha = 180;
+// The faintest a window may get, so a hand-edited value never makes it vanish.
+constexpr int kMinimumAlpha = 21;
+
+// The alpha 0..255 a window takes for the text: a number is rounded, anything else (or a value
+// outside 0..255) gives the default; the result never drops below kMinimumAlpha.
+int alphaFromText(const QString& text);
+
+}  // namespace Opacity
+
+}  // namespace mirato

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "core/MessageCode.h"
+
+namespace mirato {
+
+// The input mode is the shown mode text itself: a mode is on when the shown text equals that
+// mode's text in the current language, so a mode set before a language switch no longer counts.
+namespace InputModes {
+
+// Turns the mode (ModeMusic .. ModeGoogle) on, replacing any other, or off when it is on.
+void toggle(AppState& state, MessageCode mode);
+bool isActive(const AppState& state, MessageCode mode);
+
+}  // namespace InputModes
+
+}  // namespace mirato

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace mirato {
+
+// Tells the user something, always under the program's title with the information icon.
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    // A modal message box with an OK button.
+    virtual void messageBox(const QString& text) = 0;
+    // A passing notice at the tray icon.
+    virtual void balloon(const QString& text) = 0;
+};
+
+}  // namespace mirato

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace mirato {
+
+// What one window asks of the others, implemented where all windows are known.
+class WindowRequests {
+public:
+    virtual ~WindowRequests() = default;
+    // Creates the music player window if needed, restores and shows it.
+    virtual void showPlayer() = 0;
+    // Creates the desktop lyrics window if needed, restores and shows it.
+    virtual void showLyricsWindow() = 0;
+    // Forgets the lyrics of the media playing: lines cleared, "no lyrics" shown.
+    virtual void clearLyrics() = 0;
+    // Applies the shared opacity to the command box (which also stores it) and to the player
+    // and lyrics windows while they are loaded.
+    virtual void applyOpacity() = 0;
+};
+
+}  // namespace mirato

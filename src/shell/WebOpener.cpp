@@ -1,0 +1,49 @@
+#include "shell/WebOpener.h"
+
+#include <QLoggingCategory>
+
+#include "platform/DesktopEntry.h"
+#include "platform/XdgApplications.h"
+
+Q_LOGGING_CATEGORY(lcWeb, "mirato.shell.web", QtWarningMsg)
+
+namespace mirato {
+
+WebOpener::WebOpener(QString browserCommand, Launcher& launcher,
+                     const HostConventions& conventions)
+    : browserCommand_(std::move(browserCommand)), launcher_(launcher), conventions_(conventions) {}
+
+void WebOpener::open(const QString& address) {
+    const QStringList words = conventions_.splitCommandLine(browserCommand_);
+    auto startWith = [&](const QString& placeholder) {
+        QStringList arguments = words;
+        for (QString& word : arguments)
+            word.replace(placeholder, address);
+        const QString program = arguments.takeFirst();
+        if (!launcher_.start(Command{program, arguments}, WindowStyle::Maximised))
+            qCDebug(lcWeb) << "browser did not start:" << program;
+    };
+    if (!words.isEmpty() && browserCommand_.contains(QLatin1String("%1"))) {
+        startWith(QStringLiteral("%1"));
+    } else if (!words.isEmpty() && browserCommand_.contains(QLatin1String("-nohome"))) {
+        startWith(QStringLiteral("-nohome"));
+    } else if (!words.isEmpty() && browserCommand_.contains(QLatin1String("xplore.exe"))) {
+        QStringList arguments = words;
+        const QString program = arguments.takeFirst();
+        arguments.append(address);
+        if (!launcher_.start(Command{program, arguments}, WindowStyle::Maximised))
+            qCDebug(lcWeb) << "browser did not start:" << program;
+    } else if (!launcher_.start(conventions_.openWithDesktop(address), WindowStyle::Normal)) {
+        qCDebug(lcWeb) << "the desktop could not open" << address;
+    }
+}
+
+QString WebOpener::readBrowserCommand() {
+    const QString id = XdgApplications::defaultApplication(QStringLiteral("x-scheme-handler/http"));
+    if (id.isEmpty())
+        return {};
+    const auto entry = DesktopEntry::load(XdgApplications::findDesktopFile(id));
+    return entry ? entry->execWithPlaceholder() : QString();
+}
+
+}  // namespace mirato

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include "commandbox/CommandBox.h"
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "support/InterpreterHarness.h"
+
+using namespace mirato;
+using mirato::test::InterpreterHarness;
+
+namespace {
+
+class CommandBoxTest : public ::testing::Test {
+protected:
+    InterpreterHarness h;
+    CommandBox box{h.state, h.interpreter, h.keys, h.notifier, h.windows};
+    QLineEdit* input = box.input();
+};
+
+TEST_F(CommandBoxTest, EnterRunsTheLineAndEmptiesTheBox) {
+    QTest::keyClicks(input, "TM128");
+    EXPECT_EQ(h.state.probes().first2, "TM");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(h.state.opacity(), "128");
+    EXPECT_EQ(input->text(), "");
+
+    QTest::keyClicks(input, "example.org");
+    QTest::keyClick(input, Qt::Key_M, Qt::ControlModifier);  // Ctrl+M is Enter
+    EXPECT_EQ(h.opener.addresses, QStringList{"example.org"});
+    EXPECT_EQ(input->text(), "");
+}
+
+TEST_F(CommandBoxTest, ControlKeysAreSwallowedNotTyped) {
+    QTest::keyClicks(input, "abc");
+    QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(input->text(), "abc");
+    EXPECT_EQ(input->selectedText(), "abc");
+    QTest::keyClick(input, Qt::Key_End);
+    QTest::keyClick(input, Qt::Key_Tab);
+    QTest::keyClick(input, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(input->text(), "abc");
+    EXPECT_EQ(h.windows.playerShown, 1);
+
+    QTest::keyClick(input, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(box.findChild<QLabel*>("modeLabel")->text(), "- Google Search");
+    QTest::keyClick(input, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(box.findChild<QLabel*>("modeLabel")->text(), "");
+}
+
+TEST_F(CommandBoxTest, DoubleClickCopiesANonEmptyBox) {
+    QTest::mouseDClick(input, Qt::LeftButton);
+    EXPECT_TRUE(h.notifier.balloons.isEmpty());
+    QTest::keyClicks(input, "keep me");
+    QTest::mouseDClick(input, Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(), "keep me");
+    EXPECT_EQ(input->text(), "");
+    EXPECT_EQ(h.notifier.balloons, QStringList{Strings::text(321)});
+}
+
+TEST_F(CommandBoxTest, DroppedFileBecomesTheText) {
+    box.takeDroppedFiles({QUrl::fromLocalFile("/music/a b.mp3"), QUrl::fromLocalFile("/c.mp3")});
+    EXPECT_EQ(input->text(), "/music/a b.mp3");
+    EXPECT_TRUE(h.media.urls.isEmpty());  // nothing is dispatched
+}
+
+TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
+    EXPECT_EQ(box.okButton()->text(), "OK");
+    h.state.setLanguage("2");
+    EXPECT_EQ(box.okButton()->text(), Strings::text(200));
+    box.applyOpacity();  // nothing set yet: 180
+    EXPECT_EQ(h.state.opacity(), "180");
+    EXPECT_EQ(Settings::read("TM"), "180");
+    EXPECT_NEAR(box.windowOpacity(), 180 / 255.0, 0.01);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "support/InterpreterHarness.h"
+
+using namespace mirato;
+using mirato::test::InterpreterHarness;
+using mirato::test::Launch;
+
+namespace {
+
+TEST(KeyCommandsTest, KeysMapToCommandsWithAnyExtraModifier) {
+    const auto ctrl = Qt::ControlModifier;
+    EXPECT_EQ(boxKeyFor(Qt::Key_P, ctrl), BoxKey::PlayPause);
+    EXPECT_EQ(boxKeyFor(Qt::Key_P, ctrl | Qt::ShiftModifier), BoxKey::PlayPause);
+    EXPECT_EQ(boxKeyFor(Qt::Key_Right, ctrl), BoxKey::Next);
+    EXPECT_EQ(boxKeyFor(Qt::Key_D, ctrl), BoxKey::ToggleRunCmd);
+    EXPECT_EQ(boxKeyFor(Qt::Key_F1, Qt::NoModifier), BoxKey::Help);
+    EXPECT_EQ(boxKeyFor(Qt::Key_P, Qt::NoModifier), std::nullopt);
+    EXPECT_EQ(boxKeyFor(Qt::Key_C, ctrl), std::nullopt);  // copy stays copy
+
+    for (int key : {Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_F, Qt::Key_G, Qt::Key_I, Qt::Key_L,
+                    Qt::Key_M, Qt::Key_N, Qt::Key_O, Qt::Key_P, Qt::Key_R, Qt::Key_S})
+        EXPECT_TRUE(isSwallowedKey(key, ctrl)) << key;
+    EXPECT_TRUE(isSwallowedKey(Qt::Key_Tab, Qt::NoModifier));
+    for (int key : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_E})
+        EXPECT_FALSE(isSwallowedKey(key, ctrl)) << key;
+    EXPECT_FALSE(isSwallowedKey(Qt::Key_P, Qt::NoModifier));
+}
+
+TEST(KeyCommandsTest, PlayPauseDependsOnThePlayState) {
+    const std::pair<int, const char*> cases[] = {
+        {MediaControl::kStopped, "play"}, {MediaControl::kPaused, "play"},
+        {MediaControl::kReady, "play"},   {MediaControl::kPlaying, "pause"},
+        {6, nullptr},  // buffering
+    };
+    for (const auto& [state, expected] : cases) {
+        InterpreterHarness h;
+        h.media.state = state;
+        h.keys.perform(BoxKey::PlayPause);
+        EXPECT_EQ(h.media.calls, expected ? QStringList{expected} : QStringList{}) << state;
+    }
+}
+
+TEST(KeyCommandsTest, TransportVolumeAndMute) {
+    InterpreterHarness h;
+    h.keys.perform(BoxKey::Next);
+    h.keys.perform(BoxKey::Previous);
+    EXPECT_EQ(h.media.calls, (QStringList{"next", "previous"}));
+    h.media.volumeValue = 95;
+    h.keys.perform(BoxKey::VolumeUp);
+    EXPECT_EQ(h.media.volumeValue, 105);  // the player clamps, the box does not
+    h.keys.perform(BoxKey::VolumeDown);
+    h.keys.perform(BoxKey::VolumeDown);
+    EXPECT_EQ(h.media.volumeValue, 85);
+    h.keys.perform(BoxKey::ToggleMute);
+    EXPECT_TRUE(h.media.muted);
+    h.keys.perform(BoxKey::ToggleMute);
+    EXPECT_FALSE(h.media.muted);
+    h.keys.perform(BoxKey::ShowPlayer);
+    h.keys.perform(BoxKey::ShowLyrics);
+    EXPECT_EQ(h.windows.playerShown, 1);
+    EXPECT_EQ(h.windows.lyricsShown, 1);
+}
+
+TEST(KeyCommandsTest, OpenFilePlaysMediaAndPutsOtherFilesIntoTheBox) {
+    const std::tuple<QString, bool, std::optional<QString>> cases[] = {
+        {"/music/Song.MP3", true, std::nullopt},
+        {"/music/Song.mP3", false, "/music/Song.mP3"},
+        {"/docs/notes.txt", false, "/docs/notes.txt"},
+        {"", false, std::nullopt},  // cancelled
+    };
+    for (const auto& [chosen, plays, boxText] : cases) {
+        InterpreterHarness h;
+        h.dialogs.answer = chosen;
+        EXPECT_EQ(h.keys.perform(BoxKey::OpenFile), boxText) << chosen.toStdString();
+        EXPECT_EQ(h.media.urls, plays ? QStringList{chosen} : QStringList{});
+        EXPECT_EQ(h.windows.playerShown, 0);
+        EXPECT_EQ(h.dialogs.filters, QStringList{"All File(ALL Type)| *.*"});
+    }
+}
+
+TEST(KeyCommandsTest, HelpOpensTheFileOfTheLanguage) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "Help_CHS.txt"}, {"2", "Help_CHT.txt"}, {"3", "Help_ENG.txt"}};
+    for (const auto& [language, file] : cases) {
+        InterpreterHarness h(windowsConventions(), language);
+        h.keys.perform(BoxKey::Help);
+        ASSERT_EQ(h.launcher.launches.size(), 1);
+        EXPECT_EQ(h.launcher.launches.first().command,
+                  (Command{"notepad", {h.app("skin/other/") + file}}));
+    }
+}
+
+TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
+    InterpreterHarness h;
+    h.media.state = MediaControl::kPaused;
+    h.media.title = "Song";
+    h.keys.perform(BoxKey::SearchLyrics);
+    EXPECT_EQ(h.notifier.messages, QStringList{Strings::text(336)});
+    EXPECT_EQ(Settings::read("MP3Title"), "");
+
+    h.media.state = MediaControl::kPlaying;
+    h.keys.perform(BoxKey::SearchLyrics);  // playing, but no plug-in
+    EXPECT_EQ(h.notifier.messages.last(), Strings::text(335));
+    EXPECT_EQ(Settings::read("MP3Title"), "Song");
+
+    const QString program = h.env.writeFile("app/Plugin/ZuzAzedod/ZuzAzedod", "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    h.media.title = "Other Song";
+    h.keys.perform(BoxKey::SearchLyrics);
+    EXPECT_EQ(h.notifier.messages.size(), 2);
+    EXPECT_EQ(Settings::read("MP3Title"), "Other Song");
+    EXPECT_EQ(h.launcher.launches,
+              (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDir>
+
+#include "commandbox/CommandInterpreter.h"
+#include "commandbox/KeyCommands.h"
+#include "commandbox/LyricsSearch.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/PluginCatalog.h"
+#include "support/Recorders.h"
+#include "support/TempEnvironment.h"
+
+namespace mirato::test {
+
+// The command box's logic over a scratch application folder, with every effect recorded.
+struct InterpreterHarness {
+    explicit InterpreterHarness(const HostConventions& flavour = posixConventions(),
+                                const QString& language = "3")
+        : conventions(flavour),
+          paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
+          plugins(paths.pluginFolders(), conventions),
+          lyricsSearch(state, plugins, media, launcher, notifier),
+          interpreter({state, paths, conventions, plugins, launcher, opener, media, windows,
+                       notifier}),
+          keys({state, paths, conventions, launcher, media, windows, dialogs, lyricsSearch}) {
+        state.setLanguage(language);
+    }
+
+    // Types a line and presses Enter.
+    void enter(const QString& line) { interpreter.run(line); }
+    QString app(const QString& relative) const { return paths.programFolder() + "/" + relative; }
+
+    TempEnvironment env;
+    const HostConventions& conventions;
+    AppState state;
+    AppPaths paths;
+    PluginCatalog plugins;
+    RecordingLauncher launcher;
+    RecordingOpener opener;
+    RecordingMedia media;
+    RecordingWindows windows;
+    RecordingNotifier notifier;
+    RecordingDialogs dialogs;
+    LyricsSearch lyricsSearch;
+    CommandInterpreter interpreter;
+    KeyCommands keys;
+};
+
+}  // namespace mirato::test

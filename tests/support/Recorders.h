@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+#include "core/AddressOpener.h"
+#include "core/FileDialogs.h"
+#include "core/Launcher.h"
+#include "core/MediaControl.h"
+#include "core/Notifier.h"
+#include "core/WindowRequests.h"
+
+namespace mirato {
+inline void PrintTo(const Command& command, std::ostream* out) {
+    *out << '{' << command.program.toStdString() << " [" << command.arguments.join("|").toStdString()
+         << "]}";
+}
+}  // namespace mirato
+
+namespace mirato::test {
+
+// Stand-ins for the program's effects that remember what they were asked.
+
+struct Launch {
+    Command command;
+    WindowStyle style;
+    bool operator==(const Launch&) const = default;
+};
+
+inline void PrintTo(const Launch& launch, std::ostream* out) {
+    mirato::PrintTo(launch.command, out);
+    *out << " style " << static_cast<int>(launch.style);
+}
+
+class RecordingLauncher : public Launcher {
+public:
+    bool start(const Command& command, WindowStyle style) override {
+        launches.append({command, style});
+        return succeed;
+    }
+    QList<Launch> launches;
+    bool succeed = true;
+};
+
+class RecordingOpener : public AddressOpener {
+public:
+    void open(const QString& address) override { addresses.append(address); }
+    QStringList addresses;
+};
+
+class RecordingNotifier : public Notifier {
+public:
+    void messageBox(const QString& text) override { messages.append(text); }
+    void balloon(const QString& text) override { balloons.append(text); }
+    QStringList messages;
+    QStringList balloons;
+};
+
+class RecordingWindows : public WindowRequests {
+public:
+    void showPlayer() override { ++playerShown; }
+    void showLyricsWindow() override { ++lyricsShown; }
+    void clearLyrics() override { ++lyricsCleared; }
+    void applyOpacity() override { ++opacityApplied; }
+    int playerShown = 0;
+    int lyricsShown = 0;
+    int lyricsCleared = 0;
+    int opacityApplied = 0;
+};
+
+class RecordingDialogs : public FileDialogs {
+public:
+    QString openFile(const QString& filter) override {
+        filters.append(filter);
+        return answer;
+    }
+    QString answer;
+    QStringList filters;
+};
+
+class RecordingMedia : public MediaControl {
+public:
+    void setUrl(const QString& url) override { urls.append(url); }
+    QString url() const override { return urls.isEmpty() ? QString() : urls.last(); }
+    void play() override { calls.append("play"); }
+    void pause() override { calls.append("pause"); }
+    void next() override { calls.append("next"); }
+    void previous() override { calls.append("previous"); }
+    QString positionString() const override { return position; }
+    QString durationString() const override { return duration; }
+    QString itemInfo(const QString& attribute) const override {
+        return attribute == QLatin1String("title") ? title : QString();
+    }
+    int playState() const override { return state; }
+    int volume() const override { return volumeValue; }
+    void setVolume(int volume) override { volumeValue = volume; }
+    bool mute() const override { return muted; }
+    void setMute(bool mute) override { muted = mute; }
+    void setMode(const QString& mode, bool on) override {
+        calls.append(mode + (on ? "=on" : "=off"));
+    }
+    void setFullScreen(bool) override {}
+
+    QStringList urls;
+    QStringList calls;
+    QString position, duration, title;
+    int state = kStopped;
+    int volumeValue = 50;
+    bool muted = false;
+};
+
+}  // namespace mirato::test

@@ -24,9 +24,9 @@ void DesktopNotifier::balloon(const QString& text) {
         qCDebug(lcNotify) << "no notification service for:" << text;
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service, QStringLiteral("/org/freedesktop/Notifications"), service,
-        QStringLiteral("Notify"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"),
+                                       service, QStringLiteral("Notify"));
     call << Strings::programTitle() << 0u << QStringLiteral("dialog-information")
          << Strings::programTitle() << text << QStringList() << QVariantMap() << -1;
     bus.call(call, QDBus::NoBlock);

@@ -6,7 +6,7 @@ namespace mirato {
 
 // Playback while no engine is loaded: remembers what it is told and reports "stopped".
 class IdleMediaControl : public MediaControl {
-public:
+  public:
     void setUrl(const QString& url) override;
     QString url() const override { return url_; }
     void play() override {}
@@ -24,7 +24,7 @@ public:
     void setMode(const QString&, bool) override {}
     void setFullScreen(bool) override {}
 
-private:
+  private:
     QString url_;
     int volume_ = 50;
     bool mute_ = false;

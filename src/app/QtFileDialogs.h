@@ -5,7 +5,7 @@
 namespace mirato {
 
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     QString openFile(const QString& filter) override;
 
     // "Description| *.*" as the menus write it, in Qt's "Description (*)" form.

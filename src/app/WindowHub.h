@@ -9,7 +9,7 @@ class CommandBox;
 
 // Knows every window and carries out what one window asks of the others.
 class WindowHub : public WindowRequests {
-public:
+  public:
     explicit WindowHub(AppState& state) : state_(state) {}
 
     void setCommandBox(CommandBox* box) { commandBox_ = box; }
@@ -19,7 +19,7 @@ public:
     void clearLyrics() override;
     void applyOpacity() override;
 
-private:
+  private:
     AppState& state_;
     CommandBox* commandBox_ = nullptr;
 };

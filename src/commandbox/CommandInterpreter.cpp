@@ -157,8 +157,8 @@ bool CommandInterpreter::runOpacityCommand() {
 }
 
 void CommandInterpreter::runAddPlaylist(const QString& name) {
-    const QString target = c_.paths.playlistFolder() + QLatin1Char('/') + name +
-                           QStringLiteral(".m3u");
+    const QString target =
+        c_.paths.playlistFolder() + QLatin1Char('/') + name + QStringLiteral(".m3u");
     bool added = false;
     if (isPlaylistName(name)) {
         const QString source = c_.paths.currentPlaylistFile();
@@ -181,15 +181,15 @@ void CommandInterpreter::runAddPlaylist(const QString& name) {
 }
 
 void CommandInterpreter::runDeletePlaylist(const QString& name) {
-    const QString target = c_.paths.playlistFolder() + QLatin1Char('/') + name +
-                           QStringLiteral(".m3u");
+    const QString target =
+        c_.paths.playlistFolder() + QLatin1Char('/') + name + QStringLiteral(".m3u");
     bool gone = false;
     if (isPlaylistName(name)) {
         QFile::remove(target);
         gone = !QFileInfo::exists(target);
     }
-    c_.notifier.messageBox(message(gone ? MessageCode::PlaylistDeleted
-                                        : MessageCode::PlaylistDeleteFailed));
+    c_.notifier.messageBox(
+        message(gone ? MessageCode::PlaylistDeleted : MessageCode::PlaylistDeleteFailed));
     consume();
 }
 
@@ -206,8 +206,8 @@ void CommandInterpreter::resolveName() {
     }
     if (!isPathLike() && isPlainName(text_)) {
         for (const char* extension : {".wpl", ".m3u"}) {
-            const QString list = c_.paths.playlistFolder() + QLatin1Char('/') + text_ +
-                                 QLatin1String(extension);
+            const QString list =
+                c_.paths.playlistFolder() + QLatin1Char('/') + text_ + QLatin1String(extension);
             if (isVisibleFile(list)) {
                 c_.windows.showPlayer();
                 c_.media.setUrl(list);
@@ -251,10 +251,8 @@ bool CommandInterpreter::openShortcut(const QString& name) {
         openWithDesktop(exact.filePath());
         return true;
     }
-    const QStringList matches =
-        QDir(folder).entryList({name + QStringLiteral(".*")}, QDir::Files | QDir::Dirs |
-                                                                  QDir::NoDotAndDotDot,
-                               QDir::Name);
+    const QStringList matches = QDir(folder).entryList(
+        {name + QStringLiteral(".*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& match : matches) {
         if (QFileInfo(match).completeBaseName() == name) {
             openWithDesktop(folder + QLatin1Char('/') + match);
@@ -304,7 +302,8 @@ void CommandInterpreter::playTypedMedia(const QString& text) {
     const QString first2 = text.left(2);
     const bool asTyped =
         c_.conventions.isLocalPath(text) || isOneOf(first2, {"MM", "Mm", "mm", "HT", "Ht", "ht"});
-    c_.media.setUrl(asTyped ? c_.conventions.expandLocalPath(text) : QStringLiteral("http://") + text);
+    c_.media.setUrl(asTyped ? c_.conventions.expandLocalPath(text)
+                            : QStringLiteral("http://") + text);
 }
 
 }  // namespace mirato

@@ -51,7 +51,7 @@ struct KeyContext {
 };
 
 class KeyCommands {
-public:
+  public:
     explicit KeyCommands(KeyContext context);
 
     // Carries out a command; returns a text to put into the box when the command has one
@@ -61,7 +61,7 @@ public:
     // The help file of the current language, "" for none.
     QString helpFile() const;
 
-private:
+  private:
     std::optional<QString> openFile();
 
     KeyContext c_;

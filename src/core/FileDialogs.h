@@ -6,7 +6,7 @@ namespace mirato {
 
 // The open-file dialog; the filter is "Description|pattern" as the menus write it.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen file's full path, "" when cancelled.
     virtual QString openFile(const QString& filter) = 0;

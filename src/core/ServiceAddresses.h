@@ -24,8 +24,12 @@ inline QString qqSpace(const QString& number) {
     return QStringLiteral("http://user.qzone.qq.com/") + number;
 }
 
-inline QString productSite() { return QStringLiteral("https://mirato.example.org/"); }
-inline QString pluginForum() { return QStringLiteral("https://mirato.example.org/plugins"); }
+inline QString productSite() {
+    return QStringLiteral("https://mirato.example.org/");
+}
+inline QString pluginForum() {
+    return QStringLiteral("https://mirato.example.org/plugins");
+}
 
 }  // namespace ServiceAddresses
 

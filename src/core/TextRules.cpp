@@ -10,8 +10,8 @@ namespace {
 bool inThreeSpellings(const QString& last4, std::initializer_list<const char*> stems) {
     for (const char* stem : stems) {
         const QString lower = QLatin1Char('.') + QLatin1String(stem);
-        const QString capital = QLatin1Char('.') + QChar(QLatin1Char(stem[0])).toUpper() +
-                                QLatin1String(stem + 1);
+        const QString capital =
+            QLatin1Char('.') + QChar(QLatin1Char(stem[0])).toUpper() + QLatin1String(stem + 1);
         if (last4 == lower || last4 == capital || last4 == lower.toUpper())
             return true;
     }
@@ -73,8 +73,12 @@ bool isPlaylistExtension(const QString& last4) {
     return inThreeSpellings(last4, {"m3u", "asx", "wpl"});
 }
 
-bool isNumeric(const QString& text) { return !normalised(text).isEmpty(); }
+bool isNumeric(const QString& text) {
+    return !normalised(text).isEmpty();
+}
 
-double numericValue(const QString& text) { return normalised(text).toDouble(); }
+double numericValue(const QString& text) {
+    return normalised(text).toDouble();
+}
 
 }  // namespace mirato::TextRules

@@ -13,7 +13,9 @@ bool isMediaExtension(const QString& last4);
 // The same rule for the three playlist types (.m3u .asx .wpl).
 bool isPlaylistExtension(const QString& last4);
 // The last four characters of a text, compared by the media rule.
-inline bool hasMediaExtension(const QString& text) { return isMediaExtension(text.right(4)); }
+inline bool hasMediaExtension(const QString& text) {
+    return isMediaExtension(text.right(4));
+}
 
 // A number as people type it: blanks around, an optional sign, digits with at most one decimal
 // point ('.' or the locale's separator), an optional exponent. "19", ".1", "-2.5e3" are

@@ -4,7 +4,7 @@ namespace mirato {
 
 // What one window asks of the others, implemented where all windows are known.
 class WindowRequests {
-public:
+  public:
     virtual ~WindowRequests() = default;
     // Creates the music player window if needed, restores and shows it.
     virtual void showPlayer() = 0;

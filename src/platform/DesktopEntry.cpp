@@ -86,7 +86,9 @@ DesktopEntry DesktopEntry::parse(const QString& text) {
     return entry;
 }
 
-QString DesktopEntry::value(const QString& key) const { return values_.value(key); }
+QString DesktopEntry::value(const QString& key) const {
+    return values_.value(key);
+}
 
 QStringList DesktopEntry::execArguments(const QStringList& targets) const {
     QStringList out;

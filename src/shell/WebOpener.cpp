@@ -9,8 +9,7 @@ Q_LOGGING_CATEGORY(lcWeb, "mirato.shell.web", QtWarningMsg)
 
 namespace mirato {
 
-WebOpener::WebOpener(QString browserCommand, Launcher& launcher,
-                     const HostConventions& conventions)
+WebOpener::WebOpener(QString browserCommand, Launcher& launcher, const HostConventions& conventions)
     : browserCommand_(std::move(browserCommand)), launcher_(launcher), conventions_(conventions) {}
 
 void WebOpener::open(const QString& address) {

@@ -34,13 +34,19 @@ void expectOutcome(const Outcome& actual, const Outcome& expected) {
     EXPECT_EQ(actual.playerShown, expected.playerShown);
 }
 
-Outcome web(const QString& address) { return {{}, {address}, {}, 0}; }
-Outcome play(const QString& url) { return {{}, {}, {url}, 1}; }
+Outcome web(const QString& address) {
+    return {{}, {address}, {}, 0};
+}
+Outcome play(const QString& url) {
+    return {{}, {}, {url}, 1};
+}
 Outcome launch(const QString& program, const QStringList& arguments,
                WindowStyle style = WindowStyle::Normal) {
     return {{Launch{Command{program, arguments}, style}}, {}, {}, 0};
 }
-Outcome nothing() { return {}; }
+Outcome nothing() {
+    return {};
+}
 
 struct Case {
     const char* name;
@@ -95,8 +101,7 @@ TEST(CommandInterpreterTest, EveryKindOfLineDoesItsThing) {
          web("http://www.ip138.com/ips.asp?ip=192.168.0.1&action=2")},
         // Local paths go to the desktop's handler.
         {"drive path", std::nullopt, "D:\\music",
-         launch("rundll32.exe", {"url.dll,FileProtocolHandler", "D:/music"}),
-         web("D:\\music")},
+         launch("rundll32.exe", {"url.dll,FileProtocolHandler", "D:/music"}), web("D:\\music")},
         {"posix path", std::nullopt, "~/Music", web("~/Music"),
          launch("xdg-open", {home + "/Music"})},
         {"web address", std::nullopt, "example.org", web("example.org"), web("example.org")},
@@ -231,8 +236,7 @@ TEST(CommandInterpreterTest, PluginsStartByFolderName) {
     const QString program = h.env.writeFile("app/Plugin/Tool/Tool", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     h.enter("Tool");
-    EXPECT_EQ(h.launcher.launches,
-              (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
+    EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
     EXPECT_TRUE(h.opener.addresses.isEmpty());
     h.enter("Broken");
     h.enter("../app/Plugin/Tool");

@@ -31,8 +31,10 @@ TEST(KeyCommandsTest, KeysMapToCommandsWithAnyExtraModifier) {
 
 TEST(KeyCommandsTest, PlayPauseDependsOnThePlayState) {
     const std::pair<int, const char*> cases[] = {
-        {MediaControl::kStopped, "play"}, {MediaControl::kPaused, "play"},
-        {MediaControl::kReady, "play"},   {MediaControl::kPlaying, "pause"},
+        {MediaControl::kStopped, "play"},
+        {MediaControl::kPaused, "play"},
+        {MediaControl::kReady, "play"},
+        {MediaControl::kPlaying, "pause"},
         {6, nullptr},  // buffering
     };
     for (const auto& [state, expected] : cases) {
@@ -112,8 +114,7 @@ TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
     h.keys.perform(BoxKey::SearchLyrics);
     EXPECT_EQ(h.notifier.messages.size(), 2);
     EXPECT_EQ(Settings::read("MP3Title"), "Other Song");
-    EXPECT_EQ(h.launcher.launches,
-              (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
+    EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
 }
 
 }  // namespace

@@ -20,22 +20,28 @@ TEST(WebOpenerTest, FourRulesOnTheBrowserCommand) {
         Launch posix;
     };
     const Case cases[] = {
-        {"placeholder", "\"C:\\Web\\browser.exe\" -osint -url \"%1\"",
+        {"placeholder",
+         "\"C:\\Web\\browser.exe\" -osint -url \"%1\"",
          {{"C:\\Web\\browser.exe", {"-osint", "-url", address}}, max},
          {{"C:\\Web\\browser.exe", {"-osint", "-url", address}}, max}},
-        {"placeholder wins over -nohome", "web -nohome %1",
+        {"placeholder wins over -nohome",
+         "web -nohome %1",
          {{"web", {"-nohome", address}}, max},
          {{"web", {"-nohome", address}}, max}},
-        {"nohome", "\"C:\\Program Files\\IE\\iexplore.exe\" -nohome",
+        {"nohome",
+         "\"C:\\Program Files\\IE\\iexplore.exe\" -nohome",
          {{"C:\\Program Files\\IE\\iexplore.exe", {address}}, max},
          {{"C:\\Program Files\\IE\\iexplore.exe", {address}}, max}},
-        {"xplore", "C:\\IE\\iexplore.exe",
+        {"xplore",
+         "C:\\IE\\iexplore.exe",
          {{"C:\\IE\\iexplore.exe", {address}}, max},
          {{"C:IEiexplore.exe", {address}}, max}},  // POSIX reads backslashes as escapes
-        {"nothing registered", "",
+        {"nothing registered",
+         "",
          {{"rundll32.exe", {"url.dll,FileProtocolHandler", address}}, WindowStyle::Normal},
          {{"xdg-open", {address}}, WindowStyle::Normal}},
-        {"no known shape", "mybrowser --new-tab",
+        {"no known shape",
+         "mybrowser --new-tab",
          {{"rundll32.exe", {"url.dll,FileProtocolHandler", address}}, WindowStyle::Normal},
          {{"xdg-open", {address}}, WindowStyle::Normal}},
     };
@@ -44,8 +50,7 @@ TEST(WebOpenerTest, FourRulesOnTheBrowserCommand) {
             SCOPED_TRACE(std::string(c.name) + (flavour->isWindows() ? " (windows)" : " (posix)"));
             RecordingLauncher launcher;
             WebOpener(c.browser, launcher, *flavour).open(address);
-            EXPECT_EQ(launcher.launches,
-                      QList<Launch>{flavour->isWindows() ? c.windows : c.posix});
+            EXPECT_EQ(launcher.launches, QList<Launch>{flavour->isWindows() ? c.windows : c.posix});
         }
     }
 }
@@ -67,7 +72,8 @@ TEST(WebOpenerTest, BrowserCommandComesFromTheDefaultHttpHandler) {
 
     env.writeFile("usr/applications/web.desktop",
                   "[Desktop Entry]\nName=Web\nExec=\"/opt/my web/web\" --private %U %i\n");
-    env.writeFile("etc/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=web.desktop\n");
+    env.writeFile("etc/mimeapps.list",
+                  "[Default Applications]\nx-scheme-handler/http=web.desktop\n");
     EXPECT_EQ(WebOpener::readBrowserCommand(), "\"/opt/my web/web\" --private %1");
 
     // The user's own list wins; an id whose file is missing is passed over.

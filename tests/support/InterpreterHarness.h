@@ -21,8 +21,8 @@ struct InterpreterHarness {
           paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
           plugins(paths.pluginFolders(), conventions),
           lyricsSearch(state, plugins, media, launcher, notifier),
-          interpreter({state, paths, conventions, plugins, launcher, opener, media, windows,
-                       notifier}),
+          interpreter(
+              {state, paths, conventions, plugins, launcher, opener, media, windows, notifier}),
           keys({state, paths, conventions, launcher, media, windows, dialogs, lyricsSearch}) {
         state.setLanguage(language);
     }

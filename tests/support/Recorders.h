@@ -14,8 +14,8 @@
 
 namespace mirato {
 inline void PrintTo(const Command& command, std::ostream* out) {
-    *out << '{' << command.program.toStdString() << " [" << command.arguments.join("|").toStdString()
-         << "]}";
+    *out << '{' << command.program.toStdString() << " ["
+         << command.arguments.join("|").toStdString() << "]}";
 }
 }  // namespace mirato
 
@@ -35,7 +35,7 @@ inline void PrintTo(const Launch& launch, std::ostream* out) {
 }
 
 class RecordingLauncher : public Launcher {
-public:
+  public:
     bool start(const Command& command, WindowStyle style) override {
         launches.append({command, style});
         return succeed;
@@ -45,13 +45,13 @@ public:
 };
 
 class RecordingOpener : public AddressOpener {
-public:
+  public:
     void open(const QString& address) override { addresses.append(address); }
     QStringList addresses;
 };
 
 class RecordingNotifier : public Notifier {
-public:
+  public:
     void messageBox(const QString& text) override { messages.append(text); }
     void balloon(const QString& text) override { balloons.append(text); }
     QStringList messages;
@@ -59,7 +59,7 @@ public:
 };
 
 class RecordingWindows : public WindowRequests {
-public:
+  public:
     void showPlayer() override { ++playerShown; }
     void showLyricsWindow() override { ++lyricsShown; }
     void clearLyrics() override { ++lyricsCleared; }
@@ -71,7 +71,7 @@ public:
 };
 
 class RecordingDialogs : public FileDialogs {
-public:
+  public:
     QString openFile(const QString& filter) override {
         filters.append(filter);
         return answer;
@@ -81,7 +81,7 @@ public:
 };
 
 class RecordingMedia : public MediaControl {
-public:
+  public:
     void setUrl(const QString& url) override { urls.append(url); }
     QString url() const override { return urls.isEmpty() ? QString() : urls.last(); }
     void play() override { calls.append("play"); }

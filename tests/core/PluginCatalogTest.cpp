@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "core/PluginCatalog.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using mirato::test::TempEnvironment;
+
+namespace {
+
+QString makeProgram(TempEnvironment& env, const QString& relative) {
+    const QString path = env.writeFile(relative, "#!/bin/sh\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    return path;
+}
+
+TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
+    TempEnvironment env;
+    env.writeFile("Plugin/A/setting.ini", "[title]\nenglish=Alpha\n");  // no program
+    makeProgram(env, "Plugin/B/B");
+    env.writeFile("Plugin/B/setting.ini",
+                  "[title]\nchinese=乙\nchinesetrad=乙繁\nenglish=  Beta  \n");
+    makeProgram(env, "shipped/B/B");  // the user's own B wins
+    makeProgram(env, "shipped/C/C");
+    env.writeFile("shipped/C/setting.ini", "[TITLE]\nEnglish=Gamma\n");
+    env.writeFile("Plugin/D/D", "not executable");
+    env.writeFile("Plugin/D/setting.ini", "[title]\nenglish=Delta\n");
+
+    PluginCatalog catalog({env.path("Plugin"), env.path("shipped")}, posixConventions());
+    catalog.scan();
+    QStringList names;
+    QList<bool> valid;
+    for (const PluginFolder& folder : catalog.folders()) {
+        names << folder.name;
+        valid << folder.valid;
+    }
+    EXPECT_EQ(names, (QStringList{"A", "B", "D", "C"}));
+    EXPECT_EQ(valid, (QList<bool>{false, true, false, true}));
+
+    const PluginFolder& b = catalog.folders().at(1);
+    EXPECT_EQ(catalog.caption(b, "1"), "乙");
+    EXPECT_EQ(catalog.caption(b, "2"), "乙繁");
+    EXPECT_EQ(catalog.caption(b, "3"), "Beta");
+    EXPECT_EQ(catalog.caption(catalog.folders().at(3), "3"), "Gamma");
+    EXPECT_EQ(catalog.caption(catalog.folders().at(3), "1"), "");  // no such key: no caption
+
+    EXPECT_EQ(catalog.programFor("B"), env.path("Plugin/B/B"));
+    EXPECT_EQ(catalog.programFor("C"), env.path("shipped/C/C"));
+    for (const char* bad : {"A", "D", "", ".", "..", "../Plugin/B", "B/B"})
+        EXPECT_EQ(catalog.programFor(bad), "") << bad;
+}
+
+TEST(PluginCatalogTest, WindowsProgramsCarryTheirSuffix) {
+    TempEnvironment env;
+    env.writeFile("Plugin/Tool/Tool.exe", "MZ");
+    PluginCatalog catalog({env.path("Plugin")}, windowsConventions());
+    EXPECT_EQ(catalog.programFor("Tool"), env.path("Plugin/Tool/Tool.exe"));
+    EXPECT_EQ(PluginCatalog::captionKey("7"), "chinese");
+}
+
+}  // namespace

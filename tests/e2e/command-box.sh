@@ -1,0 +1,68 @@
+#!/bin/sh
+# Starts the real program on a private virtual screen and uses it as a person would:
+# the command box shows at its size, TM128 typed and entered lands in the settings file, and a
+# Baidu-mode query reaches the default browser (a recording stand-in) as one exact address.
+# Skipped (exit 77) where Xvfb or xdotool is missing.
+set -u
+program=$1
+command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || {
+    echo "Xvfb or xdotool is missing: end-to-end test skipped"
+    exit 77
+}
+fail() { echo "FAIL: $*"; exit 1; }
+# Waits up to five seconds for a command to succeed.
+within() {
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 50 ] && return 1
+        sleep 0.1
+    done
+}
+
+number=150
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+export DISPLAY=":$number"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+export windir="$HOME/windows"
+mkdir -p "$windir" "$HOME/bin" "$XDG_DATA_HOME/applications" "$XDG_CONFIG_HOME"
+
+# The default browser: writes each argument it gets on a line of its own.
+cat >"$HOME/bin/recorder" <<'SCRIPT'
+#!/bin/sh
+for argument in "$@"; do printf '%s\n' "$argument"; done >>"$HOME/browser.log"
+SCRIPT
+chmod +x "$HOME/bin/recorder"
+printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\n' "$HOME/bin/recorder" \
+    >"$XDG_DATA_HOME/applications/recorder.desktop"
+printf '[Default Applications]\nx-scheme-handler/http=recorder.desktop\n' \
+    >"$XDG_CONFIG_HOME/mimeapps.list"
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+app=""
+trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
+within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+
+"$program" &
+app=$!
+shows() { window=$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null); }
+within shows || fail "no command box within 5 s"
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "340x100" ] || fail "command box is $geometry, expected 340x100"
+xdotool windowfocus --sync "$window"
+
+xdotool type --delay 20 "TM128"
+xdotool key Return
+stored() { grep -q '^TM=128$' "$windir/Mirato.dat" 2>/dev/null; }
+within stored || fail "TM128 did not reach the settings file"
+
+xdotool key ctrl+b
+xdotool type --delay 20 "hello world"
+xdotool key Return
+browsed() { grep -qx 'http://www.baidu.com/s?wd=hello world' "$HOME/browser.log" 2>/dev/null; }
+within browsed || fail "the browser did not get the Baidu address: $(cat "$HOME/browser.log" 2>&1)"
+
+kill -0 "$app" 2>/dev/null || fail "the program ended"
+echo "command box shows at $geometry, stores TM128 and sends a Baidu query"

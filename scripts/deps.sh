@@ -5,7 +5,8 @@
 # Uses sudo when not run as root.
 set -eu
 
-build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev"
+build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    libmpv-dev libfluidsynth-dev timgm6mb-soundfont"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
 test_packages="libgtest-dev libgmock-dev"

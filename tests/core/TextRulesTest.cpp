@@ -24,10 +24,10 @@ TEST(TextRulesTest, MediaExtensionsInThreeSpellingsOnly) {
 
 TEST(TextRulesTest, NumbersAsPeopleTypeThem) {
     const std::pair<const char*, bool> cases[] = {
-        {"19", true},     {".1", true},    {"1.", true},     {" 42 ", true},  {"-2.5e3", true},
-        {"+7E-2", true},  {"0", true},     {"", false},      {".", false},    {"1.2.3", false},
-        {"12a", false},   {"1e", false},   {"e5", false},    {"- 1", false},  {"19.", true},
-        {"1,5", false},   {"TM", false},   {"--1", false},   {"1 2", false},
+        {"19", true},    {".1", true},  {"1.", true},   {" 42 ", true}, {"-2.5e3", true},
+        {"+7E-2", true}, {"0", true},   {"", false},    {".", false},   {"1.2.3", false},
+        {"12a", false},  {"1e", false}, {"e5", false},  {"- 1", false}, {"19.", true},
+        {"1,5", false},  {"TM", false}, {"--1", false}, {"1 2", false},
     };
     for (const auto& [text, numeric] : cases)
         EXPECT_EQ(TextRules::isNumeric(text), numeric) << text;

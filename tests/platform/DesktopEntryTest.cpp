@@ -26,9 +26,11 @@ TEST(DesktopEntryTest, TypedCommandLinesSplitByFlavour) {
     const std::tuple<QString, QStringList, QStringList> cases[] = {
         {"notepad a.txt", {"notepad", "a.txt"}, {"notepad", "a.txt"}},
         {"  spaced   out  ", {"spaced", "out"}, {"spaced", "out"}},
-        {"\"C:\\Program Files\\x.exe\" /s", {"C:\\Program Files\\x.exe", "/s"},
+        {"\"C:\\Program Files\\x.exe\" /s",
+         {"C:\\Program Files\\x.exe", "/s"},
          {"C:\\Program Files\\x.exe", "/s"}},
-        {"echo 'single quoted' a\\ b", {"echo", "'single", "quoted'", "a\\", "b"},
+        {"echo 'single quoted' a\\ b",
+         {"echo", "'single", "quoted'", "a\\", "b"},
          {"echo", "single quoted", "a b"}},
         {"say \"\"", {"say", ""}, {"say", ""}},
     };

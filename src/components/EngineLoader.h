@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include "components/PlaybackEngine.h"
+
+namespace mirato {
+
+// Finds and loads the playback engine plug-ins ("mpv", "fluidsynth") the first time one is
+// needed. A plug-in once loaded stays loaded for the rest of the run.
+class EngineLoader {
+public:
+    explicit EngineLoader(QString folder = defaultFolder());
+
+    // $MIRATO_BACKEND_DIR; else backends/ beside the executable; else the installed
+    // <prefix>/lib/mirato/backends.
+    static QString defaultFolder();
+
+    // A new engine of the named plug-in; nullptr with a reason when it cannot be loaded.
+    PlaybackEngine* create(const QString& name, QString* error);
+
+private:
+    QString folder_;
+    QMap<QString, PlaybackEngineFactory*> factories_;
+};
+
+}  // namespace mirato

@@ -1,0 +1,269 @@
+#include "components/MediaPlayer.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <algorithm>
+
+#include "components/PlaylistReader.h"
+
+Q_LOGGING_CATEGORY(lcPlayer, "mirato.components.player", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+bool isMidi(const QString& location) {
+    const QString suffix = QFileInfo(location).suffix().toLower();
+    return !location.contains(QLatin1String("://")) &&
+           (suffix == QLatin1String("mid") || suffix == QLatin1String("midi") ||
+            suffix == QLatin1String("rmi"));
+}
+
+bool isMissingLocalFile(const QString& location) {
+    return !location.contains(QLatin1String("://")) && !QFileInfo(location).isFile();
+}
+
+}  // namespace
+
+MediaPlayer::MediaPlayer(std::unique_ptr<EngineLoader> loader)
+    : loader_(loader ? std::move(loader) : std::make_unique<EngineLoader>()) {}
+
+MediaPlayer::~MediaPlayer() = default;
+
+void MediaPlayer::report(Problem problem, const QString& detail) {
+    if (reported_.contains(static_cast<int>(problem)))
+        return;
+    reported_.insert(static_cast<int>(problem));
+    qCDebug(lcPlayer) << "problem:" << detail;
+    if (problemHandler_)
+        problemHandler_(problem, detail);
+}
+
+PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
+    const bool midi = isMidi(location);
+    std::unique_ptr<PlaybackEngine>& slot = midi ? fluid_ : mpv_;
+    const QString name = midi ? QStringLiteral("fluidsynth") : QStringLiteral("mpv");
+    if (!slot && !missingEngines_.contains(name)) {
+        QString error;
+        slot.reset(loader_->create(name, &error));
+        if (!slot) {
+            missingEngines_.append(name);
+            report(Problem::EngineMissing, name + QStringLiteral(": ") + error);
+        } else {
+            slot->setListener(this);
+            slot->setVolume(volume_);
+            slot->setMute(mute_);
+        }
+    }
+    return slot.get();
+}
+
+void MediaPlayer::setUrl(const QString& url) {
+    if (current_)
+        current_->stop();
+    current_ = nullptr;
+    url_ = url;
+    items_ = PlaylistReader::isPlaylist(url) ? PlaylistReader::read(url) : QStringList{url};
+    index_ = -1;
+    finished_ = false;
+    if (items_.isEmpty()) {
+        qCDebug(lcPlayer) << "nothing to play in" << url;
+        finished_ = true;
+        return;
+    }
+    const int first =
+        shuffle_ ? static_cast<int>(QRandomGenerator::global()->bounded(items_.size())) : 0;
+    playFrom(first, 1);
+}
+
+void MediaPlayer::playFrom(int index, int step) {
+    // Try each item at most once, so a list of nothing playable ends instead of spinning.
+    for (int tried = 0; tried < items_.size(); ++tried) {
+        if (index < 0 || index >= items_.size())
+            break;
+        const QString& location = items_.at(index);
+        PlaybackEngine* engine = isMissingLocalFile(location) ? nullptr : engineFor(location);
+        if (current_ && current_ != engine)
+            current_->stop();
+        if (engine && engine->open(location)) {
+            index_ = index;
+            current_ = engine;
+            finished_ = false;
+            return;
+        }
+        qCDebug(lcPlayer) << "skipping" << location;
+        index = nextIndex(index, step);
+    }
+    if (current_)
+        current_->stop();
+    finished_ = true;
+}
+
+int MediaPlayer::nextIndex(int from, int step) const {
+    const int count = static_cast<int>(items_.size());
+    if (count == 0)
+        return -1;
+    if (shuffle_ && count > 1) {
+        int pick = from;
+        while (pick == from)
+            pick = static_cast<int>(QRandomGenerator::global()->bounded(count));
+        return pick;
+    }
+    const int next = from + step;
+    if (next >= 0 && next < count)
+        return next;
+    return loop_ ? (next + count) % count : -1;
+}
+
+void MediaPlayer::moveOn() {
+    const int next = nextIndex(index_, 1);
+    if (next < 0) {
+        finished_ = true;
+        return;
+    }
+    playFrom(next, 1);
+}
+
+void MediaPlayer::engineChanged() {
+    if (current_ && !current_->audioProblem().isEmpty())
+        report(Problem::NoAudioDevice, current_->audioProblem());
+}
+
+void MediaPlayer::engineEnded() {
+    // Leave the engine's own call before opening the next item.
+    QTimer::singleShot(0, &context_, [this] { moveOn(); });
+}
+
+void MediaPlayer::engineFailed(const QString& reason) {
+    qCDebug(lcPlayer) << "cannot play" << items_.value(index_) << reason;
+    QTimer::singleShot(0, &context_, [this] { moveOn(); });
+}
+
+void MediaPlayer::play() {
+    if (items_.isEmpty())
+        return;
+    if (!current_ || finished_ || current_->state() == EngineState::Idle ||
+        current_->state() == EngineState::Ended) {
+        playFrom(std::max(index_, 0), 1);
+        return;
+    }
+    current_->play();
+}
+
+void MediaPlayer::pause() {
+    if (current_)
+        current_->pause();
+}
+
+void MediaPlayer::stop() {
+    if (current_)
+        current_->stop();
+    finished_ = true;
+}
+
+void MediaPlayer::next() {
+    const int target = nextIndex(index_, 1);
+    if (target >= 0)
+        playFrom(target, 1);
+}
+
+void MediaPlayer::previous() {
+    const int target = nextIndex(index_, -1);
+    if (target >= 0)
+        playFrom(target, -1);
+}
+
+void MediaPlayer::seek(double seconds) {
+    if (current_)
+        current_->seek(std::max(0.0, seconds));
+}
+
+double MediaPlayer::positionSeconds() const {
+    return current_ && !finished_ ? current_->position() : -1;
+}
+
+double MediaPlayer::durationSeconds() const {
+    return current_ && !finished_ ? current_->duration() : -1;
+}
+
+QString MediaPlayer::timeText(double seconds) {
+    const qint64 whole = seconds > 0 ? static_cast<qint64>(seconds) : 0;
+    return QStringLiteral("%1:%2")
+        .arg(whole / 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString MediaPlayer::positionString() const {
+    if (!current_ || finished_ || current_->state() == EngineState::Idle)
+        return {};
+    return timeText(current_->position());
+}
+
+QString MediaPlayer::durationString() const {
+    if (!current_ || finished_ || current_->state() == EngineState::Idle)
+        return {};
+    return timeText(current_->duration());
+}
+
+QString MediaPlayer::itemInfo(const QString& attribute) const {
+    if (attribute == QLatin1String("sourceURL"))
+        return items_.value(index_);
+    if (!current_ || finished_)
+        return {};
+    if (attribute == QLatin1String("Author"))
+        return current_->tag(QStringLiteral("artist"));
+    if (attribute == QLatin1String("title"))
+        return current_->tag(QStringLiteral("title"));
+    return {};
+}
+
+int MediaPlayer::playState() const {
+    if (url_.isEmpty())
+        return kUndefined;
+    if (!current_ || finished_)
+        return kStopped;
+    switch (current_->state()) {
+        case EngineState::Playing:
+            return kPlaying;
+        case EngineState::Paused:
+            return kPaused;
+        case EngineState::Opening:
+            return kTransitioning;
+        case EngineState::Idle:
+        case EngineState::Ended:
+            return kStopped;
+    }
+    return kStopped;
+}
+
+void MediaPlayer::setVolume(int volume) {
+    volume_ = std::clamp(volume, 0, 100);
+    for (PlaybackEngine* engine : {mpv_.get(), fluid_.get()}) {
+        if (engine)
+            engine->setVolume(volume_);
+    }
+}
+
+void MediaPlayer::setMute(bool mute) {
+    mute_ = mute;
+    for (PlaybackEngine* engine : {mpv_.get(), fluid_.get()}) {
+        if (engine)
+            engine->setMute(mute_);
+    }
+}
+
+void MediaPlayer::setMode(const QString& mode, bool on) {
+    if (mode == QLatin1String("loop"))
+        loop_ = on;
+    else if (mode == QLatin1String("shuffle"))
+        shuffle_ = on;
+}
+
+void MediaPlayer::setFullScreen(bool on) {
+    // Audio only: there is no picture to fill the screen with.
+    qCDebug(lcPlayer) << "full screen" << on << "has no picture to show";
+}
+
+}  // namespace mirato

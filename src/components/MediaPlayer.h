@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "components/EngineLoader.h"
+#include "core/MediaControl.h"
+
+namespace mirato {
+
+// The program's media player: the operations every window uses, over two engines (mpv for
+// files and streams, fluidsynth for MIDI) that are loaded the first time they are needed. It
+// reads playlists itself, keeps the list, the item playing, loop and shuffle, and moves on at
+// the end of an item. An entry that is missing or cannot be played is skipped.
+class MediaPlayer : public MediaControl, private EngineListener {
+public:
+    enum class Problem { EngineMissing, NoAudioDevice };
+    using ProblemHandler = std::function<void(Problem, const QString& detail)>;
+
+    // Play states beyond the four the windows test.
+    static constexpr int kUndefined = 0;
+    static constexpr int kTransitioning = 9;
+
+    explicit MediaPlayer(std::unique_ptr<EngineLoader> loader = nullptr);
+    ~MediaPlayer() override;
+
+    // Told once per kind of problem; playback goes on where it can.
+    void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
+
+    void setUrl(const QString& url) override;
+    QString url() const override { return url_; }
+    void play() override;
+    void pause() override;
+    void next() override;
+    void previous() override;
+    QString positionString() const override;
+    QString durationString() const override;
+    QString itemInfo(const QString& attribute) const override;
+    int playState() const override;
+    int volume() const override { return volume_; }
+    void setVolume(int volume) override;
+    bool mute() const override { return mute_; }
+    void setMute(bool mute) override;
+    void setMode(const QString& mode, bool on) override;
+    void setFullScreen(bool on) override;
+
+    // For the player's own play bar.
+    void stop();
+    void seek(double seconds);
+    double positionSeconds() const;
+    double durationSeconds() const;
+    bool loop() const { return loop_; }
+    bool shuffle() const { return shuffle_; }
+    const QStringList& items() const { return items_; }
+    int currentIndex() const { return index_; }
+
+    // "MM:SS" for a number of seconds; negative reads as 00:00.
+    static QString timeText(double seconds);
+
+private:
+    void engineChanged() override;
+    void engineEnded() override;
+    void engineFailed(const QString& reason) override;
+
+    PlaybackEngine* engineFor(const QString& location);
+    // Plays the item at index, or the next playable one after it.
+    void playFrom(int index, int step);
+    void moveOn();
+    int nextIndex(int from, int step) const;
+    void report(Problem problem, const QString& detail);
+
+    std::unique_ptr<EngineLoader> loader_;
+    std::unique_ptr<PlaybackEngine> mpv_;
+    std::unique_ptr<PlaybackEngine> fluid_;
+    PlaybackEngine* current_ = nullptr;
+    QObject context_;  // for deferred calls
+    ProblemHandler problemHandler_;
+    QSet<int> reported_;
+    QStringList missingEngines_;
+
+    QString url_;
+    QStringList items_;
+    int index_ = -1;
+    bool finished_ = false;  // the list played to its end (or nothing could be played)
+    bool loop_ = false;
+    bool shuffle_ = false;
+    int volume_ = 50;
+    bool mute_ = false;
+};
+
+}  // namespace mirato

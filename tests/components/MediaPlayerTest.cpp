@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "components/MediaPlayer.h"
+#include "support/MediaFiles.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using mirato::test::TempEnvironment;
+
+namespace {
+
+// Real playback through the engine plug-ins, with the null audio output.
+class MediaPlayerTest : public ::testing::Test {
+protected:
+    MediaPlayerTest() {
+        env.set("MIRATO_AUDIO_OUTPUT", "null");
+        player.setProblemHandler(
+            [this](MediaPlayer::Problem, const QString& detail) { problems << detail; });
+    }
+    bool waitForState(int state, int ms = 5000) {
+        return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
+    }
+
+    TempEnvironment env;
+    MediaPlayer player{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
+    QStringList problems;
+};
+
+TEST_F(MediaPlayerTest, NothingLoadedIsQuiet) {
+    EXPECT_EQ(player.playState(), MediaPlayer::kUndefined);
+    EXPECT_EQ(player.positionString(), "");
+    EXPECT_EQ(player.durationString(), "");
+    player.play();
+    player.next();
+    EXPECT_EQ(player.itemInfo("title"), "");
+}
+
+TEST_F(MediaPlayerTest, WavPlaysPausesAndAdvances) {
+    const QString wav = env.writeFile("tone.wav", mirato::test::wavTone(4));
+    player.setUrl(wav);
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_EQ(player.durationString(), "00:04");
+    EXPECT_EQ(player.itemInfo("sourceURL"), wav);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 4000));
+    player.pause();
+    EXPECT_EQ(player.playState(), MediaControl::kPaused);
+    const QString paused = player.positionString();
+    QTest::qWait(300);
+    EXPECT_EQ(player.positionString(), paused);
+    player.play();
+    EXPECT_EQ(player.playState(), MediaControl::kPlaying);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+}
+
+TEST_F(MediaPlayerTest, VolumeIsClamped) {
+    const std::pair<int, int> cases[] = {{150, 100}, {-5, 0}, {37, 37}};
+    for (const auto& [asked, kept] : cases) {
+        player.setVolume(asked);
+        EXPECT_EQ(player.volume(), kept);
+    }
+}
+
+TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
+    // Long enough that the end of an item is not lost in the audio output's buffer.
+    env.writeFile("a.wav", mirato::test::wavTone(1.2));
+    env.writeFile("sub/b.wav", mirato::test::wavTone(1.2));
+    const QString list =
+        env.writeFile("list.m3u", "#EXTM3U\r\n#EXTINF:1,A\r\na.wav\r\nmissing.wav\r\nsub/b.wav\r\n");
+    player.setMode("loop", true);
+    player.setUrl(list);
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_EQ(player.currentIndex(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentIndex() == 2; }, 4000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentIndex() == 0; }, 4000));  // looped
+    player.setMode("loop", false);
+    ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
+}
+
+TEST_F(MediaPlayerTest, AStreamThatFailsEndsWithoutHanging) {
+    player.setUrl("http://127.0.0.1:9/nothing.mp3");  // nothing listens there
+    EXPECT_TRUE(waitForState(MediaControl::kStopped, 12000));
+    const QString list = env.writeFile("dead.wpl", "<smil><body><seq><media src=\"gone.mp3\"/>"
+                                                   "</seq></body></smil>");
+    player.setUrl(list);
+    EXPECT_EQ(player.playState(), MediaControl::kStopped);
+}
+
+TEST_F(MediaPlayerTest, MidiHasPositionDurationAndAnEnd) {
+    const QString midi = env.writeFile("tune.mid", mirato::test::midiNotes(4));  // two seconds
+    player.setUrl(midi);
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.durationString() == "00:02"; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 3000));
+    player.pause();
+    EXPECT_EQ(player.playState(), MediaControl::kPaused);
+    player.play();
+    EXPECT_TRUE(waitForState(MediaControl::kStopped, 5000));
+}
+
+}  // namespace

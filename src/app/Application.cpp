@@ -1,18 +1,20 @@
 #include "app/Application.h"
 
 #include "app/DesktopNotifier.h"
-#include "app/IdleMediaControl.h"
 #include "app/ProcessLauncher.h"
-#include "app/QtFileDialogs.h"
+#include "app/QtDialogs.h"
 #include "app/WindowHub.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LyricsSearch.h"
+#include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/Messages.h"
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
+#include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
 
 namespace mirato {
@@ -23,11 +25,18 @@ Application::Application()
       plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
       launcher_(std::make_unique<ProcessLauncher>()),
       notifier_(std::make_unique<DesktopNotifier>()),
-      dialogs_(std::make_unique<QtFileDialogs>()),
-      media_(std::make_unique<IdleMediaControl>()),
+      dialogs_(std::make_unique<QtDialogs>()),
+      media_(std::make_unique<MediaPlayer>()),
       web_(std::make_unique<WebOpener>(WebOpener::readBrowserCommand(), *launcher_,
                                        hostConventions())),
-      windows_(std::make_unique<WindowHub>(*state_)) {
+      windows_(std::make_unique<WindowHub>(
+          WindowHubContext{*state_, *paths_, hostConventions(), *launcher_, *media_})) {
+    media_->setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
+        reportPlaybackProblem(static_cast<int>(problem), detail);
+    });
+    playerCommands_ = std::make_unique<PlayerCommands>(
+        PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
+    windows_->setPlayerCommands(playerCommands_.get());
     lyricsSearch_ =
         std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
     interpreter_ = std::make_unique<CommandInterpreter>(
@@ -39,6 +48,16 @@ Application::Application()
     commandBox_ =
         std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
     windows_->setCommandBox(commandBox_.get());
+    windows_->setLyricsSearch(lyricsSearch_.get());
+}
+
+void Application::reportPlaybackProblem(int problem, const QString& detail) {
+    const QString& language = state_->language();
+    if (problem == static_cast<int>(MediaPlayer::Problem::NoAudioDevice)) {
+        notifier_->balloon(Messages::text(language, Message::NoAudioDevice));
+        return;
+    }
+    notifier_->messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
 }
 
 Application::~Application() = default;

@@ -10,19 +10,20 @@ class AppPaths;
 class CommandBox;
 class CommandInterpreter;
 class DesktopNotifier;
-class IdleMediaControl;
 class KeyCommands;
 class LyricsSearch;
+class MediaPlayer;
+class PlayerCommands;
 class PluginCatalog;
 class ProcessLauncher;
-class QtFileDialogs;
+class QtDialogs;
 class WebOpener;
 class WindowHub;
 
 // Owns the shared state, the services and the windows, and wires them together.
 class Application : public QObject {
     Q_OBJECT
-  public:
+public:
     Application();
     ~Application() override;
 
@@ -32,16 +33,19 @@ class Application : public QObject {
 
     CommandBox& commandBox() { return *commandBox_; }
 
-  private:
+private:
+    void reportPlaybackProblem(int problem, const QString& detail);
+
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
     std::unique_ptr<PluginCatalog> plugins_;
     std::unique_ptr<ProcessLauncher> launcher_;
     std::unique_ptr<DesktopNotifier> notifier_;
-    std::unique_ptr<QtFileDialogs> dialogs_;
-    std::unique_ptr<IdleMediaControl> media_;
+    std::unique_ptr<QtDialogs> dialogs_;
+    std::unique_ptr<MediaPlayer> media_;
     std::unique_ptr<WebOpener> web_;
     std::unique_ptr<WindowHub> windows_;
+    std::unique_ptr<PlayerCommands> playerCommands_;
     std::unique_ptr<LyricsSearch> lyricsSearch_;
     std::unique_ptr<CommandInterpreter> interpreter_;
     std::unique_ptr<KeyCommands> keys_;

@@ -6,7 +6,7 @@ namespace mirato {
 
 // Message boxes as Qt dialogs; balloons through the desktop's notification service.
 class DesktopNotifier : public Notifier {
-  public:
+public:
     void messageBox(const QString& text) override;
     void balloon(const QString& text) override;
 };

@@ -6,7 +6,7 @@ namespace mirato {
 
 // Starts programs as detached processes; the desktop decides how their windows appear.
 class ProcessLauncher : public Launcher {
-  public:
+public:
     bool start(const Command& command, WindowStyle style) override;
 };
 

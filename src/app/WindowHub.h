@@ -1,27 +1,60 @@
 #pragma once
 
-#include "core/AppState.h"
+#include <memory>
+
 #include "core/WindowRequests.h"
 
 namespace mirato {
 
+class AppPaths;
+class AppState;
 class CommandBox;
+class HostConventions;
+class Launcher;
+class LyricsSearch;
+class MediaPlayer;
+class PlayerRequests;
+class PlayerWindow;
 
-// Knows every window and carries out what one window asks of the others.
+struct WindowHubContext {
+    AppState& state;
+    const AppPaths& paths;
+    const HostConventions& conventions;
+    Launcher& launcher;
+    MediaPlayer& media;
+};
+
+// Knows every window, creates the player window on first use, and carries out what one
+// window asks of the others.
 class WindowHub : public WindowRequests {
-  public:
-    explicit WindowHub(AppState& state) : state_(state) {}
+public:
+    explicit WindowHub(WindowHubContext context);
+    ~WindowHub() override;
 
     void setCommandBox(CommandBox* box) { commandBox_ = box; }
+    void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
+    void setLyricsSearch(LyricsSearch* search) { lyricsSearch_ = search; }
+
+    // The player window, created hidden when it does not exist yet.
+    PlayerWindow& player();
+    bool hasPlayer() const { return player_ != nullptr; }
 
     void showPlayer() override;
     void showLyricsWindow() override;
     void clearLyrics() override;
+    void showCommandBox() override;
+    void closeLyricsWindow() override;
+    void searchLyrics() override;
     void applyOpacity() override;
 
-  private:
-    AppState& state_;
+private:
+    void closePlayer();
+
+    WindowHubContext c_;
     CommandBox* commandBox_ = nullptr;
+    PlayerRequests* playerCommands_ = nullptr;
+    LyricsSearch* lyricsSearch_ = nullptr;
+    std::unique_ptr<PlayerWindow> player_;
 };
 
 }  // namespace mirato

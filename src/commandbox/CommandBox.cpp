@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "appearance/Opacity.h"
+#include "appearance/WindowTraits.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
 #include "core/AppState.h"
@@ -144,7 +145,7 @@ void CommandBox::setLyricsShown(bool shown) {
 void CommandBox::applyOpacity() {
     if (state_.opacity().isEmpty())
         state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
-    setWindowOpacity(Opacity::alphaFromText(state_.opacity()) / 255.0);
+    WindowTraits::applyOpacity(*this, state_.opacity());
     Settings::write(QStringLiteral("TM"), state_.opacity());
 }
 

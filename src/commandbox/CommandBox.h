@@ -22,7 +22,7 @@ class WindowRequests;
 // commands and shows the shared state; it decides nothing itself.
 class CommandBox : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Built-in size and places in twips (15 to a pixel).
     static constexpr int kWidthTwips = 5100;
     static constexpr int kHeightTwips = 1500;
@@ -46,7 +46,7 @@ class CommandBox : public QWidget {
     // Files dropped on the box: the first one's full path becomes the text, nothing runs.
     void takeDroppedFiles(const QList<QUrl>& urls);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -56,7 +56,7 @@ class CommandBox : public QWidget {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-  private:
+private:
     bool handleKey(QKeyEvent* event);
     void copyToClipboard();
     void popUpModeMenu();

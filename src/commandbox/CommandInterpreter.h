@@ -33,7 +33,7 @@ struct InterpreterContext {
 // then a number or anything else (media, component, IP address, local path, web address).
 // A step that uses the line empties it, so the later steps find nothing to do.
 class CommandInterpreter {
-  public:
+public:
     explicit CommandInterpreter(InterpreterContext context);
 
     // Runs the whole dispatch on a line; the box is empty afterwards.
@@ -44,7 +44,7 @@ class CommandInterpreter {
     // "http://" in front.
     void playTypedMedia(const QString& text);
 
-  private:
+private:
     void runMode();
     void runPlugin();
     void runBuiltin();

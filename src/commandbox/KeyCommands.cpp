@@ -3,6 +3,7 @@
 #include <QLoggingCategory>
 
 #include "core/InputModes.h"
+#include "core/PlaybackKeys.h"
 #include "core/TextRules.h"
 
 Q_LOGGING_CATEGORY(lcKeys, "mirato.commandbox.keys", QtWarningMsg)
@@ -84,15 +85,9 @@ std::optional<QString> KeyCommands::perform(BoxKey key) {
         case BoxKey::Next:
             media.next();
             break;
-        case BoxKey::PlayPause: {
-            const int state = media.playState();
-            if (state == MediaControl::kStopped || state == MediaControl::kPaused ||
-                state == MediaControl::kReady)
-                media.play();
-            else if (state == MediaControl::kPlaying)
-                media.pause();
+        case BoxKey::PlayPause:
+            playOrPause(media);
             break;
-        }
         case BoxKey::Previous:
             media.previous();
             break;
@@ -132,7 +127,7 @@ std::optional<QString> KeyCommands::perform(BoxKey key) {
             media.setMute(!media.mute());
             break;
         case BoxKey::Help: {
-            const QString file = helpFile();
+            const QString file = c_.paths.helpFile(c_.state.language());
             if (!file.isEmpty() && !c_.launcher.start(c_.conventions.helpViewer(file)))
                 qCDebug(lcKeys) << "no viewer for" << file;
             break;
@@ -150,17 +145,6 @@ std::optional<QString> KeyCommands::openFile() {
         return std::nullopt;
     }
     return file;
-}
-
-QString KeyCommands::helpFile() const {
-    const QString& language = c_.state.language();
-    if (language == QLatin1String("1"))
-        return c_.paths.otherSkinFile(QStringLiteral("Help_CHS.txt"));
-    if (language == QLatin1String("2"))
-        return c_.paths.otherSkinFile(QStringLiteral("Help_CHT.txt"));
-    if (language == QLatin1String("3"))
-        return c_.paths.otherSkinFile(QStringLiteral("Help_ENG.txt"));
-    return {};
 }
 
 }  // namespace mirato

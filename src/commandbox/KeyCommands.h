@@ -6,7 +6,7 @@
 
 #include "commandbox/LyricsSearch.h"
 #include "core/AppPaths.h"
-#include "core/FileDialogs.h"
+#include "core/Dialogs.h"
 #include "core/WindowRequests.h"
 
 namespace mirato {
@@ -46,22 +46,19 @@ struct KeyContext {
     Launcher& launcher;
     MediaControl& media;
     WindowRequests& windows;
-    FileDialogs& dialogs;
+    Dialogs& dialogs;
     LyricsSearch& lyricsSearch;
 };
 
 class KeyCommands {
-  public:
+public:
     explicit KeyCommands(KeyContext context);
 
     // Carries out a command; returns a text to put into the box when the command has one
     // (a non-media file chosen in the open dialog).
     std::optional<QString> perform(BoxKey key);
 
-    // The help file of the current language, "" for none.
-    QString helpFile() const;
-
-  private:
+private:
     std::optional<QString> openFile();
 
     KeyContext c_;

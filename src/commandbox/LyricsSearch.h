@@ -12,7 +12,7 @@ namespace mirato {
 // "MP3Title" first, where the plug-in reads it; its result comes back as a lyrics document on
 // the program's command line.
 class LyricsSearch {
-  public:
+public:
     static QString pluginName() { return QStringLiteral("ZuzAzedod"); }
 
     LyricsSearch(AppState& state, const PluginCatalog& plugins, MediaControl& media,
@@ -20,7 +20,7 @@ class LyricsSearch {
 
     void launch();
 
-  private:
+private:
     AppState& state_;
     const PluginCatalog& plugins_;
     MediaControl& media_;

@@ -39,9 +39,9 @@ QString decodeEntities(QString text) {
     while ((match = numeric.match(text, from)).hasMatch()) {
         bool ok = false;
         const uint code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
-        const QString replacement = ok && code > 0 ? QString::fromUcs4(
-                                                         reinterpret_cast<const char32_t*>(&code), 1)
-                                                   : QString();
+        const QString replacement =
+            ok && code > 0 ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1)
+                           : QString();
         text.replace(match.capturedStart(), match.capturedLength(), replacement);
         from = match.capturedStart() + replacement.size();
     }
@@ -78,17 +78,17 @@ QStringList attributeValues(const QString& text, const QString& element, const Q
     auto it = pattern.globalMatch(text);
     while (it.hasNext()) {
         const auto match = it.next();
-        values.append(decodeEntities(match.captured(2).isNull() ? match.captured(3)
-                                                                : match.captured(2)));
+        values.append(
+            decodeEntities(match.captured(2).isNull() ? match.captured(3) : match.captured(2)));
     }
     return values;
 }
 
 QStringList readAsx(const QString& text) {
     // Each entry plays its first reference; the others are fall-backs for the same item.
-    static const QRegularExpression entry(QStringLiteral("<entry\\b.*?</entry\\s*>"),
-                                          QRegularExpression::CaseInsensitiveOption |
-                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression entry(
+        QStringLiteral("<entry\\b.*?</entry\\s*>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     QStringList refs;
     auto it = entry.globalMatch(text);
     while (it.hasNext()) {

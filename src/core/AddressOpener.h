@@ -6,7 +6,7 @@ namespace mirato {
 
 // Opens a web address in the user's browser.
 class AddressOpener {
-  public:
+public:
     virtual ~AddressOpener() = default;
     virtual void open(const QString& address) = 0;
 };

@@ -54,6 +54,16 @@ QString AppPaths::otherSkinFile(const QString& name) const {
     return skinFolder() + QStringLiteral("/other/") + name;
 }
 
+QString AppPaths::helpFile(const QString& language) const {
+    if (language == QLatin1String("1"))
+        return otherSkinFile(QStringLiteral("Help_CHS.txt"));
+    if (language == QLatin1String("2"))
+        return otherSkinFile(QStringLiteral("Help_CHT.txt"));
+    if (language == QLatin1String("3"))
+        return otherSkinFile(QStringLiteral("Help_ENG.txt"));
+    return {};
+}
+
 QString AppPaths::currentPlaylistFile() const {
     return playlistFolder() + QStringLiteral("/playlist.m3u");
 }

@@ -12,7 +12,7 @@ namespace mirato {
 // resources (skin/, RunIco/, help) in <prefix>/share/mirato, the user's data (lnk/, playlist/,
 // Plugin/) in $XDG_DATA_HOME/mirato, and shipped plug-ins also in <prefix>/lib/mirato/Plugin.
 class AppPaths {
-  public:
+public:
     // Decides the layout from the folder of the running executable.
     static AppPaths forProgramFolder(const QString& programFolder);
     // The layout of the running program (QCoreApplication must exist).
@@ -34,10 +34,12 @@ class AppPaths {
 
     // skin/other/<name>: theme-independent files such as the tray icon and the help texts.
     QString otherSkinFile(const QString& name) const;
+    // The help text of a language ("1", "2", "3"); "" for any other.
+    QString helpFile(const QString& language) const;
     // playlist/playlist.m3u: the list the player is playing.
     QString currentPlaylistFile() const;
 
-  private:
+private:
     bool portable_ = true;
     QString programFolder_;
     QString resourceFolder_;

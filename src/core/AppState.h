@@ -20,7 +20,7 @@ struct TextProbes {
 // signals; no window reads another window's widgets.
 class AppState : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit AppState(QObject* parent = nullptr);
 
     // "1" Simplified Chinese, "2" Traditional Chinese, "3" English.
@@ -68,7 +68,7 @@ class AppState : public QObject {
     QString previousClass(const QString& type) const { return previousClass_.value(type); }
     void setPreviousClass(const QString& type, const QString& handler);
 
-  signals:
+signals:
     void languageChanged(const QString& language);
     void inputModeChanged(const QString& mode);
     void probesChanged();
@@ -82,7 +82,7 @@ class AppState : public QObject {
     void pendingDocumentChanged(const QString& document);
     void previousClassChanged(const QString& type, const QString& handler);
 
-  private:
+private:
     QString language_ = QStringLiteral("1");
     QString inputMode_;
     QString text_;  // the text the probes were last taken from

@@ -9,7 +9,7 @@ enum class WindowStyle { Normal, Maximised, MinimisedWithFocus };
 
 // Starts programs without a shell and without waiting for them.
 class Launcher {
-  public:
+public:
     virtual ~Launcher() = default;
     // False when the program could not be started; the caller carries on either way.
     virtual bool start(const Command& command, WindowStyle style = WindowStyle::Normal) = 0;

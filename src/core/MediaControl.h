@@ -7,7 +7,7 @@ namespace mirato {
 // Everything the program asks of playback. The player component implements it; the other
 // windows reach playback only through this interface.
 class MediaControl {
-  public:
+public:
     // Play states as the windows test them.
     static constexpr int kStopped = 1;
     static constexpr int kPaused = 2;

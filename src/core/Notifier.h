@@ -6,7 +6,7 @@ namespace mirato {
 
 // Tells the user something, always under the program's title with the information icon.
 class Notifier {
-  public:
+public:
     virtual ~Notifier() = default;
     // A modal message box with an OK button.
     virtual void messageBox(const QString& text) = 0;

@@ -19,7 +19,7 @@ struct PluginFolder {
 // The plug-ins: programs the user drops into Plugin/<name>/ beside a setting.ini whose section
 // "title" gives the menu caption per language (keys chinese, chinesetrad, english).
 class PluginCatalog {
-  public:
+public:
     PluginCatalog(QStringList pluginFolders, const HostConventions& conventions);
 
     // Lists the sub-folders again (the menus are built from one scan per run).
@@ -36,7 +36,7 @@ class PluginCatalog {
     QString programFor(const QString& name) const;
     QString programIn(const PluginFolder& folder) const;
 
-  private:
+private:
     QStringList pluginFolders_;
     const HostConventions& conventions_;
     QList<PluginFolder> folders_;

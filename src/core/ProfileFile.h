@@ -13,7 +13,7 @@ namespace mirato {
 // Nothing is cached: every read parses the file, every write replaces it atomically through a
 // temporary file in the same folder, so another process never sees half a file.
 class ProfileFile {
-  public:
+public:
     static constexpr int kWriteLimit = 128;      // characters kept by a write
     static constexpr int kReadLimitBytes = 127;  // bytes delivered by a read
 
@@ -29,7 +29,7 @@ class ProfileFile {
     static QString cutForWrite(const QString& value);
     static QString cutForRead(const QString& stored);
 
-  private:
+private:
     QString path_;
 };
 

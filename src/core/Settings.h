@@ -16,7 +16,7 @@ struct TwipsPosition {
 // The program's options: section "Option" of the settings file. The path is worked out again at
 // every call, so a changed environment (tests) takes effect at once.
 class Settings {
-  public:
+public:
     static constexpr int kTwipsPerPixel = 15;
 
     // "$windir/Mirato.dat" when windir is set, else "$XDG_CONFIG_HOME/mirato/Mirato.dat"
@@ -38,7 +38,7 @@ class Settings {
     static int twipsToPixels(double twips);
     static double pixelsToTwips(int pixels);
 
-  private:
+private:
     static ProfileFile file() { return ProfileFile(filePath()); }
 };
 

@@ -9,7 +9,7 @@ namespace mirato {
 // The program's string table: 66 texts in each of three languages, ids 100-165 (Simplified
 // Chinese), 200-265 (Traditional Chinese) and 300-365 (English).
 class Strings {
-  public:
+public:
     static constexpr int kCodeCount = 66;
 
     // Text of the given code in the language "1", "2" or "3"; any other language number reads

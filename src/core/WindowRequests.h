@@ -4,7 +4,7 @@ namespace mirato {
 
 // What one window asks of the others, implemented where all windows are known.
 class WindowRequests {
-  public:
+public:
     virtual ~WindowRequests() = default;
     // Creates the music player window if needed, restores and shows it.
     virtual void showPlayer() = 0;
@@ -12,6 +12,12 @@ class WindowRequests {
     virtual void showLyricsWindow() = 0;
     // Forgets the lyrics of the media playing: lines cleared, "no lyrics" shown.
     virtual void clearLyrics() = 0;
+    // Restores and shows the command box.
+    virtual void showCommandBox() = 0;
+    // Unloads the desktop lyrics window when it is loaded.
+    virtual void closeLyricsWindow() = 0;
+    // Starts the lyrics search plug-in for the song playing.
+    virtual void searchLyrics() = 0;
     // Applies the shared opacity to the command box (which also stores it) and to the player
     // and lyrics windows while they are loaded.
     virtual void applyOpacity() = 0;

@@ -9,7 +9,7 @@ namespace mirato {
 
 // The [Desktop Entry] group of a freedesktop .desktop file.
 class DesktopEntry {
-  public:
+public:
     static std::optional<DesktopEntry> load(const QString& path);
     static DesktopEntry parse(const QString& text);
 
@@ -24,7 +24,7 @@ class DesktopEntry {
     // browser's open command is written elsewhere; other field codes are dropped.
     QString execWithPlaceholder() const;
 
-  private:
+private:
     QMap<QString, QString> values_;
 };
 

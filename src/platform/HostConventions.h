@@ -18,7 +18,7 @@ struct Command {
 // like, how a file is handed to the desktop's default handler, how a terminal is opened.
 // Two flavours exist; the build picks the host's, tests run the logic against both.
 class HostConventions {
-  public:
+public:
     enum class Flavour { Windows, Posix };
 
     explicit HostConventions(Flavour flavour) : flavour_(flavour) {}
@@ -60,7 +60,7 @@ class HostConventions {
     // The desktop's terminal on POSIX: $TERMINAL, else x-terminal-emulator, else xterm.
     static QString defaultTerminal();
 
-  private:
+private:
     Flavour flavour_;
 };
 

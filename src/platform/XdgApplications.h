@@ -8,7 +8,7 @@ namespace mirato {
 // Where the desktop keeps applications and their defaults (XDG base directories and the
 // mime-apps lists).
 class XdgApplications {
-  public:
+public:
     // $XDG_CONFIG_HOME (default ~/.config), then $XDG_CONFIG_DIRS (default /etc/xdg).
     static QStringList configFolders();
     // $XDG_DATA_HOME (default ~/.local/share), then $XDG_DATA_DIRS (default

@@ -15,7 +15,7 @@ namespace mirato {
 // The command is split into words first and the address replaces text inside a word, so the
 // address always reaches the browser as one argument.
 class WebOpener : public AddressOpener {
-  public:
+public:
     WebOpener(QString browserCommand, Launcher& launcher, const HostConventions& conventions);
 
     void open(const QString& address) override;
@@ -26,7 +26,7 @@ class WebOpener : public AddressOpener {
 
     const QString& browserCommand() const { return browserCommand_; }
 
-  private:
+private:
     QString browserCommand_;
     Launcher& launcher_;
     const HostConventions& conventions_;

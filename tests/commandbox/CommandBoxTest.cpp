@@ -19,7 +19,7 @@ using mirato::test::InterpreterHarness;
 namespace {
 
 class CommandBoxTest : public ::testing::Test {
-  protected:
+protected:
     InterpreterHarness h;
     CommandBox box{h.state, h.interpreter, h.keys, h.notifier, h.windows};
     QLineEdit* input = box.input();

@@ -66,8 +66,8 @@ TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
     // Long enough that the end of an item is not lost in the audio output's buffer.
     env.writeFile("a.wav", mirato::test::wavTone(1.2));
     env.writeFile("sub/b.wav", mirato::test::wavTone(1.2));
-    const QString list =
-        env.writeFile("list.m3u", "#EXTM3U\r\n#EXTINF:1,A\r\na.wav\r\nmissing.wav\r\nsub/b.wav\r\n");
+    const QString list = env.writeFile(
+        "list.m3u", "#EXTM3U\r\n#EXTINF:1,A\r\na.wav\r\nmissing.wav\r\nsub/b.wav\r\n");
     player.setMode("loop", true);
     player.setUrl(list);
     ASSERT_TRUE(waitForState(MediaControl::kPlaying));
@@ -81,8 +81,9 @@ TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
 TEST_F(MediaPlayerTest, AStreamThatFailsEndsWithoutHanging) {
     player.setUrl("http://127.0.0.1:9/nothing.mp3");  // nothing listens there
     EXPECT_TRUE(waitForState(MediaControl::kStopped, 12000));
-    const QString list = env.writeFile("dead.wpl", "<smil><body><seq><media src=\"gone.mp3\"/>"
-                                                   "</seq></body></smil>");
+    const QString list = env.writeFile("dead.wpl",
+                                       "<smil><body><seq><media src=\"gone.mp3\"/>"
+                                       "</seq></body></smil>");
     player.setUrl(list);
     EXPECT_EQ(player.playState(), MediaControl::kStopped);
 }

@@ -20,7 +20,9 @@ TEST(PlaylistReaderTest, AwkwardRealWorldLists) {
          "m3u",
          {"/lists/a.mp3", "/abs/b.mp3", "/up/c.mp3", "http://radio.example/live",
           "/music/d e.mp3"}},
-        {"m3u written on Windows in GBK", QByteArray("\xB8\xE8\\\xC7\xFA.mp3\r\n"), "m3u",
+        {"m3u written on Windows in GBK",
+         QByteArray("\xB8\xE8\\\xC7\xFA.mp3\r\n"),
+         "m3u",
          {QString::fromUtf8("/lists/歌/曲.mp3")}},
         {"wpl with entities and single quotes",
          "<?wpl version=\"1.0\"?><smil><body><seq>"

@@ -15,7 +15,7 @@ using mirato::test::TempEnvironment;
 namespace {
 
 class ProfileFileTest : public ::testing::Test {
-  protected:
+protected:
     TempEnvironment env;
     ProfileFile ini{env.path(QStringLiteral("Mirato.dat"))};
 };

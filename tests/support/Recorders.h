@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "core/AddressOpener.h"
-#include "core/FileDialogs.h"
+#include "core/Dialogs.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
 #include "core/Notifier.h"
@@ -35,7 +35,7 @@ inline void PrintTo(const Launch& launch, std::ostream* out) {
 }
 
 class RecordingLauncher : public Launcher {
-  public:
+public:
     bool start(const Command& command, WindowStyle style) override {
         launches.append({command, style});
         return succeed;
@@ -45,13 +45,13 @@ class RecordingLauncher : public Launcher {
 };
 
 class RecordingOpener : public AddressOpener {
-  public:
+public:
     void open(const QString& address) override { addresses.append(address); }
     QStringList addresses;
 };
 
 class RecordingNotifier : public Notifier {
-  public:
+public:
     void messageBox(const QString& text) override { messages.append(text); }
     void balloon(const QString& text) override { balloons.append(text); }
     QStringList messages;
@@ -59,29 +59,49 @@ class RecordingNotifier : public Notifier {
 };
 
 class RecordingWindows : public WindowRequests {
-  public:
+public:
     void showPlayer() override { ++playerShown; }
     void showLyricsWindow() override { ++lyricsShown; }
     void clearLyrics() override { ++lyricsCleared; }
     void applyOpacity() override { ++opacityApplied; }
+    void showCommandBox() override { ++commandBoxShown; }
+    void closeLyricsWindow() override { ++lyricsClosed; }
+    void searchLyrics() override { ++lyricsSearched; }
+    int commandBoxShown = 0;
+    int lyricsClosed = 0;
+    int lyricsSearched = 0;
     int playerShown = 0;
     int lyricsShown = 0;
     int lyricsCleared = 0;
     int opacityApplied = 0;
 };
 
-class RecordingDialogs : public FileDialogs {
-  public:
+class RecordingDialogs : public Dialogs {
+public:
     QString openFile(const QString& filter) override {
         filters.append(filter);
         return answer;
     }
+    QStringList openFiles(const QString& title, const QString& filter) override {
+        filters.append(title + "|" + filter);
+        return answers;
+    }
+    QString saveFile(const QString& proposedName, const QString& filter) override {
+        filters.append(proposedName + "|" + filter);
+        return answer;
+    }
+    std::optional<QString> askText(const QString& title, const QString& prompt) override {
+        filters.append(title + "|" + prompt);
+        return text;
+    }
     QString answer;
-    QStringList filters;
+    QStringList answers;
+    std::optional<QString> text;
+    QStringList filters;  // every question asked, in order
 };
 
 class RecordingMedia : public MediaControl {
-  public:
+public:
     void setUrl(const QString& url) override { urls.append(url); }
     QString url() const override { return urls.isEmpty() ? QString() : urls.last(); }
     void play() override { calls.append("play"); }
@@ -91,6 +111,8 @@ class RecordingMedia : public MediaControl {
     QString positionString() const override { return position; }
     QString durationString() const override { return duration; }
     QString itemInfo(const QString& attribute) const override {
+        if (attribute == QLatin1String("sourceURL"))
+            return source;
         return attribute == QLatin1String("title") ? title : QString();
     }
     int playState() const override { return state; }
@@ -105,7 +127,7 @@ class RecordingMedia : public MediaControl {
 
     QStringList urls;
     QStringList calls;
-    QString position, duration, title;
+    QString position, duration, title, source;
     int state = kStopped;
     int volumeValue = 50;
     bool muted = false;

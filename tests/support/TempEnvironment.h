@@ -12,7 +12,7 @@ namespace mirato::test {
 // A scratch folder plus environment variables that are put back when the object goes away.
 // By default it points the settings file ($windir/Mirato.dat) into the scratch folder.
 class TempEnvironment {
-  public:
+public:
     TempEnvironment();
     ~TempEnvironment();
     TempEnvironment(const TempEnvironment&) = delete;
@@ -26,7 +26,7 @@ class TempEnvironment {
     QString writeFile(const QString& relative, const QByteArray& contents) const;
     QByteArray readFile(const QString& relative) const;
 
-  private:
+private:
     void remember(const char* name);
 
     QTemporaryDir dir_;

@@ -13,7 +13,9 @@ namespace {
 
 constexpr double kSampleRate = 44100.0;
 
-void quietLog(int, const char* message, void*) { qCDebug(lcFluid) << message; }
+void quietLog(int, const char* message, void*) {
+    qCDebug(lcFluid) << message;
+}
 
 // The time division of a Standard MIDI file header: ticks per quarter note, or (negative)
 // seconds per tick for SMPTE timing; 0 when the header cannot be read.
@@ -41,9 +43,9 @@ QString FluidSynthEngine::soundFont() {
     const QString chosen = qEnvironmentVariable("MIRATO_SOUNDFONT");
     if (!chosen.isEmpty())
         return chosen;
-    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                             "/usr/share/sounds/sf2/default-GM.sf2",
-                             "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
+    for (const char* path :
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
         if (QFileInfo::exists(QLatin1String(path)))
             return QLatin1String(path);
     }
@@ -92,9 +94,7 @@ void FluidSynthEngine::closePlayer() {
 bool FluidSynthEngine::open(const QString& location) {
     closePlayer();
     state_ = EngineState::Idle;
-    const QString path = location.startsWith(QLatin1String("file://"))
-                             ? location.mid(7)
-                             : location;
+    const QString path = location.startsWith(QLatin1String("file://")) ? location.mid(7) : location;
     if (!fluid_is_midifile(path.toUtf8().constData()))
         return false;
     division_ = readDivision(path, &smpte_);

@@ -63,8 +63,8 @@ MpvEngine::~MpvEngine() {
 void MpvEngine::wakeup(void* self) {
     // Called on one of mpv's threads: never touch mpv here, only queue the work.
     auto* engine = static_cast<MpvEngine*>(self);
-    QMetaObject::invokeMethod(engine->inbox_, [engine] { engine->drainEvents(); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        engine->inbox_, [engine] { engine->drainEvents(); }, Qt::QueuedConnection);
 }
 
 void MpvEngine::drainEvents() {
@@ -159,7 +159,9 @@ void MpvEngine::seek(double seconds) {
     mpv_command(mpv_, command);
 }
 
-EngineState MpvEngine::state() const { return state_; }
+EngineState MpvEngine::state() const {
+    return state_;
+}
 
 double MpvEngine::doubleProperty(const char* name) const {
     double value = -1;

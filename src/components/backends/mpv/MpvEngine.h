@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <mpv/client.h>
+
+#include <QObject>
 
 #include "components/PlaybackEngine.h"
 

@@ -1,0 +1,372 @@
+#include "player/PlayerWindow.h"
+
+#include <malloc.h>
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QSlider>
+#include <QToolButton>
+#include <QUrl>
+
+#include "appearance/Glyphs.h"
+#include "appearance/WindowTraits.h"
+#include "components/MediaPlayer.h"
+#include "core/AppState.h"
+#include "core/PlaybackKeys.h"
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "core/TextRules.h"
+
+namespace mirato {
+
+namespace {
+
+int px(int twips) { return Settings::twipsToPixels(twips); }
+
+constexpr int kSliderSteps = 1000;
+
+const char* const kButtonStyle =
+    "QToolButton { border: none; border-radius: 3px; background: transparent; }"
+    "QToolButton:hover { background: rgba(255, 255, 255, 40); }"
+    "QToolButton:pressed { background: rgba(0, 0, 0, 60); }"
+    "QToolButton:disabled { background: transparent; }";
+
+QPixmap noteIcon() {
+    QPixmap pixmap(40, 40);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawEllipse(QRectF(3, 12.5, 6, 5));
+    p.drawEllipse(QRectF(11, 10.5, 6, 5));
+    p.setPen(QPen(QColor(255, 255, 255, 230), 1.6));
+    p.drawLine(QPointF(8.4, 15), QPointF(8.4, 3.5));
+    p.drawLine(QPointF(16.4, 13), QPointF(16.4, 1.8));
+    p.drawLine(QPointF(8.4, 3.5), QPointF(16.4, 1.8));
+    return pixmap;
+}
+
+}  // namespace
+
+PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), c_(context) {
+    setObjectName(QStringLiteral("PlayerWindow"));
+    setWindowTitle(QStringLiteral("VizavIva"));
+    setFixedSize(px(kWidthTwips), px(kHeightTwips));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setStyleSheet(QString::fromLatin1(kButtonStyle));
+
+    modeIcon_ = new QLabel(this);
+    modeIcon_->setObjectName(QStringLiteral("modeIcon"));
+    modeIcon_->setPixmap(noteIcon());
+    modeIcon_->setGeometry(7, 5, 20, 20);
+    modeIcon_->setToolTip(QString::fromUtf8("单击这里开始"));  // "click here to start"
+    modeIcon_->setCursor(Qt::PointingHandCursor);
+    modeIcon_->installEventFilter(this);
+
+    titleLabel_ = new QLabel(QStringLiteral("Music Player"), this);
+    titleLabel_->setObjectName(QStringLiteral("title"));
+    titleLabel_->setGeometry(px(405), 6, 214, 18);
+    QFont titleFont = titleLabel_->font();
+    titleFont.setPointSize(9);
+    titleLabel_->setFont(titleFont);
+    titleLabel_->setStyleSheet(QStringLiteral("color: white;"));
+    titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    timeLabel_ = new QLabel(this);
+    timeLabel_->setObjectName(QStringLiteral("time"));
+    timeLabel_->setGeometry(224, 73, 106, 18);
+    timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeLabel_->setStyleSheet(QStringLiteral("color: white;"));
+    timeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    minimiseButton_ = makeButton(QStringLiteral("mini"), px(3800), 6, 20);
+    minimiseButton_->setIcon(Glyphs::icon(Glyph::Minimise));
+    fullScreenButton_ = makeButton(QStringLiteral("Max"), px(4200), 6, 20);
+    fullScreenButton_->setIcon(Glyphs::icon(Glyph::FullScreen));
+    closeButton_ = makeButton(QStringLiteral("close1"), px(4650), 6, 20);
+    closeButton_->setIcon(Glyphs::icon(Glyph::Close));
+    connect(minimiseButton_, &QToolButton::clicked, this, [this] {
+        hide();
+        setWindowState(windowState() | Qt::WindowMinimized);
+    });
+    connect(fullScreenButton_, &QToolButton::clicked, this, [this] {
+        const int state = c_.media.playState();
+        if (state == MediaControl::kPlaying || state == MediaControl::kPaused)
+            c_.media.setFullScreen(true);
+    });
+    connect(closeButton_, &QToolButton::clicked, this, &PlayerWindow::closeRequested);
+
+    buildPlayBar();
+    restoreSettings();
+
+    displayTimer_.setInterval(500);
+    connect(&displayTimer_, &QTimer::timeout, this, &PlayerWindow::refreshDisplay);
+    displayTimer_.start();
+    // Give freed memory back to the system now and then, as a resident helper should.
+    trimTimer_.setInterval(2000);
+    connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
+    trimTimer_.start();
+    refreshDisplay();
+}
+
+PlayerWindow::~PlayerWindow() {
+    Settings::write(QStringLiteral("PlayerVolume"), QString::number(c_.media.volume()));
+    c_.state.setPlayerLoaded(false);
+}
+
+QToolButton* PlayerWindow::makeButton(const QString& name, int x, int y, int size) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setGeometry(x, y, size + 2, size);
+    button->setIconSize(QSize(size - 4, size - 4));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    return button;
+}
+
+void PlayerWindow::buildPlayBar() {
+    const QString sliderStyle = QStringLiteral(
+        "QSlider::groove:horizontal { height: 4px; background: rgba(255,255,255,70);"
+        " border-radius: 2px; }"
+        "QSlider::sub-page:horizontal { background: #9fd0ff; border-radius: 2px; }"
+        "QSlider::handle:horizontal { background: white; width: 10px; margin: -4px 0;"
+        " border-radius: 5px; }");
+    positionSlider_ = new QSlider(Qt::Horizontal, this);
+    positionSlider_->setObjectName(QStringLiteral("position"));
+    positionSlider_->setGeometry(10, 34, 320, 16);
+    positionSlider_->setRange(0, kSliderSteps);
+    positionSlider_->setFocusPolicy(Qt::NoFocus);
+    positionSlider_->setStyleSheet(sliderStyle);
+    connect(positionSlider_, &QSlider::sliderReleased, this, [this] {
+        const double duration = c_.media.durationSeconds();
+        if (duration > 0)
+            c_.media.seek(duration * positionSlider_->value() / kSliderSteps);
+    });
+
+    QToolButton* previous = makeButton(QStringLiteral("previous"), 8, 58, 22);
+    previous->setIcon(Glyphs::icon(Glyph::Previous));
+    connect(previous, &QToolButton::clicked, this, [this] { c_.media.previous(); });
+    playButton_ = makeButton(QStringLiteral("playPause"), 34, 58, 22);
+    playButton_->setIcon(Glyphs::icon(Glyph::Play));
+    connect(playButton_, &QToolButton::clicked, this, [this] {
+        playOrPause(c_.media);
+        refreshDisplay();
+    });
+    QToolButton* stop = makeButton(QStringLiteral("stop"), 60, 58, 22);
+    stop->setIcon(Glyphs::icon(Glyph::Stop));
+    connect(stop, &QToolButton::clicked, this, [this] {
+        c_.media.stop();
+        refreshDisplay();
+    });
+    QToolButton* next = makeButton(QStringLiteral("next"), 86, 58, 22);
+    next->setIcon(Glyphs::icon(Glyph::Next));
+    connect(next, &QToolButton::clicked, this, [this] { c_.media.next(); });
+
+    muteButton_ = makeButton(QStringLiteral("mute"), 120, 58, 22);
+    connect(muteButton_, &QToolButton::clicked, this, [this] {
+        c_.media.setMute(!c_.media.mute());
+        refreshDisplay();
+    });
+    volumeSlider_ = new QSlider(Qt::Horizontal, this);
+    volumeSlider_->setObjectName(QStringLiteral("volume"));
+    volumeSlider_->setGeometry(146, 61, 72, 16);
+    volumeSlider_->setRange(0, 100);
+    volumeSlider_->setFocusPolicy(Qt::NoFocus);
+    volumeSlider_->setStyleSheet(sliderStyle);
+    connect(volumeSlider_, &QSlider::valueChanged, this, [this](int value) {
+        if (value != c_.media.volume())
+            c_.media.setVolume(value);
+    });
+}
+
+void PlayerWindow::restoreSettings() {
+    const TwipsPosition position = Settings::readPosition(QStringLiteral("player"));
+    if (position.top)
+        move(x(), Settings::twipsToPixels(*position.top));
+    if (position.left)
+        move(Settings::twipsToPixels(*position.left), y());
+    const QString volume = Settings::read(QStringLiteral("PlayerVolume"));
+    if (TextRules::isNumeric(volume))
+        c_.media.setVolume(static_cast<int>(TextRules::numericValue(volume)));
+    if (Settings::readBool(QStringLiteral("RPlay")))
+        c_.media.setMode(QStringLiteral("loop"), true);
+    if (Settings::readBool(QStringLiteral("RndPlay")))
+        c_.media.setMode(QStringLiteral("shuffle"), true);
+    c_.state.setPlayerLoaded(true);
+    applyOpacity();
+    applyTopMost();
+}
+
+void PlayerWindow::applyOpacity() { WindowTraits::applyOpacity(*this, c_.state.opacity()); }
+
+void PlayerWindow::applyTopMost() { WindowTraits::applyTopMost(*this); }
+
+QString PlayerWindow::titleText() const {
+    const QString author = c_.media.itemInfo(QStringLiteral("Author"));
+    QString title = c_.media.itemInfo(QStringLiteral("title"));
+    if (title.isEmpty() && author.isEmpty()) {
+        // Untagged files are known by their name.
+        const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
+        return source.contains(QLatin1String("://")) ? source : QFileInfo(source).completeBaseName();
+    }
+    return author.isEmpty() ? title : author + QStringLiteral(" - ") + title;
+}
+
+QString PlayerWindow::timeText() const {
+    const QString position = c_.media.positionString();
+    return position.isEmpty() ? QString() : position + QLatin1Char('/') + c_.media.durationString();
+}
+
+void PlayerWindow::refreshDisplay() {
+    timeLabel_->setText(timeText());
+    const QString title = titleText();
+    if (!title.isEmpty() || c_.media.playState() != MediaPlayer::kUndefined) {
+        titleLabel_->setText(titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight,
+                                                                  titleLabel_->width()));
+        titleLabel_->setToolTip(title);
+    }
+    const double duration = c_.media.durationSeconds();
+    const double position = c_.media.positionSeconds();
+    if (!positionSlider_->isSliderDown()) {
+        const int value = duration > 0 && position > 0
+                              ? static_cast<int>(kSliderSteps * position / duration)
+                              : 0;
+        positionSlider_->setValue(value);
+    }
+    positionSlider_->setEnabled(duration > 0);
+    const int state = c_.media.playState();
+    playButton_->setIcon(Glyphs::icon(state == MediaControl::kPlaying ? Glyph::Pause : Glyph::Play));
+    fullScreenButton_->setEnabled(state == MediaControl::kPlaying ||
+                                  state == MediaControl::kPaused);
+    muteButton_->setIcon(Glyphs::icon(c_.media.mute() ? Glyph::SpeakerMuted : Glyph::Speaker));
+    if (!volumeSlider_->isSliderDown() && volumeSlider_->value() != c_.media.volume())
+        volumeSlider_->setValue(c_.media.volume());
+}
+
+void PlayerWindow::keyPressEvent(QKeyEvent* event) {
+    const auto key = playbackKeyFor(event->key(), event->modifiers(), KeyHost::Player);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    performPlaybackKey(*key, KeyHost::Player,
+                       {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows,
+                        c_.commands});
+    refreshDisplay();
+}
+
+QMenu* PlayerWindow::ownMusicMenu() {
+    if (ownMenu_)
+        return ownMenu_;
+    ownMenu_ = new QMenu(this);
+    struct Item {
+        const char* name;
+        MessageCode caption;
+        void (PlayerRequests::*command)();
+    };
+    const Item items[] = {
+        {"Open", MessageCode::Open, &PlayerRequests::openFiles},
+        {"OpenMusicURL", MessageCode::OpenUrl, &PlayerRequests::openAddress},
+        {"SaveAs", MessageCode::SaveAs, &PlayerRequests::saveMediaAs},
+        {"SavePlaylist", MessageCode::SavePlaylist, &PlayerRequests::savePlaylist},
+        {"SaveAsPlaylist", MessageCode::SaveAsPlaylist, &PlayerRequests::savePlaylistAs},
+    };
+    for (const Item& item : items) {
+        QAction* action = ownMenu_->addAction(QString());
+        action->setObjectName(QLatin1String(item.name));
+        const MessageCode caption = item.caption;
+        const auto command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] { (c_.commands.*command)(); });
+        connect(ownMenu_, &QMenu::aboutToShow, action, [this, action, caption] {
+            action->setText(Strings::message(c_.state.language(), caption));
+        });
+    }
+    connect(ownMenu_, &QMenu::aboutToShow, this, [this] {
+        // Saving a list makes sense only while a list plays.
+        const bool list = TextRules::isPlaylistExtension(c_.media.url().right(4));
+        for (const char* name : {"SavePlaylist", "SaveAsPlaylist"}) {
+            if (QAction* action = ownMenu_->findChild<QAction*>(QLatin1String(name)))
+                action->setEnabled(list);
+        }
+    });
+    return ownMenu_;
+}
+
+void PlayerWindow::popUpMusicMenu() {
+    QMenu* menu = musicMenu_ ? musicMenu_ : ownMusicMenu();
+    menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));
+}
+
+bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == modeIcon_ && event->type() == QEvent::MouseButtonPress) {
+        popUpMusicMenu();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayerWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, QColor(0x3a, 0x78, 0xc8));
+    fill.setColorAt(0.5, QColor(0x24, 0x56, 0x9c));
+    fill.setColorAt(1, QColor(0x17, 0x3b, 0x70));
+    p.fillRect(rect(), fill);
+    p.setPen(QColor(0x10, 0x2a, 0x52));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QColor(255, 255, 255, 60));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void PlayerWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragging_ = true;
+    moved_ = false;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    setFocus();
+}
+
+void PlayerWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_)
+        return;
+    const QPoint target = event->globalPosition().toPoint() - dragOffset_;
+    if (target != pos()) {
+        moved_ = true;
+        move(target);
+    }
+}
+
+void PlayerWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_ || event->button() != Qt::LeftButton)
+        return;
+    dragging_ = false;
+    if (moved_)
+        Settings::savePosition(QStringLiteral("player"), Settings::pixelsToTwips(y()),
+                               Settings::pixelsToTwips(x()));
+}
+
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void PlayerWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
+    c_.commands.dropOnPlayer(paths);
+    event->acceptProposedAction();
+}
+
+}  // namespace mirato

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QSlider;
+class QToolButton;
+
+namespace mirato {
+
+class AppPaths;
+class AppState;
+class HostConventions;
+class Launcher;
+class MediaPlayer;
+class PlayerRequests;
+class WindowRequests;
+
+struct PlayerWindowContext {
+    AppState& state;
+    const AppPaths& paths;
+    const HostConventions& conventions;
+    Launcher& launcher;
+    MediaPlayer& media;
+    WindowRequests& windows;
+    PlayerRequests& commands;
+};
+
+// The music player window: title, play time and a compact play bar over the media player.
+// Creating it restores its position, the volume and the play modes; destroying it stores the
+// volume. It polls the player twice a second, as the other windows do.
+class PlayerWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidthTwips = 5100;
+    static constexpr int kHeightTwips = 1500;
+
+    explicit PlayerWindow(PlayerWindowContext context, QWidget* parent = nullptr);
+    ~PlayerWindow() override;
+
+    // The menu the mode icon pops up; the window keeps a small one of its own until then.
+    void setMusicMenu(QMenu* menu) { musicMenu_ = menu; }
+    void applyOpacity();
+    void applyTopMost();
+    // Title and time from the player; runs every 500 ms.
+    void refreshDisplay();
+
+    QString titleText() const;
+    QString timeText() const;
+
+signals:
+    // The close button: the owner stops playback and unloads the window.
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPlayBar();
+    void restoreSettings();
+    QMenu* ownMusicMenu();
+    void popUpMusicMenu();
+    QToolButton* makeButton(const QString& name, int x, int y, int size);
+
+    PlayerWindowContext c_;
+    QLabel* modeIcon_;
+    QLabel* titleLabel_;
+    QLabel* timeLabel_;
+    QToolButton* minimiseButton_;
+    QToolButton* fullScreenButton_;
+    QToolButton* closeButton_;
+    QSlider* positionSlider_;
+    QToolButton* playButton_;
+    QToolButton* muteButton_;
+    QSlider* volumeSlider_;
+    QMenu* musicMenu_ = nullptr;
+    QMenu* ownMenu_ = nullptr;
+    QTimer displayTimer_;
+    QTimer trimTimer_;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    bool moved_ = false;
+};
+
+}  // namespace mirato

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTest>
+
+#include "components/MediaPlayer.h"
+#include "core/Settings.h"
+#include "player/PlayerCommands.h"
+#include "player/PlayerWindow.h"
+#include "support/MediaFiles.h"
+#include "support/Recorders.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using namespace mirato::test;
+
+namespace {
+
+class PlayerWindowTest : public ::testing::Test {
+protected:
+    PlayerWindowTest() { env.set("MIRATO_AUDIO_OUTPUT", "null"); }
+    std::unique_ptr<PlayerWindow> makeWindow() {
+        return std::make_unique<PlayerWindow>(PlayerWindowContext{
+            state, paths, posixConventions(), launcher, media, windows, commands});
+    }
+
+    TempEnvironment env;
+    AppState state;
+    AppPaths paths =
+        (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
+    MediaPlayer media{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
+    RecordingLauncher launcher;
+    RecordingWindows windows;
+    RecordingDialogs dialogs;
+    RecordingOpener web;
+    RecordingNotifier notifier;
+    PlayerCommands commands{{state, paths, media, dialogs, web, notifier, windows}};
+};
+
+TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {
+    Settings::write("PlayerVolume", "70");
+    Settings::write("RPlay", "True");
+    Settings::write("RndPlay", "true");  // not exactly "True": off
+    auto window = makeWindow();
+    EXPECT_EQ(media.volume(), 70);
+    EXPECT_TRUE(media.loop());
+    EXPECT_FALSE(media.shuffle());
+    EXPECT_TRUE(state.playerLoaded());
+    EXPECT_EQ(window->windowTitle(), "VizavIva");
+    EXPECT_EQ(window->timeText(), "");  // nothing loaded
+
+    media.setVolume(30);
+    window.reset();
+    EXPECT_EQ(Settings::read("PlayerVolume"), "30");
+    EXPECT_FALSE(state.playerLoaded());
+
+    Settings::write("PlayerVolume", "loud");  // not a number: the volume stays
+    window = makeWindow();
+    EXPECT_EQ(media.volume(), 30);
+}
+
+TEST_F(PlayerWindowTest, ShowsTitleAndTimeAndTakesTheKeys) {
+    auto window = makeWindow();
+    const QString wav = env.writeFile("My Song.wav", wavTone(5));
+    media.setUrl(wav);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == MediaControl::kPlaying; }));
+    window->refreshDisplay();
+    EXPECT_EQ(window->titleText(), "My Song");  // untagged: its file name
+    EXPECT_TRUE(QRegularExpression("^00:0[0-5]/00:05$").match(window->timeText()).hasMatch())
+        << window->timeText().toStdString();
+
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(media.playState(), MediaControl::kPaused);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(media.playState(), MediaControl::kPlaying);
+    QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(media.volume(), 40);
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(windows.lyricsShown, 1);
+    EXPECT_EQ(windows.commandBoxShown, 1);
+    EXPECT_EQ(windows.lyricsSearched, 1);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(launcher.launches.size(), 1);
+    EXPECT_EQ(launcher.launches.first().command.arguments,
+              QStringList{paths.helpFile("1")});
+}
+
+}  // namespace

@@ -10,11 +10,14 @@ build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
 test_packages="libgtest-dev libgmock-dev"
+# The playback benchmark compares against the mpv command line on an MP3 it encodes.
+bench_packages="mpv lame"
 
 case "${1:-build}" in
     build) wanted="$build_packages $run_packages" ;;
     test) wanted="$build_packages $run_packages $test_packages" ;;
-    *) echo "usage: $0 [build|test]" >&2; exit 2 ;;
+    bench) wanted="$build_packages $bench_packages" ;;
+    *) echo "usage: $0 [build|test|bench]" >&2; exit 2 ;;
 esac
 
 missing=""

@@ -11,9 +11,11 @@
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/InputModes.h"
 #include "core/Messages.h"
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
+#include "core/TextRules.h"
 #include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
 
@@ -37,6 +39,14 @@ Application::Application()
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
     windows_->setPlayerCommands(playerCommands_.get());
+    // Loading the playback engine is most of the wait before the first sound: start it as soon
+    // as a media name is being typed.
+    connect(state_.get(), &AppState::probesChanged, this, [this] {
+        const QString extension = state_->probes().last4;
+        if (TextRules::isMediaExtension(extension) ||
+            InputModes::isActive(*state_, MessageCode::ModeMusic))
+            media_->prepare(QStringLiteral("typed") + extension);
+    });
     lyricsSearch_ =
         std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
     interpreter_ = std::make_unique<CommandInterpreter>(

@@ -30,6 +30,7 @@ WindowHub::~WindowHub() = default;
 
 PlayerWindow& WindowHub::player() {
     if (!player_) {
+        c_.media.prepare();
         player_ = std::make_unique<PlayerWindow>(PlayerWindowContext{
             c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),

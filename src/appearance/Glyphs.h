@@ -6,7 +6,18 @@
 namespace mirato {
 
 // Simple vector glyphs for the small buttons of the windows.
-enum class Glyph { Play, Pause, Stop, Previous, Next, Speaker, SpeakerMuted, Minimise, FullScreen, Close };
+enum class Glyph {
+    Play,
+    Pause,
+    Stop,
+    Previous,
+    Next,
+    Speaker,
+    SpeakerMuted,
+    Minimise,
+    FullScreen,
+    Close
+};
 
 namespace Glyphs {
 QIcon icon(Glyph glyph, const QColor& color = Qt::white, int size = 16);

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QPluginLoader>
+#include <QThreadPool>
 
 namespace mirato {
 
@@ -20,11 +22,26 @@ QString EngineLoader::defaultFolder() {
                            QStringLiteral("/../lib/mirato/backends"));
 }
 
+QString EngineLoader::pathOf(const QString& name) const {
+    return folder_ + QStringLiteral("/libmirato-") + name + QStringLiteral(".so");
+}
+
+void EngineLoader::preload(const QString& name) {
+    if (factories_.contains(name) || preloading_.contains(name))
+        return;
+    preloading_.insert(name);
+    const QString path = pathOf(name);
+    // Only the libraries are mapped there; the plug-in object is made on this thread later.
+    QThreadPool::globalInstance()->start([path] {
+        QLibrary library(path);
+        library.load();
+    });
+}
+
 PlaybackEngine* EngineLoader::create(const QString& name, QString* error) {
     PlaybackEngineFactory* factory = factories_.value(name);
     if (!factory) {
-        const QString path = folder_ + QStringLiteral("/libmirato-") + name + QStringLiteral(".so");
-        QPluginLoader loader(path);
+        QPluginLoader loader(pathOf(name));
         factory = qobject_cast<PlaybackEngineFactory*>(loader.instance());
         if (!factory) {
             if (error)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QSet>
 #include <QString>
 
 #include "components/PlaybackEngine.h"
@@ -17,11 +18,19 @@ public:
     // <prefix>/lib/mirato/backends.
     static QString defaultFolder();
 
+    // Starts loading the named plug-in's libraries on a worker thread, so that create() later
+    // finds them in memory. Loading the engine libraries is most of the cost of the first
+    // playback; this hides it while the user is still typing.
+    void preload(const QString& name);
+
     // A new engine of the named plug-in; nullptr with a reason when it cannot be loaded.
     PlaybackEngine* create(const QString& name, QString* error);
 
 private:
+    QString pathOf(const QString& name) const;
+
     QString folder_;
+    QSet<QString> preloading_;
     QMap<QString, PlaybackEngineFactory*> factories_;
 };
 

@@ -60,6 +60,12 @@ PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
     return slot.get();
 }
 
+void MediaPlayer::prepare(const QString& location) {
+    const bool midi = isMidi(location);
+    if (!(midi ? fluid_ : mpv_))
+        loader_->preload(midi ? QStringLiteral("fluidsynth") : QStringLiteral("mpv"));
+}
+
 void MediaPlayer::setUrl(const QString& url) {
     if (current_)
         current_->stop();

@@ -30,6 +30,10 @@ public:
     // Told once per kind of problem; playback goes on where it can.
     void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
 
+    // A hint that playback is likely soon (the user typed a media name, opened the player):
+    // the engine for that kind of location starts loading in the background.
+    void prepare(const QString& location = {});
+
     void setUrl(const QString& url) override;
     QString url() const override { return url_; }
     void play() override;

@@ -2,8 +2,7 @@
 
 namespace mirato {
 
-std::optional<PlaybackKey> playbackKeyFor(int key, Qt::KeyboardModifiers modifiers,
-                                          KeyHost host) {
+std::optional<PlaybackKey> playbackKeyFor(int key, Qt::KeyboardModifiers modifiers, KeyHost host) {
     if (key == Qt::Key_F1)
         return PlaybackKey::Help;
     if (!(modifiers & Qt::ControlModifier))

@@ -22,8 +22,8 @@ const QString kMediaFiles = QStringLiteral(
 
 // The name after the last separator of a path.
 QString lastName(const QString& path) {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')),
-                                   path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(cut + 1);
 }
 
@@ -57,8 +57,7 @@ bool PlayerCommands::writeCurrentList(const QStringList& entries) {
 
 void PlayerCommands::openFiles() {
     // "Open several files"
-    const QStringList chosen =
-        c_.dialogs.openFiles(QString::fromUtf8("打开多个文件"), kMediaFiles);
+    const QStringList chosen = c_.dialogs.openFiles(QString::fromUtf8("打开多个文件"), kMediaFiles);
     if (chosen.isEmpty())
         return;
     if (chosen.size() == 1) {
@@ -72,8 +71,8 @@ void PlayerCommands::openFiles() {
 }
 
 void PlayerCommands::openAddress() {
-    const auto answer = c_.dialogs.askText(message(MessageCode::OpenUrlTitle),
-                                           message(MessageCode::OpenUrlPrompt));
+    const auto answer =
+        c_.dialogs.askText(message(MessageCode::OpenUrlTitle), message(MessageCode::OpenUrlPrompt));
     if (!answer || answer->isEmpty())
         return;
     c_.media.setUrl(*answer);
@@ -81,9 +80,13 @@ void PlayerCommands::openAddress() {
     c_.windows.clearLyrics();
 }
 
-void PlayerCommands::saveMediaAs() { saveCopyOf(c_.media.itemInfo(QStringLiteral("sourceURL"))); }
+void PlayerCommands::saveMediaAs() {
+    saveCopyOf(c_.media.itemInfo(QStringLiteral("sourceURL")));
+}
 
-void PlayerCommands::savePlaylistAs() { saveCopyOf(c_.media.url()); }
+void PlayerCommands::savePlaylistAs() {
+    saveCopyOf(c_.media.url());
+}
 
 void PlayerCommands::saveCopyOf(const QString& source) {
     if (source.isEmpty())

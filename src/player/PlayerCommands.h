@@ -7,8 +7,8 @@
 #include "core/AppState.h"
 #include "core/Dialogs.h"
 #include "core/MediaControl.h"
-#include "core/Notifier.h"
 #include "core/MessageCode.h"
+#include "core/Notifier.h"
 #include "core/PlayerRequests.h"
 #include "core/WindowRequests.h"
 

@@ -27,7 +27,9 @@ namespace mirato {
 
 namespace {
 
-int px(int twips) { return Settings::twipsToPixels(twips); }
+int px(int twips) {
+    return Settings::twipsToPixels(twips);
+}
 
 constexpr int kSliderSteps = 1000;
 
@@ -207,9 +209,13 @@ void PlayerWindow::restoreSettings() {
     applyTopMost();
 }
 
-void PlayerWindow::applyOpacity() { WindowTraits::applyOpacity(*this, c_.state.opacity()); }
+void PlayerWindow::applyOpacity() {
+    WindowTraits::applyOpacity(*this, c_.state.opacity());
+}
 
-void PlayerWindow::applyTopMost() { WindowTraits::applyTopMost(*this); }
+void PlayerWindow::applyTopMost() {
+    WindowTraits::applyTopMost(*this);
+}
 
 QString PlayerWindow::titleText() const {
     const QString author = c_.media.itemInfo(QStringLiteral("Author"));
@@ -217,7 +223,8 @@ QString PlayerWindow::titleText() const {
     if (title.isEmpty() && author.isEmpty()) {
         // Untagged files are known by their name.
         const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
-        return source.contains(QLatin1String("://")) ? source : QFileInfo(source).completeBaseName();
+        return source.contains(QLatin1String("://")) ? source
+                                                     : QFileInfo(source).completeBaseName();
     }
     return author.isEmpty() ? title : author + QStringLiteral(" - ") + title;
 }
@@ -231,21 +238,21 @@ void PlayerWindow::refreshDisplay() {
     timeLabel_->setText(timeText());
     const QString title = titleText();
     if (!title.isEmpty() || c_.media.playState() != MediaPlayer::kUndefined) {
-        titleLabel_->setText(titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight,
-                                                                  titleLabel_->width()));
+        titleLabel_->setText(
+            titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, titleLabel_->width()));
         titleLabel_->setToolTip(title);
     }
     const double duration = c_.media.durationSeconds();
     const double position = c_.media.positionSeconds();
     if (!positionSlider_->isSliderDown()) {
-        const int value = duration > 0 && position > 0
-                              ? static_cast<int>(kSliderSteps * position / duration)
-                              : 0;
+        const int value =
+            duration > 0 && position > 0 ? static_cast<int>(kSliderSteps * position / duration) : 0;
         positionSlider_->setValue(value);
     }
     positionSlider_->setEnabled(duration > 0);
     const int state = c_.media.playState();
-    playButton_->setIcon(Glyphs::icon(state == MediaControl::kPlaying ? Glyph::Pause : Glyph::Play));
+    playButton_->setIcon(
+        Glyphs::icon(state == MediaControl::kPlaying ? Glyph::Pause : Glyph::Play));
     fullScreenButton_->setEnabled(state == MediaControl::kPlaying ||
                                   state == MediaControl::kPaused);
     muteButton_->setIcon(Glyphs::icon(c_.media.mute() ? Glyph::SpeakerMuted : Glyph::Speaker));
@@ -259,9 +266,9 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    performPlaybackKey(*key, KeyHost::Player,
-                       {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows,
-                        c_.commands});
+    performPlaybackKey(
+        *key, KeyHost::Player,
+        {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows, c_.commands});
     refreshDisplay();
 }
 

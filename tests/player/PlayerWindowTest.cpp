@@ -83,8 +83,7 @@ TEST_F(PlayerWindowTest, ShowsTitleAndTimeAndTakesTheKeys) {
     EXPECT_EQ(windows.lyricsSearched, 1);
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(launcher.launches.size(), 1);
-    EXPECT_EQ(launcher.launches.first().command.arguments,
-              QStringList{paths.helpFile("1")});
+    EXPECT_EQ(launcher.launches.first().command.arguments, QStringList{paths.helpFile("1")});
 }
 
 }  // namespace

@@ -1,0 +1,184 @@
+// Benchmarks of playback, run by bench/run.sh (not by the test suite):
+//   mirato-bench cpu FILE      CPU seconds to play FILE through the component, decoding as fast
+//                              as the null output allows, next to the mpv command line doing
+//                              the same in the same run
+//   mirato-bench start FILE [warm]   milliseconds from nothing to "playing": loading the
+//                              engine, creating the player window and starting FILE, and the
+//                              RSS then; "warm" loads the engine first, as typing a media name
+//                              does
+//   mirato-bench wav FILE SECONDS   writes a test tone to encode
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+
+#include "components/MediaPlayer.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/Launcher.h"
+#include "player/PlayerCommands.h"
+#include "player/PlayerWindow.h"
+
+using namespace mirato;
+
+namespace {
+
+double cpuSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+           usage.ru_stime.tv_usec / 1e6;
+}
+
+long rssKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+bool waitFor(MediaPlayer& player, int state, int ms) {
+    return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
+}
+
+int cpu(const QString& file) {
+    QProcess mpv;
+    mpv.start(QStringLiteral("mpv"), {QStringLiteral("--no-config"), QStringLiteral("--no-video"),
+                                      QStringLiteral("--ao=null"),
+                                      QStringLiteral("--ao-null-untimed"),
+                                      QStringLiteral("--really-quiet"), file});
+    if (!mpv.waitForFinished(600000) || mpv.exitCode() != 0) {
+        std::fprintf(stderr, "the mpv command line did not play %s\n", qPrintable(file));
+        return 1;
+    }
+    const double reference = cpuSeconds(RUSAGE_CHILDREN);
+
+    qputenv("MIRATO_AUDIO_OUTPUT", "null-untimed");
+    MediaPlayer player;
+    const double before = cpuSeconds(RUSAGE_SELF);
+    player.setUrl(file);
+    if (!waitFor(player, MediaControl::kPlaying, 10000) ||
+        !waitFor(player, MediaControl::kStopped, 600000)) {
+        std::fprintf(stderr, "the component did not play %s\n", qPrintable(file));
+        return 1;
+    }
+    const double ours = cpuSeconds(RUSAGE_SELF) - before;
+    std::printf("cpu mpv-cli %.3f s, component %.3f s, ratio %.2f\n", reference, ours,
+                ours / reference);
+    return 0;
+}
+
+int start(const QString& file, bool warm) {
+    qputenv("MIRATO_AUDIO_OUTPUT", "null");
+    MediaPlayer player;
+    if (warm) {
+        // As when the user typed a media name: the engine loads while the line is typed.
+        player.prepare(file);
+        QTest::qWait(1000);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    AppState state;
+    const AppPaths paths = AppPaths::forProgramFolder(QDir::tempPath());
+    struct : Dialogs {
+        QString openFile(const QString&) override { return {}; }
+        QStringList openFiles(const QString&, const QString&) override { return {}; }
+        QString saveFile(const QString&, const QString&) override { return {}; }
+        std::optional<QString> askText(const QString&, const QString&) override { return {}; }
+    } dialogs;
+    struct : AddressOpener {
+        void open(const QString&) override {}
+    } web;
+    struct : Notifier {
+        void messageBox(const QString&) override {}
+        void balloon(const QString&) override {}
+    } notifier;
+    struct : WindowRequests {
+        void showPlayer() override {}
+        void showLyricsWindow() override {}
+        void clearLyrics() override {}
+        void showCommandBox() override {}
+        void closeLyricsWindow() override {}
+        void searchLyrics() override {}
+        void applyOpacity() override {}
+    } windows;
+    struct : Launcher {
+        bool start(const Command&, WindowStyle) override { return true; }
+    } launcher;
+    PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
+    PlayerWindow window(
+        {state, paths, posixConventions(), launcher, player, windows, commands});
+    window.show();
+    player.setUrl(file);
+    if (!waitFor(player, MediaControl::kPlaying, 10000)) {
+        std::fprintf(stderr, "did not start %s\n", qPrintable(file));
+        return 1;
+    }
+    const double ms = clock.nsecsElapsed() / 1e6;
+    QTest::qWait(1000);
+    std::printf("start %.1f ms (%s), rss playing %ld kB\n", ms, warm ? "warm" : "cold",
+                rssKilobytes());
+    return 0;
+}
+
+int wav(const QString& file, int seconds) {
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return 1;
+    const int rate = 44100;
+    const quint32 samples = static_cast<quint32>(rate) * seconds;
+    auto le = [&](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.putChar(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    out.write("RIFF");
+    le(36 + samples * 4, 4);
+    out.write("WAVEfmt ");
+    le(16, 4), le(1, 2), le(2, 2), le(rate, 4), le(rate * 4, 4), le(4, 2), le(16, 2);
+    out.write("data");
+    le(samples * 4, 4);
+    QByteArray block;
+    for (quint32 i = 0; i < samples; ++i) {
+        // A chord that moves, so the encoder has something to do.
+        const double t = double(i) / rate;
+        const double v = 0.2 * std::sin(2 * M_PI * 220 * t) + 0.15 * std::sin(2 * M_PI * 277 * t) +
+                         0.1 * std::sin(2 * M_PI * (330 + 30 * std::sin(t)) * t);
+        const auto s = static_cast<quint16>(static_cast<qint16>(v * 32767));
+        for (int channel = 0; channel < 2; ++channel) {
+            block.append(static_cast<char>(s & 0xFF));
+            block.append(static_cast<char>(s >> 8));
+        }
+        if (block.size() > 1 << 16) {
+            out.write(block);
+            block.clear();
+        }
+    }
+    out.write(block);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args.at(1) == QLatin1String("cpu"))
+        return cpu(args.at(2));
+    if (args.size() >= 3 && args.at(1) == QLatin1String("start"))
+        return start(args.at(2), args.size() >= 4 && args.at(3) == QLatin1String("warm"));
+    if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
+        return wav(args.at(2), args.at(3).toInt());
+    std::fprintf(stderr, "usage: mirato-bench cpu FILE | start FILE | wav FILE SECONDS\n");
+    return 2;
+}

@@ -52,10 +52,10 @@ bool waitFor(MediaPlayer& player, int state, int ms) {
 
 int cpu(const QString& file) {
     QProcess mpv;
-    mpv.start(QStringLiteral("mpv"), {QStringLiteral("--no-config"), QStringLiteral("--no-video"),
-                                      QStringLiteral("--ao=null"),
-                                      QStringLiteral("--ao-null-untimed"),
-                                      QStringLiteral("--really-quiet"), file});
+    mpv.start(
+        QStringLiteral("mpv"),
+        {QStringLiteral("--no-config"), QStringLiteral("--no-video"), QStringLiteral("--ao=null"),
+         QStringLiteral("--ao-null-untimed"), QStringLiteral("--really-quiet"), file});
     if (!mpv.waitForFinished(600000) || mpv.exitCode() != 0) {
         std::fprintf(stderr, "the mpv command line did not play %s\n", qPrintable(file));
         return 1;
@@ -99,7 +99,7 @@ int start(const QString& file, bool warm) {
         void open(const QString&) override {}
     } web;
     struct : Notifier {
-        void messageBox(const QString&) override {}
+        void messageBox(const QString&, const QString&) override {}
         void balloon(const QString&) override {}
     } notifier;
     struct : WindowRequests {
@@ -107,6 +107,8 @@ int start(const QString& file, bool warm) {
         void showLyricsWindow() override {}
         void clearLyrics() override {}
         void showCommandBox() override {}
+        void fillCommandBox(const QString&) override {}
+        bool showLyricsDocument(const QString&) override { return false; }
         void closeLyricsWindow() override {}
         void searchLyrics() override {}
         void applyOpacity() override {}
@@ -115,8 +117,7 @@ int start(const QString& file, bool warm) {
         bool start(const Command&, WindowStyle) override { return true; }
     } launcher;
     PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
-    PlayerWindow window(
-        {state, paths, posixConventions(), launcher, player, windows, commands});
+    PlayerWindow window({state, paths, posixConventions(), launcher, player, windows, commands});
     window.show();
     player.setUrl(file);
     if (!waitFor(player, MediaControl::kPlaying, 10000)) {

@@ -9,7 +9,8 @@ build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
     libmpv-dev libfluidsynth-dev timgm6mb-soundfont"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
-test_packages="libgtest-dev libgmock-dev"
+# lame encodes the MP3 of the tag test.
+test_packages="libgtest-dev libgmock-dev lame"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.
 bench_packages="mpv lame"
 

@@ -1,11 +1,16 @@
 #include "app/Application.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "app/DesktopNotifier.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
 #include "app/WindowHub.h"
+#include "appearance/WindowTraits.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
+#include "commandbox/DocumentDispatcher.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
@@ -16,6 +21,7 @@
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
 #include "core/TextRules.h"
+#include "lyrics/LyricSync.h"
 #include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
 
@@ -59,6 +65,20 @@ Application::Application()
         std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
     windows_->setCommandBox(commandBox_.get());
     windows_->setLyricsSearch(lyricsSearch_.get());
+
+    lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
+                                             [this] { return windows_->lyricsView(); });
+    windows_->setLyricSync(lyricSync_.get());
+    // The lyric timers run while the player window is loaded.
+    connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
+    documents_ = std::make_unique<DocumentDispatcher>(
+        InterpreterContext{*state_, *paths_, hostConventions(), *plugins_, *launcher_, *web_,
+                           *media_, *windows_, *notifier_},
+        *interpreter_);
+}
+
+void Application::dispatchDocument(const QString& document) {
+    documents_->dispatch(document);
 }
 
 void Application::reportPlaybackProblem(int problem, const QString& detail) {
@@ -78,17 +98,19 @@ void Application::start() {
                             ? language
                             : QStringLiteral("1"));
     state_->setOpacity(Settings::read(QStringLiteral("TM")));
-    const TwipsPosition position = Settings::readPosition(QStringLiteral("wl"));
-    if (position.top)
-        commandBox_->move(commandBox_->x(), Settings::twipsToPixels(*position.top));
-    if (position.left)
-        commandBox_->move(Settings::twipsToPixels(*position.left), commandBox_->y());
+    WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
     commandBox_->applyOpacity();
     Settings::write(QStringLiteral("MiratoPath"), paths_->programFolder());
     plugins_->scan();
 
     state_->setBoxShown(true);
     commandBox_->show();
+
+    // A document named on the command line is handed over once start-up has finished.
+    QString document = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    document.remove(QLatin1Char('"'));
+    if (!document.isEmpty())
+        QTimer::singleShot(20, this, [this, document] { dispatchDocument(document); });
 }
 
 }  // namespace mirato

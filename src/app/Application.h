@@ -11,6 +11,8 @@ class CommandBox;
 class CommandInterpreter;
 class DesktopNotifier;
 class KeyCommands;
+class DocumentDispatcher;
+class LyricSync;
 class LyricsSearch;
 class MediaPlayer;
 class PlayerCommands;
@@ -32,6 +34,8 @@ public:
     void start();
 
     CommandBox& commandBox() { return *commandBox_; }
+    // Hands a document (a command line) over as if it came from outside.
+    void dispatchDocument(const QString& document);
 
 private:
     void reportPlaybackProblem(int problem, const QString& detail);
@@ -50,6 +54,8 @@ private:
     std::unique_ptr<CommandInterpreter> interpreter_;
     std::unique_ptr<KeyCommands> keys_;
     std::unique_ptr<CommandBox> commandBox_;
+    std::unique_ptr<LyricSync> lyricSync_;
+    std::unique_ptr<DocumentDispatcher> documents_;
 };
 
 }  // namespace mirato

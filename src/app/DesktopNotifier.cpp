@@ -12,8 +12,8 @@ Q_LOGGING_CATEGORY(lcNotify, "mirato.app.notify", QtWarningMsg)
 
 namespace mirato {
 
-void DesktopNotifier::messageBox(const QString& text) {
-    QMessageBox::information(nullptr, Strings::programTitle(), text);
+void DesktopNotifier::messageBox(const QString& text, const QString& title) {
+    QMessageBox::information(nullptr, title.isEmpty() ? Strings::programTitle() : title, text);
 }
 
 void DesktopNotifier::balloon(const QString& text) {

@@ -1,15 +1,15 @@
 #include "app/WindowHub.h"
 
-#include <QLoggingCategory>
+#include <QLineEdit>
 
 #include "commandbox/CommandBox.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
 #include "core/Settings.h"
+#include "lyrics/LyricSync.h"
+#include "lyrics/LyricsWindow.h"
 #include "player/PlayerWindow.h"
-
-Q_LOGGING_CATEGORY(lcWindows, "mirato.app.windows", QtWarningMsg)
 
 namespace mirato {
 
@@ -20,6 +20,14 @@ void bringUp(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+// Unloads a window; it may be inside one of its own signals, so it goes once the event loop
+// is back.
+template <typename Window>
+void unload(std::unique_ptr<Window>& window) {
+    if (window)
+        window.release()->deleteLater();
 }
 
 }  // namespace
@@ -39,8 +47,28 @@ PlayerWindow& WindowHub::player() {
     return *player_;
 }
 
+LyricsWindow& WindowHub::lyricsWindow() {
+    if (!lyrics_) {
+        // The lyrics window snaps to the player, so the player exists first (hidden).
+        player();
+        lyrics_ = std::make_unique<LyricsWindow>(LyricsWindowContext{
+            c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
+        QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
+                         [this] { closeLyricsWindow(); });
+    }
+    return *lyrics_;
+}
+
+LyricsView* WindowHub::lyricsView() {
+    return &lyricsWindow();
+}
+
 void WindowHub::showPlayer() {
     bringUp(player());
+}
+
+void WindowHub::showLyricsWindow() {
+    bringUp(lyricsWindow());
 }
 
 void WindowHub::closePlayer() {
@@ -48,24 +76,34 @@ void WindowHub::closePlayer() {
     Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
     closeLyricsWindow();
     c_.media.stop();
-    // Unloaded, not just hidden: the next use creates it afresh from the settings. The window
-    // is inside its own signal here, so it goes once the event loop is back.
-    player_.release()->deleteLater();
+    // Unloaded, not just hidden: the next use creates it afresh from the settings.
+    unload(player_);
 }
 
-void WindowHub::showLyricsWindow() {
-    qCDebug(lcWindows) << "the desktop lyrics window is not built yet";
+void WindowHub::closeLyricsWindow() {
+    unload(lyrics_);
 }
-
-void WindowHub::closeLyricsWindow() {}
 
 void WindowHub::clearLyrics() {
     c_.state.setLyricLine({});
+    if (lyricSync_)
+        lyricSync_->forget();
 }
 
 void WindowHub::showCommandBox() {
     if (commandBox_)
         bringUp(*commandBox_);
+}
+
+void WindowHub::fillCommandBox(const QString& text) {
+    if (!commandBox_)
+        return;
+    commandBox_->input()->setText(text);
+    bringUp(*commandBox_);
+}
+
+bool WindowHub::showLyricsDocument(const QString& path) {
+    return lyricSync_ && lyricSync_->loadDocument(path);
 }
 
 void WindowHub::searchLyrics() {
@@ -78,6 +116,8 @@ void WindowHub::applyOpacity() {
         commandBox_->applyOpacity();
     if (player_)
         player_->applyOpacity();
+    if (lyrics_)
+        lyrics_->applyOpacity();
 }
 
 }  // namespace mirato

@@ -11,7 +11,10 @@ class AppState;
 class CommandBox;
 class HostConventions;
 class Launcher;
+class LyricSync;
 class LyricsSearch;
+class LyricsView;
+class LyricsWindow;
 class MediaPlayer;
 class PlayerRequests;
 class PlayerWindow;
@@ -24,8 +27,8 @@ struct WindowHubContext {
     MediaPlayer& media;
 };
 
-// Knows every window, creates the player window on first use, and carries out what one
-// window asks of the others.
+// Knows every window, creates the player and lyrics windows on first use, and carries out
+// what one window asks of the others.
 class WindowHub : public WindowRequests {
 public:
     explicit WindowHub(WindowHubContext context);
@@ -34,15 +37,22 @@ public:
     void setCommandBox(CommandBox* box) { commandBox_ = box; }
     void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
     void setLyricsSearch(LyricsSearch* search) { lyricsSearch_ = search; }
+    void setLyricSync(LyricSync* sync) { lyricSync_ = sync; }
 
     // The player window, created hidden when it does not exist yet.
     PlayerWindow& player();
     bool hasPlayer() const { return player_ != nullptr; }
+    // The desktop lyrics window, created hidden when it does not exist yet.
+    LyricsWindow& lyricsWindow();
+    bool hasLyricsWindow() const { return lyrics_ != nullptr; }
+    LyricsView* lyricsView();
 
     void showPlayer() override;
     void showLyricsWindow() override;
     void clearLyrics() override;
     void showCommandBox() override;
+    void fillCommandBox(const QString& text) override;
+    bool showLyricsDocument(const QString& path) override;
     void closeLyricsWindow() override;
     void searchLyrics() override;
     void applyOpacity() override;
@@ -54,7 +64,9 @@ private:
     CommandBox* commandBox_ = nullptr;
     PlayerRequests* playerCommands_ = nullptr;
     LyricsSearch* lyricsSearch_ = nullptr;
+    LyricSync* lyricSync_ = nullptr;
     std::unique_ptr<PlayerWindow> player_;
+    std::unique_ptr<LyricsWindow> lyrics_;
 };
 
 }  // namespace mirato

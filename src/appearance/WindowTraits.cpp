@@ -21,4 +21,25 @@ void applyTopMost(QWidget& window) {
         window.show();  // changing the flags hides a window
 }
 
+void restorePosition(QWidget& window, const QString& prefix) {
+    const TwipsPosition position = Settings::readPosition(prefix);
+    if (position.top)
+        window.move(window.x(), Settings::twipsToPixels(*position.top));
+    if (position.left)
+        window.move(Settings::twipsToPixels(*position.left), window.y());
+}
+
+void savePosition(const QWidget& window, const QString& prefix) {
+    Settings::savePosition(prefix, Settings::pixelsToTwips(window.y()),
+                           Settings::pixelsToTwips(window.x()));
+}
+
+QString flatButtonStyle() {
+    return QStringLiteral(
+        "QToolButton { border: none; border-radius: 3px; background: transparent; }"
+        "QToolButton:hover { background: rgba(255, 255, 255, 40); }"
+        "QToolButton:pressed { background: rgba(0, 0, 0, 60); }"
+        "QToolButton:disabled { background: transparent; }");
+}
+
 }  // namespace mirato::WindowTraits

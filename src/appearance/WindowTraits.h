@@ -14,6 +14,15 @@ void applyOpacity(QWidget& window, const QString& opacity);
 // Keeps the window above others when the setting "bTopMost" is exactly "True".
 void applyTopMost(QWidget& window);
 
+// Moves the window to the position stored under "<prefix>.top" and "<prefix>.left" (twips);
+// a missing or non-numeric value leaves that coordinate alone.
+void restorePosition(QWidget& window, const QString& prefix);
+// Stores the window's position under those keys.
+void savePosition(const QWidget& window, const QString& prefix);
+
+// The look of the small flat buttons on the windows.
+QString flatButtonStyle();
+
 }  // namespace WindowTraits
 
 }  // namespace mirato

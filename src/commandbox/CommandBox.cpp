@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "appearance/Opacity.h"
+#include "appearance/WindowDrag.h"
 #include "appearance/WindowTraits.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
@@ -107,6 +108,13 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     input_->setAcceptDrops(true);
     input_->installEventFilter(this);
     setFocusProxy(input_);
+    new WindowDrag(this, [this](bool moved, QPoint pressed) {
+        if (moved)
+            WindowTraits::savePosition(*this, QStringLiteral("wl"));
+        else if (lyricLabel_->geometry().contains(pressed))
+            windows_.showLyricsWindow();
+        input_->setFocus();
+    });
 
     okButton_ = new QPushButton(this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -118,7 +126,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);
     connect(&state_, &AppState::lyricLineChanged, lyricLabel_, &QLabel::setText);
     connect(&state_, &AppState::languageChanged, this, &CommandBox::retranslate);
-    connect(&state_, &AppState::lyricsLoadedChanged, this, &CommandBox::setLyricsShown);
+    connect(&state_, &AppState::hasLyricsChanged, this, &CommandBox::setLyricsShown);
     modeLabel_->setText(state_.inputMode());
     lyricLabel_->setText(state_.lyricLine());
     retranslate();
@@ -278,37 +286,6 @@ void CommandBox::showEvent(QShowEvent* event) {
     activateWindow();
     raise();
     input_->setFocus(Qt::ActiveWindowFocusReason);
-}
-
-void CommandBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragging_ = true;
-    moved_ = false;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void CommandBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_)
-        return;
-    const QPoint target = event->globalPosition().toPoint() - dragOffset_;
-    if (target != pos()) {
-        moved_ = true;
-        move(target);
-    }
-}
-
-void CommandBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (!dragging_ || event->button() != Qt::LeftButton)
-        return;
-    dragging_ = false;
-    if (moved_) {
-        Settings::savePosition(QStringLiteral("wl"), Settings::pixelsToTwips(y()),
-                               Settings::pixelsToTwips(x()));
-    } else if (lyricLabel_->geometry().contains(event->position().toPoint())) {
-        windows_.showLyricsWindow();
-    }
-    input_->setFocus();
 }
 
 void CommandBox::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QWidget>
 
 class QLabel;
@@ -50,9 +49,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -76,10 +72,6 @@ private:
     QPushButton* okButton_;
     QMenu* modeMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
-
-    QPoint dragOffset_;
-    bool dragging_ = false;
-    bool moved_ = false;
 };
 
 }  // namespace mirato

@@ -63,6 +63,10 @@ void AppState::setLyricsLoaded(bool loaded) {
     assign(this, lyricsLoaded_, loaded, &AppState::lyricsLoadedChanged);
 }
 
+void AppState::setHasLyrics(bool has) {
+    assign(this, hasLyrics_, has, &AppState::hasLyricsChanged);
+}
+
 void AppState::setTheme(const QString& theme) {
     assign(this, theme_, theme, &AppState::themeChanged);
 }

@@ -45,8 +45,12 @@ public:
     void setBoxShown(bool shown);
     bool playerLoaded() const { return playerLoaded_; }
     void setPlayerLoaded(bool loaded);
+    // The desktop lyrics window exists.
     bool lyricsLoaded() const { return lyricsLoaded_; }
     void setLyricsLoaded(bool loaded);
+    // A lyrics file is loaded for the media playing (the command box makes room for the line).
+    bool hasLyrics() const { return hasLyrics_; }
+    void setHasLyrics(bool has);
 
     QString theme() const { return theme_; }
     void setTheme(const QString& theme);
@@ -76,6 +80,7 @@ signals:
     void boxShownChanged(bool shown);
     void playerLoadedChanged(bool loaded);
     void lyricsLoadedChanged(bool loaded);
+    void hasLyricsChanged(bool has);
     void themeChanged(const QString& theme);
     void opacityChanged(const QString& opacity);
     void autostartValueChanged(const QString& value);
@@ -91,6 +96,7 @@ private:
     bool boxShown_ = false;
     bool playerLoaded_ = false;
     bool lyricsLoaded_ = false;
+    bool hasLyrics_ = false;
     QString theme_;
     QString opacity_;
     QString autostartValue_;

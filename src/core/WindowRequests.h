@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace mirato {
 
 // What one window asks of the others, implemented where all windows are known.
@@ -14,6 +16,11 @@ public:
     virtual void clearLyrics() = 0;
     // Restores and shows the command box.
     virtual void showCommandBox() = 0;
+    // Puts a text into the command box (nothing runs) and shows it.
+    virtual void fillCommandBox(const QString& text) = 0;
+    // Replaces the lyrics of the song playing with the lines of a lyrics file; false when the
+    // file cannot be read.
+    virtual bool showLyricsDocument(const QString& path) = 0;
     // Unloads the desktop lyrics window when it is loaded.
     virtual void closeLyricsWindow() = 0;
     // Starts the lyrics search plug-in for the song playing.

@@ -4,7 +4,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -15,9 +14,11 @@
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
+#include "appearance/WindowDrag.h"
 #include "appearance/WindowTraits.h"
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
+#include "core/MediaText.h"
 #include "core/PlaybackKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -32,12 +33,6 @@ int px(int twips) {
 }
 
 constexpr int kSliderSteps = 1000;
-
-const char* const kButtonStyle =
-    "QToolButton { border: none; border-radius: 3px; background: transparent; }"
-    "QToolButton:hover { background: rgba(255, 255, 255, 40); }"
-    "QToolButton:pressed { background: rgba(0, 0, 0, 60); }"
-    "QToolButton:disabled { background: transparent; }";
 
 QPixmap noteIcon() {
     QPixmap pixmap(40, 40);
@@ -65,7 +60,12 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
+    setStyleSheet(WindowTraits::flatButtonStyle());
+    new WindowDrag(this, [this](bool moved, QPoint) {
+        setFocus();
+        if (moved)
+            WindowTraits::savePosition(*this, QStringLiteral("player"));
+    });
 
     modeIcon_ = new QLabel(this);
     modeIcon_->setObjectName(QStringLiteral("modeIcon"));
@@ -192,11 +192,7 @@ void PlayerWindow::buildPlayBar() {
 }
 
 void PlayerWindow::restoreSettings() {
-    const TwipsPosition position = Settings::readPosition(QStringLiteral("player"));
-    if (position.top)
-        move(x(), Settings::twipsToPixels(*position.top));
-    if (position.left)
-        move(Settings::twipsToPixels(*position.left), y());
+    WindowTraits::restorePosition(*this, QStringLiteral("player"));
     const QString volume = Settings::read(QStringLiteral("PlayerVolume"));
     if (TextRules::isNumeric(volume))
         c_.media.setVolume(static_cast<int>(TextRules::numericValue(volume)));
@@ -218,20 +214,11 @@ void PlayerWindow::applyTopMost() {
 }
 
 QString PlayerWindow::titleText() const {
-    const QString author = c_.media.itemInfo(QStringLiteral("Author"));
-    QString title = c_.media.itemInfo(QStringLiteral("title"));
-    if (title.isEmpty() && author.isEmpty()) {
-        // Untagged files are known by their name.
-        const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
-        return source.contains(QLatin1String("://")) ? source
-                                                     : QFileInfo(source).completeBaseName();
-    }
-    return author.isEmpty() ? title : author + QStringLiteral(" - ") + title;
+    return MediaText::title(c_.media);
 }
 
 QString PlayerWindow::timeText() const {
-    const QString position = c_.media.positionString();
-    return position.isEmpty() ? QString() : position + QLatin1Char('/') + c_.media.durationString();
+    return MediaText::time(c_.media);
 }
 
 void PlayerWindow::refreshDisplay() {
@@ -333,34 +320,6 @@ void PlayerWindow::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(QColor(255, 255, 255, 60));
     p.drawRect(rect().adjusted(1, 1, -2, -2));
-}
-
-void PlayerWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragging_ = true;
-    moved_ = false;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    setFocus();
-}
-
-void PlayerWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_)
-        return;
-    const QPoint target = event->globalPosition().toPoint() - dragOffset_;
-    if (target != pos()) {
-        moved_ = true;
-        move(target);
-    }
-}
-
-void PlayerWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (!dragging_ || event->button() != Qt::LeftButton)
-        return;
-    dragging_ = false;
-    if (moved_)
-        Settings::savePosition(QStringLiteral("player"), Settings::pixelsToTwips(y()),
-                               Settings::pixelsToTwips(x()));
 }
 
 void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -58,9 +57,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,9 +83,6 @@ private:
     QMenu* ownMenu_ = nullptr;
     QTimer displayTimer_;
     QTimer trimTimer_;
-    QPoint dragOffset_;
-    bool dragging_ = false;
-    bool moved_ = false;
 };
 
 }  // namespace mirato

@@ -71,6 +71,15 @@ TEST_F(CommandBoxTest, DroppedFileBecomesTheText) {
     EXPECT_TRUE(h.media.urls.isEmpty());  // nothing is dispatched
 }
 
+TEST_F(CommandBoxTest, FieldMovesDownWhileLyricsShow) {
+    EXPECT_EQ(input->y(), 840 / 15);
+    h.state.setHasLyrics(true);
+    EXPECT_EQ(input->y(), 960 / 15);
+    EXPECT_EQ(box.okButton()->y(), 960 / 15);
+    h.state.setHasLyrics(false);
+    EXPECT_EQ(input->y(), 840 / 15);
+}
+
 TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
     EXPECT_EQ(box.okButton()->text(), "OK");
     h.state.setLanguage("2");

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "components/MediaPlayer.h"
@@ -76,6 +79,40 @@ TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentIndex() == 0; }, 4000));  // looped
     player.setMode("loop", false);
     ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
+}
+
+TEST_F(MediaPlayerTest, ShuffleReachesEveryPlayableEntryOfAnAsxList) {
+    env.writeFile("a.wav", mirato::test::wavTone(1.2));
+    env.writeFile("b.wav", mirato::test::wavTone(1.2));
+    const QString list =
+        env.writeFile("list.asx",
+                      "<asx version=\"3.0\"><entry><ref href=\"a.wav\"/></entry>"
+                      "<ENTRY><REF HREF=\"gone.wav\"/></ENTRY><entry><ref href=\"b.wav\"/></entry>"
+                      "</asx>");
+    player.setMode("shuffle", true);
+    player.setMode("loop", true);
+    player.setUrl(list);
+    QSet<int> seen;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (player.playState() == MediaControl::kPlaying)
+                seen.insert(player.currentIndex());
+            return seen.size() == 2;
+        },
+        12000));
+    EXPECT_EQ(seen, (QSet<int>{0, 2}));
+}
+
+TEST_F(MediaPlayerTest, TagsOfAnMp3) {
+    if (QStandardPaths::findExecutable("lame").isEmpty())
+        GTEST_SKIP() << "no MP3 encoder (lame) here: the tag case is skipped";
+    const QString wav = env.writeFile("t.wav", mirato::test::wavTone(2));
+    const QString mp3 = env.path("t.mp3");
+    QProcess::execute("lame", {"--quiet", "--tt", "Moon River", "--ta", "Some Singer", wav, mp3});
+    player.setUrl(mp3);
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_EQ(player.itemInfo("Author"), "Some Singer");
+    EXPECT_EQ(player.itemInfo("title"), "Moon River");
 }
 
 TEST_F(MediaPlayerTest, AStreamThatFailsEndsWithoutHanging) {

@@ -52,9 +52,13 @@ public:
 
 class RecordingNotifier : public Notifier {
 public:
-    void messageBox(const QString& text) override { messages.append(text); }
+    void messageBox(const QString& text, const QString& title) override {
+        messages.append(text);
+        titles.append(title);
+    }
     void balloon(const QString& text) override { balloons.append(text); }
     QStringList messages;
+    QStringList titles;
     QStringList balloons;
 };
 
@@ -65,6 +69,13 @@ public:
     void clearLyrics() override { ++lyricsCleared; }
     void applyOpacity() override { ++opacityApplied; }
     void showCommandBox() override { ++commandBoxShown; }
+    void fillCommandBox(const QString& text) override { commandBoxTexts.append(text); }
+    bool showLyricsDocument(const QString& path) override {
+        lyricsDocuments.append(path);
+        return true;
+    }
+    QStringList commandBoxTexts;
+    QStringList lyricsDocuments;
     void closeLyricsWindow() override { ++lyricsClosed; }
     void searchLyrics() override { ++lyricsSearched; }
     int commandBoxShown = 0;

@@ -1,0 +1,93 @@
+#include "commandbox/DocumentDispatcher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "core/Strings.h"
+#include "core/TextRules.h"
+
+Q_LOGGING_CATEGORY(lcDocuments, "mirato.commandbox.documents", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+bool startsLikeHttp(const QString& text) {
+    const QString first2 = text.left(2);
+    return first2 == QLatin1String("HT") || first2 == QLatin1String("Ht") ||
+           first2 == QLatin1String("ht");
+}
+
+}  // namespace
+
+DocumentDispatcher::DocumentDispatcher(InterpreterContext context,
+                                       CommandInterpreter& interpreter)
+    : c_(context), interpreter_(interpreter) {}
+
+QString DocumentDispatcher::longPathName(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    // Symbolic links stay as given: the name the user knows is the long name here.
+    return QDir::cleanPath(info.absoluteFilePath());
+}
+
+void DocumentDispatcher::dispatch(const QString& document) {
+    if (TextRules::hasMediaExtension(document)) {
+        QString target;
+        if (startsLikeHttp(document))
+            target = document;
+        else if (c_.conventions.isLocalPath(document))
+            target = longPathName(c_.conventions.expandLocalPath(document));
+        else
+            target = QStringLiteral("http://") + document;
+        if (target.isEmpty()) {
+            // A media path that cannot be found: the player shows, nothing plays.
+            qCDebug(lcDocuments) << "no such media:" << document;
+            c_.windows.showPlayer();
+            return;
+        }
+        interpreter_.playTypedMedia(target);
+        return;
+    }
+    if (document.right(4) == QLatin1String(".wrc")) {
+        loadLyricsDocument(document);
+        return;
+    }
+    c_.windows.fillCommandBox(startsLikeHttp(document)
+                                  ? document
+                                  : longPathName(c_.conventions.expandLocalPath(document)));
+}
+
+void DocumentDispatcher::loadLyricsDocument(const QString& document) {
+    const QString& language = c_.state.language();
+    if (c_.media.playState() != MediaControl::kPlaying) {
+        c_.notifier.messageBox(Strings::message(language, MessageCode::LyricsOnlyWhilePlaying),
+                               QStringLiteral("Mirato"));
+        return;
+    }
+    if (!c_.windows.showLyricsDocument(document))
+        return;
+    // Kept beside the song, so the lyrics are found there next time.
+    const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
+    const QString lyrics = longPathName(document);
+    if (!c_.conventions.isLocalPath(source) || lyrics.isEmpty()) {
+        qCDebug(lcDocuments) << "lyrics not kept beside" << source;
+        return;
+    }
+    const QString target = source.left(source.size() - 4) + QStringLiteral(".lrc");
+    if (lyrics != target) {
+        QFile::remove(target);
+        if (!QFile::copy(lyrics, target)) {
+            qCDebug(lcDocuments) << "cannot copy" << lyrics << "to" << target;
+            return;
+        }
+    }
+    c_.notifier.balloon(Strings::message(language, MessageCode::LyricsLoaded));
+}
+
+}  // namespace mirato

@@ -1,0 +1,182 @@
+#include "lyrics/LyricSync.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "core/ProfileFile.h"
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "lyrics/LyricsText.h"
+
+Q_LOGGING_CATEGORY(lcLyrics, "mirato.lyrics", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+const QString kMusicPath = QStringLiteral("MusicPath");
+const QString kLrc = QStringLiteral("LRC");
+
+bool isFirstSeconds(const QString& position) {
+    return position == QLatin1String("00:00") || position == QLatin1String("00:01") ||
+           position == QLatin1String("00:02") || position == QLatin1String("00:03");
+}
+
+}  // namespace
+
+LyricSync::LyricSync(AppState& state, MediaControl& media, const HostConventions& conventions,
+                     ViewProvider view, QObject* parent)
+    : QObject(parent), state_(state), media_(media), conventions_(conventions),
+      view_(std::move(view)) {
+    syncTimer_.setInterval(200);
+    startTimer_.setInterval(500);
+    playingTimer_.setInterval(10000);
+    connect(&syncTimer_, &QTimer::timeout, this, &LyricSync::tick);
+    connect(&startTimer_, &QTimer::timeout, this, &LyricSync::checkTrackStart);
+    connect(&playingTimer_, &QTimer::timeout, this, &LyricSync::checkWhilePlaying);
+}
+
+void LyricSync::setActive(bool active) {
+    if (active) {
+        startTimer_.start();
+        playingTimer_.start();
+    } else {
+        startTimer_.stop();
+        playingTimer_.stop();
+        syncTimer_.stop();
+    }
+}
+
+QString LyricSync::lyricsFileOf(const QString& source) {
+    return source.left(source.size() - 4) + QStringLiteral(".lrc");
+}
+
+bool LyricSync::isLocal(const QString& source) const {
+    return conventions_.isLocalPath(source);
+}
+
+QString LyricSync::noLineText() const {
+    return Strings::message(state_.language(), MessageCode::LyricsWindowTitle);
+}
+
+void LyricSync::writeLrc(const QString& value) {
+    if (value == lastLrc_)
+        return;
+    lastLrc_ = value;
+    Settings::write(kLrc, value);
+}
+
+void LyricSync::clearLines() {
+    lines_.clear();
+    state_.setLyricLine({});
+}
+
+void LyricSync::showNoLyrics() {
+    state_.setHasLyrics(false);
+    syncTimer_.stop();
+    writeLrc(noLineText());
+    if (LyricsView* view = view_ ? view_() : nullptr)
+        view->showLines({}, Strings::message(state_.language(), MessageCode::NoLyrics), {});
+}
+
+void LyricSync::forget() {
+    clearLines();
+    showNoLyrics();
+}
+
+void LyricSync::checkTrackStart() {
+    if (!isFirstSeconds(media_.positionString()))
+        return;
+    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
+    if (!isLocal(source))
+        return;
+    const QString lyricsFile = lyricsFileOf(source);
+    if (!QFileInfo(lyricsFile).isFile()) {
+        clearLines();
+        showNoLyrics();
+        return;
+    }
+    loadFile(source, lyricsFile);
+}
+
+void LyricSync::checkWhilePlaying() {
+    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
+    if (media_.playState() != MediaControl::kPlaying || !isLocal(source))
+        return;
+    const QString lyricsFile = lyricsFileOf(source);
+    if (QFileInfo(lyricsFile).isFile()) {
+        loadFile(source, lyricsFile);
+        return;
+    }
+    clearLines();
+    if (LyricsView* view = view_ ? view_() : nullptr)
+        view->showLines({}, {}, {});
+    showNoLyrics();
+}
+
+void LyricSync::loadFile(const QString& source, const QString& lyricsFile) {
+    // The setting marks which media's lyrics are loaded (as it reads back, cut like any value).
+    const QString marker = source.left(source.size() - 4);
+    if (ProfileFile::cutForRead(marker) == Settings::read(kMusicPath))
+        return;
+    const auto lines = LyricsText::readLines(lyricsFile);
+    if (!lines) {
+        qCDebug(lcLyrics) << "cannot read" << lyricsFile;
+        clearLines();
+        showNoLyrics();
+        return;
+    }
+    Settings::write(kMusicPath, marker);
+    clearLines();
+    if (LyricsView* view = view_ ? view_() : nullptr)
+        view->showLines({}, {}, {});
+    state_.setHasLyrics(true);
+    lines_ = *lines;
+    writeLrc(noLineText());
+    syncTimer_.start();
+}
+
+bool LyricSync::loadDocument(const QString& path) {
+    const auto lines = LyricsText::readLines(path);
+    clearLines();
+    state_.setHasLyrics(true);
+    if (!lines) {
+        qCDebug(lcLyrics) << "cannot read the lyrics document" << path;
+        return false;
+    }
+    lines_ = *lines;
+    syncTimer_.start();
+    return true;
+}
+
+void LyricSync::tick() {
+    const QString position = media_.positionString();
+    // Every matching line is shown in turn within one tick, so the last one is what stays.
+    qsizetype match = -1;
+    for (qsizetype i = lines_.size() - 1; i >= 0; --i) {
+        if (lines_.at(i).contains(position)) {
+            match = i;
+            break;
+        }
+    }
+    if (match < 0)
+        return;
+    const QString shown = LyricsText::shownPart(lines_.at(match));
+    state_.setLyricLine(shown);
+    const int playState = media_.playState();
+    if (playState == MediaControl::kPlaying || playState == MediaControl::kPaused) {
+        writeLrc(shown.isEmpty() ? noLineText() : LyricsText::trimTrailingBlanks(shown));
+    } else if (playState == MediaControl::kStopped) {
+        syncTimer_.stop();
+        writeLrc(noLineText());
+        Settings::write(kMusicPath, QStringLiteral("End"));
+    }
+    if (LyricsView* view = view_ ? view_() : nullptr) {
+        const QString previous = match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
+        const QString next =
+            match + 1 < lines_.size() ? LyricsText::shownPart(lines_.at(match + 1)) : QString();
+        view->showLines(previous, shown, next);
+    }
+}
+
+}  // namespace mirato

@@ -1,0 +1,152 @@
+#include "lyrics/LyricsWindow.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QToolButton>
+#include <QUrl>
+
+#include "appearance/Glyphs.h"
+#include "appearance/WindowDrag.h"
+#include "appearance/WindowTraits.h"
+#include "core/AppState.h"
+#include "core/MediaText.h"
+#include "core/PlaybackKeys.h"
+#include "core/Settings.h"
+
+namespace mirato {
+
+namespace {
+
+int px(int twips) { return Settings::twipsToPixels(twips); }
+
+}  // namespace
+
+LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), c_(context) {
+    setObjectName(QStringLiteral("LyricsWindow"));
+    setWindowTitle(QStringLiteral("LrcShow"));
+    setFixedSize(px(5100), px(1500));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setStyleSheet(WindowTraits::flatButtonStyle());
+    WindowTraits::restorePosition(*this, QStringLiteral("LrcShow"));
+    new WindowDrag(this, [this](bool moved, QPoint) {
+        setFocus();
+        if (moved)
+            WindowTraits::savePosition(*this, QStringLiteral("LrcShow"));
+    });
+    applyOpacity();
+    c_.state.setLyricsLoaded(true);
+
+    titleLabel_ = new QLabel(this);
+    titleLabel_->setObjectName(QStringLiteral("title"));
+    titleLabel_->setGeometry(px(150), 6, px(3975), 18);
+    previousLabel_ = makeLine(QStringLiteral("previous"), 38, false);
+    currentLabel_ = makeLine(QStringLiteral("current"), 56, true);
+    nextLabel_ = makeLine(QStringLiteral("next"), 76, false);
+    for (QLabel* label : {titleLabel_, previousLabel_, currentLabel_, nextLabel_}) {
+        QFont font = label->font();
+        font.setPointSize(9);
+        font.setBold(label == currentLabel_);
+        label->setFont(font);
+        label->setStyleSheet(QStringLiteral("color: white;"));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    auto* minimise = new QToolButton(this);
+    minimise->setObjectName(QStringLiteral("mini"));
+    minimise->setGeometry(px(4200), 6, 22, 20);
+    minimise->setIcon(Glyphs::icon(Glyph::Minimise));
+    minimise->setFocusPolicy(Qt::NoFocus);
+    connect(minimise, &QToolButton::clicked, this, [this] {
+        hide();
+        setWindowState(windowState() | Qt::WindowMinimized);
+    });
+    auto* close = new QToolButton(this);
+    close->setObjectName(QStringLiteral("close1"));
+    close->setGeometry(px(4650), 6, 22, 20);
+    close->setIcon(Glyphs::icon(Glyph::Close));
+    close->setFocusPolicy(Qt::NoFocus);
+    connect(close, &QToolButton::clicked, this, &LyricsWindow::closeRequested);
+
+    applyTopMost();
+    titleTimer_.setInterval(500);
+    connect(&titleTimer_, &QTimer::timeout, this, &LyricsWindow::refreshTitle);
+    titleTimer_.start();
+    refreshTitle();
+}
+
+LyricsWindow::~LyricsWindow() { c_.state.setLyricsLoaded(false); }
+
+QLabel* LyricsWindow::makeLine(const QString& name, int top, bool) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setGeometry(px(120), top, px(4815), 18);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void LyricsWindow::showLines(const QString& previous, const QString& current,
+                             const QString& next) {
+    previousLabel_->setText(previous);
+    currentLabel_->setText(current);
+    nextLabel_->setText(next);
+}
+
+QString LyricsWindow::previousLine() const { return previousLabel_->text(); }
+QString LyricsWindow::currentLine() const { return currentLabel_->text(); }
+QString LyricsWindow::nextLine() const { return nextLabel_->text(); }
+
+void LyricsWindow::applyOpacity() { WindowTraits::applyOpacity(*this, c_.state.opacity()); }
+
+void LyricsWindow::applyTopMost() { WindowTraits::applyTopMost(*this); }
+
+void LyricsWindow::refreshTitle() {
+    const QString title = MediaText::title(c_.media);
+    if (title.isEmpty())
+        return;
+    titleLabel_->setText(
+        titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, titleLabel_->width()));
+}
+
+void LyricsWindow::keyPressEvent(QKeyEvent* event) {
+    const auto key = playbackKeyFor(event->key(), event->modifiers(), KeyHost::LyricsWindow);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    performPlaybackKey(*key, KeyHost::LyricsWindow,
+                       {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows,
+                        c_.player});
+}
+
+void LyricsWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, QColor(0x2f, 0x5f, 0xa8));
+    fill.setColorAt(1, QColor(0x12, 0x2c, 0x56));
+    p.fillRect(rect(), fill);
+    p.setPen(QColor(0x0c, 0x22, 0x44));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QColor(255, 255, 255, 50));
+    p.drawLine(8, 30, width() - 8, 30);
+}
+
+void LyricsWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void LyricsWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
+    c_.player.dropOnPlayer(paths);
+    event->acceptProposedAction();
+}
+
+}  // namespace mirato

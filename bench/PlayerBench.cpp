@@ -6,6 +6,7 @@
 //                              engine, creating the player window and starting FILE, and the
 //                              RSS then; "warm" loads the engine first, as typing a media name
 //                              does
+//   mirato-bench lyrics        one lyric sync tick over a 10 000-line file
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <sys/resource.h>
 
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <cstdio>
@@ -22,6 +24,7 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/Launcher.h"
+#include "lyrics/LyricSync.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 
@@ -131,6 +134,64 @@ int start(const QString& file, bool warm) {
     return 0;
 }
 
+// A fixed position on a song that plays, for timing the lyric sync alone.
+struct StillMedia : MediaControl {
+    void setUrl(const QString&) override {}
+    QString url() const override { return {}; }
+    void play() override {}
+    void pause() override {}
+    void next() override {}
+    void previous() override {}
+    QString positionString() const override { return position; }
+    QString durationString() const override { return QStringLiteral("59:59"); }
+    QString itemInfo(const QString& attribute) const override {
+        return attribute == QLatin1String("sourceURL") ? source : QString();
+    }
+    int playState() const override { return kPlaying; }
+    int volume() const override { return 50; }
+    void setVolume(int) override {}
+    bool mute() const override { return false; }
+    void setMute(bool) override {}
+    void setMode(const QString&, bool) override {}
+    void setFullScreen(bool) override {}
+    QString position = QStringLiteral("00:00");
+    QString source;
+};
+
+int lyrics() {
+    QTemporaryDir dir;
+    qputenv("windir", dir.path().toUtf8());
+    const QString song = dir.filePath(QStringLiteral("song.mp3"));
+    QFile lrc(dir.filePath(QStringLiteral("song.lrc")));
+    lrc.open(QIODevice::WriteOnly);
+    for (int i = 0; i < 10000; ++i)
+        lrc.write(QStringLiteral("[%1:%2.00]line %3 of the lyrics\n")
+                      .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                      .arg(i % 60, 2, 10, QLatin1Char('0'))
+                      .arg(i)
+                      .toUtf8());
+    lrc.close();
+    AppState state;
+    StillMedia media;
+    media.source = song;
+    LyricSync sync(state, media, posixConventions(), [] { return nullptr; });
+    sync.checkTrackStart();
+    const int ticks = 500;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < ticks; ++i) {
+        media.position = QStringLiteral("%1:%2")
+                             .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(i % 60, 2, 10, QLatin1Char('0'));
+        sync.tick();
+    }
+    const double perTick = clock.nsecsElapsed() / 1e6 / ticks;
+    // Five sync ticks and two start checks a second while a song plays.
+    std::printf("lyrics tick over %d lines %.3f ms, timers %.2f%% of one core\n",
+                static_cast<int>(sync.lines().size()), perTick, perTick * 5 / 10.0);
+    return 0;
+}
+
 int wav(const QString& file, int seconds) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly))
@@ -178,8 +239,11 @@ int main(int argc, char** argv) {
         return cpu(args.at(2));
     if (args.size() >= 3 && args.at(1) == QLatin1String("start"))
         return start(args.at(2), args.size() >= 4 && args.at(3) == QLatin1String("warm"));
+    if (args.size() >= 2 && args.at(1) == QLatin1String("lyrics"))
+        return lyrics();
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
-    std::fprintf(stderr, "usage: mirato-bench cpu FILE | start FILE | wav FILE SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | wav FILE SECONDS\n");
     return 2;
 }

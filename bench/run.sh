@@ -21,3 +21,5 @@ for mode in cold warm; do
     for run in 1 2 3 4 5 6 7 8 9 10 11; do "$bench" start "$work/minute.mp3" $mode; done |
         sort -t' ' -k2 -n | sed -n '6p' | sed 's/^/median: /'
 done
+echo "== lyric sync =="
+"$bench" lyrics

@@ -6,7 +6,7 @@
 set -eu
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libmpv-dev libfluidsynth-dev timgm6mb-soundfont"
+    libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
 # lame encodes the MP3 of the tag test.

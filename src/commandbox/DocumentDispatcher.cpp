@@ -22,8 +22,7 @@ bool startsLikeHttp(const QString& text) {
 
 }  // namespace
 
-DocumentDispatcher::DocumentDispatcher(InterpreterContext context,
-                                       CommandInterpreter& interpreter)
+DocumentDispatcher::DocumentDispatcher(InterpreterContext context, CommandInterpreter& interpreter)
     : c_(context), interpreter_(interpreter) {}
 
 QString DocumentDispatcher::longPathName(const QString& path) {

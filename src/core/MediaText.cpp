@@ -10,7 +10,7 @@ QString title(const MediaControl& media) {
     if (name.isEmpty() && author.isEmpty()) {
         const QString source = media.itemInfo(QStringLiteral("sourceURL"));
         return source.contains(QLatin1String("://")) ? source
-                                                      : QFileInfo(source).completeBaseName();
+                                                     : QFileInfo(source).completeBaseName();
     }
     return author.isEmpty() ? name : author + QStringLiteral(" - ") + name;
 }

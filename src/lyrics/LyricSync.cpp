@@ -26,7 +26,10 @@ bool isFirstSeconds(const QString& position) {
 
 LyricSync::LyricSync(AppState& state, MediaControl& media, const HostConventions& conventions,
                      ViewProvider view, QObject* parent)
-    : QObject(parent), state_(state), media_(media), conventions_(conventions),
+    : QObject(parent),
+      state_(state),
+      media_(media),
+      conventions_(conventions),
       view_(std::move(view)) {
     syncTimer_.setInterval(200);
     startTimer_.setInterval(500);
@@ -172,7 +175,8 @@ void LyricSync::tick() {
         Settings::write(kMusicPath, QStringLiteral("End"));
     }
     if (LyricsView* view = view_ ? view_() : nullptr) {
-        const QString previous = match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
+        const QString previous =
+            match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
         const QString next =
             match + 1 < lines_.size() ? LyricsText::shownPart(lines_.at(match + 1)) : QString();
         view->showLines(previous, shown, next);

@@ -21,7 +21,9 @@ namespace mirato {
 
 namespace {
 
-int px(int twips) { return Settings::twipsToPixels(twips); }
+int px(int twips) {
+    return Settings::twipsToPixels(twips);
+}
 
 }  // namespace
 
@@ -80,7 +82,9 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
     refreshTitle();
 }
 
-LyricsWindow::~LyricsWindow() { c_.state.setLyricsLoaded(false); }
+LyricsWindow::~LyricsWindow() {
+    c_.state.setLyricsLoaded(false);
+}
 
 QLabel* LyricsWindow::makeLine(const QString& name, int top, bool) {
     auto* label = new QLabel(this);
@@ -90,20 +94,29 @@ QLabel* LyricsWindow::makeLine(const QString& name, int top, bool) {
     return label;
 }
 
-void LyricsWindow::showLines(const QString& previous, const QString& current,
-                             const QString& next) {
+void LyricsWindow::showLines(const QString& previous, const QString& current, const QString& next) {
     previousLabel_->setText(previous);
     currentLabel_->setText(current);
     nextLabel_->setText(next);
 }
 
-QString LyricsWindow::previousLine() const { return previousLabel_->text(); }
-QString LyricsWindow::currentLine() const { return currentLabel_->text(); }
-QString LyricsWindow::nextLine() const { return nextLabel_->text(); }
+QString LyricsWindow::previousLine() const {
+    return previousLabel_->text();
+}
+QString LyricsWindow::currentLine() const {
+    return currentLabel_->text();
+}
+QString LyricsWindow::nextLine() const {
+    return nextLabel_->text();
+}
 
-void LyricsWindow::applyOpacity() { WindowTraits::applyOpacity(*this, c_.state.opacity()); }
+void LyricsWindow::applyOpacity() {
+    WindowTraits::applyOpacity(*this, c_.state.opacity());
+}
 
-void LyricsWindow::applyTopMost() { WindowTraits::applyTopMost(*this); }
+void LyricsWindow::applyTopMost() {
+    WindowTraits::applyTopMost(*this);
+}
 
 void LyricsWindow::refreshTitle() {
     const QString title = MediaText::title(c_.media);
@@ -119,9 +132,9 @@ void LyricsWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    performPlaybackKey(*key, KeyHost::LyricsWindow,
-                       {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows,
-                        c_.player});
+    performPlaybackKey(
+        *key, KeyHost::LyricsWindow,
+        {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows, c_.player});
 }
 
 void LyricsWindow::paintEvent(QPaintEvent*) {

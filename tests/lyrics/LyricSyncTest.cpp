@@ -46,8 +46,9 @@ protected:
 };
 
 TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
-    song("[ti:Title]\n[00:05.10]first\n[00:05.90]second\n[00:07.00][01:40.00]chorus  \n"
-         "lone 00:09 line\n[00:11]\n");
+    song(
+        "[ti:Title]\n[00:05.10]first\n[00:05.90]second\n[00:07.00][01:40.00]chorus  \n"
+        "lone 00:09 line\n[00:11]\n");
     media.position = "00:04";
     sync.checkTrackStart();
     EXPECT_TRUE(sync.lines().isEmpty());  // too late for the start check
@@ -71,7 +72,7 @@ TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
         {"00:07", "chorus  ", "second", "lone 00:09 line", "chorus"},
         {"00:08", "chorus  ", "second", "lone 00:09 line", "chorus"},  // no match: unchanged
         {"00:09", "lone 00:09 line", "chorus  ", "", "lone 00:09 line"},
-        {"00:11", "", "lone 00:09 line", "", "Kavelo LrcShow"},  // an empty line
+        {"00:11", "", "lone 00:09 line", "", "Kavelo LrcShow"},        // an empty line
         {"01:40", "chorus  ", "second", "lone 00:09 line", "chorus"},  // second tag
     };
     for (const Step& step : steps) {

@@ -1,12 +1,24 @@
 #include "app/Application.h"
 
-#include <QCoreApplication>
-#include <QTimer>
+#include <malloc.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
 
 #include "app/DesktopNotifier.h"
+#include "app/MenuHost.h"
+#include "app/PowerSaver.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
+#include "app/SingleInstance.h"
 #include "app/WindowHub.h"
+#include "appearance/Glyphs.h"
 #include "appearance/WindowTraits.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
@@ -19,15 +31,23 @@
 #include "core/InputModes.h"
 #include "core/Messages.h"
 #include "core/PluginCatalog.h"
+#include "core/ServiceAddresses.h"
 #include "core/Settings.h"
+#include "core/Strings.h"
 #include "core/TextRules.h"
 #include "lyrics/LyricSync.h"
+#include "lyrics/LyricsWindow.h"
+#include "platform/GlobalHotkey.h"
+#include "platform/IdleTime.h"
 #include "player/PlayerCommands.h"
+#include "player/PlayerWindow.h"
 #include "shell/WebOpener.h"
+
+Q_LOGGING_CATEGORY(lcStart, "mirato.app.start", QtWarningMsg)
 
 namespace mirato {
 
-Application::Application()
+Application::Application(SingleInstance* instance)
     : state_(std::make_unique<AppState>()),
       paths_(std::make_unique<AppPaths>(AppPaths::current())),
       plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
@@ -35,16 +55,11 @@ Application::Application()
       notifier_(std::make_unique<DesktopNotifier>()),
       dialogs_(std::make_unique<QtDialogs>()),
       media_(std::make_unique<MediaPlayer>()),
-      web_(std::make_unique<WebOpener>(WebOpener::readBrowserCommand(), *launcher_,
-                                       hostConventions())),
       windows_(std::make_unique<WindowHub>(
           WindowHubContext{*state_, *paths_, hostConventions(), *launcher_, *media_})) {
     media_->setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
         reportPlaybackProblem(static_cast<int>(problem), detail);
     });
-    playerCommands_ = std::make_unique<PlayerCommands>(
-        PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
-    windows_->setPlayerCommands(playerCommands_.get());
     // Loading the playback engine is most of the wait before the first sound: start it as soon
     // as a media name is being typed.
     connect(state_.get(), &AppState::probesChanged, this, [this] {
@@ -53,28 +68,37 @@ Application::Application()
             InputModes::isActive(*state_, MessageCode::ModeMusic))
             media_->prepare(QStringLiteral("typed") + extension);
     });
-    lyricsSearch_ =
-        std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
-    interpreter_ = std::make_unique<CommandInterpreter>(
-        InterpreterContext{*state_, *paths_, hostConventions(), *plugins_, *launcher_, *web_,
-                           *media_, *windows_, *notifier_});
-    keys_ =
-        std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
-                                                 *media_, *windows_, *dialogs_, *lyricsSearch_});
-    commandBox_ =
-        std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
-    windows_->setCommandBox(commandBox_.get());
-    windows_->setLyricsSearch(lyricsSearch_.get());
+    trimTimer_.setInterval(5000);
+    connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
+    handoverTimer_.setSingleShot(true);
+    handoverTimer_.setInterval(20);
+    balloonTimer_.setSingleShot(true);
+    balloonTimer_.setInterval(1000);
+    connect(&handoverTimer_, &QTimer::timeout, this, [this] {
+        const QString document = state_->pendingDocument();
+        if (document.isEmpty()) {
+            balloonTimer_.start();
+            return;
+        }
+        balloonTimer_.stop();
+        state_->setPendingDocument({});
+        dispatchDocument(document);
+    });
+    connect(&balloonTimer_, &QTimer::timeout, this, [this] {
+        if (state_->pendingDocument().isEmpty())
+            notifier_->balloon(Strings::message(state_->language(), MessageCode::AlreadyRunning));
+    });
+    if (instance)
+        connect(instance, &SingleInstance::executeReceived, this, &Application::execute);
+}
 
-    lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
-                                             [this] { return windows_->lyricsView(); });
-    windows_->setLyricSync(lyricSync_.get());
-    // The lyric timers run while the player window is loaded.
-    connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
-    documents_ = std::make_unique<DocumentDispatcher>(
-        InterpreterContext{*state_, *paths_, hostConventions(), *plugins_, *launcher_, *web_,
-                           *media_, *windows_, *notifier_},
-        *interpreter_);
+Application::~Application() = default;
+
+void Application::execute(const QString& command) {
+    const QString prefix = QStringLiteral("CommandLine=");
+    if (command.startsWith(prefix))
+        state_->setPendingDocument(command.mid(prefix.size()).remove(QLatin1Char('"')));
+    handoverTimer_.start();
 }
 
 void Application::dispatchDocument(const QString& document) {
@@ -90,27 +114,169 @@ void Application::reportPlaybackProblem(int problem, const QString& detail) {
     notifier_->messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
 }
 
-Application::~Application() = default;
+void Application::start(const QString& commandLine) {
+    web_ =
+        std::make_unique<WebOpener>(WebOpener::readBrowserCommand(), *launcher_, hostConventions());
+    playerCommands_ = std::make_unique<PlayerCommands>(
+        PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
+    windows_->setPlayerCommands(playerCommands_.get());
+    lyricsSearch_ =
+        std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
+    windows_->setLyricsSearch(lyricsSearch_.get());
+    const InterpreterContext context{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
+                                     *web_,   *media_, *windows_,         *notifier_};
+    interpreter_ = std::make_unique<CommandInterpreter>(context);
+    documents_ = std::make_unique<DocumentDispatcher>(context, *interpreter_);
+    keys_ =
+        std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
+                                                 *media_, *windows_, *dialogs_, *lyricsSearch_});
+    commandBox_ =
+        std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
+    windows_->setCommandBox(commandBox_.get());
+    lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
+                                             [this] { return windows_->lyricsView(); });
+    windows_->setLyricSync(lyricSync_.get());
+    // The lyric timers run while the player window is loaded.
+    connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
 
-void Application::start() {
+    // The menu host: its menus, the plug-in entries and the hotkey.
+    plugins_->scan();
+    menus_ = std::make_unique<MenuHost>(MenuHostContext{*state_, *paths_, hostConventions(),
+                                                        *launcher_, *media_, *windows_,
+                                                        *playerCommands_, *web_, *plugins_});
+    menus_->buildPluginMenus();
+    powerSaver_ = std::make_unique<PowerSaver>(*media_, &IdleTime::milliseconds,
+                                               [] { return QCursor::pos(); });
+    menus_->powerSavingChanged = [this](bool on) { powerSaver_->setEnabled(on); };
+    menus_->exitRequested = [this] { shutDown(); };
+    menus_->aboutRequested = [this] { showAbout(); };
+    menus_->topMostChanged = [this] { applyTopMost(); };
+    commandBox_->setModeMenu(menus_->modeMenu());
+    windows_->setMusicMenu(menus_->musicMenu());
+    hotkey_ = std::make_unique<GlobalHotkey>();
+    connect(hotkey_.get(), &GlobalHotkey::pressed, this, &Application::toggleBoxByHotkey);
+    hotkey_->registerAltR();
+
+    // Language: anything but "2" or "3" is Simplified Chinese with the menus' own captions.
     const QString language = Settings::read(QStringLiteral("Language"));
-    state_->setLanguage(language == QLatin1String("2") || language == QLatin1String("3")
-                            ? language
-                            : QStringLiteral("1"));
+    if (language == QLatin1String("2") || language == QLatin1String("3")) {
+        state_->setLanguage(language);
+        menus_->applyLanguage();
+        menus_->setTicked(
+            language == QLatin1String("2") ? QStringLiteral("chinese1") : QStringLiteral("English"),
+            true);
+    } else {
+        state_->setLanguage(QStringLiteral("1"));
+        menus_->setTicked(QStringLiteral("chinese"), true);
+    }
     state_->setOpacity(Settings::read(QStringLiteral("TM")));
+    QString theme = Settings::read(QStringLiteral("Skin"));
+    if (theme.isEmpty())
+        theme = QStringLiteral("Blue");
+    state_->setTheme(theme);
+    // The skin library: a style sheet for menus, dialogs and message boxes.
+    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
+    if (sheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    else
+        qCDebug(lcStart) << "no skin library style sheet";
     WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
     commandBox_->applyOpacity();
+    WindowTraits::applyTopMost(*commandBox_);
     Settings::write(QStringLiteral("MiratoPath"), paths_->programFolder());
-    plugins_->scan();
+    // Start at login and the file-type tick come with the shell integration.
 
+    if (theme == QLatin1String("Blue"))
+        menus_->setTicked(QStringLiteral("blue"), true);
+    else if (theme == QLatin1String("Green") || theme == QLatin1String("Purple"))
+        menus_->setTicked(theme, true);
+    if (Settings::readBool(QStringLiteral("RPlay"))) {
+        menus_->setTicked(QStringLiteral("RPlay"), true);
+        windows_->player();  // created hidden; it turns loop on from the setting
+    }
+    if (Settings::readBool(QStringLiteral("RndPlay"))) {
+        menus_->setTicked(QStringLiteral("RndPlay"), true);
+        windows_->player();
+    }
+    if (Settings::readBool(QStringLiteral("electricity"))) {
+        menus_->setTicked(QStringLiteral("electricity"), true);
+        powerSaver_->setEnabled(true);
+    }
+    if (Settings::readBool(QStringLiteral("bTopMost")))
+        menus_->setTicked(QStringLiteral("FormTop"), true);
+    for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
+        state_->setPreviousClass(QLatin1String(type), Settings::read(QLatin1String(type)));
+
+    setUpTray();
+    if (Settings::read(QStringLiteral("OneRun")).isEmpty()) {
+        notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
+        Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
+    }
     state_->setBoxShown(true);
+    if (!commandLine.isEmpty()) {
+        state_->setPendingDocument(QString(commandLine).remove(QLatin1Char('"')));
+        handoverTimer_.start();
+    }
+    trimTimer_.start();
     commandBox_->show();
+}
 
-    // A document named on the command line is handed over once start-up has finished.
-    QString document = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
-    document.remove(QLatin1Char('"'));
-    if (!document.isEmpty())
-        QTimer::singleShot(20, this, [this, document] { dispatchDocument(document); });
+void Application::setUpTray() {
+    const QString iconFile = paths_->otherSkinFile(QStringLiteral("run.ico"));
+    const QIcon icon = QFileInfo::exists(iconFile) ? QIcon(iconFile) : Glyphs::appIcon();
+    tray_ = std::make_unique<QSystemTrayIcon>(icon);
+    tray_->setToolTip(Strings::programTitle());
+    tray_->setContextMenu(menus_->trayMenu());
+    connect(tray_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    windows_->showCommandBox();
+            });
+    notifier_->setTray(tray_.get());
+    tray_->show();
+}
+
+void Application::toggleBoxByHotkey() {
+    if (!state_->boxShown()) {
+        state_->setBoxShown(true);
+        windows_->showCommandBox();
+    } else {
+        commandBox_->hideToTray();
+    }
+    if (tray_ && !tray_->isVisible())
+        tray_->show();
+}
+
+void Application::applyTopMost() {
+    if (windows_->hasPlayer())
+        windows_->player().applyTopMost();
+    if (windows_->hasLyricsWindow())
+        windows_->lyricsWindow().applyTopMost();
+    WindowTraits::applyTopMost(*commandBox_);
+}
+
+void Application::showAbout() {
+    QMessageBox::about(
+        nullptr,
+        Strings::message(state_->language(), MessageCode::About).remove(QLatin1String("...")),
+        QStringLiteral("<h3>Mirato V3.0</h3><p>Quick entry, music and lyrics for the desktop.</p>"
+                       "<p><a href=\"%1\">%1</a></p>")
+            .arg(ServiceAddresses::productSite()));
+}
+
+void Application::shutDown() {
+    commandBox_->hide();
+    windows_->closeLyricsWindow();
+    if (windows_->hasPlayer())
+        windows_->player().hide();
+    Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    hotkey_->unregister();
+    if (tray_)
+        tray_->hide();
+    QFile::remove(paths_->currentPlaylistFile());
+    Settings::write(QStringLiteral("PlayerVolume"), QString::number(media_->volume()));
+    media_->stop();
+    QApplication::quit();
 }
 
 }  // namespace mirato

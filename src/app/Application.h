@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
+
+class QSystemTrayIcon;
 
 namespace mirato {
 
@@ -10,35 +13,52 @@ class AppPaths;
 class CommandBox;
 class CommandInterpreter;
 class DesktopNotifier;
-class KeyCommands;
 class DocumentDispatcher;
+class GlobalHotkey;
+class KeyCommands;
 class LyricSync;
 class LyricsSearch;
 class MediaPlayer;
+class MenuHost;
 class PlayerCommands;
 class PluginCatalog;
+class PowerSaver;
 class ProcessLauncher;
 class QtDialogs;
+class SingleInstance;
 class WebOpener;
 class WindowHub;
 
-// Owns the shared state, the services and the windows, and wires them together.
+// Owns the shared state, the services and the windows, wires them together, starts the
+// program in its fixed order and shuts it down from the tray menu's exit item.
 class Application : public QObject {
     Q_OBJECT
 public:
-    Application();
+    explicit Application(SingleInstance* instance = nullptr);
     ~Application() override;
 
-    // Applies the stored options and shows the command box; the caller then runs the event
-    // loop.
-    void start();
+    // The start-up steps, then the command box shows; the caller then runs the event loop.
+    void start(const QString& commandLine = {});
+    // Hides everything, stores what must survive, removes the tray icon and the hotkey, and
+    // ends the event loop.
+    void shutDown();
 
     CommandBox& commandBox() { return *commandBox_; }
-    // Hands a document (a command line) over as if it came from outside.
+    MenuHost& menus() { return *menus_; }
+    WindowHub& windows() { return *windows_; }
+    MediaPlayer& media() { return *media_; }
+
+    // An execute string from a later start ("Count", "CommandLine=...").
+    void execute(const QString& command);
+    // Hands a document (a command line) to the dispatcher.
     void dispatchDocument(const QString& document);
 
 private:
     void reportPlaybackProblem(int problem, const QString& detail);
+    void toggleBoxByHotkey();
+    void setUpTray();
+    void applyTopMost();
+    void showAbout();
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
@@ -56,6 +76,13 @@ private:
     std::unique_ptr<CommandBox> commandBox_;
     std::unique_ptr<LyricSync> lyricSync_;
     std::unique_ptr<DocumentDispatcher> documents_;
+    std::unique_ptr<MenuHost> menus_;
+    std::unique_ptr<PowerSaver> powerSaver_;
+    std::unique_ptr<GlobalHotkey> hotkey_;
+    std::unique_ptr<QSystemTrayIcon> tray_;
+    QTimer trimTimer_;      // gives freed memory back every 5 s
+    QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
+    QTimer balloonTimer_;   // 1 s later: a bare second start gets a balloon
 };
 
 }  // namespace mirato

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QSystemTrayIcon>
 
 #include "core/Strings.h"
 
@@ -21,7 +22,10 @@ void DesktopNotifier::balloon(const QString& text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(service).value()) {
-        qCDebug(lcNotify) << "no notification service for:" << text;
+        if (tray_ && tray_->isVisible() && QSystemTrayIcon::supportsMessages())
+            tray_->showMessage(Strings::programTitle(), text, QSystemTrayIcon::Information);
+        else
+            qCDebug(lcNotify) << "no notification service for:" << text;
         return;
     }
     QDBusMessage call =

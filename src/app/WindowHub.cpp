@@ -43,6 +43,8 @@ PlayerWindow& WindowHub::player() {
             c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
                          [this] { closePlayer(); });
+        if (musicMenu_)
+            player_->setMusicMenu(musicMenu_);
     }
     return *player_;
 }

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class QMenu;
+
 #include "core/WindowRequests.h"
 
 namespace mirato {
@@ -38,6 +40,7 @@ public:
     void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
     void setLyricsSearch(LyricsSearch* search) { lyricsSearch_ = search; }
     void setLyricSync(LyricSync* sync) { lyricSync_ = sync; }
+    void setMusicMenu(QMenu* menu) { musicMenu_ = menu; }
 
     // The player window, created hidden when it does not exist yet.
     PlayerWindow& player();
@@ -65,6 +68,7 @@ private:
     PlayerRequests* playerCommands_ = nullptr;
     LyricsSearch* lyricsSearch_ = nullptr;
     LyricSync* lyricSync_ = nullptr;
+    QMenu* musicMenu_ = nullptr;
     std::unique_ptr<PlayerWindow> player_;
     std::unique_ptr<LyricsWindow> lyrics_;
 };

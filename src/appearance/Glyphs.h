@@ -21,6 +21,8 @@ enum class Glyph {
 
 namespace Glyphs {
 QIcon icon(Glyph glyph, const QColor& color = Qt::white, int size = 16);
-}
+// The program's own mark: a prompt in a blue disc (until a theme supplies one).
+QIcon appIcon();
+}  // namespace Glyphs
 
 }  // namespace mirato

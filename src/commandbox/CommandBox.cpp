@@ -11,8 +11,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
+#include "appearance/Glyphs.h"
 #include "appearance/Opacity.h"
 #include "appearance/WindowDrag.h"
 #include "appearance/WindowTraits.h"
@@ -31,23 +34,6 @@ namespace {
 
 int px(int twips) {
     return Settings::twipsToPixels(twips);
-}
-
-QPixmap modeIconPixmap() {
-    QPixmap pixmap(28, 28);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, 28);
-    fill.setColorAt(0, QColor(0x5a, 0x9b, 0xe6));
-    fill.setColorAt(1, QColor(0x2b, 0x63, 0xb8));
-    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-    p.setBrush(fill);
-    p.drawEllipse(QRectF(1.5, 1.5, 25, 25));
-    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(10, 9), QPointF(15, 14), QPointF(10, 19)}));
-    p.drawLine(QPointF(16, 19), QPointF(20, 19));
-    return pixmap;
 }
 
 struct ModeItem {
@@ -82,7 +68,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
 
     modeIcon_ = new QLabel(this);
     modeIcon_->setObjectName(QStringLiteral("modeIcon"));
-    modeIcon_->setPixmap(modeIconPixmap());
+    modeIcon_->setPixmap(Glyphs::appIcon().pixmap(28, 28));
     modeIcon_->setGeometry(10, 8, 28, 28);
     modeIcon_->setCursor(Qt::PointingHandCursor);
     modeIcon_->installEventFilter(this);
@@ -115,6 +101,20 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
             windows_.showLyricsWindow();
         input_->setFocus();
     });
+
+    for (const auto& [name, glyph] :
+         {std::pair{"mini", Glyph::Minimise}, std::pair{"close1", Glyph::Close}}) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setIcon(Glyphs::icon(glyph, QColor(0x1d, 0x3f, 0x73)));
+        button->setIconSize(QSize(14, 14));
+        button->setGeometry(glyph == Glyph::Close ? 312 : 288, 6, 22, 20);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRaise(true);
+        // Neither ends the program: both hide the box to the tray.
+        connect(button, &QToolButton::clicked, this, &CommandBox::hideToTray);
+    }
+    setStyleSheet(WindowTraits::flatButtonStyle());
 
     okButton_ = new QPushButton(this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -157,6 +157,20 @@ void CommandBox::applyOpacity() {
     Settings::write(QStringLiteral("TM"), state_.opacity());
 }
 
+void CommandBox::hideToTray() {
+    // Hidden is enough to keep it off the task bar; a minimised state would make the window
+    // manager iconify it again when it is next shown.
+    hide();
+    state_.setBoxShown(false);
+}
+
+void CommandBox::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A minimised box never stays in the task bar.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}
+
 void CommandBox::runInput() {
     interpreter_.run(input_->text());
     input_->clear();
@@ -165,6 +179,7 @@ void CommandBox::runInput() {
 
 bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == modeIcon_ && event->type() == QEvent::MouseButtonPress) {
+        WindowTraits::savePosition(*this, QStringLiteral("wl"));
         popUpModeMenu();
         return true;
     }

@@ -40,6 +40,8 @@ public:
     void setLyricsShown(bool shown);
     // Applies the shared opacity (180 when none is set yet) and stores it.
     void applyOpacity();
+    // The close and minimise buttons: hidden to the tray, not closed.
+    void hideToTray();
     // Runs the Enter dispatch on the current text.
     void runInput();
     // Files dropped on the box: the first one's full path becomes the text, nothing runs.
@@ -49,6 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

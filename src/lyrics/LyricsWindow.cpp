@@ -64,10 +64,7 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
     minimise->setGeometry(px(4200), 6, 22, 20);
     minimise->setIcon(Glyphs::icon(Glyph::Minimise));
     minimise->setFocusPolicy(Qt::NoFocus);
-    connect(minimise, &QToolButton::clicked, this, [this] {
-        hide();
-        setWindowState(windowState() | Qt::WindowMinimized);
-    });
+    connect(minimise, &QToolButton::clicked, this, [this] { hide(); });
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("close1"));
     close->setGeometry(px(4650), 6, 22, 20);

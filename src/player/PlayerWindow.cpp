@@ -97,10 +97,7 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     fullScreenButton_->setIcon(Glyphs::icon(Glyph::FullScreen));
     closeButton_ = makeButton(QStringLiteral("close1"), px(4650), 6, 20);
     closeButton_->setIcon(Glyphs::icon(Glyph::Close));
-    connect(minimiseButton_, &QToolButton::clicked, this, [this] {
-        hide();
-        setWindowState(windowState() | Qt::WindowMinimized);
-    });
+    connect(minimiseButton_, &QToolButton::clicked, this, [this] { hide(); });
     connect(fullScreenButton_, &QToolButton::clicked, this, [this] {
         const int state = c_.media.playState();
         if (state == MediaControl::kPlaying || state == MediaControl::kPaused)

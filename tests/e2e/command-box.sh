@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the real program on a private virtual screen and uses it as a person would:
-# the command box shows at its size, TM128 typed and entered lands in the settings file, and a
-# Baidu-mode query reaches the default browser (a recording stand-in) as one exact address.
+# the command box shows at its size, TM128 typed and entered lands in the settings file, a
+# Baidu-mode query reaches the default browser (a recording stand-in) as one exact address,
+# Alt+R hides and shows the box, and a second start hands its file to the first.
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
@@ -26,6 +27,7 @@ export DISPLAY=":$number"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 export windir="$HOME/windows"
+export MIRATO_AUDIO_OUTPUT=null
 mkdir -p "$windir" "$HOME/bin" "$XDG_DATA_HOME/applications" "$XDG_CONFIG_HOME"
 
 # The default browser: writes each argument it gets on a line of its own.
@@ -64,5 +66,18 @@ xdotool key Return
 browsed() { grep -qx 'http://www.baidu.com/s?wd=hello world' "$HOME/browser.log" 2>/dev/null; }
 within browsed || fail "the browser did not get the Baidu address: $(cat "$HOME/browser.log" 2>&1)"
 
+# Alt+R hides the box and shows it again.
+hidden() { [ -z "$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null)" ]; }
+xdotool key alt+r
+within hidden || fail "Alt+R did not hide the box"
+xdotool key alt+r
+within shows || fail "Alt+R did not show the box again"
+
+# A second start hands its file to this one and ends at once; the player opens for it.
+printf 'RIFF' >"$HOME/Song.wav"
+"$program" "$HOME/Song.wav" || fail "the second start failed"
+player() { xdotool search --onlyvisible --name '^VizavIva$' >/dev/null 2>&1; }
+within player || fail "the first instance did not open the handed-over file"
+
 kill -0 "$app" 2>/dev/null || fail "the program ended"
-echo "command box shows at $geometry, stores TM128 and sends a Baidu query"
+echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R and takes a second start's file"

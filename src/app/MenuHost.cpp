@@ -1,0 +1,301 @@
+#include "app/MenuHost.h"
+
+#include <QAction>
+#include <QLoggingCategory>
+#include <QMenu>
+
+#include "core/AddressOpener.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/InputModes.h"
+#include "core/Launcher.h"
+#include "core/MediaControl.h"
+#include "core/PlayerRequests.h"
+#include "core/PluginCatalog.h"
+#include "core/ServiceAddresses.h"
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "core/TextRules.h"
+#include "core/WindowRequests.h"
+
+Q_LOGGING_CATEGORY(lcMenus, "mirato.app.menus", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+const char* const kThemes[][2] = {{"blue", "Blue"},
+                                  {"RosePink", "RosePink"},
+                                  {"Green", "Green"},
+                                  {"LightGreen", "LightGreen"},
+                                  {"Purple", "Purple"}};
+const char* const kLanguages[][2] = {{"chinese", "1"}, {"chinese1", "2"}, {"English", "3"}};
+
+}  // namespace
+
+MenuHost::MenuHost(MenuHostContext context, QObject* parent)
+    : QObject(parent),
+      c_(context),
+      trayMenu_(new QMenu),
+      musicMenu_(new QMenu),
+      modeMenu_(new QMenu) {
+    trayMenu_->setObjectName(QStringLiteral("mSysPopup"));
+    musicMenu_->setObjectName(QStringLiteral("mMusic"));
+    modeMenu_->setObjectName(QStringLiteral("mMirato"));
+    buildTrayMenu();
+    buildMusicMenu();
+    buildModeMenu();
+}
+
+MenuHost::~MenuHost() {
+    delete trayMenu_;
+    delete musicMenu_;
+    delete modeMenu_;
+}
+
+QAction* MenuHost::add(QMenu* menu, const char* name, const char* builtIn, int code,
+                       const QKeySequence& key) {
+    QAction* action = menu->addAction(QString::fromUtf8(builtIn));
+    action->setObjectName(QLatin1String(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutVisibleInContextMenu(true);
+    }
+    items_.insert(QLatin1String(name), action);
+    if (code >= 0)
+        codes_.insert(QLatin1String(name), code);
+    return action;
+}
+
+QMenu* MenuHost::addMenu(QMenu* parent, const char* name, const char* builtIn, int code) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(builtIn));
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    items_.insert(QLatin1String(name), menu->menuAction());
+    if (code >= 0)
+        codes_.insert(QLatin1String(name), code);
+    return menu;
+}
+
+void MenuHost::setTicked(const QString& name, bool ticked) {
+    if (QAction* action = item(name)) {
+        action->setCheckable(true);
+        action->setChecked(ticked);
+    }
+}
+
+void MenuHost::buildTrayMenu() {
+    QMenu* m = trayMenu_;
+    connect(add(m, "mShow", "打开 Mirato", 1), &QAction::triggered, this,
+            [this] { c_.windows.showCommandBox(); });
+    connect(add(m, "OpenPlayer", "打开 Music Player", 2), &QAction::triggered, this,
+            [this] { c_.windows.showPlayer(); });
+    m->addSeparator();
+    pluginMenus_.append(addMenu(m, "Plugin", "附加插件", 47));
+    m->addSeparator();
+    QMenu* settings = addMenu(m, "Setting", "软件设置", 12);
+    QMenu* skins = addMenu(settings, "Skin", "更换皮肤", 6);
+    int code = 7;
+    for (const auto& theme : kThemes) {
+        const QString item = QLatin1String(theme[0]);
+        const QString name = QLatin1String(theme[1]);
+        static const char* const captions[] = {"蓝色", "淡粉", "绿色", "淡绿", "紫色"};
+        QAction* action = add(skins, theme[0], captions[code - 7], code);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, name, item] { chooseTheme(name, item); });
+        ++code;
+    }
+    QMenu* playMode = addMenu(settings, "PlayMode", "播放模式", 3);
+    QAction* repeat = add(playMode, "RPlay", "重复播放", 4);
+    QAction* random = add(playMode, "RndPlay", "随机播放", 5);
+    QAction* power = add(playMode, "electricity", "省电模式", 64);
+    for (QAction* action : {repeat, random, power})
+        action->setCheckable(true);
+    connect(repeat, &QAction::triggered, this,
+            [this] { togglePlayMode(QStringLiteral("RPlay"), QStringLiteral("loop"), QStringLiteral("RPlay")); });
+    connect(random, &QAction::triggered, this, [this] {
+        togglePlayMode(QStringLiteral("RndPlay"), QStringLiteral("shuffle"),
+                       QStringLiteral("RndPlay"));
+    });
+    connect(power, &QAction::triggered, this, [this](bool on) {
+        Settings::writeBool(QStringLiteral("electricity"), on);
+        if (powerSavingChanged)
+            powerSavingChanged(on);
+    });
+    QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
+    QAction* onTop = add(settings, "FormTop", "窗口置顶", 14);
+    QAction* link = add(settings, "link", "关联 MP3", 15);
+    for (QAction* action : {autoRun, onTop, link})
+        action->setCheckable(true);
+    // Start at login and the file types come with the shell integration.
+    autoRun->setEnabled(false);
+    link->setEnabled(false);
+    connect(onTop, &QAction::triggered, this, [this](bool on) {
+        Settings::writeBool(QStringLiteral("bTopMost"), on);
+        if (topMostChanged)
+            topMostChanged();
+    });
+
+    QMenu* languages = addMenu(m, "Language", "Language");
+    const char* const captions[] = {"简体中文", "繁體中文", "English"};
+    const int languageCodes[] = {42, 44, -1};
+    for (int i = 0; i < 3; ++i) {
+        const QString item = QLatin1String(kLanguages[i][0]);
+        const QString language = QLatin1String(kLanguages[i][1]);
+        QAction* action = add(languages, kLanguages[i][0], captions[i], languageCodes[i]);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, language, item] { chooseLanguage(language, item); });
+    }
+
+    QMenu* help = addMenu(m, "HelpCenter", "帮助中心", 16);
+    connect(add(help, "Help", "帮助文档", 17), &QAction::triggered, this, [this] {
+        const QString file = c_.paths.helpFile(c_.state.language());
+        if (!file.isEmpty())
+            c_.launcher.start(c_.conventions.helpViewer(file));
+    });
+    connect(add(help, "SiteUrl", "Mirato官网", 19), &QAction::triggered, this,
+            [this] { c_.web.open(ServiceAddresses::productSite()); });
+    connect(add(help, "mabout", "关于Mirato...", 20), &QAction::triggered, this, [this] {
+        if (aboutRequested)
+            aboutRequested();
+    });
+    m->addSeparator();
+    connect(add(m, "mExit", "退出程序", 45), &QAction::triggered, this, [this] {
+        if (exitRequested)
+            exitRequested();
+    });
+}
+
+void MenuHost::buildMusicMenu() {
+    QMenu* m = musicMenu_;
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    connect(add(m, "Open", "打开(O)...", 53, ctrl(Qt::Key_O)), &QAction::triggered, this,
+            [this] { c_.player.openFiles(); });
+    connect(add(m, "OpenMusicURL", "打开URL(U)...", 54, ctrl(Qt::Key_U)), &QAction::triggered,
+            this, [this] { c_.player.openAddress(); });
+    connect(add(m, "SaveAs", "另存为(V)...", 55, ctrl(Qt::Key_S)), &QAction::triggered, this,
+            [this] { c_.player.saveMediaAs(); });
+    connect(add(m, "SavePlaylist", "保存正在播放的列表(S)", 56), &QAction::triggered, this,
+            [this] { c_.player.savePlaylist(); });
+    connect(add(m, "SaveAsPlaylist", "将正在播放的列表另存为(A)...", 57), &QAction::triggered,
+            this, [this] { c_.player.savePlaylistAs(); });
+    m->addSeparator();
+    connect(add(m, "OpenRun", "打开 Mirato", 1, ctrl(Qt::Key_X)), &QAction::triggered, this,
+            [this] { c_.windows.showCommandBox(); });
+    connect(add(m, "showLRC", "打开LRC歌词", 58, ctrl(Qt::Key_L)), &QAction::triggered, this,
+            [this] { c_.windows.showLyricsWindow(); });
+    pluginMenus_.append(addMenu(m, "Plugin1", "附加插件", 47));
+    // Saving a list makes sense only while a list plays.
+    connect(m, &QMenu::aboutToShow, this, [this] {
+        const bool list = TextRules::isPlaylistExtension(c_.media.url().right(4));
+        item(QStringLiteral("SavePlaylist"))->setEnabled(list);
+        item(QStringLiteral("SaveAsPlaylist"))->setEnabled(list);
+    });
+}
+
+void MenuHost::buildModeMenu() {
+    QMenu* m = modeMenu_;
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    struct Mode {
+        const char* name;
+        const char* builtIn;
+        int code;
+        Qt::Key key;
+        MessageCode mode;
+    };
+    const Mode modes[] = {
+        {"Baidu", "百度搜索", 52, Qt::Key_B, MessageCode::ModeBaidu},
+        {"Google", "谷歌搜索", 51, Qt::Key_G, MessageCode::ModeGoogle},
+        {"RunCommand", "运行命令", 50, Qt::Key_R, MessageCode::ModeRun},
+        {"RunCMD", "运行CMD", 49, Qt::Key_D, MessageCode::ModeRunCmd},
+        {"MuiscMode", "网络音乐", 48, Qt::Key_N, MessageCode::ModeMusic},
+    };
+    for (const Mode& mode : modes) {
+        QAction* action = add(m, mode.name, mode.builtIn, mode.code, ctrl(mode.key));
+        action->setCheckable(true);
+        const MessageCode code = mode.mode;
+        connect(action, &QAction::triggered, this,
+                [this, code] { InputModes::toggle(c_.state, code); });
+    }
+    connect(m, &QMenu::aboutToShow, this, [this, modes] {
+        for (const Mode& mode : modes)
+            item(QLatin1String(mode.name))->setChecked(InputModes::isActive(c_.state, mode.mode));
+    });
+    m->addSeparator();
+    connect(add(m, "OpenMusic", "打开 Music Player", 2, ctrl(Qt::Key_I)), &QAction::triggered,
+            this, [this] { c_.windows.showPlayer(); });
+    pluginMenus_.append(addMenu(m, "Plugin2", "附加插件", 47));
+}
+
+void MenuHost::buildPluginMenus() {
+    static const char* const entries[] = {"P", "P1", "P2"};
+    static const char* const downloads[] = {"DP", "DP1", "DP2"};
+    const QList<PluginFolder>& folders = c_.plugins.folders();
+    for (int m = 0; m < pluginMenus_.size(); ++m) {
+        QMenu* menu = pluginMenus_.at(m);
+        menu->clear();
+        // Entry 0 exists from the start; other entries only for real plug-ins, so indexes
+        // keep the folder's place and can have gaps.
+        QList<std::pair<int, QString>> shown{{0, QStringLiteral("NO Plugin")}};
+        for (int i = 0; i < folders.size(); ++i) {
+            if (!folders.at(i).valid)
+                continue;
+            const QString caption = c_.plugins.caption(folders.at(i), c_.state.language());
+            if (i == 0)
+                shown.first().second = caption;
+            else
+                shown.append({i, caption});
+        }
+        for (const auto& [index, caption] : shown) {
+            QAction* action = menu->addAction(caption);
+            action->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
+            connect(action, &QAction::triggered, this, [this, index] { startPlugin(index); });
+        }
+        QAction* download = add(menu, downloads[m], "下载新插件", 63);
+        download->setText(Strings::message(c_.state.language(), MessageCode::DownloadPlugins));
+        connect(download, &QAction::triggered, this,
+                [this] { c_.web.open(ServiceAddresses::pluginForum()); });
+    }
+}
+
+void MenuHost::startPlugin(int index) {
+    const QList<PluginFolder>& folders = c_.plugins.folders();
+    if (index < 0 || index >= folders.size()) {
+        qCDebug(lcMenus) << "no plug-in at" << index;
+        return;
+    }
+    const QString program = c_.plugins.programIn(folders.at(index));
+    if (program.isEmpty() || !c_.launcher.start(Command{program, {}}))
+        qCDebug(lcMenus) << "plug-in not started:" << folders.at(index).path;
+}
+
+void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
+    c_.state.setTheme(theme);
+    Settings::write(QStringLiteral("Skin"), theme);
+    for (const auto& entry : kThemes)
+        setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
+}
+
+void MenuHost::chooseLanguage(const QString& language, const QString& itemName) {
+    c_.state.setLanguage(language);
+    applyLanguage();
+    Settings::write(QStringLiteral("Language"), language);
+    for (const auto& entry : kLanguages)
+        setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
+}
+
+void MenuHost::togglePlayMode(const QString& itemName, const QString& mode, const QString& key) {
+    const bool on = item(itemName)->isChecked();
+    c_.media.setMode(mode, on);
+    Settings::writeBool(key, on);
+}
+
+void MenuHost::applyLanguage() {
+    for (auto it = codes_.cbegin(); it != codes_.cend(); ++it) {
+        if (QAction* action = item(it.key()))
+            action->setText(Strings::message(c_.state.language(), MessageCode(it.value())));
+    }
+}
+
+}  // namespace mirato

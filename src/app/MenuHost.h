@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QHash>
+#include <QKeySequence>
+#include <QObject>
+#include <functional>
+
+#include "core/MessageCode.h"
+
+class QAction;
+class QMenu;
+
+namespace mirato {
+
+class AddressOpener;
+class AppPaths;
+class AppState;
+class HostConventions;
+class Launcher;
+class MediaControl;
+class PlayerRequests;
+class PluginCatalog;
+class WindowRequests;
+
+struct MenuHostContext {
+    AppState& state;
+    const AppPaths& paths;
+    const HostConventions& conventions;
+    Launcher& launcher;
+    MediaControl& media;
+    WindowRequests& windows;
+    PlayerRequests& player;
+    AddressOpener& web;
+    const PluginCatalog& plugins;
+};
+
+// Owns the three popup menus (tray, music, input mode) and carries out their items. Every
+// item is a QAction named like its command ("RPlay", "FormTop", "SavePlaylist"...), so tests and
+// plug-ins can find it.
+class MenuHost : public QObject {
+    Q_OBJECT
+public:
+    explicit MenuHost(MenuHostContext context, QObject* parent = nullptr);
+    ~MenuHost() override;
+
+    QMenu* trayMenu() const { return trayMenu_; }
+    QMenu* musicMenu() const { return musicMenu_; }
+    QMenu* modeMenu() const { return modeMenu_; }
+
+    QAction* item(const QString& name) const { return items_.value(name); }
+    void setTicked(const QString& name, bool ticked);
+
+    // Re-captions the menus in the current language (the button follows by itself).
+    void applyLanguage();
+    // Fills the three plug-in submenus from the catalogue (once per run).
+    void buildPluginMenus();
+
+    // Work the application does itself.
+    std::function<void(bool on)> powerSavingChanged;
+    std::function<void()> exitRequested;
+    std::function<void()> aboutRequested;
+    std::function<void()> topMostChanged;
+
+private:
+    QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,
+                 const QKeySequence& key = {});
+    QMenu* addMenu(QMenu* parent, const char* name, const char* builtIn, int code = -1);
+    void buildTrayMenu();
+    void buildMusicMenu();
+    void buildModeMenu();
+    void chooseTheme(const QString& theme, const QString& item);
+    void chooseLanguage(const QString& language, const QString& item);
+    void togglePlayMode(const QString& item, const QString& mode, const QString& key);
+    void startPlugin(int index);
+
+    MenuHostContext c_;
+    QMenu* trayMenu_;
+    QMenu* musicMenu_;
+    QMenu* modeMenu_;
+    QHash<QString, QAction*> items_;
+    QHash<QString, int> codes_;  // item name -> message code of its caption
+    QList<QMenu*> pluginMenus_;
+};
+
+}  // namespace mirato

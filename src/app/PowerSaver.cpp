@@ -1,0 +1,43 @@
+#include "app/PowerSaver.h"
+
+#include "core/MediaControl.h"
+
+namespace mirato {
+
+PowerSaver::PowerSaver(MediaControl& media, IdleProbe idle, MouseProbe mouse, QObject* parent)
+    : QObject(parent), media_(media), idle_(std::move(idle)), mouse_(std::move(mouse)) {
+    idleTimer_.setInterval(1000);
+    mouseTimer_.setInterval(1000);
+    connect(&idleTimer_, &QTimer::timeout, this, &PowerSaver::checkIdle);
+    connect(&mouseTimer_, &QTimer::timeout, this, &PowerSaver::checkMouse);
+}
+
+void PowerSaver::setEnabled(bool on) {
+    mouseTimer_.stop();
+    if (on)
+        idleTimer_.start();
+    else
+        idleTimer_.stop();
+}
+
+void PowerSaver::checkIdle() {
+    const auto idle = idle_ ? idle_() : std::nullopt;
+    if (!idle)
+        return;  // the system cannot say this time
+    if (*idle / 60000 < kIdleMinutes || media_.playState() != MediaControl::kPlaying)
+        return;
+    media_.pause();
+    savedMouse_ = mouse_();
+    idleTimer_.stop();
+    mouseTimer_.start();
+}
+
+void PowerSaver::checkMouse() {
+    if (mouse_() == savedMouse_)
+        return;
+    media_.play();
+    mouseTimer_.stop();
+    idleTimer_.start();
+}
+
+}  // namespace mirato

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace mirato {
+
+// One running instance per user. The first start holds a lock file and listens on a local
+// socket in the user's runtime folder (user-only access); a later start sends its execute
+// strings there and ends: "Count", then "CommandLine=" followed by its command line when it has
+// one. Messages are lines of UTF-8 text; oversize or garbled lines are dropped.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kAnswerTimeoutMs = 100;
+    static constexpr int kMaxMessageBytes = 32 * 1024;
+
+    // Where the socket and the lock file live: $XDG_RUNTIME_DIR, else a per-user temp folder.
+    static QString folder();
+    static QString socketPath() { return folder() + QStringLiteral("/mirato.socket"); }
+    static QString lockPath() { return folder() + QStringLiteral("/mirato.lock"); }
+
+    // True when this process is the first: it holds the lock from now on.
+    bool acquire();
+    // Starts listening (the first instance, once the application object exists).
+    bool listen();
+
+    // A later start: sends "Count" and, with a command line, "CommandLine=" + it. Waits at most
+    // kAnswerTimeoutMs for the first instance; false when it did not answer.
+    static bool forward(const QString& commandLine);
+
+    ~SingleInstance() override;
+
+signals:
+    // One execute string from a later start.
+    void executeReceived(const QString& command);
+
+private:
+    void readFrom(QLocalSocket* socket);
+
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+};
+
+}  // namespace mirato

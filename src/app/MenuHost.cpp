@@ -111,8 +111,9 @@ void MenuHost::buildTrayMenu() {
     QAction* power = add(playMode, "electricity", "省电模式", 64);
     for (QAction* action : {repeat, random, power})
         action->setCheckable(true);
-    connect(repeat, &QAction::triggered, this,
-            [this] { togglePlayMode(QStringLiteral("RPlay"), QStringLiteral("loop"), QStringLiteral("RPlay")); });
+    connect(repeat, &QAction::triggered, this, [this] {
+        togglePlayMode(QStringLiteral("RPlay"), QStringLiteral("loop"), QStringLiteral("RPlay"));
+    });
     connect(random, &QAction::triggered, this, [this] {
         togglePlayMode(QStringLiteral("RndPlay"), QStringLiteral("shuffle"),
                        QStringLiteral("RndPlay"));
@@ -172,14 +173,14 @@ void MenuHost::buildMusicMenu() {
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     connect(add(m, "Open", "打开(O)...", 53, ctrl(Qt::Key_O)), &QAction::triggered, this,
             [this] { c_.player.openFiles(); });
-    connect(add(m, "OpenMusicURL", "打开URL(U)...", 54, ctrl(Qt::Key_U)), &QAction::triggered,
-            this, [this] { c_.player.openAddress(); });
+    connect(add(m, "OpenMusicURL", "打开URL(U)...", 54, ctrl(Qt::Key_U)), &QAction::triggered, this,
+            [this] { c_.player.openAddress(); });
     connect(add(m, "SaveAs", "另存为(V)...", 55, ctrl(Qt::Key_S)), &QAction::triggered, this,
             [this] { c_.player.saveMediaAs(); });
     connect(add(m, "SavePlaylist", "保存正在播放的列表(S)", 56), &QAction::triggered, this,
             [this] { c_.player.savePlaylist(); });
-    connect(add(m, "SaveAsPlaylist", "将正在播放的列表另存为(A)...", 57), &QAction::triggered,
-            this, [this] { c_.player.savePlaylistAs(); });
+    connect(add(m, "SaveAsPlaylist", "将正在播放的列表另存为(A)...", 57), &QAction::triggered, this,
+            [this] { c_.player.savePlaylistAs(); });
     m->addSeparator();
     connect(add(m, "OpenRun", "打开 Mirato", 1, ctrl(Qt::Key_X)), &QAction::triggered, this,
             [this] { c_.windows.showCommandBox(); });
@@ -223,8 +224,8 @@ void MenuHost::buildModeMenu() {
             item(QLatin1String(mode.name))->setChecked(InputModes::isActive(c_.state, mode.mode));
     });
     m->addSeparator();
-    connect(add(m, "OpenMusic", "打开 Music Player", 2, ctrl(Qt::Key_I)), &QAction::triggered,
-            this, [this] { c_.windows.showPlayer(); });
+    connect(add(m, "OpenMusic", "打开 Music Player", 2, ctrl(Qt::Key_I)), &QAction::triggered, this,
+            [this] { c_.windows.showPlayer(); });
     pluginMenus_.append(addMenu(m, "Plugin2", "附加插件", 47));
 }
 
@@ -249,7 +250,8 @@ void MenuHost::buildPluginMenus() {
         }
         for (const auto& [index, caption] : shown) {
             QAction* action = menu->addAction(caption);
-            action->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
+            action->setObjectName(
+                QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
             connect(action, &QAction::triggered, this, [this, index] { startPlugin(index); });
         }
         QAction* download = add(menu, downloads[m], "下载新插件", 63);

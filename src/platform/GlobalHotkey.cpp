@@ -16,9 +16,9 @@ namespace mirato {
 namespace {
 
 // Alt, alone or with NumLock (Mod2) and CapsLock (Lock).
-constexpr uint16_t kModifierSets[] = {
-    XCB_MOD_MASK_1, XCB_MOD_MASK_1 | XCB_MOD_MASK_2, XCB_MOD_MASK_1 | XCB_MOD_MASK_LOCK,
-    XCB_MOD_MASK_1 | XCB_MOD_MASK_2 | XCB_MOD_MASK_LOCK};
+constexpr uint16_t kModifierSets[] = {XCB_MOD_MASK_1, XCB_MOD_MASK_1 | XCB_MOD_MASK_2,
+                                      XCB_MOD_MASK_1 | XCB_MOD_MASK_LOCK,
+                                      XCB_MOD_MASK_1 | XCB_MOD_MASK_2 | XCB_MOD_MASK_LOCK};
 
 QNativeInterface::QX11Application* x11() {
     return qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -28,7 +28,9 @@ QNativeInterface::QX11Application* x11() {
 
 GlobalHotkey::GlobalHotkey(QObject* parent) : QObject(parent) {}
 
-GlobalHotkey::~GlobalHotkey() { unregister(); }
+GlobalHotkey::~GlobalHotkey() {
+    unregister();
+}
 
 bool GlobalHotkey::registerAltR() {
     auto* native = x11();
@@ -42,9 +44,9 @@ bool GlobalHotkey::registerAltR() {
         return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     for (uint16_t modifiers : kModifierSets) {
-        const xcb_void_cookie_t cookie =
-            xcb_grab_key_checked(connection, 1, root, modifiers, static_cast<xcb_keycode_t>(keycode),
-                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        const xcb_void_cookie_t cookie = xcb_grab_key_checked(
+            connection, 1, root, modifiers, static_cast<xcb_keycode_t>(keycode),
+            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
         if (xcb_generic_error_t* error = xcb_request_check(connection, cookie)) {
             qCDebug(lcHotkey) << "Alt+R is held by another program";
             free(error);
@@ -81,8 +83,8 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray& eventType, void* message,
     if ((event->response_type & ~0x80) != XCB_KEY_PRESS)
         return false;
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
-    const uint16_t relevant = key->state & (XCB_MOD_MASK_1 | XCB_MOD_MASK_SHIFT |
-                                            XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_4);
+    const uint16_t relevant =
+        key->state & (XCB_MOD_MASK_1 | XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_4);
     if (key->detail != keycode_ || relevant != XCB_MOD_MASK_1)
         return false;
     emit pressed();

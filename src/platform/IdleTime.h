@@ -8,6 +8,6 @@ namespace mirato {
 namespace IdleTime {
 // Milliseconds; nullopt where it cannot be asked (no X11 display, no extension).
 std::optional<unsigned long> milliseconds();
-}
+}  // namespace IdleTime
 
 }  // namespace mirato

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+
+#include "app/MenuHost.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/PlayerRequests.h"
+#include "core/PluginCatalog.h"
+#include "core/Settings.h"
+#include "core/Strings.h"
+#include "support/Recorders.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using namespace mirato::test;
+
+namespace {
+
+struct RecordingPlayer : PlayerRequests {
+    void openFiles() override { calls << "openFiles"; }
+    void openAddress() override { calls << "openAddress"; }
+    void saveMediaAs() override { calls << "saveMediaAs"; }
+    void savePlaylist() override { calls << "savePlaylist"; }
+    void savePlaylistAs() override { calls << "savePlaylistAs"; }
+    void dropOnPlayer(const QStringList&) override { calls << "drop"; }
+    QStringList calls;
+};
+
+class MenuHostTest : public ::testing::Test {
+protected:
+    QAction* item(const char* name) { return menus.item(QLatin1String(name)); }
+
+    TempEnvironment env;
+    AppState state;
+    AppPaths paths =
+        (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
+    PluginCatalog plugins{paths.pluginFolders(), posixConventions()};
+    RecordingLauncher launcher;
+    RecordingMedia media;
+    RecordingWindows windows;
+    RecordingPlayer player;
+    RecordingOpener web;
+    MenuHost menus{{state, paths, posixConventions(), launcher, media, windows, player, web,
+                    plugins}};
+};
+
+TEST_F(MenuHostTest, EveryItemIsThereByName) {
+    for (const char* name :
+         {"mShow", "OpenPlayer", "Plugin", "Setting", "Skin", "blue", "RosePink", "Green",
+          "LightGreen", "Purple", "PlayMode", "RPlay", "RndPlay", "electricity", "AutoRun",
+          "FormTop", "link", "Language", "English", "chinese", "chinese1", "HelpCenter", "Help",
+          "SiteUrl", "mabout", "mExit", "Open", "OpenMusicURL", "SaveAs", "SavePlaylist",
+          "SaveAsPlaylist", "OpenRun", "showLRC", "Plugin1", "Baidu", "Google", "RunCommand",
+          "RunCMD", "MuiscMode", "OpenMusic", "Plugin2"})
+        EXPECT_NE(item(name), nullptr) << name;
+    EXPECT_EQ(item("mExit")->text(), "退出程序");  // built-in captions until a language is chosen
+    EXPECT_EQ(item("Open")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+}
+
+TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
+    item("RPlay")->trigger();
+    EXPECT_EQ(Settings::read("RPlay"), "True");
+    EXPECT_TRUE(item("RPlay")->isChecked());
+    item("RPlay")->trigger();
+    EXPECT_EQ(Settings::read("RPlay"), "False");
+    item("RndPlay")->trigger();
+    EXPECT_EQ(media.calls, (QStringList{"loop=on", "loop=off", "shuffle=on"}));
+
+    bool power = false;
+    menus.powerSavingChanged = [&](bool on) { power = on; };
+    item("electricity")->trigger();
+    EXPECT_TRUE(power);
+    EXPECT_EQ(Settings::read("electricity"), "True");
+
+    item("Green")->trigger();
+    EXPECT_EQ(Settings::read("Skin"), "Green");
+    EXPECT_EQ(state.theme(), "Green");
+    item("RosePink")->trigger();
+    EXPECT_TRUE(item("RosePink")->isChecked());
+    EXPECT_FALSE(item("Green")->isChecked());
+
+    int topMost = 0;
+    menus.topMostChanged = [&] { ++topMost; };
+    item("FormTop")->trigger();
+    EXPECT_EQ(Settings::read("bTopMost"), "True");
+    EXPECT_EQ(topMost, 1);
+
+    item("Baidu")->trigger();
+    item("Google")->trigger();
+    EXPECT_EQ(state.inputMode(), Strings::text(127));
+    item("Google")->trigger();
+    EXPECT_EQ(state.inputMode(), "");
+
+    item("SiteUrl")->trigger();
+    item("OpenMusicURL")->trigger();
+    item("showLRC")->trigger();
+    EXPECT_EQ(web.addresses.size(), 1);
+    EXPECT_EQ(player.calls, QStringList{"openAddress"});
+    EXPECT_EQ(windows.lyricsShown, 1);
+    item("Help")->trigger();
+    ASSERT_EQ(launcher.launches.size(), 1);
+    EXPECT_EQ(launcher.launches.first().command.arguments, QStringList{paths.helpFile("1")});
+}
+
+TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
+    item("English")->trigger();
+    EXPECT_EQ(Settings::read("Language"), "3");
+    EXPECT_EQ(item("mExit")->text(), "Exit(&E)");
+    EXPECT_EQ(item("Plugin")->text(), "Plugin");
+    EXPECT_EQ(item("Language")->text(), "Language");  // keeps its own caption
+    EXPECT_EQ(item("English")->text(), "English");
+    item("chinese")->trigger();
+    // The four built-in captions that differ from the table are replaced.
+    EXPECT_EQ(item("chinese")->text(), Strings::text(142));
+    EXPECT_EQ(item("chinese1")->text(), Strings::text(144));
+    EXPECT_EQ(item("mExit")->text(), Strings::text(145));
+    EXPECT_EQ(item("showLRC")->text(), Strings::text(158));
+    EXPECT_TRUE(item("chinese")->isChecked());
+    EXPECT_FALSE(item("English")->isChecked());
+}
+
+TEST_F(MenuHostTest, PlaylistSavesOnlyForTheExactListExtensions) {
+    const std::pair<const char*, bool> cases[] = {
+        {"/m/list.Wpl", true}, {"/m/list.M3U", true}, {"/m/list.asx", true},
+        {"/m/list.wPL", false}, {"/m/song.mp3", false}, {"", false}};
+    for (const auto& [url, enabled] : cases) {
+        media.urls = {url};
+        emit menus.musicMenu()->aboutToShow();
+        EXPECT_EQ(item("SavePlaylist")->isEnabled(), enabled) << url;
+        EXPECT_EQ(item("SaveAsPlaylist")->isEnabled(), enabled) << url;
+    }
+}
+
+TEST_F(MenuHostTest, PluginEntriesKeepTheirFolderIndex) {
+    // Folders list in name order here: "A" is no plug-in, "B" is one.
+    env.writeFile("app/Plugin/A/setting.ini", "[title]\nchinese=甲\n");
+    const QString program = env.writeFile("app/Plugin/B/B", "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    env.writeFile("app/Plugin/B/setting.ini", "[title]\nchinese=乙\nenglish=Beta\n");
+    plugins.scan();
+    menus.buildPluginMenus();
+    for (const char* menuName : {"Plugin", "Plugin1", "Plugin2"}) {
+        QMenu* menu = item(menuName)->menu();
+        QStringList captions;
+        for (QAction* action : menu->actions())
+            captions << action->text();
+        EXPECT_EQ(captions, (QStringList{"NO Plugin", QString::fromUtf8("乙"),
+                                         Strings::text(163)}))
+            << menuName;
+    }
+    item("Plugin")->menu()->actions().at(0)->trigger();  // "NO Plugin": nothing starts
+    item("Plugin2")->menu()->actions().at(1)->trigger();
+    ASSERT_EQ(launcher.launches.size(), 1);
+    EXPECT_EQ(launcher.launches.first().command.program, program);
+}
+
+}  // namespace

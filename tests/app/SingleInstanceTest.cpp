@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/SingleInstance.h"
+
+using mirato::SingleInstance;
+
+namespace {
+
+// The program itself, started a second time.
+QProcess* secondStart(const QStringList& arguments) {
+    auto* process = new QProcess;
+    process->start(MIRATO_TEST_PROGRAM, arguments);
+    return process;
+}
+
+TEST(SingleInstanceTest, ASecondStartHandsOverAndEnds) {
+    SingleInstance first;
+    ASSERT_TRUE(first.acquire());
+    ASSERT_TRUE(first.listen());
+    QSignalSpy received(&first, &SingleInstance::executeReceived);
+
+    std::unique_ptr<QProcess> bare(secondStart({}));
+    ASSERT_TRUE(bare->waitForFinished(5000));
+    EXPECT_EQ(bare->exitCode(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }));
+    EXPECT_EQ(received.takeFirst().first().toString(), "Count");
+
+    std::unique_ptr<QProcess> withFile(secondStart({"/music/my song.mp3"}));
+    ASSERT_TRUE(withFile->waitForFinished(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }));
+    EXPECT_EQ(received.at(0).first().toString(), "Count");
+    EXPECT_EQ(received.at(1).first().toString(), "CommandLine=/music/my song.mp3");
+}
+
+TEST(SingleInstanceTest, ASilentFirstInstanceStillLetsTheSecondEnd) {
+    SingleInstance first;
+    ASSERT_TRUE(first.acquire());  // holds the lock but never listens
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProcess> second(secondStart({"/music/a.mp3"}));
+    ASSERT_TRUE(second->waitForFinished(5000));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_LT(clock.elapsed(), 3000);
+}
+
+TEST(SingleInstanceTest, GarbageAndOversizeMessagesAreDropped) {
+    SingleInstance first;
+    ASSERT_TRUE(first.acquire());
+    ASSERT_TRUE(first.listen());
+    QSignalSpy received(&first, &SingleInstance::executeReceived);
+
+    QLocalSocket socket;
+    socket.connectToServer(SingleInstance::socketPath());
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    socket.write("\xff\xfe\xfd not text\n");
+    socket.write("Count\n");
+    socket.write(QByteArray(SingleInstance::kMaxMessageBytes + 10, 'x') + "\n");
+    socket.write("CommandLine=/never/seen.mp3\n");
+    socket.flush();
+    QTest::qWait(300);
+    ASSERT_EQ(received.count(), 1);
+    EXPECT_EQ(received.first().first().toString(), "Count");
+}
+
+TEST(SingleInstanceTest, OnlyOneFirstInstance) {
+    SingleInstance first;
+    SingleInstance second;
+    EXPECT_TRUE(first.acquire());
+    EXPECT_FALSE(second.acquire());
+}
+
+}  // namespace

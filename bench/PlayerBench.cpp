@@ -103,6 +103,7 @@ int start(const QString& file, bool warm) {
     } web;
     struct : Notifier {
         void messageBox(const QString&, const QString&) override {}
+        void stopBox(const QString&) override {}
         void balloon(const QString&) override {}
     } notifier;
     struct : WindowRequests {

@@ -8,7 +8,10 @@ set -eu
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
-run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin"
+# xdg-utils opens files and addresses with the desktop's handlers; desktop-file-utils refreshes
+# the handler cache after the file types change.
+run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin xdg-utils
+    desktop-file-utils"
 # lame encodes the MP3 of the tag test.
 test_packages="libgtest-dev libgmock-dev lame"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
@@ -41,7 +42,10 @@
 #include "platform/IdleTime.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
+#include "shell/Autostart.h"
+#include "shell/FileAssociations.h"
 #include "shell/WebOpener.h"
+#include "shell/XdgAssociationBackend.h"
 
 Q_LOGGING_CATEGORY(lcStart, "mirato.app.start", QtWarningMsg)
 
@@ -151,6 +155,23 @@ void Application::start(const QString& commandLine) {
     menus_->exitRequested = [this] { shutDown(); };
     menus_->aboutRequested = [this] { showAbout(); };
     menus_->topMostChanged = [this] { applyTopMost(); };
+    associationBackend_ = std::make_unique<XdgAssociationBackend>(
+        QCoreApplication::applicationFilePath(), paths_->runIconFolder());
+    associations_ = std::make_unique<FileAssociations>(*associationBackend_);
+    loginEntry_ = std::make_unique<XdgLoginEntry>();
+    autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
+    menus_->autoRunToggled = [this] {
+        const QFileInfo program(QCoreApplication::applicationFilePath());
+        return autostart_->toggle(Autostart::commandFor(
+            program.absolutePath(), program.completeBaseName(), hostConventions()));
+    };
+    menus_->linkToggled = [this](bool takeOver) {
+        if (takeOver)
+            associations_->takeOver();
+        else
+            associations_->giveBack(*state_);
+        commandBox_->input()->clear();
+    };
     commandBox_->setModeMenu(menus_->modeMenu());
     windows_->setMusicMenu(menus_->musicMenu());
     hotkey_ = std::make_unique<GlobalHotkey>();
@@ -184,7 +205,8 @@ void Application::start(const QString& commandLine) {
     commandBox_->applyOpacity();
     WindowTraits::applyTopMost(*commandBox_);
     Settings::write(QStringLiteral("MiratoPath"), paths_->programFolder());
-    // Start at login and the file-type tick come with the shell integration.
+    autostart_->load();
+    menus_->setTicked(QStringLiteral("link"), associations_->isTakenOver());
 
     if (theme == QLatin1String("Blue"))
         menus_->setTicked(QStringLiteral("blue"), true);
@@ -204,6 +226,8 @@ void Application::start(const QString& commandLine) {
     }
     if (Settings::readBool(QStringLiteral("bTopMost")))
         menus_->setTicked(QStringLiteral("FormTop"), true);
+    if (!state_->autostartValue().isEmpty())
+        menus_->setTicked(QStringLiteral("AutoRun"), true);
     for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
         state_->setPreviousClass(QLatin1String(type), Settings::read(QLatin1String(type)));
 

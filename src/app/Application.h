@@ -14,7 +14,11 @@ class CommandBox;
 class CommandInterpreter;
 class DesktopNotifier;
 class DocumentDispatcher;
+class Autostart;
+class FileAssociations;
 class GlobalHotkey;
+class XdgAssociationBackend;
+class XdgLoginEntry;
 class KeyCommands;
 class LyricSync;
 class LyricsSearch;
@@ -80,6 +84,10 @@ private:
     std::unique_ptr<PowerSaver> powerSaver_;
     std::unique_ptr<GlobalHotkey> hotkey_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<XdgAssociationBackend> associationBackend_;
+    std::unique_ptr<FileAssociations> associations_;
+    std::unique_ptr<XdgLoginEntry> loginEntry_;
+    std::unique_ptr<Autostart> autostart_;
     QTimer trimTimer_;      // gives freed memory back every 5 s
     QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
     QTimer balloonTimer_;   // 1 s later: a bare second start gets a balloon

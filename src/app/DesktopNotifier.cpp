@@ -17,6 +17,10 @@ void DesktopNotifier::messageBox(const QString& text, const QString& title) {
     QMessageBox::information(nullptr, title.isEmpty() ? Strings::programTitle() : title, text);
 }
 
+void DesktopNotifier::stopBox(const QString& text) {
+    QMessageBox::critical(nullptr, Strings::programTitle(), text);
+}
+
 void DesktopNotifier::balloon(const QString& text) {
     const QString service = QStringLiteral("org.freedesktop.Notifications");
     QDBusConnection bus = QDBusConnection::sessionBus();

@@ -12,6 +12,7 @@ class DesktopNotifier : public Notifier {
 public:
     void setTray(QSystemTrayIcon* tray) { tray_ = tray; }
     void messageBox(const QString& text, const QString& title = QString()) override;
+    void stopBox(const QString& text) override;
     void balloon(const QString& text) override;
 
 private:

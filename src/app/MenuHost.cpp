@@ -128,9 +128,14 @@ void MenuHost::buildTrayMenu() {
     QAction* link = add(settings, "link", "关联 MP3", 15);
     for (QAction* action : {autoRun, onTop, link})
         action->setCheckable(true);
-    // Start at login and the file types come with the shell integration.
-    autoRun->setEnabled(false);
-    link->setEnabled(false);
+    connect(autoRun, &QAction::triggered, this, [this, autoRun] {
+        if (autoRunToggled)
+            autoRun->setChecked(autoRunToggled());
+    });
+    connect(link, &QAction::triggered, this, [this](bool on) {
+        if (linkToggled)
+            linkToggled(on);
+    });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
         Settings::writeBool(QStringLiteral("bTopMost"), on);
         if (topMostChanged)

@@ -60,6 +60,10 @@ public:
     std::function<void()> exitRequested;
     std::function<void()> aboutRequested;
     std::function<void()> topMostChanged;
+    // Start at login switched; returns whether the item keeps its tick.
+    std::function<bool()> autoRunToggled;
+    // The file types taken over (true) or given back (false).
+    std::function<void(bool takeOver)> linkToggled;
 
 private:
     QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace mirato {
 
@@ -72,6 +73,66 @@ QString XdgApplications::defaultApplication(const QString& mimeType) {
         }
     }
     return {};
+}
+
+QString XdgApplications::userMimeAppsList() {
+    return configFolders().first() + QStringLiteral("/mimeapps.list");
+}
+
+bool XdgApplications::setDefaultApplication(const QString& mimeType, const QString& desktopId) {
+    const QString path = userMimeAppsList();
+    QByteArray data;
+    QFile in(path);
+    if (in.exists()) {
+        if (!in.open(QIODevice::ReadOnly))
+            return false;
+        data = in.readAll();
+        in.close();
+    }
+    QList<QByteArray> lines = data.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    const QByteArray entry = mimeType.toUtf8() + '=' + desktopId.toUtf8() + ';';
+    qsizetype section = -1;
+    qsizetype insertAt = -1;
+    bool done = false;
+    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        if (line.startsWith('[')) {
+            if (section >= 0)
+                break;
+            if (line == "[Default Applications]") {
+                section = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (section < 0)
+            continue;
+        if (!line.isEmpty())
+            insertAt = i + 1;
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0 && line.left(eq).trimmed() == mimeType.toUtf8()) {
+            lines[i] = entry;
+            done = true;
+        }
+    }
+    if (!done) {
+        if (section < 0) {
+            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+                lines.append(QByteArray());
+            lines.append("[Default Applications]");
+            lines.append(entry);
+        } else {
+            lines.insert(insertAt, entry);
+        }
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(lines.join('\n') + '\n');
+    return out.commit();
 }
 
 QString XdgApplications::findDesktopFile(const QString& desktopId) {

@@ -19,6 +19,12 @@ public:
     static QString defaultApplication(const QString& mimeType);
     // The full path of an installed desktop file, or "".
     static QString findDesktopFile(const QString& desktopId);
+
+    // The user's own list: $XDG_CONFIG_HOME/mimeapps.list.
+    static QString userMimeAppsList();
+    // Makes desktopId the user's default for the MIME type, keeping every other line of the
+    // list as it was; false when the list cannot be written.
+    static bool setDefaultApplication(const QString& mimeType, const QString& desktopId);
 };
 
 }  // namespace mirato

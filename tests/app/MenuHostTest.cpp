@@ -44,18 +44,19 @@ protected:
     RecordingWindows windows;
     RecordingPlayer player;
     RecordingOpener web;
-    MenuHost menus{{state, paths, posixConventions(), launcher, media, windows, player, web,
-                    plugins}};
+    MenuHost menus{
+        {state, paths, posixConventions(), launcher, media, windows, player, web, plugins}};
 };
 
 TEST_F(MenuHostTest, EveryItemIsThereByName) {
     for (const char* name :
-         {"mShow", "OpenPlayer", "Plugin", "Setting", "Skin", "blue", "RosePink", "Green",
-          "LightGreen", "Purple", "PlayMode", "RPlay", "RndPlay", "electricity", "AutoRun",
-          "FormTop", "link", "Language", "English", "chinese", "chinese1", "HelpCenter", "Help",
-          "SiteUrl", "mabout", "mExit", "Open", "OpenMusicURL", "SaveAs", "SavePlaylist",
-          "SaveAsPlaylist", "OpenRun", "showLRC", "Plugin1", "Baidu", "Google", "RunCommand",
-          "RunCMD", "MuiscMode", "OpenMusic", "Plugin2"})
+         {"mShow",          "OpenPlayer",  "Plugin",     "Setting",      "Skin",     "blue",
+          "RosePink",       "Green",       "LightGreen", "Purple",       "PlayMode", "RPlay",
+          "RndPlay",        "electricity", "AutoRun",    "FormTop",      "link",     "Language",
+          "English",        "chinese",     "chinese1",   "HelpCenter",   "Help",     "SiteUrl",
+          "mabout",         "mExit",       "Open",       "OpenMusicURL", "SaveAs",   "SavePlaylist",
+          "SaveAsPlaylist", "OpenRun",     "showLRC",    "Plugin1",      "Baidu",    "Google",
+          "RunCommand",     "RunCMD",      "MuiscMode",  "OpenMusic",    "Plugin2"})
         EXPECT_NE(item(name), nullptr) << name;
     EXPECT_EQ(item("mExit")->text(), "退出程序");  // built-in captions until a language is chosen
     EXPECT_EQ(item("Open")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -124,9 +125,9 @@ TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
 }
 
 TEST_F(MenuHostTest, PlaylistSavesOnlyForTheExactListExtensions) {
-    const std::pair<const char*, bool> cases[] = {
-        {"/m/list.Wpl", true}, {"/m/list.M3U", true}, {"/m/list.asx", true},
-        {"/m/list.wPL", false}, {"/m/song.mp3", false}, {"", false}};
+    const std::pair<const char*, bool> cases[] = {{"/m/list.Wpl", true},  {"/m/list.M3U", true},
+                                                  {"/m/list.asx", true},  {"/m/list.wPL", false},
+                                                  {"/m/song.mp3", false}, {"", false}};
     for (const auto& [url, enabled] : cases) {
         media.urls = {url};
         emit menus.musicMenu()->aboutToShow();
@@ -148,8 +149,7 @@ TEST_F(MenuHostTest, PluginEntriesKeepTheirFolderIndex) {
         QStringList captions;
         for (QAction* action : menu->actions())
             captions << action->text();
-        EXPECT_EQ(captions, (QStringList{"NO Plugin", QString::fromUtf8("乙"),
-                                         Strings::text(163)}))
+        EXPECT_EQ(captions, (QStringList{"NO Plugin", QString::fromUtf8("乙"), Strings::text(163)}))
             << menuName;
     }
     item("Plugin")->menu()->actions().at(0)->trigger();  // "NO Plugin": nothing starts

@@ -12,7 +12,8 @@ TEST(PowerSaverTest, PausesAfterFiveIdleMinutesAndResumesOnAMouseMove) {
     RecordingMedia media;
     std::optional<unsigned long> idle = 4 * 60000 + 59999;
     QPoint mouse(10, 10);
-    PowerSaver saver(media, [&] { return idle; }, [&] { return mouse; });
+    PowerSaver saver(
+        media, [&] { return idle; }, [&] { return mouse; });
     saver.setEnabled(true);
     media.state = MediaControl::kPlaying;
 

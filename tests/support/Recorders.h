@@ -56,7 +56,9 @@ public:
         messages.append(text);
         titles.append(title);
     }
+    void stopBox(const QString& text) override { stops.append(text); }
     void balloon(const QString& text) override { balloons.append(text); }
+    QStringList stops;
     QStringList messages;
     QStringList titles;
     QStringList balloons;

@@ -21,7 +21,9 @@ QString Autostart::commandFor(const QString& folder, const QString& name,
     return command + name + (conventions.isWindows() ? QStringLiteral(".Exe") : QString());
 }
 
-void Autostart::load() { state_.setAutostartValue(backend_.read().value_or(QString())); }
+void Autostart::load() {
+    state_.setAutostartValue(backend_.read().value_or(QString()));
+}
 
 bool Autostart::toggle(const QString& command) {
     const QString& language = state_.language();
@@ -40,11 +42,10 @@ bool Autostart::toggle(const QString& command) {
             return true;
         case LoginEntryBackend::WriteResult::Denied: {
             const QString twoBreaks = QStringLiteral("\r\r");
-            notifier_.stopBox(Strings::message(language, MessageCode::AutostartFailed1) +
-                              twoBreaks +
-                              Strings::message(language, MessageCode::AutostartFailed2) +
-                              twoBreaks +
-                              Strings::message(language, MessageCode::AutostartFailed3));
+            notifier_.stopBox(
+                Strings::message(language, MessageCode::AutostartFailed1) + twoBreaks +
+                Strings::message(language, MessageCode::AutostartFailed2) + twoBreaks +
+                Strings::message(language, MessageCode::AutostartFailed3));
             state_.setAutostartValue({});
             return false;
         }
@@ -72,14 +73,14 @@ LoginEntryBackend::WriteResult XdgLoginEntry::write(const QString& command) {
         return WriteResult::Denied;
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return out.error() == QFileDevice::OpenError ||
-                       out.error() == QFileDevice::PermissionsError
+        return out.error() == QFileDevice::OpenError || out.error() == QFileDevice::PermissionsError
                    ? WriteResult::Denied
                    : WriteResult::Failed;
     }
     const QByteArray entry =
         "[Desktop Entry]\nType=Application\nName=Mirato\nComment=Quick entry, music and lyrics\n"
-        "Exec=" + command.toUtf8() + "\nX-GNOME-Autostart-enabled=true\n";
+        "Exec=" +
+        command.toUtf8() + "\nX-GNOME-Autostart-enabled=true\n";
     if (out.write(entry) != entry.size())
         return WriteResult::Failed;
     return WriteResult::Written;

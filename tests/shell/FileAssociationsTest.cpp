@@ -54,12 +54,14 @@ TEST_F(FileAssociationsTest, TakeOverSavesThePreviousHandlerAndGiveBackRestoresI
     EXPECT_EQ(entry->value("Icon"), "/opt/mirato/RunIco/M3u.ico");
     EXPECT_EQ(entry->value("MimeType"), "audio/x-ms-asx;");
     EXPECT_EQ(entry->value("NoDisplay"), "true");
-    EXPECT_EQ(entry->execArguments({"/m/a b.asx"}), (QStringList{"/opt/my apps/mirato", "/m/a b.asx"}));
+    EXPECT_EQ(entry->execArguments({"/m/a b.asx"}),
+              (QStringList{"/opt/my apps/mirato", "/m/a b.asx"}));
 
     const QByteArray list = env.readFile("config/mimeapps.list");
-    EXPECT_TRUE(list.startsWith("# mine\n[Added Associations]\naudio/mpeg=player.desktop;\n\n"
-                                "[Default Applications]\naudio/mpeg=Mirato.mp3.desktop;\n"
-                                "text/plain=editor.desktop;\n"))
+    EXPECT_TRUE(
+        list.startsWith("# mine\n[Added Associations]\naudio/mpeg=player.desktop;\n\n"
+                        "[Default Applications]\naudio/mpeg=Mirato.mp3.desktop;\n"
+                        "text/plain=editor.desktop;\n"))
         << list.toStdString();
 
     // A second take-over finds every type ours and saves nothing over the first.

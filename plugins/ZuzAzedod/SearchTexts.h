@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace mirato::lyricsearch {
+
+enum class Text {
+    WindowTitle,
+    Search,
+    Use,
+    Searching,
+    Found,         // %1 number of hits
+    NothingFound,
+    OnlyPlain,
+    Unreachable,
+    TimedOut,
+    HttpError,     // %1 status
+    BadAnswer,
+    CannotWrite,
+    Handed,
+};
+
+// The window's sentences in the user's language ("1", "2", "3").
+QString text(const QString& language, Text which);
+
+}  // namespace mirato::lyricsearch

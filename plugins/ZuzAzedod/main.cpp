@@ -1,0 +1,50 @@
+// The lyrics search plug-in: finds timed lyrics for the song Mirato plays and hands them back.
+#include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "HandBack.h"
+#include "LrclibClient.h"
+#include "SearchWindow.h"
+#include "core/ProfileFile.h"
+#include "core/Settings.h"
+
+namespace {
+
+class DetachedLauncher : public mirato::Launcher {
+public:
+    bool start(const mirato::Command& command, mirato::WindowStyle) override {
+        return QProcess::startDetached(command.program, command.arguments);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("mirato"));
+    using mirato::Settings;
+    const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    QString service = mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
+    if (service.isEmpty())
+        service = QStringLiteral("https://lrclib.net");
+
+    const QString musicPath = Settings::read(QStringLiteral("MusicPath"));
+    QString title = Settings::read(QStringLiteral("MP3Title"));
+    if (title.isEmpty() && musicPath != QLatin1String("Close") && musicPath != QLatin1String("End"))
+        title = musicPath.section(QLatin1Char('/'), -1);
+
+    mirato::lyricsearch::LrclibClient client{QUrl(service)};
+    DetachedLauncher launcher;
+    const mirato::lyricsearch::HandBack handBack(
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+            QStringLiteral("/mirato/lyrics"),
+        launcher);
+    mirato::lyricsearch::SearchWindow window(
+        {Settings::read(QStringLiteral("Language")), title, musicPath,
+         Settings::read(QStringLiteral("MiratoPath"))},
+        client, handBack);
+    window.show();
+    window.search();
+    return QApplication::exec();
+}

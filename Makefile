@@ -1,8 +1,10 @@
 # make run            build and start Mirato (installs missing Debian packages first)
 # make test           build and run every test
 # make test-sanitize  the tests in a debug build with AddressSanitizer and UBSan
+# make package        a .deb of the program (build/mirato_*.deb)
+# make bench          the playback and lyrics benchmarks
 # make format         clang-format every source file
-.PHONY: run test test-sanitize build format clean
+.PHONY: run test test-sanitize build package bench format clean
 
 run:
 	@scripts/dev.sh run
@@ -15,6 +17,12 @@ test-sanitize:
 
 build:
 	@scripts/dev.sh build
+
+package: build
+	@cd build && cpack
+
+bench:
+	@bench/run.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,7 +1,29 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "app/Application.h"
 #include "app/SingleInstance.h"
+
+namespace {
+
+const char* const kHelp =
+    "Usage: mirato [DOCUMENT]\n"
+    "       mirato --toggle | --help | --version\n"
+    "\n"
+    "Mirato is a quick-entry box with a music player and synchronised lyrics. It lives in the\n"
+    "tray; Alt+R shows and hides the box. Type a line and press Enter: a plug-in, TM<opacity>,\n"
+    "Add/Del <playlist>, lnk, playlist, a saved playlist or shortcut, a number, a media file or\n"
+    "stream, an IP address, a path or a web address. F1 in the box opens the full help.\n"
+    "\n"
+    "  DOCUMENT   a media file or address is played, a .wrc lyrics file is loaded, anything\n"
+    "             else waits in the box; a running Mirato receives it and this start ends\n"
+    "  --toggle   show or hide the running Mirato's box. Where Alt+R cannot be taken (a\n"
+    "             Wayland session without XWayland), bind this command to a key in the\n"
+    "             desktop's keyboard settings.\n"
+    "  --help     this text\n"
+    "  --version  the version\n";
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // The whole command line is one document (a path with blanks arrives in pieces).
@@ -9,6 +31,20 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         words.append(QString::fromLocal8Bit(argv[i]));
     const QString commandLine = words.join(QLatin1Char(' '));
+    if (commandLine == QLatin1String("--help") || commandLine == QLatin1String("-h")) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (commandLine == QLatin1String("--version")) {
+        std::puts("Mirato V3.0");
+        return 0;
+    }
+    if (commandLine == QLatin1String("--toggle")) {
+        const bool sent = mirato::SingleInstance::send(mirato::SingleInstance::kToggle);
+        if (!sent)
+            std::fputs("mirato: no running Mirato to toggle\n", stderr);
+        return sent ? 0 : 1;
+    }
 
     // A later start hands its document to the running instance and ends, without a window and
     // without touching the settings.

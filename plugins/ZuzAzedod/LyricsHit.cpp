@@ -10,7 +10,8 @@ QString LyricsHit::label() const {
         text += QStringLiteral(" (") + album + QLatin1Char(')');
     if (durationSeconds > 0) {
         const int seconds = static_cast<int>(durationSeconds + 0.5);
-        text += QStringLiteral("  %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        text +=
+            QStringLiteral("  %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     }
     return text;
 }

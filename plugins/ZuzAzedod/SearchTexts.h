@@ -9,12 +9,12 @@ enum class Text {
     Search,
     Use,
     Searching,
-    Found,         // %1 number of hits
+    Found,  // %1 number of hits
     NothingFound,
     OnlyPlain,
     Unreachable,
     TimedOut,
-    HttpError,     // %1 status
+    HttpError,  // %1 status
     BadAnswer,
     CannotWrite,
     Handed,

@@ -53,9 +53,13 @@ SearchWindow::SearchWindow(Setup setup, LrclibClient& client, const HandBack& ha
     connect(&client_, &LrclibClient::failed, this, &SearchWindow::showFailure);
 }
 
-QString SearchWindow::status() const { return status_->text(); }
+QString SearchWindow::status() const {
+    return status_->text();
+}
 
-void SearchWindow::setStatus(const QString& text) { status_->setText(text); }
+void SearchWindow::setStatus(const QString& text) {
+    status_->setText(text);
+}
 
 void SearchWindow::search() {
     const QString title = title_->text().trimmed();

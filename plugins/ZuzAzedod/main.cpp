@@ -25,7 +25,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("mirato"));
     using mirato::Settings;
     const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
-    QString service = mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
+    QString service =
+        mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
     if (service.isEmpty())
         service = QStringLiteral("https://lrclib.net");
 

@@ -99,6 +99,10 @@ Application::Application(SingleInstance* instance)
 Application::~Application() = default;
 
 void Application::execute(const QString& command) {
+    if (command == QLatin1String(SingleInstance::kToggle)) {
+        toggleBoxByHotkey();
+        return;
+    }
     const QString prefix = QStringLiteral("CommandLine=");
     if (command.startsWith(prefix))
         state_->setPendingDocument(command.mid(prefix.size()).remove(QLatin1Char('"')));

@@ -78,6 +78,21 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
 }
 
 bool SingleInstance::forward(const QString& commandLine) {
+    QString line = commandLine;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QByteArray message = "Count\n";
+    if (!line.isEmpty())
+        message += "CommandLine=" + line.toUtf8() + '\n';
+    return sendRaw(message);
+}
+
+bool SingleInstance::send(const QString& command) {
+    QString line = command;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return sendRaw(line.toUtf8() + '\n');
+}
+
+bool SingleInstance::sendRaw(const QByteArray& message) {
     QLocalSocket socket;
     QElapsedTimer clock;
     clock.start();
@@ -93,11 +108,6 @@ bool SingleInstance::forward(const QString& commandLine) {
         qCDebug(lcInstance) << "the running instance did not answer";
         return false;
     }
-    QByteArray message = "Count\n";
-    QString line = commandLine;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (!line.isEmpty())
-        message += "CommandLine=" + line.toUtf8() + '\n';
     socket.write(message);
     const bool sent = socket.waitForBytesWritten(kAnswerTimeoutMs);
     socket.disconnectFromServer();

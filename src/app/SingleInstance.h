@@ -17,6 +17,8 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     static constexpr int kAnswerTimeoutMs = 100;
+    // Asks the running instance to show or hide its box (for desktops without Alt+R).
+    static constexpr const char* kToggle = "Toggle";
     static constexpr int kMaxMessageBytes = 32 * 1024;
 
     // Where the socket and the lock file live: $XDG_RUNTIME_DIR, else a per-user temp folder.
@@ -32,6 +34,8 @@ public:
     // A later start: sends "Count" and, with a command line, "CommandLine=" + it. Waits at most
     // kAnswerTimeoutMs for the first instance; false when it did not answer.
     static bool forward(const QString& commandLine);
+    // Sends one execute string; false when no instance answered.
+    static bool send(const QString& command);
 
     ~SingleInstance() override;
 
@@ -40,6 +44,7 @@ signals:
     void executeReceived(const QString& command);
 
 private:
+    static bool sendRaw(const QByteArray& message);
     void readFrom(QLocalSocket* socket);
 
     std::unique_ptr<QLockFile> lock_;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace mirato::Glyphs {
 
@@ -81,27 +82,29 @@ QIcon icon(Glyph glyph, const QColor& color, int size) {
     return QIcon(pixmap);
 }
 
+QPixmap appIconPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 28.0;
+    QLinearGradient fill(0, 0, 0, size);
+    fill.setColorAt(0, QColor(0x5a, 0x9b, 0xe6));
+    fill.setColorAt(1, QColor(0x2b, 0x63, 0xb8));
+    p.setPen(QPen(QColor(255, 255, 255, 160), std::max(1.0, s * 0.8)));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(1.5 * s, 1.5 * s, 25 * s, 25 * s));
+    p.setPen(QPen(Qt::white, 2.2 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(
+        QPolygonF({QPointF(10 * s, 9 * s), QPointF(15 * s, 14 * s), QPointF(10 * s, 19 * s)}));
+    p.drawLine(QPointF(16 * s, 19 * s), QPointF(20 * s, 19 * s));
+    return pixmap;
+}
+
 QIcon appIcon() {
     QIcon icon;
-    for (int size : {16, 24, 28, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double s = size / 28.0;
-        QLinearGradient fill(0, 0, 0, size);
-        fill.setColorAt(0, QColor(0x5a, 0x9b, 0xe6));
-        fill.setColorAt(1, QColor(0x2b, 0x63, 0xb8));
-        p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-        p.setBrush(fill);
-        p.drawEllipse(QRectF(1.5 * s, 1.5 * s, 25 * s, 25 * s));
-        p.setPen(QPen(Qt::white, 2.2 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(
-            QPolygonF({QPointF(10 * s, 9 * s), QPointF(15 * s, 14 * s), QPointF(10 * s, 19 * s)}));
-        p.drawLine(QPointF(16 * s, 19 * s), QPointF(20 * s, 19 * s));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 24, 28, 32, 48, 64, 128})
+        icon.addPixmap(appIconPixmap(size));
     return icon;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 
 namespace mirato {
 
@@ -23,6 +24,7 @@ namespace Glyphs {
 QIcon icon(Glyph glyph, const QColor& color = Qt::white, int size = 16);
 // The program's own mark: a prompt in a blue disc (until a theme supplies one).
 QIcon appIcon();
+QPixmap appIconPixmap(int size);
 }  // namespace Glyphs
 
 }  // namespace mirato

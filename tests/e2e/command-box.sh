@@ -73,6 +73,12 @@ within hidden || fail "Alt+R did not hide the box"
 xdotool key alt+r
 within shows || fail "Alt+R did not show the box again"
 
+# Where Alt+R cannot be taken, "mirato --toggle" does the same.
+"$program" --toggle || fail "--toggle found no running instance"
+within hidden || fail "--toggle did not hide the box"
+"$program" --toggle
+within shows || fail "--toggle did not show the box again"
+
 # A second start hands its file to this one and ends at once; the player opens for it.
 printf 'RIFF' >"$HOME/Song.wav"
 "$program" "$HOME/Song.wav" || fail "the second start failed"

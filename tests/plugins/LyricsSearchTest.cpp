@@ -33,15 +33,19 @@ public:
                 if (!request.contains("\r\n\r\n"))
                     return;
                 QTimer::singleShot(delayMs, socket, [this, socket] {
-                    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\n"
-                                  "Content-Length: " + QByteArray::number(body.size()) +
+                    socket->write("HTTP/1.1 " + status +
+                                  "\r\nContent-Type: application/json\r\n"
+                                  "Content-Length: " +
+                                  QByteArray::number(body.size()) +
                                   "\r\nConnection: close\r\n\r\n" + body);
                     socket->disconnectFromHost();
                 });
             });
         });
     }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort())); }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
+    }
     // The decoded q parameter of the last request.
     QString query() const {
         const QByteArray line = request.left(request.indexOf("\r\n"));
@@ -68,8 +72,7 @@ protected:
     LyricsSearchTest() { client.setTimeout(500); }
     std::unique_ptr<SearchWindow> window(const QString& title = "Moon River") {
         return std::make_unique<SearchWindow>(
-            SearchWindow::Setup{"3", title, "/music/Moon River", "/opt/mirato"}, client,
-            handBack);
+            SearchWindow::Setup{"3", title, "/music/Moon River", "/opt/mirato"}, client, handBack);
     }
     bool waitForStatus(SearchWindow& w, const QString& expected, int ms = 3000) {
         return QTest::qWaitFor([&] { return w.status() == expected; }, ms);
@@ -100,7 +103,8 @@ TEST_F(LyricsSearchTest, SearchListsTimedLyricsFirstAndHandsThemBack) {
 
     w->hitList()->setCurrentRow(0);
     ASSERT_TRUE(w->useChosen());
-    EXPECT_EQ(env.readFile("cache/Moon River.wrc"), "[00:01.00]Moon river\n[00:05.00]wider than a mile\n");
+    EXPECT_EQ(env.readFile("cache/Moon River.wrc"),
+              "[00:01.00]Moon river\n[00:05.00]wider than a mile\n");
     EXPECT_EQ(launcher.launches.size(), 1);
     EXPECT_EQ(launcher.launches.first().command,
               (Command{"/opt/mirato/mirato", {env.path("cache/Moon River.wrc")}}));
@@ -134,8 +138,8 @@ TEST_F(LyricsSearchTest, EveryFailureEndsInASentence) {
         EXPECT_FALSE(w->useButton()->isEnabled());
     }
     LrclibClient offline{QUrl("http://127.0.0.1:9")};  // nothing listens
-    auto w = std::make_unique<SearchWindow>(SearchWindow::Setup{"3", "x", "", ""}, offline,
-                                            handBack);
+    auto w =
+        std::make_unique<SearchWindow>(SearchWindow::Setup{"3", "x", "", ""}, offline, handBack);
     w->search();
     EXPECT_TRUE(waitForStatus(*w, text("3", Text::Unreachable)));
 }

@@ -14,6 +14,7 @@
 
 #include "app/DesktopNotifier.h"
 #include "app/MenuHost.h"
+#include "app/MprisService.h"
 #include "app/PowerSaver.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
@@ -146,6 +147,16 @@ void Application::start(const QString& commandLine) {
     windows_->setLyricSync(lyricSync_.get());
     // The lyric timers run while the player window is loaded.
     connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
+    // The desktop's media keys and sound menu reach the player once it exists.
+    connect(state_.get(), &AppState::playerLoadedChanged, this, [this](bool loaded) {
+        if (!loaded || mpris_)
+            return;
+        mpris_ = std::make_unique<MprisService>(
+            *media_,
+            MprisHooks{[this] { windows_->showPlayer(); }, [this] { shutDown(); },
+                       [this](const QString& item, bool on) { menus_->setPlayMode(item, on); }});
+        mpris_->registerOnBus();
+    });
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();

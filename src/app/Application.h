@@ -24,6 +24,7 @@ class LyricSync;
 class LyricsSearch;
 class MediaPlayer;
 class MenuHost;
+class MprisService;
 class PlayerCommands;
 class PluginCatalog;
 class PowerSaver;
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<FileAssociations> associations_;
     std::unique_ptr<XdgLoginEntry> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
+    std::unique_ptr<MprisService> mpris_;
     QTimer trimTimer_;      // gives freed memory back every 5 s
     QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
     QTimer balloonTimer_;   // 1 s later: a bare second start gets a balloon

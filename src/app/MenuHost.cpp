@@ -111,13 +111,10 @@ void MenuHost::buildTrayMenu() {
     QAction* power = add(playMode, "electricity", "省电模式", 64);
     for (QAction* action : {repeat, random, power})
         action->setCheckable(true);
-    connect(repeat, &QAction::triggered, this, [this] {
-        togglePlayMode(QStringLiteral("RPlay"), QStringLiteral("loop"), QStringLiteral("RPlay"));
-    });
-    connect(random, &QAction::triggered, this, [this] {
-        togglePlayMode(QStringLiteral("RndPlay"), QStringLiteral("shuffle"),
-                       QStringLiteral("RndPlay"));
-    });
+    connect(repeat, &QAction::triggered, this,
+            [this](bool on) { setPlayMode(QStringLiteral("RPlay"), on); });
+    connect(random, &QAction::triggered, this,
+            [this](bool on) { setPlayMode(QStringLiteral("RndPlay"), on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
         Settings::writeBool(QStringLiteral("electricity"), on);
         if (powerSavingChanged)
@@ -292,10 +289,11 @@ void MenuHost::chooseLanguage(const QString& language, const QString& itemName) 
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }
 
-void MenuHost::togglePlayMode(const QString& itemName, const QString& mode, const QString& key) {
-    const bool on = item(itemName)->isChecked();
-    c_.media.setMode(mode, on);
-    Settings::writeBool(key, on);
+void MenuHost::setPlayMode(const QString& itemName, bool on) {
+    setTicked(itemName, on);
+    const bool repeat = itemName == QLatin1String("RPlay");
+    c_.media.setMode(repeat ? QStringLiteral("loop") : QStringLiteral("shuffle"), on);
+    Settings::writeBool(itemName, on);
 }
 
 void MenuHost::applyLanguage() {

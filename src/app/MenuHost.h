@@ -52,6 +52,8 @@ public:
 
     // Re-captions the menus in the current language (the button follows by itself).
     void applyLanguage();
+    // Repeat ("RPlay") or random ("RndPlay") on or off: the player's mode, the setting, the tick.
+    void setPlayMode(const QString& item, bool on);
     // Fills the three plug-in submenus from the catalogue (once per run).
     void buildPluginMenus();
 
@@ -74,7 +76,6 @@ private:
     void buildModeMenu();
     void chooseTheme(const QString& theme, const QString& item);
     void chooseLanguage(const QString& language, const QString& item);
-    void togglePlayMode(const QString& item, const QString& mode, const QString& key);
     void startPlugin(int index);
 
     MenuHostContext c_;

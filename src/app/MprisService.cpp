@@ -1,0 +1,200 @@
+#include "app/MprisService.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QLoggingCategory>
+#include <QUrl>
+
+#include "components/MediaPlayer.h"
+#include "core/PlaybackKeys.h"
+
+Q_LOGGING_CATEGORY(lcMpris, "mirato.app.mpris", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+constexpr double kMicroseconds = 1e6;
+
+}  // namespace
+
+MprisService::MprisService(MediaPlayer& media, MprisHooks hooks, QObject* parent)
+    : QObject(parent), media_(media), hooks_(std::move(hooks)) {
+    new MprisRootAdaptor(this);
+    new MprisPlayerAdaptor(this);
+    poll_.setInterval(500);
+    connect(&poll_, &QTimer::timeout, this, &MprisService::announceChanges);
+}
+
+MprisService::~MprisService() {
+    if (registered_) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterObject(QLatin1String(kPath));
+        bus.unregisterService(QLatin1String(kService));
+    }
+}
+
+bool MprisService::registerOnBus() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        qCDebug(lcMpris) << "no session bus: no MPRIS";
+        return false;
+    }
+    if (!bus.registerObject(QLatin1String(kPath), this) ||
+        !bus.registerService(QLatin1String(kService))) {
+        qCDebug(lcMpris) << "cannot register" << kService << bus.lastError().message();
+        return false;
+    }
+    registered_ = true;
+    poll_.start();
+    return true;
+}
+
+QString MprisService::playbackStatus() const {
+    switch (media_.playState()) {
+        case MediaControl::kPlaying:
+            return QStringLiteral("Playing");
+        case MediaControl::kPaused:
+            return QStringLiteral("Paused");
+        default:
+            return QStringLiteral("Stopped");
+    }
+}
+
+QVariantMap MprisService::metadata() const {
+    QVariantMap map;
+    const int index = media_.currentIndex();
+    map.insert(QStringLiteral("mpris:trackid"),
+               QVariant::fromValue(QDBusObjectPath(index >= 0
+                                                       ? QStringLiteral("/org/mirato/track/%1").arg(index)
+                                                       : QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"))));
+    const double duration = media_.durationSeconds();
+    if (duration > 0)
+        map.insert(QStringLiteral("mpris:length"), qlonglong(duration * kMicroseconds));
+    const QString title = media_.itemInfo(QStringLiteral("title"));
+    const QString artist = media_.itemInfo(QStringLiteral("Author"));
+    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
+    if (!title.isEmpty())
+        map.insert(QStringLiteral("xesam:title"), title);
+    if (!artist.isEmpty())
+        map.insert(QStringLiteral("xesam:artist"), QStringList{artist});
+    if (!source.isEmpty()) {
+        map.insert(QStringLiteral("xesam:url"), source.contains(QLatin1String("://"))
+                                                    ? source
+                                                    : QUrl::fromLocalFile(source).toString());
+    }
+    return map;
+}
+
+QString MprisService::loopStatus() const {
+    return media_.loop() ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+bool MprisService::shuffle() const { return media_.shuffle(); }
+
+double MprisService::volume() const { return media_.volume() / 100.0; }
+
+qlonglong MprisService::position() const {
+    const double seconds = media_.positionSeconds();
+    return seconds > 0 ? qlonglong(seconds * kMicroseconds) : 0;
+}
+
+void MprisService::announceChanges() {
+    const QVariantMap now{{QStringLiteral("PlaybackStatus"), playbackStatus()},
+                          {QStringLiteral("Metadata"), metadata()},
+                          {QStringLiteral("LoopStatus"), loopStatus()},
+                          {QStringLiteral("Shuffle"), shuffle()},
+                          {QStringLiteral("Volume"), volume()}};
+    QVariantMap changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (announced_.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    }
+    announced_ = now;
+    if (changed.isEmpty() || !registered_)
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QLatin1String(kPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("PropertiesChanged"));
+    signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+void MprisService::emitSeeked(qlonglong position) {
+    if (auto* player = findChild<MprisPlayerAdaptor*>())
+        emit player->Seeked(position);
+}
+
+MprisRootAdaptor::MprisRootAdaptor(MprisService* service)
+    : QDBusAbstractAdaptor(service), service_(service) {}
+
+QStringList MprisRootAdaptor::supportedUriSchemes() const {
+    return {QStringLiteral("file"), QStringLiteral("http"), QStringLiteral("https"),
+            QStringLiteral("mms")};
+}
+
+QStringList MprisRootAdaptor::supportedMimeTypes() const {
+    return {QStringLiteral("audio/mpeg"),      QStringLiteral("audio/x-wav"),
+            QStringLiteral("audio/x-ms-wma"),  QStringLiteral("audio/midi"),
+            QStringLiteral("audio/x-mpegurl"), QStringLiteral("application/vnd.ms-wpl"),
+            QStringLiteral("audio/x-ms-asx")};
+}
+
+void MprisRootAdaptor::Raise() {
+    if (service_->hooks().raise)
+        service_->hooks().raise();
+}
+
+void MprisRootAdaptor::Quit() {
+    if (service_->hooks().quit)
+        service_->hooks().quit();
+}
+
+MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
+    : QDBusAbstractAdaptor(service), service_(service) {}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
+    if (service_->hooks().setPlayMode)
+        service_->hooks().setPlayMode(QStringLiteral("RPlay"), status != QLatin1String("None"));
+    service_->announceChanges();
+}
+
+void MprisPlayerAdaptor::setShuffle(bool on) {
+    if (service_->hooks().setPlayMode)
+        service_->hooks().setPlayMode(QStringLiteral("RndPlay"), on);
+    service_->announceChanges();
+}
+
+void MprisPlayerAdaptor::setVolume(double volume) {
+    service_->media().setVolume(static_cast<int>(volume * 100 + 0.5));
+    service_->announceChanges();
+}
+
+void MprisPlayerAdaptor::Next() { service_->media().next(); }
+void MprisPlayerAdaptor::Previous() { service_->media().previous(); }
+void MprisPlayerAdaptor::Pause() { service_->media().pause(); }
+void MprisPlayerAdaptor::PlayPause() { playOrPause(service_->media()); }
+void MprisPlayerAdaptor::Stop() { service_->media().stop(); }
+void MprisPlayerAdaptor::Play() { service_->media().play(); }
+
+void MprisPlayerAdaptor::Seek(qlonglong offset) {
+    const qlonglong target = service_->position() + offset;
+    service_->media().seek(std::max<qlonglong>(0, target) / kMicroseconds);
+    service_->emitSeeked(std::max<qlonglong>(0, target));
+}
+
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong position) {
+    if (track.path() != service_->metadata().value(QStringLiteral("mpris:trackid"))
+                            .value<QDBusObjectPath>()
+                            .path())
+        return;  // a stale request for another track
+    service_->media().seek(position / kMicroseconds);
+    service_->emitSeeked(position);
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& uri) {
+    const QUrl url(uri);
+    service_->media().setUrl(url.isLocalFile() ? url.toLocalFile() : uri);
+}
+
+}  // namespace mirato

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/MprisService.h"
+#include "components/MediaPlayer.h"
+#include "support/MediaFiles.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using mirato::test::TempEnvironment;
+
+namespace {
+
+// Counts PropertiesChanged signals of the player interface.
+class ChangeWatcher : public QObject {
+    Q_OBJECT
+public:
+    int changes = 0;
+    QStringList keys;
+public slots:
+    void changed(const QString& interface, const QVariantMap& properties, const QStringList&) {
+        if (interface == QLatin1String("org.mpris.MediaPlayer2.Player")) {
+            ++changes;
+            keys += properties.keys();
+        }
+    }
+};
+
+TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        GTEST_SKIP() << "no session bus";
+    TempEnvironment env;
+    env.set("MIRATO_AUDIO_OUTPUT", "null");
+    MediaPlayer media{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
+    QStringList modes;
+    int raised = 0;
+    MprisService service(media, {[&] { ++raised; }, {}, [&](const QString& item, bool on) {
+                                     modes << item + (on ? "=on" : "=off");
+                                     media.setMode(item == "RPlay" ? "loop" : "shuffle", on);
+                                 }});
+    ASSERT_TRUE(service.registerOnBus());
+    ChangeWatcher watcher;
+    bus.connect(MprisService::kService, MprisService::kPath, "org.freedesktop.DBus.Properties",
+                "PropertiesChanged", &watcher,
+                SLOT(changed(QString, QVariantMap, QStringList)));
+
+    QDBusInterface root(MprisService::kService, MprisService::kPath, "org.mpris.MediaPlayer2");
+    QDBusInterface player(MprisService::kService, MprisService::kPath,
+                          "org.mpris.MediaPlayer2.Player");
+    EXPECT_EQ(root.property("Identity").toString(), "Mirato");
+    EXPECT_EQ(player.property("PlaybackStatus").toString(), "Stopped");
+    root.call("Raise");
+    EXPECT_EQ(raised, 1);
+
+    const QString wav = env.writeFile("tune.wav", mirato::test::wavTone(4));
+    player.call("OpenUri", QUrl::fromLocalFile(wav).toString());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return player.property("PlaybackStatus").toString() == "Playing"; }));
+    const QVariantMap metadata = qdbus_cast<QVariantMap>(player.property("Metadata"));
+    EXPECT_EQ(metadata.value("xesam:url").toString(), QUrl::fromLocalFile(wav).toString());
+    EXPECT_EQ(metadata.value("mpris:length").toLongLong(), 4000000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.keys.contains("PlaybackStatus"); }));
+
+    player.call("Pause");
+    EXPECT_EQ(player.property("PlaybackStatus").toString(), "Paused");
+    player.call("PlayPause");
+    EXPECT_EQ(player.property("PlaybackStatus").toString(), "Playing");
+    player.setProperty("Volume", 0.3);
+    EXPECT_EQ(media.volume(), 30);
+    player.setProperty("LoopStatus", "Playlist");
+    player.setProperty("Shuffle", true);
+    EXPECT_EQ(modes, (QStringList{"RPlay=on", "RndPlay=on"}));
+    EXPECT_EQ(player.property("LoopStatus").toString(), "Playlist");
+
+    QSignalSpy seeked(service.findChild<MprisPlayerAdaptor*>(), &MprisPlayerAdaptor::Seeked);
+    player.call("SetPosition", QVariant::fromValue(QDBusObjectPath("/org/mirato/track/0")),
+                qlonglong(2000000));
+    EXPECT_EQ(seeked.count(), 1);
+    player.call("Stop");
+    EXPECT_EQ(player.property("PlaybackStatus").toString(), "Stopped");
+}
+
+}  // namespace
+
+#include "MprisTest.moc"

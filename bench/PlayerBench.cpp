@@ -7,6 +7,7 @@
 //                              RSS then; "warm" loads the engine first, as typing a media name
 //                              does
 //   mirato-bench lyrics        one lyric sync tick over a 10 000-line file
+//   mirato-bench dispatch      10 000 typed lines through the Enter dispatch
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <sys/resource.h>
 
@@ -20,10 +21,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "commandbox/CommandInterpreter.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/Launcher.h"
+#include "core/PluginCatalog.h"
 #include "lyrics/LyricSync.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
@@ -193,6 +196,60 @@ int lyrics() {
     return 0;
 }
 
+// Runs typed lines through the whole Enter dispatch with every effect stubbed out.
+int dispatch() {
+    QTemporaryDir dir;
+    qputenv("windir", dir.path().toUtf8());
+    QDir().mkpath(dir.filePath(QStringLiteral("app/skin")));
+    AppState state;
+    state.setLanguage(QStringLiteral("3"));
+    const AppPaths paths = AppPaths::forProgramFolder(dir.filePath(QStringLiteral("app")));
+    PluginCatalog plugins(paths.pluginFolders(), posixConventions());
+    StillMedia media;
+    struct : Launcher {
+        bool start(const Command&, WindowStyle) override { return true; }
+    } launcher;
+    struct : AddressOpener {
+        void open(const QString&) override {}
+    } web;
+    struct : Notifier {
+        void messageBox(const QString&, const QString&) override {}
+        void stopBox(const QString&) override {}
+        void balloon(const QString&) override {}
+    } notifier;
+    struct : WindowRequests {
+        void showPlayer() override {}
+        void showLyricsWindow() override {}
+        void clearLyrics() override {}
+        void showCommandBox() override {}
+        void fillCommandBox(const QString&) override {}
+        bool showLyricsDocument(const QString&) override { return false; }
+        void closeLyricsWindow() override {}
+        void searchLyrics() override {}
+        void applyOpacity() override {}
+    } windows;
+    CommandInterpreter interpreter(
+        {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier});
+    const QStringList lines = {QStringLiteral("example.org"),
+                               QStringLiteral("12345678"),
+                               QStringLiteral("192.168.0.1"),
+                               QStringLiteral("host/music/song.mp3"),
+                               QStringLiteral("/usr/share/doc"),
+                               QStringLiteral("TM20"),
+                               QStringLiteral("some words to search"),
+                               QStringLiteral("party"),
+                               QStringLiteral("lNk"),
+                               QStringLiteral("13812345678")};
+    const int count = 10000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i)
+        interpreter.run(lines.at(i % lines.size()));
+    std::printf("dispatch of %d lines %.1f ms (%.1f us a line)\n", count,
+                clock.nsecsElapsed() / 1e6, clock.nsecsElapsed() / 1e3 / count);
+    return 0;
+}
+
 int wav(const QString& file, int seconds) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly))
@@ -240,11 +297,14 @@ int main(int argc, char** argv) {
         return cpu(args.at(2));
     if (args.size() >= 3 && args.at(1) == QLatin1String("start"))
         return start(args.at(2), args.size() >= 4 && args.at(3) == QLatin1String("warm"));
+    if (args.size() >= 2 && args.at(1) == QLatin1String("dispatch"))
+        return dispatch();
     if (args.size() >= 2 && args.at(1) == QLatin1String("lyrics"))
         return lyrics();
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
-                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | wav FILE SECONDS\n");
+                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | wav FILE "
+                 "SECONDS\n");
     return 2;
 }

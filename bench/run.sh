@@ -1,25 +1,94 @@
 #!/bin/sh
-# Playback benchmarks (not part of the test suite): CPU per minute of MP3 against the mpv
-# command line in the same run, and the time and memory to start playing from nothing.
+# All benchmarks (not part of the test suite), printed as one table:
+#   start-up to the first painted window, measured from outside by an X client, for the command
+#   box and for a bare Qt window as the floor (median of 10 cold starts, Xvfb + openbox);
+#   memory with the box alone and with the player playing; idle CPU with the box hidden;
+#   the Enter dispatch; a lyric sync tick; playback CPU against the mpv command line.
+# IDLE_SECONDS (default 60) sets how long the idle CPU is watched.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh bench
 [ -f build-bench/CMakeCache.txt ] || cmake -S . -B build-bench -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DMIRATO_BUILD_TESTS=OFF -DMIRATO_BUILD_BENCH=ON
-cmake --build build-bench
-bench=build-bench/bin/mirato-bench
+cmake --build build-bench >/dev/null
+bin=build-bench/bin
 work=$(mktemp -d)
 chmod 700 "$work"
-trap 'rm -rf "$work"' EXIT
-"$bench" wav "$work/minute.wav" 60
+pids=""
+trap 'kill $pids 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+
+number=170
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb MIRATO_AUDIO_OUTPUT=null
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+pids="$!"
+until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids="$pids $!"
+sleep 1
+
+# A fresh user for every start: no running instance, no settings.
+fresh() {
+    home=$(mktemp -d "$work/user.XXXXXX")
+    mkdir -m 700 "$home/run"
+    echo "env HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data windir=$home"
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+firstpaint() {
+    for run in 1 2 3 4 5 6 7 8 9 10; do
+        # shellcheck disable=SC2046
+        $(fresh) "$bin/mirato-firstpaint" "$@"
+    done | median
+}
+kb() { awk -v key="$2" '$1 == key":" {print $2}' "/proc/$1/smaps_rollup"; }
+cputicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+bare=$(firstpaint "$bin/mirato-bare-window")
+box=$(firstpaint "$bin/mirato")
+
+"$bin/mirato-bench" wav "$work/minute.wav" 60
 lame --quiet -b 192 "$work/minute.wav" "$work/minute.mp3"
-echo "== one minute of 192 kb/s MP3, decoded as fast as possible =="
-"$bench" cpu "$work/minute.mp3"
-export XDG_RUNTIME_DIR="$work"
-for mode in cold warm; do
-    echo "== engine + player window + start of playback ($mode), 11 fresh processes =="
-    for run in 1 2 3 4 5 6 7 8 9 10 11; do "$bench" start "$work/minute.mp3" $mode; done |
-        sort -t' ' -k2 -n | sed -n '6p' | sed 's/^/median: /'
-done
-echo "== lyric sync =="
-"$bench" lyrics
+
+user=$(fresh)
+# shellcheck disable=SC2086
+$user "$bin/mirato" >/dev/null 2>&1 &
+app=$!
+pids="$pids $app"
+sleep 3
+rss_box=$(kb $app Rss)
+pss_box=$(kb $app Pss)
+# shellcheck disable=SC2086
+$user "$bin/mirato" --toggle
+sleep 2
+seconds=${IDLE_SECONDS:-60}
+before=$(cputicks $app)
+sleep "$seconds"
+after=$(cputicks $app)
+hz=$(getconf CLK_TCK)
+idle=$(awk -v t=$((after - before)) -v hz="$hz" -v s="$seconds" 'BEGIN {printf "%.3f", 100 * t / hz / s}')
+# shellcheck disable=SC2086
+$user "$bin/mirato" "$work/minute.mp3"
+sleep 4
+rss_play=$(kb $app Rss)
+pss_play=$(kb $app Pss)
+
+dispatch=$("$bin/mirato-bench" dispatch | sed 's/.*(\(.*\) a line)/\1/')
+lyrics=$("$bin/mirato-bench" lyrics | sed 's/lyrics tick over 10000 lines \([0-9.]* ms\).*/\1/')
+cpu=$("$bin/mirato-bench" cpu "$work/minute.mp3" | sed 's/^cpu //')
+
+ratio=$(awk -v a="$box" -v b="$bare" 'BEGIN {printf "%.2f", a / b}')
+cat <<TABLE
+
+Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo), $(uname -sr)
+
+| measure | result | target |
+|---|---|---|
+| first paint, bare Qt window (median of 10) | $bare ms | floor |
+| first paint, command box (median of 10) | $box ms (${ratio}x) | at most 1.15x |
+| memory, box alone | RSS $((rss_box / 1024)) MB, PSS $((pss_box / 1024)) MB | RSS under 32 MB |
+| memory, player playing | RSS $((rss_play / 1024)) MB, PSS $((pss_play / 1024)) MB | |
+| idle CPU over ${seconds} s, box hidden | $idle % | under 0.05 % |
+| Enter dispatch, 10 000 lines | $dispatch a line | |
+| lyric sync tick, 10 000-line file | $lyrics | |
+| playback CPU, one minute of MP3 | $cpu | at most 0.8x |
+TABLE

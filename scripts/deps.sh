@@ -15,7 +15,7 @@ run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus
 # lame encodes the MP3 of the tag test.
 test_packages="libgtest-dev libgmock-dev lame"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.
-bench_packages="mpv lame"
+bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool"
 
 case "${1:-build}" in
     build) wanted="$build_packages $run_packages" ;;

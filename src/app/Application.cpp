@@ -248,7 +248,9 @@ void Application::start(const QString& commandLine) {
 
     setUpTray();
     if (Settings::read(QStringLiteral("OneRun")).isEmpty()) {
-        notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
+        // Asking the notification service takes a few milliseconds: the box shows first.
+        const QString hint = Strings::message(state_->language(), MessageCode::FirstStartHint);
+        QTimer::singleShot(0, this, [this, hint] { notifier_->balloon(hint); });
         Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
     state_->setBoxShown(true);

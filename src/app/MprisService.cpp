@@ -65,9 +65,9 @@ QVariantMap MprisService::metadata() const {
     QVariantMap map;
     const int index = media_.currentIndex();
     map.insert(QStringLiteral("mpris:trackid"),
-               QVariant::fromValue(QDBusObjectPath(index >= 0
-                                                       ? QStringLiteral("/org/mirato/track/%1").arg(index)
-                                                       : QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"))));
+               QVariant::fromValue(QDBusObjectPath(
+                   index >= 0 ? QStringLiteral("/org/mirato/track/%1").arg(index)
+                              : QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"))));
     const double duration = media_.durationSeconds();
     if (duration > 0)
         map.insert(QStringLiteral("mpris:length"), qlonglong(duration * kMicroseconds));
@@ -90,9 +90,13 @@ QString MprisService::loopStatus() const {
     return media_.loop() ? QStringLiteral("Playlist") : QStringLiteral("None");
 }
 
-bool MprisService::shuffle() const { return media_.shuffle(); }
+bool MprisService::shuffle() const {
+    return media_.shuffle();
+}
 
-double MprisService::volume() const { return media_.volume() / 100.0; }
+double MprisService::volume() const {
+    return media_.volume() / 100.0;
+}
 
 qlonglong MprisService::position() const {
     const double seconds = media_.positionSeconds();
@@ -170,12 +174,24 @@ void MprisPlayerAdaptor::setVolume(double volume) {
     service_->announceChanges();
 }
 
-void MprisPlayerAdaptor::Next() { service_->media().next(); }
-void MprisPlayerAdaptor::Previous() { service_->media().previous(); }
-void MprisPlayerAdaptor::Pause() { service_->media().pause(); }
-void MprisPlayerAdaptor::PlayPause() { playOrPause(service_->media()); }
-void MprisPlayerAdaptor::Stop() { service_->media().stop(); }
-void MprisPlayerAdaptor::Play() { service_->media().play(); }
+void MprisPlayerAdaptor::Next() {
+    service_->media().next();
+}
+void MprisPlayerAdaptor::Previous() {
+    service_->media().previous();
+}
+void MprisPlayerAdaptor::Pause() {
+    service_->media().pause();
+}
+void MprisPlayerAdaptor::PlayPause() {
+    playOrPause(service_->media());
+}
+void MprisPlayerAdaptor::Stop() {
+    service_->media().stop();
+}
+void MprisPlayerAdaptor::Play() {
+    service_->media().play();
+}
 
 void MprisPlayerAdaptor::Seek(qlonglong offset) {
     const qlonglong target = service_->position() + offset;
@@ -184,9 +200,8 @@ void MprisPlayerAdaptor::Seek(qlonglong offset) {
 }
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong position) {
-    if (track.path() != service_->metadata().value(QStringLiteral("mpris:trackid"))
-                            .value<QDBusObjectPath>()
-                            .path())
+    if (track.path() !=
+        service_->metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path())
         return;  // a stale request for another track
     service_->media().seek(position / kMicroseconds);
     service_->emitSeeked(position);

@@ -40,15 +40,16 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
     MediaPlayer media{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
     QStringList modes;
     int raised = 0;
-    MprisService service(media, {[&] { ++raised; }, {}, [&](const QString& item, bool on) {
+    MprisService service(media, {[&] { ++raised; },
+                                 {},
+                                 [&](const QString& item, bool on) {
                                      modes << item + (on ? "=on" : "=off");
                                      media.setMode(item == "RPlay" ? "loop" : "shuffle", on);
                                  }});
     ASSERT_TRUE(service.registerOnBus());
     ChangeWatcher watcher;
     bus.connect(MprisService::kService, MprisService::kPath, "org.freedesktop.DBus.Properties",
-                "PropertiesChanged", &watcher,
-                SLOT(changed(QString, QVariantMap, QStringList)));
+                "PropertiesChanged", &watcher, SLOT(changed(QString, QVariantMap, QStringList)));
 
     QDBusInterface root(MprisService::kService, MprisService::kPath, "org.mpris.MediaPlayer2");
     QDBusInterface player(MprisService::kService, MprisService::kPath,
@@ -60,8 +61,8 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
 
     const QString wav = env.writeFile("tune.wav", mirato::test::wavTone(4));
     player.call("OpenUri", QUrl::fromLocalFile(wav).toString());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return player.property("PlaybackStatus").toString() == "Playing"; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return player.property("PlaybackStatus").toString() == "Playing"; }));
     const QVariantMap metadata = qdbus_cast<QVariantMap>(player.property("Metadata"));
     EXPECT_EQ(metadata.value("xesam:url").toString(), QUrl::fromLocalFile(wav).toString());
     EXPECT_EQ(metadata.value("mpris:length").toLongLong(), 4000000);

@@ -52,6 +52,36 @@ long rssKilobytes() {
     return -1;
 }
 
+// Effects that go nowhere, for timing the logic alone.
+struct QuietDialogs : Dialogs {
+    QString openFile(const QString&) override { return {}; }
+    QStringList openFiles(const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&) override { return {}; }
+    std::optional<QString> askText(const QString&, const QString&) override { return {}; }
+};
+struct QuietOpener : AddressOpener {
+    void open(const QString&) override {}
+};
+struct QuietNotifier : Notifier {
+    void messageBox(const QString&, const QString&) override {}
+    void stopBox(const QString&) override {}
+    void balloon(const QString&) override {}
+};
+struct QuietWindows : WindowRequests {
+    void showPlayer() override {}
+    void showLyricsWindow() override {}
+    void clearLyrics() override {}
+    void showCommandBox() override {}
+    void fillCommandBox(const QString&) override {}
+    bool showLyricsDocument(const QString&) override { return false; }
+    void closeLyricsWindow() override {}
+    void searchLyrics() override {}
+    void applyOpacity() override {}
+};
+struct QuietLauncher : Launcher {
+    bool start(const Command&, WindowStyle) override { return true; }
+};
+
 bool waitFor(MediaPlayer& player, int state, int ms) {
     return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
 }
@@ -95,34 +125,11 @@ int start(const QString& file, bool warm) {
     clock.start();
     AppState state;
     const AppPaths paths = AppPaths::forProgramFolder(QDir::tempPath());
-    struct : Dialogs {
-        QString openFile(const QString&) override { return {}; }
-        QStringList openFiles(const QString&, const QString&) override { return {}; }
-        QString saveFile(const QString&, const QString&) override { return {}; }
-        std::optional<QString> askText(const QString&, const QString&) override { return {}; }
-    } dialogs;
-    struct : AddressOpener {
-        void open(const QString&) override {}
-    } web;
-    struct : Notifier {
-        void messageBox(const QString&, const QString&) override {}
-        void stopBox(const QString&) override {}
-        void balloon(const QString&) override {}
-    } notifier;
-    struct : WindowRequests {
-        void showPlayer() override {}
-        void showLyricsWindow() override {}
-        void clearLyrics() override {}
-        void showCommandBox() override {}
-        void fillCommandBox(const QString&) override {}
-        bool showLyricsDocument(const QString&) override { return false; }
-        void closeLyricsWindow() override {}
-        void searchLyrics() override {}
-        void applyOpacity() override {}
-    } windows;
-    struct : Launcher {
-        bool start(const Command&, WindowStyle) override { return true; }
-    } launcher;
+    QuietDialogs dialogs;
+    QuietOpener web;
+    QuietNotifier notifier;
+    QuietWindows windows;
+    QuietLauncher launcher;
     PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
     PlayerWindow window({state, paths, posixConventions(), launcher, player, windows, commands});
     window.show();
@@ -206,28 +213,10 @@ int dispatch() {
     const AppPaths paths = AppPaths::forProgramFolder(dir.filePath(QStringLiteral("app")));
     PluginCatalog plugins(paths.pluginFolders(), posixConventions());
     StillMedia media;
-    struct : Launcher {
-        bool start(const Command&, WindowStyle) override { return true; }
-    } launcher;
-    struct : AddressOpener {
-        void open(const QString&) override {}
-    } web;
-    struct : Notifier {
-        void messageBox(const QString&, const QString&) override {}
-        void stopBox(const QString&) override {}
-        void balloon(const QString&) override {}
-    } notifier;
-    struct : WindowRequests {
-        void showPlayer() override {}
-        void showLyricsWindow() override {}
-        void clearLyrics() override {}
-        void showCommandBox() override {}
-        void fillCommandBox(const QString&) override {}
-        bool showLyricsDocument(const QString&) override { return false; }
-        void closeLyricsWindow() override {}
-        void searchLyrics() override {}
-        void applyOpacity() override {}
-    } windows;
+    QuietLauncher launcher;
+    QuietOpener web;
+    QuietNotifier notifier;
+    QuietWindows windows;
     CommandInterpreter interpreter(
         {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier});
     const QStringList lines = {QStringLiteral("example.org"),

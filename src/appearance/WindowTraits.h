@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QWidget;
@@ -22,6 +23,12 @@ void savePosition(const QWidget& window, const QString& prefix);
 
 // The look of the small flat buttons on the windows.
 QString flatButtonStyle();
+
+// A window's face until themes draw it: a vertical gradient with a border and a highlight line.
+struct PanelColors {
+    QColor top, middle, bottom, border, highlight;
+};
+void paintPanel(QWidget& window, const PanelColors& colors);
 
 }  // namespace WindowTraits
 

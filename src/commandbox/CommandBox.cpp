@@ -291,16 +291,9 @@ void CommandBox::popUpModeMenu() {
 }
 
 void CommandBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(0xe8, 0xf2, 0xff));
-    fill.setColorAt(0.45, QColor(0xc4, 0xdc, 0xfa));
-    fill.setColorAt(1, QColor(0x9d, 0xc2, 0xf0));
-    p.fillRect(rect(), fill);
-    p.setPen(QColor(0x3d, 0x6f, 0xb6));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255, 170));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    WindowTraits::paintPanel(
+        *this, {QColor(0xe8, 0xf2, 0xff), QColor(0xc4, 0xdc, 0xfa), QColor(0x9d, 0xc2, 0xf0),
+                QColor(0x3d, 0x6f, 0xb6), QColor(255, 255, 255, 170)});
 }
 
 void CommandBox::showEvent(QShowEvent* event) {

@@ -135,15 +135,9 @@ void LyricsWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void LyricsWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(0x2f, 0x5f, 0xa8));
-    fill.setColorAt(1, QColor(0x12, 0x2c, 0x56));
-    p.fillRect(rect(), fill);
-    p.setPen(QColor(0x0c, 0x22, 0x44));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255, 50));
-    p.drawLine(8, 30, width() - 8, 30);
+    WindowTraits::paintPanel(
+        *this, {QColor(0x2f, 0x5f, 0xa8), QColor(0x21, 0x46, 0x80), QColor(0x12, 0x2c, 0x56),
+                QColor(0x0c, 0x22, 0x44), QColor(255, 255, 255, 50)});
 }
 
 void LyricsWindow::dragEnterEvent(QDragEnterEvent* event) {

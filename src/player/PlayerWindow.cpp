@@ -307,16 +307,9 @@ bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlayerWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(0x3a, 0x78, 0xc8));
-    fill.setColorAt(0.5, QColor(0x24, 0x56, 0x9c));
-    fill.setColorAt(1, QColor(0x17, 0x3b, 0x70));
-    p.fillRect(rect(), fill);
-    p.setPen(QColor(0x10, 0x2a, 0x52));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255, 60));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    WindowTraits::paintPanel(
+        *this, {QColor(0x3a, 0x78, 0xc8), QColor(0x24, 0x56, 0x9c), QColor(0x17, 0x3b, 0x70),
+                QColor(0x10, 0x2a, 0x52), QColor(255, 255, 255, 60)});
 }
 
 void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -25,7 +25,7 @@ pids="$!"
 until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids="$pids $!"
-sleep 1
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
 
 # A fresh user for every start: no running instance, no settings.
 fresh() {

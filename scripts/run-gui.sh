@@ -11,18 +11,6 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
 
-number=99
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/mirato-runtime.XXXXXX")
-    export XDG_RUNTIME_DIR
-fi
-screenshot="$build/screenshot.png"
-echo "No display found, so Mirato runs on a virtual screen ($DISPLAY) and a screenshot goes to $screenshot; press Ctrl+C to stop."
-
 pids=""
 cleanup() {
     trap - INT TERM EXIT
@@ -33,19 +21,40 @@ cleanup() {
 trap 'cleanup; exit 130' INT TERM
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >"$build/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients, so two
+# starts close together never share (or half-share) one server.
+displayfile="$build/display.txt"
+: >"$displayfile"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$displayfile" \
+    >"$build/xvfb.log" 2>&1 &
 pids="$!"
 tries=0
-until xdpyinfo >/dev/null 2>&1; do
+until [ -s "$displayfile" ]; do
     tries=$((tries + 1))
-    if [ "$tries" -gt 100 ]; then
+    if [ "$tries" -gt 100 ] || ! kill -0 "$pids" 2>/dev/null; then
         echo "The virtual screen did not start; see $build/xvfb.log." >&2
         exit 1
     fi
     sleep 0.1
 done
+export DISPLAY=":$(cat "$displayfile")"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/mirato-runtime.XXXXXX")
+    export XDG_RUNTIME_DIR
+fi
+screenshot="$build/screenshot.png"
+echo "No display found, so Mirato runs on a virtual screen ($DISPLAY) and a screenshot goes to $screenshot; press Ctrl+C to stop."
+
 openbox >"$build/openbox.log" 2>&1 &
 pids="$pids $!"
+# A window mapped while the window manager is still starting can stay unmapped: wait until it
+# announces itself on the root window.
+tries=0
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 50 ] && break
+    sleep 0.1
+done
 
 "$program" &
 app=$!

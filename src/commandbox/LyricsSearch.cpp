@@ -1,5 +1,6 @@
 #include "commandbox/LyricsSearch.h"
 
+#include "core/MediaText.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 
@@ -15,7 +16,12 @@ void LyricsSearch::launch() {
             Strings::message(state_.language(), MessageCode::LyricsSearchOnlyWhilePlaying));
         return;
     }
-    Settings::write(QStringLiteral("MP3Title"), media_.itemInfo(QStringLiteral("title")));
+    // An untagged song is searched by what the player shows for it (its file name), so the
+    // plug-in never starts from an empty or an earlier song's title.
+    QString title = media_.itemInfo(QStringLiteral("title"));
+    if (title.isEmpty())
+        title = MediaText::title(media_);
+    Settings::write(QStringLiteral("MP3Title"), title);
     const QString program = plugins_.programFor(pluginName());
     if (!program.isEmpty() && launcher_.start(Command{program, {}}))
         return;

@@ -115,6 +115,11 @@ TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
     EXPECT_EQ(h.notifier.messages.size(), 2);
     EXPECT_EQ(Settings::read("MP3Title"), "Other Song");
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
+
+    h.media.title = "";  // untagged: the name the player shows
+    h.media.source = "/music/Untagged Song.mp3";
+    h.keys.perform(BoxKey::SearchLyrics);
+    EXPECT_EQ(Settings::read("MP3Title"), "Untagged Song");
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ public:
     double durationSeconds() const;
     bool loop() const { return loop_; }
     bool shuffle() const { return shuffle_; }
-    const QStringList& items() const { return items_; }
     int currentIndex() const { return index_; }
 
     // "MM:SS" for a number of seconds; negative reads as 00:00.

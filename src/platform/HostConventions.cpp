@@ -72,12 +72,6 @@ QChar HostConventions::separator() const {
     return isWindows() ? QLatin1Char('\\') : QLatin1Char('/');
 }
 
-QString HostConventions::join(const QString& folder, const QString& name) const {
-    if (folder.endsWith(separator()))
-        return folder + name;
-    return folder + separator() + name;
-}
-
 Command HostConventions::openWithDesktop(const QString& target) const {
     if (isWindows())
         return {QStringLiteral("rundll32.exe"),

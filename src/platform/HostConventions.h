@@ -42,8 +42,6 @@ public:
     // ".exe" on Windows, nothing elsewhere.
     QString executableSuffix() const;
     QChar separator() const;
-    // folder + separator + name, without doubling a separator that folder already ends in.
-    QString join(const QString& folder, const QString& name) const;
 
     // Opens a file, folder or address with the desktop's default handler.
     Command openWithDesktop(const QString& target) const;

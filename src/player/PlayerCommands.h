@@ -37,8 +37,6 @@ public:
     void savePlaylistAs() override;
     void dropOnPlayer(const QStringList& paths) override;
 
-    const QStringList& openedFiles() const { return opened_; }
-
     // The types a dropped folder contributes.
     static QStringList dropPatterns();
 

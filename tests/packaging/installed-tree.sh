@@ -10,7 +10,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 for file in bin/mirato lib/mirato/backends/libmirato-mpv.so lib/mirato/backends/libmirato-fluidsynth.so \
     lib/mirato/Plugin/ZuzAzedod/ZuzAzedod lib/mirato/Plugin/ZuzAzedod/setting.ini \
     share/mirato/skin/other/Help_ENG.txt share/mirato/skin/other/Help_CHS.txt \
-    share/mirato/skin/other/Help_CHT.txt share/applications/mirato.desktop \
+    share/mirato/skin/other/Help_CHT.txt share/mirato/skin/other/run.ico \
+    share/mirato/skin/Blue/Mirato.bmp share/mirato/skin/Purple/Xmove.bmp share/mirato/RunIco/Mid.ico \
+    share/applications/mirato.desktop \
     share/icons/hicolor/48x48/apps/mirato.png share/icons/hicolor/256x256/apps/mirato.png \
     share/metainfo/org.mirato.Mirato.metainfo.xml; do
     [ -e "$prefix/$file" ] || fail "missing $file"

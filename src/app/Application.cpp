@@ -170,6 +170,7 @@ void Application::start(const QString& commandLine) {
     menus_->exitRequested = [this] { shutDown(); };
     menus_->aboutRequested = [this] { showAbout(); };
     menus_->topMostChanged = [this] { applyTopMost(); };
+    menus_->themeChosen = [this] { applyTheme(); };
     associationBackend_ = std::make_unique<XdgAssociationBackend>(
         QCoreApplication::applicationFilePath(), paths_->runIconFolder());
     associations_ = std::make_unique<FileAssociations>(*associationBackend_);
@@ -210,6 +211,8 @@ void Application::start(const QString& commandLine) {
     if (theme.isEmpty())
         theme = QStringLiteral("Blue");
     state_->setTheme(theme);
+    commandBox_->setSkinFolder(paths_->skinFolder());
+    commandBox_->applySkin();
     // The skin library: a style sheet for menus, dialogs and message boxes.
     QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
     if (sheet.open(QIODevice::ReadOnly))
@@ -286,6 +289,14 @@ void Application::toggleBoxByHotkey() {
     }
     if (tray_ && !tray_->isVisible())
         tray_->show();
+}
+
+void Application::applyTheme() {
+    commandBox_->applySkin();
+    if (windows_->hasPlayer())
+        windows_->player().applySkin();
+    if (windows_->hasLyricsWindow())
+        windows_->lyricsWindow().applySkin();
 }
 
 void Application::applyTopMost() {

@@ -63,6 +63,7 @@ private:
     void toggleBoxByHotkey();
     void setUpTray();
     void applyTopMost();
+    void applyTheme();
     void showAbout();
 
     std::unique_ptr<AppState> state_;

@@ -276,7 +276,8 @@ void MenuHost::startPlugin(int index) {
 
 void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
     c_.state.setTheme(theme);
-    Settings::write(QStringLiteral("Skin"), theme);
+    if (themeChosen)
+        themeChosen();  // the command box's skin stores it
     for (const auto& entry : kThemes)
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }

@@ -62,6 +62,8 @@ public:
     std::function<void()> exitRequested;
     std::function<void()> aboutRequested;
     std::function<void()> topMostChanged;
+    // A theme was chosen (AppState::theme holds it): every open window takes it.
+    std::function<void()> themeChosen;
     // Start at login switched; returns whether the item keeps its tick.
     std::function<bool()> autoRunToggled;
     // The file types taken over (true) or given back (false).

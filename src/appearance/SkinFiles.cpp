@@ -33,12 +33,11 @@ std::vector<Entry> forSurface(Surface surface) {
 }
 
 QStringList themeFileNames() {
-    return {QStringLiteral("Mirato.bmp"), QStringLiteral("Player.bmp"),
-            QStringLiteral("LrcShow.bmp"), QStringLiteral("_.bmp"),
-            QStringLiteral("_down.bmp"),  QStringLiteral("_move.bmp"),
-            QStringLiteral("=.bmp"),      QStringLiteral("=down.bmp"),
-            QStringLiteral("=move.bmp"),  QStringLiteral("X.bmp"),
-            QStringLiteral("Xdown.bmp"),  QStringLiteral("Xmove.bmp")};
+    return {
+        QStringLiteral("Mirato.bmp"), QStringLiteral("Player.bmp"), QStringLiteral("LrcShow.bmp"),
+        QStringLiteral("_.bmp"),      QStringLiteral("_down.bmp"),  QStringLiteral("_move.bmp"),
+        QStringLiteral("=.bmp"),      QStringLiteral("=down.bmp"),  QStringLiteral("=move.bmp"),
+        QStringLiteral("X.bmp"),      QStringLiteral("Xdown.bmp"),  QStringLiteral("Xmove.bmp")};
 }
 
 QStringList knownThemes() {

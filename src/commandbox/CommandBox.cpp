@@ -12,12 +12,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
 #include "appearance/Opacity.h"
+#include "appearance/SkinnedButton.h"
+#include "appearance/TitleButton.h"
 #include "appearance/WindowDrag.h"
+#include "appearance/WindowSkin.h"
 #include "appearance/WindowTraits.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
@@ -75,11 +77,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
 
     modeLabel_ = new QLabel(this);
     modeLabel_->setObjectName(QStringLiteral("modeLabel"));
-    modeLabel_->setGeometry(44, 12, 280, 20);
-    // Palettes rather than style sheets: a style sheet costs the box milliseconds at start.
-    QPalette modePalette = modeLabel_->palette();
-    modePalette.setColor(QPalette::WindowText, QColor(0x1d, 0x3f, 0x73));
-    modeLabel_->setPalette(modePalette);
+    modeLabel_->setGeometry(44, 12, 236, 20);
     QFont modeFont = modeLabel_->font();
     modeFont.setBold(true);
     modeLabel_->setFont(modeFont);
@@ -92,9 +90,6 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     QFont lyricFont = lyricLabel_->font();
     lyricFont.setPointSize(9);
     lyricLabel_->setFont(lyricFont);
-    QPalette lyricPalette = lyricLabel_->palette();
-    lyricPalette.setColor(QPalette::WindowText, QColor(0x17, 0x39, 0x6b));
-    lyricLabel_->setPalette(lyricPalette);
     lyricLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     input_ = new QLineEdit(this);
@@ -110,18 +105,19 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
         input_->setFocus();
     });
 
+    skin_ = new WindowSkin(*this, SkinFiles::Surface::CommandBox);
+    TitleButton* titleButtons[2];
     for (const auto& [name, glyph] :
          {std::pair{"mini", Glyph::Minimise}, std::pair{"close1", Glyph::Close}}) {
-        auto* button = new QToolButton(this);
+        auto* button = new TitleButton(glyph, this);
         button->setObjectName(QLatin1String(name));
-        button->setIcon(Glyphs::icon(glyph, QColor(0x1d, 0x3f, 0x73)));
-        button->setIconSize(QSize(14, 14));
         button->setGeometry(glyph == Glyph::Close ? 312 : 288, 6, 22, 20);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoRaise(true);
         // Neither ends the program: both hide the box to the tray.
-        connect(button, &QToolButton::clicked, this, &CommandBox::hideToTray);
+        connect(button, &TitleButton::clicked, this, &CommandBox::hideToTray);
+        titleButtons[glyph == Glyph::Close ? 1 : 0] = button;
     }
+    skin_->setButtons(titleButtons[0], nullptr, titleButtons[1]);
+    connect(skin_, &WindowSkin::applied, this, &CommandBox::recolourTexts);
 
     okButton_ = new QPushButton(this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -137,10 +133,14 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     modeLabel_->setText(state_.inputMode());
     lyricLabel_->setText(state_.lyricLine());
     retranslate();
+    recolourTexts();
 }
 
 void CommandBox::retranslate() {
+    // The button's pictures carry its caption: drawn again for the new one.
+    SkinnedButton::unskinWindow(this);
     okButton_->setText(Strings::message(state_.language(), MessageCode::OkButton));
+    SkinnedButton::skinWindow(this);
     if (ownMenu_) {
         for (QAction* action : ownMenu_->actions()) {
             for (const ModeItem& item : kModeItems) {
@@ -162,6 +162,23 @@ void CommandBox::applyOpacity() {
         state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
     WindowTraits::applyOpacity(*this, state_.opacity());
     Settings::write(QStringLiteral("TM"), state_.opacity());
+}
+
+bool CommandBox::applySkin() {
+    const QString theme = state_.theme();
+    if (!skin_->apply(skinFolder_, theme, WindowSkin::OnMissing::Stop))
+        return false;
+    Settings::write(QStringLiteral("Skin"), theme);
+    return true;
+}
+
+void CommandBox::recolourTexts() {
+    // Palettes rather than style sheets: a style sheet costs the box milliseconds at start.
+    for (QLabel* label : {modeLabel_, lyricLabel_}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
+        label->setPalette(palette);
+    }
 }
 
 void CommandBox::hideToTray() {
@@ -291,9 +308,8 @@ void CommandBox::popUpModeMenu() {
 }
 
 void CommandBox::paintEvent(QPaintEvent*) {
-    WindowTraits::paintPanel(
-        *this, {QColor(0xe8, 0xf2, 0xff), QColor(0xc4, 0xdc, 0xfa), QColor(0x9d, 0xc2, 0xf0),
-                QColor(0x3d, 0x6f, 0xb6), QColor(255, 255, 255, 170)});
+    QPainter painter(this);
+    skin_->paintBackground(painter);
 }
 
 void CommandBox::showEvent(QShowEvent* event) {

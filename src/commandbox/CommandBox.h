@@ -15,6 +15,7 @@ class CommandInterpreter;
 class KeyCommands;
 class Notifier;
 class WindowRequests;
+class WindowSkin;
 
 // The command box: a small frameless window with the mode icon, the mode text, the lyric line,
 // the input field and the OK button. It turns events into calls on the interpreter and the key
@@ -40,6 +41,12 @@ public:
     void setLyricsShown(bool shown);
     // Applies the shared opacity (180 when none is set yet) and stores it.
     void applyOpacity();
+    // Where the theme folders are (skin/ of the resources).
+    void setSkinFolder(const QString& folder) { skinFolder_ = folder; }
+    // Takes the pictures of the current theme; only when every one loaded is the theme stored
+    // as "Skin". A missing picture ends the loading there.
+    bool applySkin();
+    WindowSkin& skin() const { return *skin_; }
     // The close and minimise buttons: hidden to the tray, not closed.
     void hideToTray();
     // Runs the Enter dispatch on the current text.
@@ -61,6 +68,7 @@ private:
     void popUpModeMenu();
     void retranslate();
     QMenu* ownModeMenu();
+    void recolourTexts();
 
     AppState& state_;
     CommandInterpreter& interpreter_;
@@ -75,6 +83,8 @@ private:
     QPushButton* okButton_;
     QMenu* modeMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
+    WindowSkin* skin_;
+    QString skinFolder_;
 };
 
 }  // namespace mirato

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
-#include <QToolButton>
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
+#include "appearance/TitleButton.h"
 #include "appearance/WindowDrag.h"
+#include "appearance/WindowSkin.h"
 #include "appearance/WindowTraits.h"
+#include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
 #include "core/PlaybackKeys.h"
@@ -34,7 +36,6 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
     setFixedSize(px(5100), px(1500));
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    setStyleSheet(WindowTraits::flatButtonStyle());
     WindowTraits::restorePosition(*this, QStringLiteral("LrcShow"));
     new WindowDrag(this, [this](bool moved, QPoint) {
         setFocus();
@@ -55,23 +56,22 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
         font.setPointSize(9);
         font.setBold(label == currentLabel_);
         label->setFont(font);
-        label->setStyleSheet(QStringLiteral("color: white;"));
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    auto* minimise = new QToolButton(this);
+    skin_ = new WindowSkin(*this, SkinFiles::Surface::Lyrics);
+    auto* minimise = new TitleButton(Glyph::Minimise, this);
     minimise->setObjectName(QStringLiteral("mini"));
     minimise->setGeometry(px(4200), 6, 22, 20);
-    minimise->setIcon(Glyphs::icon(Glyph::Minimise));
-    minimise->setFocusPolicy(Qt::NoFocus);
-    connect(minimise, &QToolButton::clicked, this, [this] { hide(); });
-    auto* close = new QToolButton(this);
+    connect(minimise, &TitleButton::clicked, this, [this] { hide(); });
+    auto* close = new TitleButton(Glyph::Close, this);
     close->setObjectName(QStringLiteral("close1"));
     close->setGeometry(px(4650), 6, 22, 20);
-    close->setIcon(Glyphs::icon(Glyph::Close));
-    close->setFocusPolicy(Qt::NoFocus);
-    connect(close, &QToolButton::clicked, this, &LyricsWindow::closeRequested);
+    connect(close, &TitleButton::clicked, this, &LyricsWindow::closeRequested);
+    skin_->setButtons(minimise, nullptr, close);
+    connect(skin_, &WindowSkin::applied, this, &LyricsWindow::recolourTexts);
 
+    applySkin();
     applyTopMost();
     titleTimer_.setInterval(500);
     connect(&titleTimer_, &QTimer::timeout, this, &LyricsWindow::refreshTitle);
@@ -115,6 +115,18 @@ void LyricsWindow::applyTopMost() {
     WindowTraits::applyTopMost(*this);
 }
 
+void LyricsWindow::applySkin() {
+    skin_->apply(c_.paths.skinFolder(), c_.state.theme(), WindowSkin::OnMissing::Skip);
+}
+
+void LyricsWindow::recolourTexts() {
+    for (QLabel* label : {titleLabel_, previousLabel_, currentLabel_, nextLabel_}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
+        label->setPalette(palette);
+    }
+}
+
 void LyricsWindow::refreshTitle() {
     const QString title = MediaText::title(c_.media);
     if (title.isEmpty())
@@ -135,9 +147,8 @@ void LyricsWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void LyricsWindow::paintEvent(QPaintEvent*) {
-    WindowTraits::paintPanel(
-        *this, {QColor(0x2f, 0x5f, 0xa8), QColor(0x21, 0x46, 0x80), QColor(0x12, 0x2c, 0x56),
-                QColor(0x0c, 0x22, 0x44), QColor(255, 255, 255, 50)});
+    QPainter painter(this);
+    skin_->paintBackground(painter);
 }
 
 void LyricsWindow::dragEnterEvent(QDragEnterEvent* event) {

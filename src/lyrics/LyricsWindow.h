@@ -6,10 +6,10 @@
 #include "lyrics/LyricsView.h"
 
 class QLabel;
-class QToolButton;
 
 namespace mirato {
 
+class WindowSkin;
 class AppPaths;
 class AppState;
 class HostConventions;
@@ -39,6 +39,9 @@ public:
     void showLines(const QString& previous, const QString& current, const QString& next) override;
     void applyOpacity();
     void applyTopMost();
+    // Takes the pictures of the current theme; a missing one is logged and skipped.
+    void applySkin();
+    WindowSkin& skin() const { return *skin_; }
     void refreshTitle();
 
     QString previousLine() const;
@@ -57,8 +60,10 @@ protected:
 
 private:
     QLabel* makeLine(const QString& name, int top, bool bold);
+    void recolourTexts();
 
     LyricsWindowContext c_;
+    WindowSkin* skin_;
     QLabel* titleLabel_;
     QLabel* previousLabel_;
     QLabel* currentLabel_;

@@ -14,9 +14,12 @@
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
+#include "appearance/TitleButton.h"
 #include "appearance/WindowDrag.h"
+#include "appearance/WindowSkin.h"
 #include "appearance/WindowTraits.h"
 #include "components/MediaPlayer.h"
+#include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
 #include "core/PlaybackKeys.h"
@@ -81,29 +84,27 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     QFont titleFont = titleLabel_->font();
     titleFont.setPointSize(9);
     titleLabel_->setFont(titleFont);
-    titleLabel_->setStyleSheet(QStringLiteral("color: white;"));
     titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     timeLabel_ = new QLabel(this);
     timeLabel_->setObjectName(QStringLiteral("time"));
     timeLabel_->setGeometry(224, 73, 106, 18);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    timeLabel_->setStyleSheet(QStringLiteral("color: white;"));
     timeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    minimiseButton_ = makeButton(QStringLiteral("mini"), px(3800), 6, 20);
-    minimiseButton_->setIcon(Glyphs::icon(Glyph::Minimise));
-    fullScreenButton_ = makeButton(QStringLiteral("Max"), px(4200), 6, 20);
-    fullScreenButton_->setIcon(Glyphs::icon(Glyph::FullScreen));
-    closeButton_ = makeButton(QStringLiteral("close1"), px(4650), 6, 20);
-    closeButton_->setIcon(Glyphs::icon(Glyph::Close));
-    connect(minimiseButton_, &QToolButton::clicked, this, [this] { hide(); });
-    connect(fullScreenButton_, &QToolButton::clicked, this, [this] {
+    skin_ = new WindowSkin(*this, SkinFiles::Surface::Player);
+    minimiseButton_ = makeTitleButton(QStringLiteral("mini"), Glyph::Minimise, px(3800));
+    fullScreenButton_ = makeTitleButton(QStringLiteral("Max"), Glyph::FullScreen, px(4200));
+    closeButton_ = makeTitleButton(QStringLiteral("close1"), Glyph::Close, px(4650));
+    skin_->setButtons(minimiseButton_, fullScreenButton_, closeButton_);
+    connect(skin_, &WindowSkin::applied, this, &PlayerWindow::recolourTexts);
+    connect(minimiseButton_, &TitleButton::clicked, this, [this] { hide(); });
+    connect(fullScreenButton_, &TitleButton::clicked, this, [this] {
         const int state = c_.media.playState();
         if (state == MediaControl::kPlaying || state == MediaControl::kPaused)
             c_.media.setFullScreen(true);
     });
-    connect(closeButton_, &QToolButton::clicked, this, &PlayerWindow::closeRequested);
+    connect(closeButton_, &TitleButton::clicked, this, &PlayerWindow::closeRequested);
 
     buildPlayBar();
     restoreSettings();
@@ -131,6 +132,25 @@ QToolButton* PlayerWindow::makeButton(const QString& name, int x, int y, int siz
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(true);
     return button;
+}
+
+TitleButton* PlayerWindow::makeTitleButton(const QString& name, Glyph glyph, int x) {
+    auto* button = new TitleButton(glyph, this);
+    button->setObjectName(name);
+    button->setGeometry(x, 6, 22, 20);
+    return button;
+}
+
+void PlayerWindow::applySkin() {
+    skin_->apply(c_.paths.skinFolder(), c_.state.theme(), WindowSkin::OnMissing::Skip);
+}
+
+void PlayerWindow::recolourTexts() {
+    for (QLabel* label : {titleLabel_, timeLabel_}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
+        label->setPalette(palette);
+    }
 }
 
 void PlayerWindow::buildPlayBar() {
@@ -199,6 +219,7 @@ void PlayerWindow::restoreSettings() {
         c_.media.setMode(QStringLiteral("shuffle"), true);
     c_.state.setPlayerLoaded(true);
     applyOpacity();
+    applySkin();
     applyTopMost();
 }
 
@@ -307,9 +328,8 @@ bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlayerWindow::paintEvent(QPaintEvent*) {
-    WindowTraits::paintPanel(
-        *this, {QColor(0x3a, 0x78, 0xc8), QColor(0x24, 0x56, 0x9c), QColor(0x17, 0x3b, 0x70),
-                QColor(0x10, 0x2a, 0x52), QColor(255, 255, 255, 60)});
+    QPainter painter(this);
+    skin_->paintBackground(painter);
 }
 
 void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "appearance/Glyphs.h"
+
 class QLabel;
 class QMenu;
 class QSlider;
@@ -10,6 +12,9 @@ class QToolButton;
 
 namespace mirato {
 
+class MagneticGroup;
+class TitleButton;
+class WindowSkin;
 class AppPaths;
 class AppState;
 class HostConventions;
@@ -44,6 +49,9 @@ public:
     void setMusicMenu(QMenu* menu) { musicMenu_ = menu; }
     void applyOpacity();
     void applyTopMost();
+    // Takes the pictures of the current theme; a missing one is logged and skipped.
+    void applySkin();
+    WindowSkin& skin() const { return *skin_; }
     // Title and time from the player; runs every 500 ms.
     void refreshDisplay();
 
@@ -67,14 +75,17 @@ private:
     QMenu* ownMusicMenu();
     void popUpMusicMenu();
     QToolButton* makeButton(const QString& name, int x, int y, int size);
+    TitleButton* makeTitleButton(const QString& name, Glyph glyph, int x);
+    void recolourTexts();
 
     PlayerWindowContext c_;
     QLabel* modeIcon_;
     QLabel* titleLabel_;
     QLabel* timeLabel_;
-    QToolButton* minimiseButton_;
-    QToolButton* fullScreenButton_;
-    QToolButton* closeButton_;
+    WindowSkin* skin_;
+    TitleButton* minimiseButton_;
+    TitleButton* fullScreenButton_;
+    TitleButton* closeButton_;
     QSlider* positionSlider_;
     QToolButton* playButton_;
     QToolButton* muteButton_;

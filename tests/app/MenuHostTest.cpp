@@ -77,12 +77,14 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_TRUE(power);
     EXPECT_EQ(Settings::read("electricity"), "True");
 
+    QStringList themes;
+    menus.themeChosen = [&] { themes.append(state.theme()); };
     item("Green")->trigger();
-    EXPECT_EQ(Settings::read("Skin"), "Green");
     EXPECT_EQ(state.theme(), "Green");
     item("RosePink")->trigger();
     EXPECT_TRUE(item("RosePink")->isChecked());
     EXPECT_FALSE(item("Green")->isChecked());
+    EXPECT_EQ(themes, (QStringList{"Green", "RosePink"}));
 
     int topMost = 0;
     menus.topMostChanged = [&] { ++topMost; };

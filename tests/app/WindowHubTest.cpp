@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QTest>
-#include <QToolButton>
 
 #include "app/WindowHub.h"
 #include "components/MediaPlayer.h"
@@ -39,7 +39,7 @@ TEST(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
 
     state.setLyricLine("a line");
     media.setVolume(64);
-    hub.player().findChild<QToolButton*>("close1")->click();
+    hub.player().findChild<QAbstractButton*>("close1")->click();
     EXPECT_FALSE(hub.hasPlayer());
     EXPECT_EQ(state.lyricLine(), "");
     EXPECT_EQ(Settings::read("MusicPath"), "Close");

@@ -25,8 +25,8 @@ TEST(ShippedThemes, EveryThemeFolderHasEveryPictureAtItsWindowsSize) {
         for (const QString& file : SkinFiles::themeFileNames()) {
             const QImage image(kRoot + "/skin/" + theme + "/" + file);
             ASSERT_FALSE(image.isNull()) << theme.toStdString() << "/" << file.toStdString();
-            EXPECT_EQ(image.size(), expectedSize(file)) << theme.toStdString() << "/"
-                                                        << file.toStdString();
+            EXPECT_EQ(image.size(), expectedSize(file))
+                << theme.toStdString() << "/" << file.toStdString();
         }
     }
 }

@@ -253,7 +253,8 @@ bool writeTheme(const Palette& p, const QString& folder) {
     const struct {
         TitleGlyph glyph;
         const char* prefix;
-    } buttons[] = {{TitleGlyph::Minimise, "_"}, {TitleGlyph::Maximise, "="}, {TitleGlyph::Close, "X"}};
+    } buttons[] = {
+        {TitleGlyph::Minimise, "_"}, {TitleGlyph::Maximise, "="}, {TitleGlyph::Close, "X"}};
     for (const auto& button : buttons) {
         const QString name = f + QLatin1String(button.prefix);
         ok = ok && saveImage(titleButton(p, button.glyph, ButtonLook::Normal), name + ".bmp") &&
@@ -317,9 +318,9 @@ bool writeIco(const QList<QImage>& images, const QString& path) {
         QByteArray data;
         QDataStream out(&data, QIODevice::WriteOnly);
         out.setByteOrder(QDataStream::LittleEndian);
-        out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(32)
-            << quint32(0) << quint32(w * h * 4 + maskStride * h) << qint32(0) << qint32(0)
-            << quint32(0) << quint32(0);
+        out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(32) << quint32(0)
+            << quint32(w * h * 4 + maskStride * h) << qint32(0) << qint32(0) << quint32(0)
+            << quint32(0);
         for (int y = h - 1; y >= 0; --y) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             for (int x = 0; x < w; ++x)

@@ -1,0 +1,162 @@
+#include "appearance/WindowSkin.h"
+
+#include <QHash>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include "appearance/TitleButton.h"
+
+Q_LOGGING_CATEGORY(lcSkin, "mirato.skin")
+
+namespace mirato {
+
+WindowSkin::WindowSkin(QWidget& window, SkinFiles::Surface surface)
+    : QObject(&window), window_(window), surface_(surface) {
+    window.setMouseTracking(true);
+    window.installEventFilter(this);
+}
+
+void WindowSkin::setButtons(TitleButton* minimise, TitleButton* maximise, TitleButton* close) {
+    minimise_ = minimise;
+    maximise_ = maximise;
+    close_ = close;
+}
+
+bool WindowSkin::apply(const QString& skinFolder, const QString& theme, OnMissing onMissing) {
+    bool complete = true;
+    QHash<QString, QPixmap> loaded;  // "_.bmp" serves twice; read it once
+    for (const SkinFiles::Entry& entry : SkinFiles::forSurface(surface_)) {
+        const QString path = SkinFiles::path(skinFolder, theme, entry.file);
+        auto found = loaded.constFind(path);
+        QPixmap picture = found != loaded.cend() ? *found : QPixmap(path);
+        if (picture.isNull()) {
+            qCDebug(lcSkin) << "theme picture missing or unreadable:" << path;
+            complete = false;
+            if (onMissing == OnMissing::Stop)
+                break;
+            continue;
+        }
+        loaded.insert(path, picture);
+        assign(entry.role, picture);
+    }
+    sample_ = background_.isNull() ? QImage()
+                                   : background_.toImage().scaled(window_.size(), Qt::IgnoreAspectRatio,
+                                                                  Qt::SmoothTransformation);
+    window_.update();
+    emit applied();
+    return complete;
+}
+
+bool WindowSkin::assign(SkinFiles::Role role, const QPixmap& picture) {
+    using R = SkinFiles::Role;
+    auto buttonFor = [this](R r) -> TitleButton* {
+        switch (r) {
+            case R::MinimiseNormal:
+            case R::MinimisePressed:
+            case R::MinimiseHover:
+            case R::MinimiseRest:
+                return minimise_;
+            case R::MaximiseNormal:
+            case R::MaximisePressed:
+            case R::MaximiseHover:
+            case R::MaximiseRest:
+                return maximise_;
+            case R::CloseNormal:
+            case R::ClosePressed:
+            case R::CloseHover:
+            case R::CloseRest:
+                return close_;
+            case R::Background:
+                return nullptr;
+        }
+        return nullptr;
+    };
+    if (role == R::Background) {
+        background_ = picture;
+        return true;
+    }
+    TitleButton* button = buttonFor(role);
+    if (!button)
+        return false;
+    switch (role) {
+        case R::MinimiseNormal:
+        case R::MaximiseNormal:
+        case R::CloseNormal:
+            button->setPicture(picture);
+            break;
+        case R::MinimisePressed:
+        case R::MaximisePressed:
+        case R::ClosePressed:
+            button->setPressedPicture(picture);
+            break;
+        case R::MinimiseHover:
+        case R::MaximiseHover:
+        case R::CloseHover:
+            button->setHoverPicture(picture);
+            break;
+        default:
+            button->setNormalPicture(picture);
+            break;
+    }
+    return true;
+}
+
+void WindowSkin::resetButtonImages() {
+    for (TitleButton* button : {minimise_, maximise_, close_}) {
+        if (button)
+            button->showNormalPicture();
+    }
+}
+
+void WindowSkin::paintBackground(QPainter& painter) const {
+    if (!background_.isNull()) {
+        painter.drawPixmap(window_.rect(), background_);
+        return;
+    }
+    // No picture: a quiet panel, so the window still reads as one.
+    const QRect r = window_.rect();
+    QLinearGradient fill(0, 0, 0, r.height());
+    fill.setColorAt(0, QColor(0x5a, 0x7a, 0xa6));
+    fill.setColorAt(1, QColor(0x2c, 0x40, 0x60));
+    painter.fillRect(r, fill);
+    painter.setPen(QColor(0x1c, 0x2a, 0x40));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+QColor WindowSkin::textColorOver(const QRect& rect) const {
+    if (sample_.isNull())
+        return Qt::white;  // over the plain panel
+    const QRect area = rect.intersected(sample_.rect());
+    if (area.isEmpty())
+        return Qt::white;
+    qint64 r = 0, g = 0, b = 0, n = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2) {
+        for (int x = area.left(); x <= area.right(); x += 2) {
+            const QRgb px = sample_.pixel(x, y);
+            r += qRed(px);
+            g += qGreen(px);
+            b += qBlue(px);
+            ++n;
+        }
+    }
+    const QColor average(int(r / n), int(g / n), int(b / n));
+    if (qGray(average.rgb()) < 150)
+        return Qt::white;
+    // Light ground: the same hue, deep and saturated enough to read.
+    const float hue = average.hslHueF();
+    return QColor::fromHslF(hue < 0 ? 0.6f : hue, 0.55f, 0.22f);
+}
+
+bool WindowSkin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::MouseMove) {
+        // Only the background resets the buttons; moving over another control keeps them.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!window_.childAt(mouse->position().toPoint()))
+            resetButtonImages();
+    }
+    return false;
+}
+
+}  // namespace mirato

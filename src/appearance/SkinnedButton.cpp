@@ -137,7 +137,8 @@ QRegion SkinnedButton::roundedRegion(QSize size) {
     const int w = size.width();
     const int h = size.height();
     QRegion region(0, 0, w, h);
-    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
         region -= QRegion(corner.x(), corner.y(), 1, 1);
     return region;
 }

@@ -41,9 +41,10 @@ bool WindowSkin::apply(const QString& skinFolder, const QString& theme, OnMissin
         loaded.insert(path, picture);
         assign(entry.role, picture);
     }
-    sample_ = background_.isNull() ? QImage()
-                                   : background_.toImage().scaled(window_.size(), Qt::IgnoreAspectRatio,
-                                                                  Qt::SmoothTransformation);
+    sample_ = background_.isNull()
+                  ? QImage()
+                  : background_.toImage().scaled(window_.size(), Qt::IgnoreAspectRatio,
+                                                 Qt::SmoothTransformation);
     window_.update();
     emit applied();
     return complete;

@@ -8,10 +8,12 @@
 #include <QTest>
 #include <QUrl>
 
+#include "appearance/SkinnedButton.h"
 #include "commandbox/CommandBox.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "support/InterpreterHarness.h"
+#include "support/ThemeFolder.h"
 
 using namespace mirato;
 using mirato::test::InterpreterHarness;
@@ -84,10 +86,30 @@ TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
     EXPECT_EQ(box.okButton()->text(), "OK");
     h.state.setLanguage("2");
     EXPECT_EQ(box.okButton()->text(), Strings::text(200));
+    // The skinned button's pictures were drawn again with the new caption.
+    ASSERT_NE(SkinnedButton::of(box.okButton()), nullptr);
     box.applyOpacity();  // nothing set yet: 180
     EXPECT_EQ(h.state.opacity(), "180");
     EXPECT_EQ(Settings::read("TM"), "180");
     EXPECT_NEAR(box.windowOpacity(), 180 / 255.0, 0.01);
+}
+
+// The theme is stored only when every picture of the box loaded.
+TEST_F(CommandBoxTest, SkinIsStoredOnlyWhenCompletelyLoaded) {
+    const QString skins = h.env.path("skins");
+    test::writeSolidTheme(skins, "Night", 0);
+    test::writeSolidTheme(skins, "Broken", 1, {"Xdown.bmp"});
+    box.setSkinFolder(skins);
+    const struct {
+        const char* theme;
+        bool complete;
+        const char* stored;
+    } rows[] = {{"Night", true, "Night"}, {"Broken", false, "Night"}, {"Gone", false, "Night"}};
+    for (const auto& row : rows) {
+        h.state.setTheme(row.theme);
+        EXPECT_EQ(box.applySkin(), row.complete) << row.theme;
+        EXPECT_EQ(Settings::read("Skin"), row.stored) << row.theme;
+    }
 }
 
 }  // namespace

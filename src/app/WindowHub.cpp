@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "appearance/MagneticGroup.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
@@ -45,6 +46,8 @@ PlayerWindow& WindowHub::player() {
                          [this] { closePlayer(); });
         if (musicMenu_)
             player_->setMusicMenu(musicMenu_);
+        if (lyrics_)
+            player_->magnetic().addWindow(lyrics_.get(), player_.get());
     }
     return *player_;
 }
@@ -57,6 +60,7 @@ LyricsWindow& WindowHub::lyricsWindow() {
             c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
+        player_->magnetic().addWindow(lyrics_.get(), player_.get());
     }
     return *lyrics_;
 }

@@ -22,13 +22,16 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
             moved_ = false;
             pressPosition_ = mouse->position().toPoint();
             offset_ = mouse->globalPosition().toPoint() - window_->frameGeometry().topLeft();
+            if (follower_)
+                follower_->dragStarted(window_, mouse->globalPosition().toPoint());
             return true;
         }
         case QEvent::MouseMove: {
             if (!dragging_)
                 return false;
+            const QPoint cursor = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             const QPoint target =
-                static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - offset_;
+                follower_ ? follower_->dragMoved(window_, cursor) : cursor - offset_;
             if (target != window_->pos()) {
                 moved_ = true;
                 window_->move(target);
@@ -39,6 +42,8 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
             if (!dragging_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
                 return false;
             dragging_ = false;
+            if (follower_)
+                follower_->dragEnded(window_);
             if (released_)
                 released_(moved_, pressPosition_);
             return true;

@@ -80,6 +80,8 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
 }
 
 LyricsWindow::~LyricsWindow() {
+    // It may have travelled with the player since it was last dragged itself.
+    WindowTraits::savePosition(*this, QStringLiteral("LrcShow"));
     c_.state.setLyricsLoaded(false);
 }
 

@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
+#include "appearance/MagneticGroup.h"
 #include "appearance/TitleButton.h"
 #include "appearance/WindowDrag.h"
 #include "appearance/WindowSkin.h"
@@ -220,6 +221,8 @@ void PlayerWindow::restoreSettings() {
     c_.state.setPlayerLoaded(true);
     applyOpacity();
     applySkin();
+    magnetic_ = new MagneticGroup(this);
+    magnetic_->addWindow(this);
     applyTopMost();
 }
 

@@ -52,6 +52,8 @@ public:
     // Takes the pictures of the current theme; a missing one is logged and skipped.
     void applySkin();
     WindowSkin& skin() const { return *skin_; }
+    // The windows that snap to this one and travel with it.
+    MagneticGroup& magnetic() const { return *magnetic_; }
     // Title and time from the player; runs every 500 ms.
     void refreshDisplay();
 
@@ -83,6 +85,7 @@ private:
     QLabel* titleLabel_;
     QLabel* timeLabel_;
     WindowSkin* skin_;
+    MagneticGroup* magnetic_ = nullptr;
     TitleButton* minimiseButton_;
     TitleButton* fullScreenButton_;
     TitleButton* closeButton_;

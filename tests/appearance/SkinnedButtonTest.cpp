@@ -60,7 +60,7 @@ TEST(SkinnedButtonTemplate, TilesHaveTheirBorders) {
         }
     }
     EXPECT_EQ(t.pixelColor(0, 63 + 10), QColor(191, 191, 191));
-    EXPECT_GT(qGray(t.pixel(4, 1)), qGray(t.pixel(4, 19)));  // normal: light top, darker bottom
+    EXPECT_GT(qGray(t.pixel(4, 1)), qGray(t.pixel(4, 19)));   // normal: light top, darker bottom
     EXPECT_LT(qGray(t.pixel(4, 43)), qGray(t.pixel(4, 61)));  // pressed: the other way round
 }
 

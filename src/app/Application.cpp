@@ -169,8 +169,8 @@ void Application::start(const QString& commandLine) {
     menus_->powerSavingChanged = [this](bool on) { powerSaver_->setEnabled(on); };
     menus_->exitRequested = [this] { shutDown(); };
     menus_->aboutRequested = [this] { showAbout(); };
-    menus_->topMostChanged = [this] { applyTopMost(); };
-    menus_->themeChosen = [this] { applyTheme(); };
+    menus_->topMostChanged = [this] { windows_->applyTopMost(); };
+    menus_->themeChosen = [this] { windows_->applyTheme(); };
     associationBackend_ = std::make_unique<XdgAssociationBackend>(
         QCoreApplication::applicationFilePath(), paths_->runIconFolder());
     associations_ = std::make_unique<FileAssociations>(*associationBackend_);
@@ -289,22 +289,6 @@ void Application::toggleBoxByHotkey() {
     }
     if (tray_ && !tray_->isVisible())
         tray_->show();
-}
-
-void Application::applyTheme() {
-    commandBox_->applySkin();
-    if (windows_->hasPlayer())
-        windows_->player().applySkin();
-    if (windows_->hasLyricsWindow())
-        windows_->lyricsWindow().applySkin();
-}
-
-void Application::applyTopMost() {
-    if (windows_->hasPlayer())
-        windows_->player().applyTopMost();
-    if (windows_->hasLyricsWindow())
-        windows_->lyricsWindow().applyTopMost();
-    WindowTraits::applyTopMost(*commandBox_);
 }
 
 void Application::showAbout() {

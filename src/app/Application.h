@@ -62,8 +62,6 @@ private:
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
     void setUpTray();
-    void applyTopMost();
-    void applyTheme();
     void showAbout();
 
     std::unique_ptr<AppState> state_;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "appearance/MagneticGroup.h"
+#include "appearance/WindowTraits.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
@@ -115,6 +116,24 @@ bool WindowHub::showLyricsDocument(const QString& path) {
 void WindowHub::searchLyrics() {
     if (lyricsSearch_)
         lyricsSearch_->launch();
+}
+
+void WindowHub::applyTheme() {
+    if (commandBox_)
+        commandBox_->applySkin();
+    if (player_)
+        player_->applySkin();
+    if (lyrics_)
+        lyrics_->applySkin();
+}
+
+void WindowHub::applyTopMost() {
+    if (player_)
+        player_->applyTopMost();
+    if (lyrics_)
+        lyrics_->applyTopMost();
+    if (commandBox_)
+        WindowTraits::applyTopMost(*commandBox_);
 }
 
 void WindowHub::applyOpacity() {

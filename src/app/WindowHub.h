@@ -59,6 +59,10 @@ public:
     void closeLyricsWindow() override;
     void searchLyrics() override;
     void applyOpacity() override;
+    // The theme of AppState, in the order box, player, lyrics window (the box stores it).
+    void applyTheme();
+    // The top-most setting as stored now, to every open window.
+    void applyTopMost();
 
 private:
     void closePlayer();

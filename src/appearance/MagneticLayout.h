@@ -11,7 +11,9 @@ namespace mirato {
 struct Edges {
     int left = 0, top = 0, right = 0, bottom = 0;
 
-    static Edges of(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+    static Edges of(const QRect& r) {
+        return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+    }
     QRect toRect() const { return QRect(left, top, width(), height()); }
     int width() const { return right - left; }
     int height() const { return bottom - top; }
@@ -59,14 +61,23 @@ public:
         QPoint topLeft;
     };
     struct Move {
-        Edges rect;                       // where the dragged window goes
+        Edges rect;                      // where the dragged window goes
         std::vector<Placement> carried;  // the windows glued to it, moved by as much
     };
     // The cursor is now at cursor: the dragged window's snapped place and its glued windows'.
     Move moveTo(QPoint cursor);
 
     // Which edges a resize drags.
-    enum class ResizeEdge { Left = 1, Right, Top, TopLeft, TopRight, Bottom, BottomLeft, BottomRight };
+    enum class ResizeEdge {
+        Left = 1,
+        Right,
+        Top,
+        TopLeft,
+        TopRight,
+        Bottom,
+        BottomLeft,
+        BottomRight
+    };
     // The proposed rectangle of window id during a resize with its dragged edges snapped.
     Edges sizeTo(Id id, const Edges& proposed, ResizeEdge edge) const;
 

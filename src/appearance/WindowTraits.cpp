@@ -1,6 +1,5 @@
 #include "appearance/WindowTraits.h"
 
-#include <QPainter>
 #include <QWidget>
 
 #include "appearance/Opacity.h"
@@ -33,19 +32,6 @@ void restorePosition(QWidget& window, const QString& prefix) {
 void savePosition(const QWidget& window, const QString& prefix) {
     Settings::savePosition(prefix, Settings::pixelsToTwips(window.y()),
                            Settings::pixelsToTwips(window.x()));
-}
-
-void paintPanel(QWidget& window, const PanelColors& colors) {
-    QPainter p(&window);
-    QLinearGradient fill(0, 0, 0, window.height());
-    fill.setColorAt(0, colors.top);
-    fill.setColorAt(0.5, colors.middle);
-    fill.setColorAt(1, colors.bottom);
-    p.fillRect(window.rect(), fill);
-    p.setPen(colors.border);
-    p.drawRect(window.rect().adjusted(0, 0, -1, -1));
-    p.setPen(colors.highlight);
-    p.drawRect(window.rect().adjusted(1, 1, -2, -2));
 }
 
 QString flatButtonStyle() {

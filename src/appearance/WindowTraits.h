@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 class QWidget;
@@ -23,12 +22,6 @@ void savePosition(const QWidget& window, const QString& prefix);
 
 // The look of the small flat buttons on the windows.
 QString flatButtonStyle();
-
-// A window's face until themes draw it: a vertical gradient with a border and a highlight line.
-struct PanelColors {
-    QColor top, middle, bottom, border, highlight;
-};
-void paintPanel(QWidget& window, const PanelColors& colors);
 
 }  // namespace WindowTraits
 

@@ -5,32 +5,43 @@
 #include <QTest>
 
 #include "app/WindowHub.h"
+#include "appearance/WindowSkin.h"
 #include "components/MediaPlayer.h"
 #include "core/Settings.h"
+#include "lyrics/LyricsWindow.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
+#include "support/ThemeFolder.h"
 
 using namespace mirato;
 using namespace mirato::test;
 
 namespace {
 
-TEST(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
+class WindowHubTest : public ::testing::Test {
+protected:
+    WindowHubTest() { hub.setPlayerCommands(&commands); }
+
     TempEnvironment env;
     AppState state;
     const AppPaths paths =
         (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
     RecordingLauncher launcher;
     MediaPlayer media{std::make_unique<EngineLoader>(env.path("no-backends"))};
-    WindowHub hub({state, paths, posixConventions(), launcher, media});
+    WindowHub hub{{state, paths, posixConventions(), launcher, media}};
     RecordingDialogs dialogs;
     RecordingOpener web;
     RecordingNotifier notifier;
-    PlayerCommands commands({state, paths, media, dialogs, web, notifier, hub});
-    hub.setPlayerCommands(&commands);
+    PlayerCommands commands{{state, paths, media, dialogs, web, notifier, hub}};
+};
 
+QColor backgroundOf(const WindowSkin& skin) {
+    return QColor(skin.background().toImage().pixel(5, 5));
+}
+
+TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
     EXPECT_FALSE(hub.hasPlayer());
     hub.showPlayer();
     ASSERT_TRUE(hub.hasPlayer());
@@ -46,6 +57,34 @@ TEST(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
     QTest::qWait(10);  // the window goes once the event loop runs
     EXPECT_FALSE(state.playerLoaded());
     EXPECT_EQ(Settings::read("PlayerVolume"), "64");
+}
+
+TEST_F(WindowHubTest, ThemeOpacityAndTopMostReachEveryOpenWindow) {
+    writeSolidTheme(paths.skinFolder(), "Blue", 0);
+    writeSolidTheme(paths.skinFolder(), "Night", 1);
+    state.setTheme("Blue");
+    LyricsWindow& lyrics = hub.lyricsWindow();  // the player comes first
+    PlayerWindow& player = hub.player();
+    EXPECT_EQ(backgroundOf(player.skin()), solidColour("Player.bmp", 0));
+    EXPECT_EQ(backgroundOf(lyrics.skin()), solidColour("LrcShow.bmp", 0));
+
+    state.setTheme("Night");
+    hub.applyTheme();
+    EXPECT_EQ(backgroundOf(player.skin()), solidColour("Player.bmp", 1));
+    EXPECT_EQ(backgroundOf(lyrics.skin()), solidColour("LrcShow.bmp", 1));
+
+    state.setOpacity("100");
+    hub.applyOpacity();
+    EXPECT_NEAR(player.windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_NEAR(lyrics.windowOpacity(), 100 / 255.0, 0.01);
+
+    Settings::write("bTopMost", "True");
+    hub.applyTopMost();
+    EXPECT_TRUE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(lyrics.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Settings::write("bTopMost", "true");  // only the exact text counts
+    hub.applyTopMost();
+    EXPECT_FALSE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 }  // namespace

@@ -26,14 +26,13 @@ TEST(Touching, EdgesMustMeetExactlyWithNoGap) {
         Edges b;
         bool touch;
     } rows[] = {
-        {box(100, 200), true},   // right below, same left
-        {box(150, 200), true},   // below, shifted: bottom meets top
-        {box(100, 201), false},  // one pixel gap
-        {box(440, 100), true},   // beside: right meets left
-        {box(441, 100), false},
-        {box(440, 200), true},   // corner to corner
-        {box(120, 120), false},  // overlapping, no common edge
-        {box(100, 150), true},   // overlapping with the same left edge
+        {box(100, 200), true},                          // right below, same left
+        {box(150, 200), true},                          // below, shifted: bottom meets top
+        {box(100, 201), false},                         // one pixel gap
+        {box(440, 100), true},                          // beside: right meets left
+        {box(441, 100), false}, {box(440, 200), true},  // corner to corner
+        {box(120, 120), false},                         // overlapping, no common edge
+        {box(100, 150), true},                          // overlapping with the same left edge
         {box(900, 500), false},
     };
     for (const auto& row : rows) {
@@ -67,11 +66,17 @@ TEST_F(MagneticLayoutTest, WindowSnapsToTheWorkAreaStrictlyWithinTheSnapWidth) {
         QPoint target;
         QPoint placed;
     } rows[] = {
-        {{9, 300}, {0, 300}},       {{10, 300}, {10, 300}},   {{-9, 300}, {0, 300}},
-        {{931, 300}, {940, 300}},   {{930, 300}, {930, 300}}, {{400, 5}, {400, 0}},
-        {{400, 705}, {400, 700}},   {{3, 4}, {0, 0}},
+        {{9, 300}, {0, 300}},
+        {{10, 300}, {10, 300}},
+        {{-9, 300}, {0, 300}},
+        {{931, 300}, {940, 300}},
+        {{930, 300}, {930, 300}},
+        {{400, 5}, {400, 0}},
+        {{400, 705}, {400, 700}},
+        {{3, 4}, {0, 0}},
         // Near the lyrics window (not glued): its edges pull too.
-        {{400, 495}, {400, 500}},   {{745, 600}, {740, 600}},
+        {{400, 495}, {400, 500}},
+        {{745, 600}, {740, 600}},
     };
     for (const auto& row : rows) {
         const auto move = drag(kPlayer, row.target);
@@ -137,8 +142,8 @@ TEST_F(MagneticLayoutTest, AddingTwiceOrRemovingAStrangerFailsAndRemovingThePare
 }
 
 TEST_F(MagneticLayoutTest, ResizedEdgesSnapOntoOtherEdges) {
-    layout.setRect(kPlayer, box(100, 300));   // right edge at 440
-    layout.setRect(kLyrics, box(500, 300));   // left edge at 500
+    layout.setRect(kPlayer, box(100, 300));  // right edge at 440
+    layout.setRect(kLyrics, box(500, 300));  // left edge at 500
     using E = MagneticLayout::ResizeEdge;
     EXPECT_EQ(layout.sizeTo(kPlayer, {100, 300, 492, 400}, E::Right), (Edges{100, 300, 500, 400}));
     EXPECT_EQ(layout.sizeTo(kPlayer, {100, 300, 490, 400}, E::Right), (Edges{100, 300, 490, 400}));
@@ -184,7 +189,7 @@ TEST(MagneticGroup, WindowsThatGoAwayLeaveTheGroup) {
     auto* group = new MagneticGroup(player);
     group->addWindow(player);
     group->addWindow(lyrics, player);
-    delete lyrics;           // the group forgets it
+    delete lyrics;          // the group forgets it
     group->checkGlueing();  // and does not touch it again
     lyrics = new QWidget;
     new WindowDrag(lyrics, nullptr);

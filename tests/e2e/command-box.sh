@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the real program on a private virtual screen and uses it as a person would:
 # the command box shows at its size, TM128 typed and entered lands in the settings file, a
-# Baidu-mode query reaches the default browser (a recording stand-in) as one exact address,
+# first start stores the default theme (all its pictures loaded), a Baidu-mode query reaches
+# the default browser (a recording stand-in) as one exact address,
 # Alt+R hides and shows the box, and a second start hands its file to the first.
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
@@ -59,6 +60,8 @@ xdotool type --delay 20 "TM128"
 xdotool key Return
 stored() { grep -q '^TM=128$' "$windir/Mirato.dat" 2>/dev/null; }
 within stored || fail "TM128 did not reach the settings file"
+# A first start found every picture of the default theme beside the program.
+grep -q '^Skin=Blue$' "$windir/Mirato.dat" || fail "the default theme was not stored"
 
 xdotool key ctrl+b
 xdotool type --delay 20 "hello world"

@@ -126,12 +126,10 @@ void WindowSkin::paintBackground(QPainter& painter) const {
     painter.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
-QColor WindowSkin::textColorOver(const QRect& rect) const {
-    if (sample_.isNull())
-        return Qt::white;  // over the plain panel
+QColor WindowSkin::colourUnder(const QRect& rect) const {
     const QRect area = rect.intersected(sample_.rect());
-    if (area.isEmpty())
-        return Qt::white;
+    if (sample_.isNull() || area.isEmpty())
+        return {};
     qint64 r = 0, g = 0, b = 0, n = 0;
     for (int y = area.top(); y <= area.bottom(); y += 2) {
         for (int x = area.left(); x <= area.right(); x += 2) {
@@ -142,9 +140,13 @@ QColor WindowSkin::textColorOver(const QRect& rect) const {
             ++n;
         }
     }
-    const QColor average(int(r / n), int(g / n), int(b / n));
-    if (qGray(average.rgb()) < 150)
-        return Qt::white;
+    return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+QColor WindowSkin::textColorOver(const QRect& rect) const {
+    const QColor average = colourUnder(rect);
+    if (!average.isValid() || qGray(average.rgb()) < 150)
+        return Qt::white;  // over the plain panel or a deep picture
     // Light ground: the same hue, deep and saturated enough to read.
     const float hue = average.hslHueF();
     return QColor::fromHslF(hue < 0 ? 0.6f : hue, 0.55f, 0.22f);

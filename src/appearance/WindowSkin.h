@@ -39,6 +39,8 @@ public:
     // A text colour that reads well over the part of the background under rect: white on
     // deep colours, a dark shade of the picture's own hue on light ones.
     QColor textColorOver(const QRect& rect) const;
+    // The background's average colour under rect (invalid while there is no picture).
+    QColor colourUnder(const QRect& rect) const;
 
 signals:
     // New pictures are in place; the window recolours its texts.

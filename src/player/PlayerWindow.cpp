@@ -38,6 +38,16 @@ int px(int twips) {
 
 constexpr int kSliderSteps = 1000;
 
+QString sliderStyle(const QColor& played) {
+    return QStringLiteral(
+               "QSlider::groove:horizontal { height: 4px; background: rgba(255,255,255,70);"
+               " border-radius: 2px; }"
+               "QSlider::sub-page:horizontal { background: %1; border-radius: 2px; }"
+               "QSlider::handle:horizontal { background: white; width: 10px; margin: -4px 0;"
+               " border-radius: 5px; }")
+        .arg(played.name());
+}
+
 QPixmap noteIcon() {
     QPixmap pixmap(40, 40);
     pixmap.setDevicePixelRatio(2);
@@ -152,21 +162,22 @@ void PlayerWindow::recolourTexts() {
         palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
         label->setPalette(palette);
     }
+    // The played part of the sliders takes a light tint of the theme's title band.
+    QColor band = skin_->colourUnder(QRect(0, 0, width(), 30));
+    if (!band.isValid())
+        band = QColor(0x4a, 0x90, 0xe2);
+    const QString style =
+        sliderStyle(QColor::fromHslF(band.hslHueF() < 0 ? 0.6f : band.hslHueF(), 0.75f, 0.78f));
+    positionSlider_->setStyleSheet(style);
+    volumeSlider_->setStyleSheet(style);
 }
 
 void PlayerWindow::buildPlayBar() {
-    const QString sliderStyle = QStringLiteral(
-        "QSlider::groove:horizontal { height: 4px; background: rgba(255,255,255,70);"
-        " border-radius: 2px; }"
-        "QSlider::sub-page:horizontal { background: #9fd0ff; border-radius: 2px; }"
-        "QSlider::handle:horizontal { background: white; width: 10px; margin: -4px 0;"
-        " border-radius: 5px; }");
     positionSlider_ = new QSlider(Qt::Horizontal, this);
     positionSlider_->setObjectName(QStringLiteral("position"));
     positionSlider_->setGeometry(10, 34, 320, 16);
     positionSlider_->setRange(0, kSliderSteps);
     positionSlider_->setFocusPolicy(Qt::NoFocus);
-    positionSlider_->setStyleSheet(sliderStyle);
     connect(positionSlider_, &QSlider::sliderReleased, this, [this] {
         const double duration = c_.media.durationSeconds();
         if (duration > 0)
@@ -202,7 +213,6 @@ void PlayerWindow::buildPlayBar() {
     volumeSlider_->setGeometry(146, 61, 72, 16);
     volumeSlider_->setRange(0, 100);
     volumeSlider_->setFocusPolicy(Qt::NoFocus);
-    volumeSlider_->setStyleSheet(sliderStyle);
     connect(volumeSlider_, &QSlider::valueChanged, this, [this](int value) {
         if (value != c_.media.volume())
             c_.media.setVolume(value);

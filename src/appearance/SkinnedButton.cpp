@@ -76,7 +76,6 @@ bool isPushButton(const QWidget* widget) {
 class ContainerWatch : public QObject {
 public:
     explicit ContainerWatch(QWidget* window) : QObject(window), window_(window) {
-        setObjectName(QStringLiteral("SkinnedContainer"));
         window->installEventFilter(this);
     }
 
@@ -98,8 +97,11 @@ private:
 };
 
 ContainerWatch* watchOf(QWidget* window) {
-    return window->findChild<ContainerWatch*>(QStringLiteral("SkinnedContainer"),
-                                              Qt::FindDirectChildrenOnly);
+    for (QObject* child : window->children()) {
+        if (auto* watch = dynamic_cast<ContainerWatch*>(child))
+            return watch;
+    }
+    return nullptr;
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ protected:
 // mouse events through). When the button is released the callback learns whether the window
 // moved and where, in window coordinates, the press was.
 class WindowDrag : public QObject {
+    Q_OBJECT
 public:
     using Released = std::function<void(bool moved, QPoint pressPosition)>;
 

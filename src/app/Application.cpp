@@ -152,11 +152,50 @@ void Application::start(const QString& commandLine) {
         if (!loaded || mpris_)
             return;
         mpris_ = std::make_unique<MprisService>(
-            *media_,
-            MprisHooks{[this] { windows_->showPlayer(); }, [this] { shutDown(); },
-                       [this](const QString& item, bool on) { menus_->setPlayMode(item, on); }});
+            *media_, MprisHooks{[this] { windows_->showPlayer(); }, [this] { shutDown(); },
+                                [this](const QString& item, bool on) {
+                                    if (menus_)
+                                        menus_->setPlayMode(item, on);
+                                }});
         mpris_->registerOnBus();
     });
+
+    // What the box shows: language, opacity, theme, position, top-most.
+    // Anything but "2" or "3" is Simplified Chinese with the built-in captions.
+    const QString language = Settings::read(QStringLiteral("Language"));
+    const bool otherLanguage = language == QLatin1String("2") || language == QLatin1String("3");
+    state_->setLanguage(otherLanguage ? language : QStringLiteral("1"));
+    state_->setOpacity(Settings::read(QStringLiteral("TM")));
+    QString theme = Settings::read(QStringLiteral("Skin"));
+    if (theme.isEmpty())
+        theme = QStringLiteral("Blue");
+    state_->setTheme(theme);
+    commandBox_->setSkinFolder(paths_->skinFolder());
+    commandBox_->applySkin();
+    // The skin library: a style sheet for menus, dialogs and message boxes.
+    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
+    if (sheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    else
+        qCDebug(lcStart) << "no skin library style sheet";
+    WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
+    commandBox_->applyOpacity();
+    WindowTraits::applyTopMost(*commandBox_);
+    state_->setBoxShown(true);
+
+    // The rest (menus, tray, hotkey, the desktop's state) is invisible until the user reaches
+    // for it: it follows as soon as the box has painted, so the box shows without waiting.
+    connect(
+        commandBox_.get(), &CommandBox::firstPainted, this,
+        [this, commandLine] { finishStart(commandLine); }, Qt::QueuedConnection);
+    QTimer::singleShot(kLatestFinishMs, this, [this, commandLine] { finishStart(commandLine); });
+    commandBox_->show();
+}
+
+void Application::finishStart(const QString& commandLine) {
+    if (started_)
+        return;
+    started_ = true;
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();
@@ -194,38 +233,20 @@ void Application::start(const QString& commandLine) {
     connect(hotkey_.get(), &GlobalHotkey::pressed, this, &Application::toggleBoxByHotkey);
     hotkey_->registerAltR();
 
-    // Language: anything but "2" or "3" is Simplified Chinese with the menus' own captions.
-    const QString language = Settings::read(QStringLiteral("Language"));
+    const QString language = state_->language();
     if (language == QLatin1String("2") || language == QLatin1String("3")) {
-        state_->setLanguage(language);
         menus_->applyLanguage();
         menus_->setTicked(
             language == QLatin1String("2") ? QStringLiteral("chinese1") : QStringLiteral("English"),
             true);
     } else {
-        state_->setLanguage(QStringLiteral("1"));
         menus_->setTicked(QStringLiteral("chinese"), true);
     }
-    state_->setOpacity(Settings::read(QStringLiteral("TM")));
-    QString theme = Settings::read(QStringLiteral("Skin"));
-    if (theme.isEmpty())
-        theme = QStringLiteral("Blue");
-    state_->setTheme(theme);
-    commandBox_->setSkinFolder(paths_->skinFolder());
-    commandBox_->applySkin();
-    // The skin library: a style sheet for menus, dialogs and message boxes.
-    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
-    if (sheet.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-    else
-        qCDebug(lcStart) << "no skin library style sheet";
-    WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
-    commandBox_->applyOpacity();
-    WindowTraits::applyTopMost(*commandBox_);
     Settings::write(QStringLiteral("MiratoPath"), paths_->programFolder());
     autostart_->load();
     menus_->setTicked(QStringLiteral("link"), associations_->isTakenOver());
 
+    const QString theme = state_->theme();
     if (theme == QLatin1String("Blue"))
         menus_->setTicked(QStringLiteral("blue"), true);
     else if (theme == QLatin1String("Green") || theme == QLatin1String("Purple"))
@@ -251,18 +272,15 @@ void Application::start(const QString& commandLine) {
 
     setUpTray();
     if (Settings::read(QStringLiteral("OneRun")).isEmpty()) {
-        // Asking the notification service takes a few milliseconds: the box shows first.
-        const QString hint = Strings::message(state_->language(), MessageCode::FirstStartHint);
-        QTimer::singleShot(0, this, [this, hint] { notifier_->balloon(hint); });
+        notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
         Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
-    state_->setBoxShown(true);
     if (!commandLine.isEmpty()) {
         state_->setPendingDocument(QString(commandLine).remove(QLatin1Char('"')));
         handoverTimer_.start();
     }
     trimTimer_.start();
-    commandBox_->show();
+    emit started();
 }
 
 void Application::setUpTray() {
@@ -306,7 +324,8 @@ void Application::shutDown() {
     if (windows_->hasPlayer())
         windows_->player().hide();
     Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
-    hotkey_->unregister();
+    if (hotkey_)
+        hotkey_->unregister();
     if (tray_)
         tray_->hide();
     QFile::remove(paths_->currentPlaylistFile());

@@ -42,8 +42,11 @@ public:
     explicit Application(SingleInstance* instance = nullptr);
     ~Application() override;
 
-    // The start-up steps, then the command box shows; the caller then runs the event loop.
+    // The start-up steps: the command box shows at once; the steps it does not need to show
+    // (menus, tray, hotkey, the command line's document) follow once it has painted, and
+    // started() says when they are done. The caller then runs the event loop.
     void start(const QString& commandLine = {});
+    bool isStarted() const { return started_; }
     // Hides everything, stores what must survive, removes the tray icon and the hotkey, and
     // ends the event loop.
     void shutDown();
@@ -58,12 +61,19 @@ public:
     // Hands a document (a command line) to the dispatcher.
     void dispatchDocument(const QString& document);
 
+signals:
+    void started();
+
 private:
+    // At most this long after the box is shown the start-up completes, painted or not.
+    static constexpr int kLatestFinishMs = 300;
+    void finishStart(const QString& commandLine);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
     void setUpTray();
     void showAbout();
 
+    bool started_ = false;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
     std::unique_ptr<PluginCatalog> plugins_;

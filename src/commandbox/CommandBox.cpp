@@ -310,6 +310,10 @@ void CommandBox::popUpModeMenu() {
 void CommandBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     skin_->paintBackground(painter);
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
 }
 
 void CommandBox::showEvent(QShowEvent* event) {

@@ -54,6 +54,10 @@ public:
     // Files dropped on the box: the first one's full path becomes the text, nothing runs.
     void takeDroppedFiles(const QList<QUrl>& urls);
 
+signals:
+    // The box has been drawn for the first time.
+    void firstPainted();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +89,7 @@ private:
     QMenu* ownMenu_ = nullptr;
     WindowSkin* skin_;
     QString skinFolder_;
+    bool painted_ = false;
 };
 
 }  // namespace mirato

@@ -164,6 +164,8 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
             continue;
         QString k, v;
         if (splitEntry(line, &k, &v) && sameName(k, key)) {
+            if (line == entry)
+                return true;  // already so: the file is left alone
             file.lines[i] = entry;
             replaced = true;
             break;

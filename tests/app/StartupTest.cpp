@@ -28,6 +28,10 @@ TEST(StartupTest, FirstStartWithoutSettings) {
     TempEnvironment env;
     Application app;
     app.start();
+    // The box shows at once; menus, tray and hotkey follow once it has painted.
+    EXPECT_TRUE(app.commandBox().isVisible());
+    EXPECT_FALSE(app.isStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     EXPECT_TRUE(ticked(app, "chinese"));
     EXPECT_TRUE(ticked(app, "blue"));
     for (const char* name : {"RPlay", "RndPlay", "electricity", "FormTop", "English"})
@@ -47,6 +51,7 @@ TEST(StartupTest, StoredOptionsAreApplied) {
                   "bTopMost=True\nOneRun=1\n");
     Application app;
     app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     EXPECT_TRUE(ticked(app, "chinese"));
     for (const char* name : {"blue", "RosePink", "Green", "LightGreen", "Purple", "RndPlay"})
         EXPECT_FALSE(ticked(app, name)) << name;
@@ -61,6 +66,7 @@ TEST(StartupTest, StoredOptionsAreApplied) {
     env.writeFile("Mirato.dat", "[Option]\nLanguage=3\nOneRun=1\n");
     Application english;
     english.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return english.isStarted(); }));
     EXPECT_TRUE(ticked(english, "English"));
     EXPECT_EQ(english.menus().item("mExit")->text(), "Exit(&E)");
 }
@@ -70,6 +76,7 @@ TEST(StartupTest, CommandLineIsHandedOverWithoutQuotes) {
     const QString notes = env.writeFile("my notes.txt", "x");
     Application app;
     app.start("\"" + notes + "\"");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app.commandBox().input()->text().isEmpty(); }));
     EXPECT_EQ(app.commandBox().input()->text(), notes);
 }
@@ -79,6 +86,7 @@ TEST(StartupTest, ExitLeavesTheFilesAsTheNextStartExpects) {
     env.set("XDG_DATA_HOME", env.path("data"));
     Application app;
     app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     const QString list = AppPaths::current().currentPlaylistFile();
     ASSERT_TRUE(list.startsWith(env.path("data")));
     env.writeFile("data/mirato/playlist/playlist.m3u", "/m/a.mp3\r\n");

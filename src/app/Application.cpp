@@ -124,8 +124,7 @@ void Application::reportPlaybackProblem(int problem, const QString& detail) {
 }
 
 void Application::start(const QString& commandLine) {
-    web_ =
-        std::make_unique<WebOpener>(WebOpener::readBrowserCommand(), *launcher_, hostConventions());
+    web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
     windows_->setPlayerCommands(playerCommands_.get());

@@ -6,11 +6,22 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "appearance/BmpFile.h"
 #include "appearance/TitleButton.h"
 
 Q_LOGGING_CATEGORY(lcSkin, "mirato.skin")
 
 namespace mirato {
+
+namespace {
+
+QPixmap load(const QString& path) {
+    // The themes' own plain BMP files are read directly; anything else goes to Qt's readers.
+    const QImage plain = BmpFile::read(path);
+    return plain.isNull() ? QPixmap(path) : QPixmap::fromImage(plain);
+}
+
+}  // namespace
 
 WindowSkin::WindowSkin(QWidget& window, SkinFiles::Surface surface)
     : QObject(&window), window_(window), surface_(surface) {
@@ -30,7 +41,7 @@ bool WindowSkin::apply(const QString& skinFolder, const QString& theme, OnMissin
     for (const SkinFiles::Entry& entry : SkinFiles::forSurface(surface_)) {
         const QString path = SkinFiles::path(skinFolder, theme, entry.file);
         auto found = loaded.constFind(path);
-        QPixmap picture = found != loaded.cend() ? *found : QPixmap(path);
+        QPixmap picture = found != loaded.cend() ? *found : load(path);
         if (picture.isNull()) {
             qCDebug(lcSkin) << "theme picture missing or unreadable:" << path;
             complete = false;

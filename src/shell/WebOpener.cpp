@@ -12,8 +12,17 @@ namespace mirato {
 WebOpener::WebOpener(QString browserCommand, Launcher& launcher, const HostConventions& conventions)
     : browserCommand_(std::move(browserCommand)), launcher_(launcher), conventions_(conventions) {}
 
+WebOpener::WebOpener(Launcher& launcher, const HostConventions& conventions)
+    : launcher_(launcher), conventions_(conventions) {}
+
+const QString& WebOpener::browserCommand() const {
+    if (!browserCommand_)
+        browserCommand_ = readBrowserCommand();
+    return *browserCommand_;
+}
+
 void WebOpener::open(const QString& address) {
-    const QStringList words = conventions_.splitCommandLine(browserCommand_);
+    const QStringList words = conventions_.splitCommandLine(browserCommand());
     auto startWith = [&](const QString& placeholder) {
         QStringList arguments = words;
         for (QString& word : arguments)
@@ -22,11 +31,11 @@ void WebOpener::open(const QString& address) {
         if (!launcher_.start(Command{program, arguments}, WindowStyle::Maximised))
             qCDebug(lcWeb) << "browser did not start:" << program;
     };
-    if (!words.isEmpty() && browserCommand_.contains(QLatin1String("%1"))) {
+    if (!words.isEmpty() && browserCommand().contains(QLatin1String("%1"))) {
         startWith(QStringLiteral("%1"));
-    } else if (!words.isEmpty() && browserCommand_.contains(QLatin1String("-nohome"))) {
+    } else if (!words.isEmpty() && browserCommand().contains(QLatin1String("-nohome"))) {
         startWith(QStringLiteral("-nohome"));
-    } else if (!words.isEmpty() && browserCommand_.contains(QLatin1String("xplore.exe"))) {
+    } else if (!words.isEmpty() && browserCommand().contains(QLatin1String("xplore.exe"))) {
         QStringList arguments = words;
         const QString program = arguments.takeFirst();
         arguments.append(address);

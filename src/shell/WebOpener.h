@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "core/AddressOpener.h"
 #include "core/Launcher.h"
 
 namespace mirato {
 
-// Opens web addresses with the default browser's own open command, read once at start:
+// Opens web addresses with the default browser's own open command, read once (at the first
+// address, so start-up does not wait for it):
 //   1. the command holds "%1": every "%1" becomes the address;
 //   2. it holds "-nohome": every "-nohome" becomes the address;
 //   3. it holds "xplore.exe": the address is added after it;
@@ -17,6 +19,8 @@ namespace mirato {
 class WebOpener : public AddressOpener {
 public:
     WebOpener(QString browserCommand, Launcher& launcher, const HostConventions& conventions);
+    // Reads the desktop's browser command when the first address is opened.
+    WebOpener(Launcher& launcher, const HostConventions& conventions);
 
     void open(const QString& address) override;
 
@@ -24,10 +28,10 @@ public:
     // goes; "" when the desktop names none.
     static QString readBrowserCommand();
 
-    const QString& browserCommand() const { return browserCommand_; }
+    const QString& browserCommand() const;
 
 private:
-    QString browserCommand_;
+    mutable std::optional<QString> browserCommand_;
     Launcher& launcher_;
     const HostConventions& conventions_;
 };

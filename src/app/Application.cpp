@@ -171,12 +171,6 @@ void Application::start(const QString& commandLine) {
     state_->setTheme(theme);
     commandBox_->setSkinFolder(paths_->skinFolder());
     commandBox_->applySkin();
-    // The skin library: a style sheet for menus, dialogs and message boxes.
-    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
-    if (sheet.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-    else
-        qCDebug(lcStart) << "no skin library style sheet";
     WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
     commandBox_->applyOpacity();
     WindowTraits::applyTopMost(*commandBox_);
@@ -195,6 +189,14 @@ void Application::finishStart(const QString& commandLine) {
     if (started_)
         return;
     started_ = true;
+
+    // The skin library: a style sheet for menus, dialogs and message boxes (the box itself does
+    // not depend on it, so it can come after the box's first picture).
+    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
+    if (sheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    else
+        qCDebug(lcStart) << "no skin library style sheet";
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();

@@ -95,6 +95,8 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     input_ = new QLineEdit(this);
     input_->setObjectName(QStringLiteral("input"));
     input_->setAcceptDrops(true);
+    input_->setFrame(false);  // the box draws the field's thin frame itself
+    input_->setTextMargins(3, 0, 3, 0);
     input_->installEventFilter(this);
     setFocusProxy(input_);
     new WindowDrag(this, [this](bool moved, QPoint pressed) {
@@ -310,6 +312,11 @@ void CommandBox::popUpModeMenu() {
 void CommandBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     skin_->paintBackground(painter);
+    // The field's one-pixel frame, blue while it takes input, grey when disabled.
+    const QRect field = input_->geometry().adjusted(-2, -2, 1, 1);
+    painter.fillRect(field.adjusted(1, 1, 0, 0), input_->palette().color(QPalette::Base));
+    painter.setPen(input_->isEnabled() ? QColor(84, 165, 213) : QColor(204, 204, 204));
+    painter.drawRect(field);
     if (!painted_) {
         painted_ = true;
         emit firstPainted();

@@ -88,7 +88,8 @@ TEST(BmpFile, AgreesWithQtOnWhatQtWrites) {
         for (int x = 0; x < 37; ++x)
             picture.setPixel(x, y, qRgb(x * 6, y * 20, (x + y) * 3));
     ASSERT_TRUE(picture.save(env.path("qt.bmp"), "BMP"));
-    EXPECT_EQ(BmpFile::read(env.path("qt.bmp")), QImage(env.path("qt.bmp")).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(BmpFile::read(env.path("qt.bmp")),
+              QImage(env.path("qt.bmp")).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include "app/SingleInstance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
 
 Q_LOGGING_CATEGORY(lcInstance, "mirato.app.instance", QtWarningMsg)
 
@@ -24,8 +28,12 @@ QString SingleInstance::folder() {
 }
 
 SingleInstance::~SingleInstance() {
-    if (server_)
-        server_->close();
+    while (!clients_.empty())
+        drop(clients_.begin()->first);
+    if (listenFd_ >= 0) {
+        ::close(listenFd_);
+        ::unlink(QFile::encodeName(socketPath()).constData());
+    }
 }
 
 bool SingleInstance::acquire() {
@@ -37,44 +45,110 @@ bool SingleInstance::acquire() {
     return false;
 }
 
-bool SingleInstance::listen() {
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(socketPath());  // left over by a process that died
-    if (!server_->listen(socketPath())) {
-        qCDebug(lcInstance) << "cannot listen on" << socketPath() << server_->errorString();
+namespace {
+
+// The socket address of a path; false when the path does not fit.
+bool addressOf(const QString& path, sockaddr_un& address) {
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.size() >= qsizetype(sizeof address.sun_path))
         return false;
-    }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            readFrom(socket);
-        }
-    });
+    std::memcpy(address.sun_path, name.constData(), name.size());
     return true;
 }
 
-void SingleInstance::readFrom(QLocalSocket* socket) {
-    while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine(kMaxMessageBytes + 2);
-        if (!line.endsWith('\n')) {
+}  // namespace
+
+bool SingleInstance::listen() {
+    sockaddr_un address;
+    if (!addressOf(socketPath(), address)) {
+        qCDebug(lcInstance) << "socket path too long:" << socketPath();
+        return false;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    ::unlink(address.sun_path);  // left over by a process that died; the lock says it is ours
+    const mode_t previous = ::umask(0077);  // only this user may connect
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::umask(previous);
+    if (!bound || ::listen(fd, 8) != 0) {
+        qCDebug(lcInstance) << "cannot listen on" << socketPath() << std::strerror(errno);
+        ::close(fd);
+        return false;
+    }
+    listenFd_ = fd;
+    listenNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(listenNotifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptClients);
+    return true;
+}
+
+void SingleInstance::acceptClients() {
+    for (;;) {
+        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0)
+            return;  // none waiting (or a failed accept, which the next start retries)
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        clients_[fd] = Client{notifier, {}};
+        connect(notifier, &QSocketNotifier::activated, this, [this, fd] { readFrom(fd); });
+        readFrom(fd);
+    }
+}
+
+void SingleInstance::drop(int fd) {
+    auto it = clients_.find(fd);
+    if (it == clients_.end())
+        return;
+    it->second.notifier->setEnabled(false);
+    it->second.notifier->deleteLater();
+    ::close(fd);
+    clients_.erase(it);
+}
+
+void SingleInstance::readFrom(int fd) {
+    auto it = clients_.find(fd);
+    if (it == clients_.end())
+        return;
+    bool ended = false;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            it->second.pending.append(chunk, got);
+            if (it->second.pending.size() > 2 * kMaxMessageBytes + 2)
+                break;  // checked below, line by line
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+        break;
+    }
+    QByteArray& pending = it->second.pending;
+    qsizetype start = 0;
+    for (qsizetype end; (end = pending.indexOf('\n', start)) >= 0; start = end + 1) {
+        if (end - start > kMaxMessageBytes) {
             qCDebug(lcInstance) << "dropping an oversize message";
-            socket->abort();
+            drop(fd);
             return;
         }
         QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString text = utf8(line.chopped(1));
+        const QString text = utf8(pending.mid(start, end - start));
         if (utf8.hasError()) {
             qCDebug(lcInstance) << "dropping a message that is not text";
             continue;
         }
         emit executeReceived(text);
     }
-    if (socket->bytesAvailable() > kMaxMessageBytes) {
+    pending.remove(0, start);
+    if (pending.size() > kMaxMessageBytes) {
         qCDebug(lcInstance) << "dropping an oversize message";
-        socket->abort();
+        drop(fd);
+        return;
     }
+    if (ended)
+        drop(fd);
 }
 
 bool SingleInstance::forward(const QString& commandLine) {
@@ -93,27 +167,40 @@ bool SingleInstance::send(const QString& command) {
 }
 
 bool SingleInstance::sendRaw(const QByteArray& message) {
-    QLocalSocket socket;
+    sockaddr_un address;
+    if (!addressOf(socketPath(), address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
     QElapsedTimer clock;
     clock.start();
     // The first instance may still be starting; try until the answer time is used up.
+    bool connected = false;
     do {
-        socket.connectToServer(socketPath());
-        if (socket.waitForConnected(kAnswerTimeoutMs))
-            break;
-        socket.abort();
-        usleep(10 * 1000);
-    } while (clock.elapsed() < kAnswerTimeoutMs);
-    if (socket.state() != QLocalSocket::ConnectedState) {
+        connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        if (!connected)
+            usleep(10 * 1000);
+    } while (!connected && clock.elapsed() < kAnswerTimeoutMs);
+    if (!connected) {
         qCDebug(lcInstance) << "the running instance did not answer";
+        ::close(fd);
         return false;
     }
-    socket.write(message);
-    const bool sent = socket.waitForBytesWritten(kAnswerTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kAnswerTimeoutMs);
-    return sent;
+    timeval limit{0, kAnswerTimeoutMs * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    qsizetype sent = 0;
+    while (sent < message.size()) {
+        const ssize_t n =
+            ::send(fd, message.constData() + sent, message.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        sent += n;
+    }
+    ::close(fd);
+    return sent == message.size();
 }
 
 }  // namespace mirato

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
+#include <map>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace mirato {
 
-// One running instance per user. The first start holds a lock file and listens on a local
+// One running instance per user. The first start holds a lock file and listens on a Unix
 // socket in the user's runtime folder (user-only access); a later start sends its execute
 // strings there and ends: "Count", then "CommandLine=" followed by its command line when it has
 // one. Messages are lines of UTF-8 text; oversize or garbled lines are dropped.
@@ -44,11 +45,19 @@ signals:
     void executeReceived(const QString& command);
 
 private:
+    struct Client {
+        QSocketNotifier* notifier;
+        QByteArray pending;  // bytes of a line not yet complete
+    };
     static bool sendRaw(const QByteArray& message);
-    void readFrom(QLocalSocket* socket);
+    void acceptClients();
+    void readFrom(int fd);
+    void drop(int fd);
 
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;
+    QSocketNotifier* listenNotifier_ = nullptr;
+    std::map<int, Client> clients_;
 };
 
 }  // namespace mirato

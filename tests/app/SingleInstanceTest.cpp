@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -66,6 +67,32 @@ TEST(SingleInstanceTest, GarbageAndOversizeMessagesAreDropped) {
     QTest::qWait(300);
     ASSERT_EQ(received.count(), 1);
     EXPECT_EQ(received.first().first().toString(), "Count");
+}
+
+TEST(SingleInstanceTest, LinesArrivingInPiecesAreJoinedAndOnlyTheUserMayConnect) {
+    SingleInstance first;
+    ASSERT_TRUE(first.acquire());
+    ASSERT_TRUE(first.listen());
+    QFileInfo socketFile(SingleInstance::socketPath());
+    EXPECT_EQ(socketFile.permissions() &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    QSignalSpy received(&first, &SingleInstance::executeReceived);
+
+    QLocalSocket socket;
+    socket.connectToServer(SingleInstance::socketPath());
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    socket.write("Cou");
+    socket.flush();
+    QTest::qWait(50);
+    EXPECT_EQ(received.count(), 0);
+    socket.write("nt\nCommandLine=/music/ä b.mp3\nunfinished");
+    socket.flush();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }));
+    EXPECT_EQ(received.at(1).first().toString(), QString::fromUtf8("CommandLine=/music/ä b.mp3"));
+    socket.disconnectFromServer();  // the unfinished line goes with the connection
+    QTest::qWait(50);
+    EXPECT_EQ(received.count(), 2);
 }
 
 TEST(SingleInstanceTest, OnlyOneFirstInstance) {

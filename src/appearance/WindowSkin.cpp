@@ -137,6 +137,14 @@ void WindowSkin::paintBackground(QPainter& painter) const {
     painter.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
+void WindowSkin::colourTexts(std::initializer_list<QWidget*> widgets) const {
+    for (QWidget* widget : widgets) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, textColorOver(widget->geometry()));
+        widget->setPalette(palette);
+    }
+}
+
 QColor WindowSkin::colourUnder(const QRect& rect) const {
     const QRect area = rect.intersected(sample_.rect());
     if (sample_.isNull() || area.isEmpty())

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <initializer_list>
 
 #include "appearance/SkinFiles.h"
 
@@ -39,6 +40,8 @@ public:
     // A text colour that reads well over the part of the background under rect: white on
     // deep colours, a dark shade of the picture's own hue on light ones.
     QColor textColorOver(const QRect& rect) const;
+    // Gives each widget's text the colour that reads over the background where it sits.
+    void colourTexts(std::initializer_list<QWidget*> widgets) const;
     // The background's average colour under rect (invalid while there is no picture).
     QColor colourUnder(const QRect& rect) const;
 

@@ -176,11 +176,7 @@ bool CommandBox::applySkin() {
 
 void CommandBox::recolourTexts() {
     // Palettes rather than style sheets: a style sheet costs the box milliseconds at start.
-    for (QLabel* label : {modeLabel_, lyricLabel_}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
-        label->setPalette(palette);
-    }
+    skin_->colourTexts({modeLabel_, lyricLabel_});
 }
 
 void CommandBox::hideToTray() {

@@ -122,11 +122,7 @@ void LyricsWindow::applySkin() {
 }
 
 void LyricsWindow::recolourTexts() {
-    for (QLabel* label : {titleLabel_, previousLabel_, currentLabel_, nextLabel_}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
-        label->setPalette(palette);
-    }
+    skin_->colourTexts({titleLabel_, previousLabel_, currentLabel_, nextLabel_});
 }
 
 void LyricsWindow::refreshTitle() {

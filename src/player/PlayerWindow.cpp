@@ -157,11 +157,7 @@ void PlayerWindow::applySkin() {
 }
 
 void PlayerWindow::recolourTexts() {
-    for (QLabel* label : {titleLabel_, timeLabel_}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, skin_->textColorOver(label->geometry()));
-        label->setPalette(palette);
-    }
+    skin_->colourTexts({titleLabel_, timeLabel_});
     // The played part of the sliders takes a light tint of the theme's title band.
     QColor band = skin_->colourUnder(QRect(0, 0, width(), 30));
     if (!band.isValid())

@@ -22,7 +22,7 @@ enum class Glyph {
 
 namespace Glyphs {
 QIcon icon(Glyph glyph, const QColor& color = Qt::white, int size = 16);
-// The program's own mark: a prompt in a blue disc (until a theme supplies one).
+// The program's own mark: a prompt in a blue disc (also drawn into skin/other/run.ico).
 QIcon appIcon();
 QPixmap appIconPixmap(int size);
 }  // namespace Glyphs

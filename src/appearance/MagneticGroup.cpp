@@ -10,6 +10,8 @@ MagneticGroup::MagneticGroup(QObject* owner) : QObject(owner) {}
 
 MagneticGroup::~MagneticGroup() {
     for (QWidget* window : std::as_const(windows_)) {
+        if (window == parent())
+            continue;  // the owner is being destroyed and takes its drag loop with it
         window->removeEventFilter(this);
         if (auto* drag = window->findChild<WindowDrag*>(QString(), Qt::FindDirectChildrenOnly))
             drag->setFollower(nullptr);

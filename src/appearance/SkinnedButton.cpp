@@ -177,13 +177,16 @@ void SkinnedButton::unskinWindow(QWidget* widget) {
     if (!widget)
         return;
     if (isPushButton(widget)) {
-        delete of(static_cast<QAbstractButton*>(widget));
+        if (SkinnedButton* skin = of(static_cast<QAbstractButton*>(widget)))
+            skin->release();
         return;
     }
     if (!widget->isWindow())
         return;
-    for (QPushButton* button : widget->findChildren<QPushButton*>())
-        delete of(button);
+    for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        if (SkinnedButton* skin = of(button))
+            skin->release();
+    }
     delete watchOf(widget);
 }
 
@@ -200,12 +203,18 @@ SkinnedButton::SkinnedButton(QAbstractButton* button) : QObject(button), button_
 }
 
 SkinnedButton::~SkinnedButton() {
+    // Also reached while the button itself is being destroyed: the button is not touched here.
+    timer_.stop();
+    if (--skinnedButtons == 0)
+        sharedTemplate.reset();  // built again by the next skinning
+}
+
+void SkinnedButton::release() {
     timer_.stop();
     button_->removeEventFilter(this);
     button_->clearMask();
     button_->update();
-    if (--skinnedButtons == 0)
-        sharedTemplate.reset();  // built again by the next skinning
+    delete this;
 }
 
 void SkinnedButton::render() {

@@ -57,6 +57,8 @@ protected:
 
 private:
     explicit SkinnedButton(QAbstractButton* button);
+    // Gives the button its own painting and shape back and deletes this skin.
+    void release();
     void render();
     void startFade(State state, int alpha);
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QTimerEvent>
 #include <optional>
@@ -319,6 +320,8 @@ bool SkinnedButton::eventFilter(QObject* watched, QEvent* event) {
             button_->update();
             break;
         case QEvent::Resize:
+            if (static_cast<QResizeEvent*>(event)->size() == pictures_[Normal].size())
+                break;  // a pending resize to the size already drawn
             render();
             shown_ = pictures_[state_];
             button_->setMask(roundedRegion(button_->size()));

@@ -99,6 +99,15 @@ TEST_F(SkinnedButtonTest, SkinningTwiceChangesNothingAndUnskinningRestores) {
     EXPECT_TRUE(button->mask().isEmpty());
 }
 
+TEST_F(SkinnedButtonTest, ResizeDrawsThePicturesAgainAtTheNewSize) {
+    window.show();
+    button->resize(90, 30);
+    const SkinnedButton* skin = SkinnedButton::of(button);
+    EXPECT_EQ(skin->picture(SkinnedButton::Normal).size(), QSize(90, 30));
+    EXPECT_EQ(skin->shown().size(), QSize(90, 30));
+    EXPECT_EQ(button->mask(), SkinnedButton::roundedRegion({90, 30}));
+}
+
 TEST_F(SkinnedButtonTest, HoverFadesInAndLeavesNoTimer) {
     SkinnedButton* skin = SkinnedButton::of(button);
     send(QEvent::MouseMove);

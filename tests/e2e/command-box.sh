@@ -3,7 +3,8 @@
 # the command box shows at its size, TM128 typed and entered lands in the settings file, a
 # first start stores the default theme (all its pictures loaded), a Baidu-mode query reaches
 # the default browser (a recording stand-in) as one exact address,
-# Alt+R hides and shows the box, and a second start hands its file to the first.
+# Alt+R hides and shows the box, a second start hands its file to the first, and the lyrics
+# window snaps under the player and travels with it when the player is dragged.
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
@@ -88,5 +89,29 @@ printf 'RIFF' >"$HOME/Song.wav"
 player() { xdotool search --onlyvisible --name '^VizavIva$' >/dev/null 2>&1; }
 within player || fail "the first instance did not open the handed-over file"
 
+# The lyrics window, dragged near the player's lower edge, snaps under it and from then on
+# travels with the player.
+position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
+drag() {  # window, from x y (inside it), to x y
+    xdotool mousemove "$2" "$3" mousedown 1
+    xdotool mousemove "$(( ($2 + $4) / 2 ))" "$(( ($3 + $5) / 2 ))"
+    xdotool mousemove "$4" "$5"
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.3
+}
+playerWindow=$(xdotool search --onlyvisible --name '^VizavIva$' | head -n 1)
+xdotool windowmove --sync "$playerWindow" 300 200
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+l
+lyricsShown() { lyricsWindow=$(xdotool search --onlyvisible --name '^LrcShow$' 2>/dev/null | head -n 1); [ -n "$lyricsWindow" ]; }
+within lyricsShown || fail "Ctrl+L did not show the lyrics window"
+xdotool windowmove --sync "$lyricsWindow" 600 500
+drag "$lyricsWindow" 700 560 404 366  # its top-left would land at 304,306: 4 and 6 pixels off
+[ "$(position "$lyricsWindow")" = "300,300" ] || fail "the lyrics window did not snap under the player: $(position "$lyricsWindow")"
+drag "$playerWindow" 450 228 550 278  # on the background, clear of its controls
+[ "$(position "$playerWindow")" = "400,250" ] || fail "the player did not follow the drag: $(position "$playerWindow")"
+[ "$(position "$lyricsWindow")" = "400,350" ] || fail "the glued lyrics window stayed behind: $(position "$lyricsWindow")"
+
 kill -0 "$app" 2>/dev/null || fail "the program ended"
-echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R and takes a second start's file"
+echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R, takes a second start's file; the lyrics window snaps to the player and travels with it"

@@ -53,6 +53,12 @@ PlayerWindow& WindowHub::player() {
     return *player_;
 }
 
+void WindowHub::setMusicMenu(QMenu* menu) {
+    musicMenu_ = menu;
+    if (player_ && menu)
+        player_->setMusicMenu(menu);
+}
+
 LyricsWindow& WindowHub::lyricsWindow() {
     if (!lyrics_) {
         // The lyrics window snaps to the player, so the player exists first (hidden).

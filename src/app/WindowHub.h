@@ -40,7 +40,8 @@ public:
     void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
     void setLyricsSearch(LyricsSearch* search) { lyricsSearch_ = search; }
     void setLyricSync(LyricSync* sync) { lyricSync_ = sync; }
-    void setMusicMenu(QMenu* menu) { musicMenu_ = menu; }
+    // The music menu of the player window, now and whenever it is made again.
+    void setMusicMenu(QMenu* menu);
 
     // The player window, created hidden when it does not exist yet.
     PlayerWindow& player();

@@ -3,32 +3,21 @@
 namespace mirato::SkinFiles {
 
 std::vector<Entry> forSurface(Surface surface) {
-    std::vector<Entry> entries;
-    switch (surface) {
-        case Surface::CommandBox:
-            entries.push_back({Role::Background, "Mirato.bmp"});
-            break;
-        case Surface::Player:
-            entries.push_back({Role::Background, "Player.bmp"});
-            break;
-        case Surface::Lyrics:
-            entries.push_back({Role::Background, "LrcShow.bmp"});
-            break;
-    }
-    entries.insert(entries.end(), {{Role::MinimiseNormal, "_.bmp"},
-                                   {Role::MinimisePressed, "_down.bmp"},
-                                   {Role::MinimiseHover, "_move.bmp"},
-                                   {Role::MinimiseRest, "_.bmp"}});
-    if (surface == Surface::Player) {
-        entries.insert(entries.end(), {{Role::MaximiseNormal, "=.bmp"},
-                                       {Role::MaximisePressed, "=down.bmp"},
-                                       {Role::MaximiseHover, "=move.bmp"},
-                                       {Role::MaximiseRest, "=.bmp"}});
-    }
-    entries.insert(entries.end(), {{Role::CloseNormal, "X.bmp"},
-                                   {Role::ClosePressed, "Xdown.bmp"},
-                                   {Role::CloseHover, "Xmove.bmp"},
-                                   {Role::CloseRest, "X.bmp"}});
+    const char* background = surface == Surface::CommandBox ? "Mirato.bmp"
+                             : surface == Surface::Player   ? "Player.bmp"
+                                                            : "LrcShow.bmp";
+    std::vector<Entry> entries{{Part::Background, Slot::Shown, background}};
+    auto button = [&entries](Part part, const char* normal, const char* pressed,
+                             const char* hover) {
+        entries.insert(entries.end(), {{part, Slot::Shown, normal},
+                                       {part, Slot::Pressed, pressed},
+                                       {part, Slot::Hover, hover},
+                                       {part, Slot::Normal, normal}});
+    };
+    button(Part::Minimise, "_.bmp", "_down.bmp", "_move.bmp");
+    if (surface == Surface::Player)
+        button(Part::Maximise, "=.bmp", "=down.bmp", "=move.bmp");
+    button(Part::Close, "X.bmp", "Xdown.bmp", "Xmove.bmp");
     return entries;
 }
 

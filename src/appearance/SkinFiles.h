@@ -12,25 +12,18 @@ namespace SkinFiles {
 
 enum class Surface { CommandBox, Player, Lyrics };
 
-// What a window shows a picture on.
-enum class Role {
-    Background,
-    MinimiseNormal,
-    MinimisePressed,
-    MinimiseHover,
-    MinimiseRest,  // the normal picture again, kept to put back after hover or press
-    MaximiseNormal,
-    MaximisePressed,
-    MaximiseHover,
-    MaximiseRest,
-    CloseNormal,
-    ClosePressed,
-    CloseHover,
-    CloseRest,
+// What a window shows a picture on, and in which of the control's places.
+enum class Part { Background, Minimise, Maximise, Close };
+enum class Slot {
+    Shown,    // what the control shows now
+    Pressed,  // kept for a press
+    Hover,    // kept for the mouse moving over it
+    Normal,   // kept to put back after hover or press
 };
 
 struct Entry {
-    Role role;
+    Part part;
+    Slot slot;
     const char* file;  // the file name inside the theme folder
 };
 

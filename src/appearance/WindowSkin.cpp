@@ -50,7 +50,7 @@ bool WindowSkin::apply(const QString& skinFolder, const QString& theme, OnMissin
             continue;
         }
         loaded.insert(path, picture);
-        assign(entry.role, picture);
+        assign(entry, picture);
     }
     sample_ = background_.isNull()
                   ? QImage()
@@ -61,58 +61,32 @@ bool WindowSkin::apply(const QString& skinFolder, const QString& theme, OnMissin
     return complete;
 }
 
-bool WindowSkin::assign(SkinFiles::Role role, const QPixmap& picture) {
-    using R = SkinFiles::Role;
-    auto buttonFor = [this](R r) -> TitleButton* {
-        switch (r) {
-            case R::MinimiseNormal:
-            case R::MinimisePressed:
-            case R::MinimiseHover:
-            case R::MinimiseRest:
-                return minimise_;
-            case R::MaximiseNormal:
-            case R::MaximisePressed:
-            case R::MaximiseHover:
-            case R::MaximiseRest:
-                return maximise_;
-            case R::CloseNormal:
-            case R::ClosePressed:
-            case R::CloseHover:
-            case R::CloseRest:
-                return close_;
-            case R::Background:
-                return nullptr;
-        }
-        return nullptr;
-    };
-    if (role == R::Background) {
+void WindowSkin::assign(const SkinFiles::Entry& entry, const QPixmap& picture) {
+    using SkinFiles::Part;
+    using SkinFiles::Slot;
+    if (entry.part == Part::Background) {
         background_ = picture;
-        return true;
+        return;
     }
-    TitleButton* button = buttonFor(role);
+    TitleButton* button = entry.part == Part::Minimise   ? minimise_
+                          : entry.part == Part::Maximise ? maximise_
+                                                         : close_;
     if (!button)
-        return false;
-    switch (role) {
-        case R::MinimiseNormal:
-        case R::MaximiseNormal:
-        case R::CloseNormal:
+        return;
+    switch (entry.slot) {
+        case Slot::Shown:
             button->setPicture(picture);
             break;
-        case R::MinimisePressed:
-        case R::MaximisePressed:
-        case R::ClosePressed:
+        case Slot::Pressed:
             button->setPressedPicture(picture);
             break;
-        case R::MinimiseHover:
-        case R::MaximiseHover:
-        case R::CloseHover:
+        case Slot::Hover:
             button->setHoverPicture(picture);
             break;
-        default:
+        case Slot::Normal:
             button->setNormalPicture(picture);
             break;
     }
-    return true;
 }
 
 void WindowSkin::resetButtonImages() {

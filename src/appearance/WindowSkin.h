@@ -53,7 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool assign(SkinFiles::Role role, const QPixmap& picture);
+    void assign(const SkinFiles::Entry& entry, const QPixmap& picture);
 
     QWidget& window_;
     SkinFiles::Surface surface_;

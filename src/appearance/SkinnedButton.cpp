@@ -221,6 +221,8 @@ void SkinnedButton::release() {
 void SkinnedButton::render() {
     const QSize size = button_->size();
     const QRect textRect(2, 2, size.width() - 4, size.height() - 4);
+    const QString text =
+        button_->fontMetrics().elidedText(button_->text(), Qt::ElideRight, textRect.width());
     for (int s = Normal; s <= Disabled; ++s) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -231,8 +233,6 @@ void SkinnedButton::render() {
         }
         p.setFont(button_->font());
         p.setPen(s == Disabled ? QColor(128, 128, 128) : QColor(Qt::black));
-        const QString text =
-            p.fontMetrics().elidedText(button_->text(), Qt::ElideRight, textRect.width());
         p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
         if (button_->hasFocus()) {
             p.setPen(QPen(QColor(Qt::black), 1, Qt::DotLine));

@@ -14,6 +14,7 @@ cmake --build build-bench >/dev/null
 bin=build-bench/bin
 work=$(mktemp -d)
 chmod 700 "$work"
+export XDG_RUNTIME_DIR="$work"  # Qt wants one; the bench tools need nothing more
 pids=""
 trap 'kill $pids 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 

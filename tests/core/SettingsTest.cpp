@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "core/Settings.h"
 #include "support/TempEnvironment.h"
@@ -25,6 +27,23 @@ TEST(SettingsTest, FileLivesInWindirElseInTheConfigFolder) {
     env.set("windir", env.path("other"));
     ASSERT_TRUE(Settings::write("Skin", "Green"));
     EXPECT_EQ(env.readFile("other/Mirato.dat"), "[Option]\nSkin=Green\n");
+}
+
+// A value already stored is not written again: the file (its inode) stays the same one.
+TEST(SettingsTest, UnchangedValueLeavesTheFileAlone) {
+    TempEnvironment env;
+    auto inode = [&] {
+        struct stat info {};
+        ::stat(QFile::encodeName(env.path("Mirato.dat")).constData(), &info);
+        return info.st_ino;
+    };
+    ASSERT_TRUE(Settings::write("TM", "180"));
+    const auto first = inode();
+    EXPECT_TRUE(Settings::write("TM", "180"));
+    EXPECT_EQ(inode(), first);
+    EXPECT_TRUE(Settings::write("TM", "100"));
+    EXPECT_NE(inode(), first);
+    EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nTM=100\n");
 }
 
 TEST(SettingsTest, OnlyTheExactWordTrueIsTrue) {

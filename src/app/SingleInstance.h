@@ -1,16 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QObject>
 #include <map>
-#include <memory>
 
 class QSocketNotifier;
 
 namespace mirato {
 
-// One running instance per user. The first start holds a lock file and listens on a Unix
+// One running instance per user. The first start holds a lock on a file (released by the
+// system when the process ends, however it ends) and listens on a Unix
 // socket in the user's runtime folder (user-only access); a later start sends its execute
 // strings there and ends: "Count", then "CommandLine=" followed by its command line when it has
 // one. Messages are lines of UTF-8 text; oversize or garbled lines are dropped.
@@ -27,7 +26,8 @@ public:
     static QString socketPath() { return folder() + QStringLiteral("/mirato.socket"); }
     static QString lockPath() { return folder() + QStringLiteral("/mirato.lock"); }
 
-    // True when this process is the first: it holds the lock from now on.
+    // True when this process is the first: it holds the lock from now on. A lock file that
+    // cannot be opened at all lets the start go on (logged): two boxes beat none.
     bool acquire();
     // Starts listening (the first instance, once the application object exists).
     bool listen();
@@ -54,7 +54,7 @@ private:
     void readFrom(int fd);
     void drop(int fd);
 
-    std::unique_ptr<QLockFile> lock_;
+    int lockFd_ = -1;
     int listenFd_ = -1;
     QSocketNotifier* listenNotifier_ = nullptr;
     std::map<int, Client> clients_;

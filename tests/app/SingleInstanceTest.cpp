@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 #include "app/SingleInstance.h"
 
@@ -37,6 +39,22 @@ TEST(SingleInstanceTest, ASecondStartHandsOverAndEnds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }));
     EXPECT_EQ(received.at(0).first().toString(), "Count");
     EXPECT_EQ(received.at(1).first().toString(), "CommandLine=/music/my song.mp3");
+}
+
+TEST(SingleInstanceTest, OnlyALiveHolderKeepsTheLock) {
+    {
+        // What a crashed instance leaves behind: the file, with whatever it held.
+        QFile leftover(SingleInstance::lockPath());
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+        leftover.write("12345\nmirato\nsomehost\n");
+    }
+    auto first = std::make_unique<SingleInstance>();
+    EXPECT_TRUE(first->acquire());
+    SingleInstance second;
+    EXPECT_FALSE(second.acquire());
+    first.reset();
+    SingleInstance third;
+    EXPECT_TRUE(third.acquire());
 }
 
 TEST(SingleInstanceTest, ASilentFirstInstanceStillLetsTheSecondEnd) {

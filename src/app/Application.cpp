@@ -19,6 +19,7 @@
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
+#include "app/SkinLibrary.h"
 #include "app/WindowHub.h"
 #include "appearance/Glyphs.h"
 #include "appearance/WindowTraits.h"
@@ -48,7 +49,6 @@
 #include "shell/WebOpener.h"
 #include "shell/XdgAssociationBackend.h"
 
-Q_LOGGING_CATEGORY(lcStart, "mirato.app.start", QtWarningMsg)
 
 namespace mirato {
 
@@ -124,6 +124,7 @@ void Application::reportPlaybackProblem(int problem, const QString& detail) {
 }
 
 void Application::start(const QString& commandLine) {
+    startWrites_.emplace();
     web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
@@ -189,14 +190,10 @@ void Application::finishStart(const QString& commandLine) {
     if (started_)
         return;
     started_ = true;
+    startWrites_.reset();
 
-    // The skin library: a style sheet for menus, dialogs and message boxes (the box itself does
-    // not depend on it, so it can come after the box's first picture).
-    QFile sheet(paths_->otherSkinFile(QStringLiteral("skin.she")));
-    if (sheet.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-    else
-        qCDebug(lcStart) << "no skin library style sheet";
+    // The skin library waits for the first menu, dialog or tooltip (the box does not use it).
+    skinLibrary_ = std::make_unique<SkinLibrary>(paths_->otherSkinFile(QStringLiteral("skin.she")));
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();
@@ -281,6 +278,8 @@ void Application::finishStart(const QString& commandLine) {
         handoverTimer_.start();
     }
     trimTimer_.start();
+    // What the start-up no longer needs goes back at once rather than at the first tick.
+    QTimer::singleShot(kStartTrimMs, this, [] { malloc_trim(0); });
     emit started();
 }
 

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
+
+#include "core/Settings.h"
 
 class QSystemTrayIcon;
 
@@ -31,6 +34,7 @@ class PowerSaver;
 class ProcessLauncher;
 class QtDialogs;
 class SingleInstance;
+class SkinLibrary;
 class WebOpener;
 class WindowHub;
 
@@ -67,6 +71,8 @@ signals:
 private:
     // At most this long after the box is shown the start-up completes, painted or not.
     static constexpr int kLatestFinishMs = 300;
+    // The first return of start-up memory, once the tray and the bus have settled.
+    static constexpr int kStartTrimMs = 500;
     void finishStart(const QString& commandLine);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
@@ -99,9 +105,12 @@ private:
     std::unique_ptr<XdgLoginEntry> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<MprisService> mpris_;
+    std::unique_ptr<SkinLibrary> skinLibrary_;
     QTimer trimTimer_;      // gives freed memory back every 5 s
     QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
     QTimer balloonTimer_;   // 1 s later: a bare second start gets a balloon
+    // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
+    std::optional<Settings::Hold> startWrites_;
 };
 
 }  // namespace mirato

@@ -1,8 +1,10 @@
 #include "core/Settings.h"
 
 #include <QDir>
+#include <QList>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/Log.h"
 
@@ -24,6 +26,26 @@ std::optional<double> numberOrNothing(const QString& text) {
     return value;
 }
 
+// Writes waiting for the last Settings::Hold to end.
+struct HeldWrites {
+    int depth = 0;
+    QList<std::pair<QString, QString>> writes;  // key, value as it will be stored
+
+    // The latest waiting value of a key (keys match as in the file: case-insensitively).
+    std::optional<QString> find(const QString& key) const {
+        for (auto it = writes.crbegin(); it != writes.crend(); ++it) {
+            if (it->first.compare(key, Qt::CaseInsensitive) == 0)
+                return it->second;
+        }
+        return std::nullopt;
+    }
+};
+
+HeldWrites& held() {
+    static HeldWrites writes;
+    return writes;
+}
+
 QString twipsText(double twips) {
     // Positions are stored as single-precision numbers.
     return QString::number(static_cast<float>(twips), 'g', 7);
@@ -42,11 +64,32 @@ QString Settings::filePath() {
 }
 
 QString Settings::read(const QString& key) {
+    if (const auto waiting = held().find(key))
+        return ProfileFile::cutForRead(*waiting);
     return file().read(kSection, key);
 }
 
 bool Settings::write(const QString& key, const QString& value) {
+    if (held().depth > 0) {
+        held().writes.append({key, ProfileFile::cutForWrite(value)});
+        return true;
+    }
     return file().write(kSection, key, value);
+}
+
+Settings::Hold::Hold() {
+    ++held().depth;
+}
+
+Settings::Hold::~Hold() {
+    HeldWrites& h = held();
+    if (--h.depth > 0)
+        return;
+    const QList<std::pair<QString, QString>> writes = std::exchange(h.writes, {});
+    for (const auto& [key, value] : writes) {
+        if (!file().write(kSection, key, value))
+            qCDebug(lcSettings) << "a held setting could not be stored:" << key;
+    }
 }
 
 bool Settings::readBool(const QString& key) {

@@ -35,6 +35,17 @@ public:
     // Reads prefix.top, then prefix.left; a missing or non-numeric value stays empty.
     static TwipsPosition readPosition(const QString& prefix);
 
+    // While a hold lasts, writes wait in memory (reads see them) and reach the file in order
+    // when the last hold ends: the settings a first start stores then cost its first picture
+    // nothing. Holds nest; a write that fails when it finally happens is logged.
+    class Hold {
+    public:
+        Hold();
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+    };
+
     static int twipsToPixels(double twips);
     static double pixelsToTwips(int pixels);
 

@@ -46,6 +46,29 @@ TEST(SettingsTest, UnchangedValueLeavesTheFileAlone) {
     EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nTM=100\n");
 }
 
+TEST(SettingsTest, HeldWritesAreReadBackAndStoredInOrderWhenTheLastHoldEnds) {
+    TempEnvironment env;
+    ASSERT_TRUE(Settings::write("Skin", "Blue"));
+    {
+        Settings::Hold outer;
+        {
+            Settings::Hold inner;
+            EXPECT_TRUE(Settings::write("TM", "180"));
+            EXPECT_TRUE(Settings::write("Skin", "Green"));
+            EXPECT_TRUE(Settings::write("Long", QString(200, 'x')));
+        }
+        EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nSkin=Blue\n");
+        EXPECT_EQ(Settings::read("SKIN"), "Green");
+        EXPECT_EQ(Settings::read("TM"), "180");
+        EXPECT_EQ(Settings::read("Long"), QString(127, 'x'));
+        EXPECT_EQ(Settings::read("Language"), "");
+    }
+    EXPECT_EQ(QString::fromUtf8(env.readFile("Mirato.dat")),
+              "[Option]\nSkin=Green\nTM=180\nLong=" + QString(128, 'x') + "\n");
+    ASSERT_TRUE(Settings::write("TM", "90"));  // no hold left: straight to the file
+    EXPECT_EQ(Settings::read("TM"), "90");
+}
+
 TEST(SettingsTest, OnlyTheExactWordTrueIsTrue) {
     TempEnvironment env;
     const std::pair<const char*, bool> cases[] = {

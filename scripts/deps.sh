@@ -6,7 +6,7 @@
 set -eu
 
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev"
+    libfontconfig-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 # xdg-utils opens files and addresses with the desktop's handlers; desktop-file-utils refreshes
 # the handler cache after the file types change.
@@ -20,7 +20,7 @@ bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool"
 case "${1:-build}" in
     build) wanted="$build_packages $run_packages" ;;
     test) wanted="$build_packages $run_packages $test_packages" ;;
-    bench) wanted="$build_packages $bench_packages" ;;
+    bench) wanted="$build_packages $run_packages $bench_packages" ;;
     *) echo "usage: $0 [build|test|bench]" >&2; exit 2 ;;
 esac
 

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/SingleInstance.h"
+#include "app/StartupWarmUp.h"
 
 namespace {
 
@@ -54,11 +55,15 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
+    warmUp.applicationCreated();
     QApplication::setApplicationName(QStringLiteral("Mirato"));
     QApplication::setQuitOnLastWindowClosed(false);
     instance.listen();
     mirato::Application app(&instance);
     app.start(commandLine);
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    warmUp.finish();
+    return code;
 }

@@ -17,8 +17,8 @@ namespace {
 
 QPixmap load(const QString& path) {
     // The themes' own plain BMP files are read directly; anything else goes to Qt's readers.
-    const QImage plain = BmpFile::read(path);
-    return plain.isNull() ? QPixmap(path) : QPixmap::fromImage(plain);
+    QImage plain = BmpFile::read(path);
+    return plain.isNull() ? QPixmap(path) : QPixmap::fromImage(std::move(plain));
 }
 
 }  // namespace

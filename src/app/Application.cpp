@@ -49,7 +49,6 @@
 #include "shell/WebOpener.h"
 #include "shell/XdgAssociationBackend.h"
 
-
 namespace mirato {
 
 Application::Application(SingleInstance* instance)

@@ -42,7 +42,7 @@ TEST_F(SkinLibraryTest, TheSheetWaitsForTheFirstMenuOrDialogToShow) {
         std::unique_ptr<QWidget> widget(c.make());
         widget->ensurePolished();
         EXPECT_FALSE(library.isAttached());  // every widget is polished, shown or not
-        widget->winId();                      // what showing it does first
+        widget->winId();                     // what showing it does first
         EXPECT_EQ(library.isAttached(), c.attaches);
         EXPECT_EQ(qApp->styleSheet(), c.attaches ? QString::fromUtf8(kSheet) : QString());
         qApp->setStyleSheet(QString());

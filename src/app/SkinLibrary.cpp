@@ -11,10 +11,14 @@ namespace mirato {
 
 namespace {
 
-// What the sheet is for. A tooltip is a private label class of Qt's.
-bool needsTheSheet(const QObject* object) {
-    return object->inherits("QMenu") || object->inherits("QDialog") ||
-           object->inherits("QTipLabel");
+// The first sign that a widget the sheet is for is about to show. Every widget is polished soon
+// after it is made, shown or not; a menu or dialog gets its window when it is first shown,
+// before it works out its size. A tooltip label is made only to be shown, and sizes itself as
+// it is made, so its polish is the moment.
+bool aboutToShowWhatNeedsTheSheet(const QObject* object, QEvent::Type type) {
+    if (type == QEvent::WinIdChange)
+        return object->inherits("QMenu") || object->inherits("QDialog");
+    return type == QEvent::Polish && object->inherits("QTipLabel");
 }
 
 }  // namespace
@@ -43,10 +47,8 @@ void SkinLibrary::attach() {
 }
 
 bool SkinLibrary::eventFilter(QObject* watched, QEvent* event) {
-    // Every widget is polished soon after it is made, shown or not; a menu, dialog or tooltip
-    // gets its window when it is first shown, before it works out its size. Qt polishes what
-    // exists again with the sheet, so that first showing already has the sheet's look.
-    if (event->type() == QEvent::WinIdChange && needsTheSheet(watched))
+    // Qt polishes what exists again with the sheet, so that first showing has its look.
+    if (aboutToShowWhatNeedsTheSheet(watched, event->type()))
         attach();
     return false;
 }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTest>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
@@ -47,6 +49,35 @@ TEST_F(SkinLibraryTest, TheSheetWaitsForTheFirstMenuOrDialogToShow) {
         EXPECT_EQ(qApp->styleSheet(), c.attaches ? QString::fromUtf8(kSheet) : QString());
         qApp->setStyleSheet(QString());
     }
+}
+
+// The first tooltip already has the sheet's padding: it is not sized without it and then
+// polished with it.
+TEST_F(SkinLibraryTest, TheFirstTooltipIsSizedWithTheSheet) {
+    TempEnvironment env;
+    SkinLibrary library(env.writeFile("skin.she", "QToolTip { padding: 12px; }\n"));
+    QWidget owner;
+    owner.show();
+    auto tipSize = [&] {
+        QToolTip::showText(QPoint(100, 100), "a tip", &owner);
+        QWidget* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        }
+        const QSize size = tip ? tip->size() : QSize();
+        QToolTip::hideText();
+        QTest::qWait(50);
+        return size;
+    };
+    const QSize first = tipSize();
+    EXPECT_TRUE(library.isAttached());
+    QToolTip::showText(QPoint(100, 100), "a tip", &owner);  // a tip shown again is reused
+    QToolTip::hideText();
+    QTest::qWait(400);
+    const QSize second = tipSize();
+    ASSERT_TRUE(first.isValid());
+    EXPECT_EQ(first, second);
 }
 
 TEST_F(SkinLibraryTest, AMissingSheetIsIgnoredAndAskedForOnce) {

@@ -104,8 +104,11 @@ void Application::execute(const QString& command) {
         return;
     }
     const QString prefix = QStringLiteral("CommandLine=");
-    if (command.startsWith(prefix))
-        state_->setPendingDocument(command.mid(prefix.size()).remove(QLatin1Char('"')));
+    if (command.startsWith(prefix)) {
+        const QString document = command.mid(prefix.size()).remove(QLatin1Char('"'));
+        prepareEngineFor(document);
+        state_->setPendingDocument(document);
+    }
     handoverTimer_.start();
 }
 
@@ -122,8 +125,16 @@ void Application::reportPlaybackProblem(int problem, const QString& detail) {
     notifier_->messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
 }
 
+void Application::prepareEngineFor(const QString& document) {
+    // A document that will be played: its engine loads on a worker while the box comes up (or
+    // during the hand-over), rather than once it is dispatched.
+    if (TextRules::hasMediaExtension(document))
+        media_->prepare(document);
+}
+
 void Application::start(const QString& commandLine) {
     startWrites_.emplace();
+    prepareEngineFor(QString(commandLine).remove(QLatin1Char('"')));
     web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});

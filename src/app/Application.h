@@ -74,6 +74,7 @@ private:
     // The first return of start-up memory, once the tray and the bus have settled.
     static constexpr int kStartTrimMs = 500;
     void finishStart(const QString& commandLine);
+    void prepareEngineFor(const QString& document);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
     void setUpTray();

@@ -157,6 +157,7 @@ void CommandBox::setLyricsShown(bool shown) {
     const int top = px(shown ? kInputTopWithLyricsTwips : kInputTopTwips);
     input_->setGeometry(px(240), top, 256, 24);
     okButton_->setGeometry(px(240) + 262, top, 48, 24);
+    update();  // the field's frame is the box's drawing, outside the field
 }
 
 void CommandBox::applyOpacity() {
@@ -213,6 +214,9 @@ bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             copyToClipboard();
             return true;
+        case QEvent::EnabledChange:
+            update();  // the frame around the field turns grey or blue
+            break;
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);

@@ -81,6 +81,10 @@ Application::Application(SingleInstance* instance)
     connect(&handoverTimer_, &QTimer::timeout, this, [this] {
         const QString document = state_->pendingDocument();
         if (document.isEmpty()) {
+            // Without a notification area a bare start (the desktop's launcher) is the way
+            // back to a hidden box.
+            if (!QSystemTrayIcon::isSystemTrayAvailable())
+                showBox();
             balloonTimer_.start();
             return;
         }
@@ -236,6 +240,7 @@ void Application::finishStart(const QString& commandLine) {
         commandBox_->input()->clear();
     };
     commandBox_->setModeMenu(menus_->modeMenu());
+    commandBox_->setTrayMenu(menus_->trayMenu());
     windows_->setMusicMenu(menus_->musicMenu());
     hotkey_ = std::make_unique<GlobalHotkey>();
     connect(hotkey_.get(), &GlobalHotkey::pressed, this, &Application::toggleBoxByHotkey);
@@ -302,16 +307,20 @@ void Application::setUpTray() {
     connect(tray_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger)
-                    windows_->showCommandBox();
+                    showBox();
             });
     notifier_->setTray(tray_.get());
     tray_->show();
 }
 
+void Application::showBox() {
+    state_->setBoxShown(true);
+    windows_->showCommandBox();
+}
+
 void Application::toggleBoxByHotkey() {
     if (!state_->boxShown()) {
-        state_->setBoxShown(true);
-        windows_->showCommandBox();
+        showBox();
     } else {
         commandBox_->hideToTray();
     }

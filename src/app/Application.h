@@ -77,6 +77,7 @@ private:
     void prepareEngineFor(const QString& document);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
+    void showBox();
     void setUpTray();
     void showAbout();
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -333,6 +334,14 @@ void CommandBox::showEvent(QShowEvent* event) {
 void CommandBox::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
+}
+
+void CommandBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The field keeps its own edit menu; everything else on the box offers the tray menu.
+    if (!trayMenu_)
+        return;
+    trayMenu_->popup(event->globalPos());
+    event->accept();
 }
 
 void CommandBox::dropEvent(QDropEvent* event) {

@@ -37,6 +37,9 @@ public:
 
     // The menu the mode icon pops up; the box keeps a small one of its own until then.
     void setModeMenu(QMenu* menu) { modeMenu_ = menu; }
+    // The tray menu, also popped up by a right click on the box: on desktops without a
+    // notification area it is the only way to the settings and to Exit.
+    void setTrayMenu(QMenu* menu) { trayMenu_ = menu; }
     // Moves the input field and button down while lyrics show.
     void setLyricsShown(bool shown);
     // Applies the shared opacity (180 when none is set yet) and stores it.
@@ -65,6 +68,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool handleKey(QKeyEvent* event);
@@ -87,6 +91,7 @@ private:
     QPushButton* okButton_;
     QMenu* modeMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
     WindowSkin* skin_;
     QString skinFolder_;
     bool painted_ = false;

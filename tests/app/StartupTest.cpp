@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 #include "app/Application.h"
@@ -79,6 +83,29 @@ TEST(StartupTest, CommandLineIsHandedOverWithoutQuotes) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app.commandBox().input()->text().isEmpty(); }));
     EXPECT_EQ(app.commandBox().input()->text(), notes);
+}
+
+// Desktops without a notification area: the box's right click offers the tray menu, and a
+// bare second start (the desktop's launcher) brings a hidden box back.
+TEST(StartupTest, WithoutATrayTheBoxLeadsToTheTrayMenuAndABareStartShowsIt) {
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        GTEST_SKIP() << "this desktop has a notification area";
+    TempEnvironment env;
+    Application app;
+    app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+    CommandBox& box = app.commandBox();
+    QMenu* trayMenu = app.menus().trayMenu();
+    const QPoint background(box.width() / 2, 4);
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, background,
+                                   box.mapToGlobal(background));
+    QApplication::sendEvent(&box, &onBackground);
+    EXPECT_TRUE(trayMenu->isVisible());
+    trayMenu->hide();
+
+    box.hideToTray();
+    app.execute("Count");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box.isVisible(); }));
 }
 
 TEST(StartupTest, ExitLeavesTheFilesAsTheNextStartExpects) {

@@ -138,7 +138,9 @@ void Application::prepareEngineFor(const QString& document) {
 
 void Application::start(const QString& commandLine) {
     startWrites_.emplace();
-    prepareEngineFor(QString(commandLine).remove(QLatin1Char('"')));
+    // The whole command line is one document; quotes around a path with blanks go.
+    const QString document = QString(commandLine).remove(QLatin1Char('"'));
+    prepareEngineFor(document);
     web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
@@ -195,12 +197,12 @@ void Application::start(const QString& commandLine) {
     // for it: it follows as soon as the box has painted, so the box shows without waiting.
     connect(
         commandBox_.get(), &CommandBox::firstPainted, this,
-        [this, commandLine] { finishStart(commandLine); }, Qt::QueuedConnection);
-    QTimer::singleShot(kLatestFinishMs, this, [this, commandLine] { finishStart(commandLine); });
+        [this, document] { finishStart(document); }, Qt::QueuedConnection);
+    QTimer::singleShot(kLatestFinishMs, this, [this, document] { finishStart(document); });
     commandBox_->show();
 }
 
-void Application::finishStart(const QString& commandLine) {
+void Application::finishStart(const QString& document) {
     if (started_)
         return;
     started_ = true;
@@ -288,8 +290,8 @@ void Application::finishStart(const QString& commandLine) {
         notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
         Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
-    if (!commandLine.isEmpty()) {
-        state_->setPendingDocument(QString(commandLine).remove(QLatin1Char('"')));
+    if (!document.isEmpty()) {
+        state_->setPendingDocument(document);
         handoverTimer_.start();
     }
     trimTimer_.start();

@@ -73,7 +73,8 @@ private:
     static constexpr int kLatestFinishMs = 300;
     // The first return of start-up memory, once the tray and the bus have settled.
     static constexpr int kStartTrimMs = 500;
-    void finishStart(const QString& commandLine);
+    // document: the start's command line without its quotes, dispatched once the start is done.
+    void finishStart(const QString& document);
     void prepareEngineFor(const QString& document);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();

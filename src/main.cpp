@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <cstdio>
+#include <memory>
 
 #include "app/Application.h"
-#include "app/SingleInstance.h"
 #include "app/StartupWarmUp.h"
+#include "core/InstanceChannel.h"
+#include "platform/factory/SessionPlatform.h"
 
 namespace {
 
@@ -18,9 +21,10 @@ const char* const kHelp =
     "\n"
     "  DOCUMENT   a media file or address is played, a .wrc lyrics file is loaded, anything\n"
     "             else waits in the box; a running Mirato receives it and this start ends\n"
-    "  --toggle   show or hide the running Mirato's box. Where Alt+R cannot be taken (a\n"
-    "             Wayland session without XWayland), bind this command to a key in the\n"
-    "             desktop's keyboard settings.\n"
+    "  --toggle   show or hide the running Mirato's box. Where the desktop does not give\n"
+    "             Mirato Alt+R (a Wayland desktop without a global-shortcuts portal, or a key\n"
+    "             held by another program), bind this command to a key in the desktop's\n"
+    "             keyboard settings.\n"
     "  --help     this text\n"
     "  --version  the version\n";
 
@@ -40,8 +44,10 @@ int main(int argc, char* argv[]) {
         std::puts("Mirato V3.0");
         return 0;
     }
+    mirato::SessionPlatform platform;
+    const std::unique_ptr<mirato::InstanceChannel> instance = platform.instanceChannel();
     if (commandLine == QLatin1String("--toggle")) {
-        const bool sent = mirato::SingleInstance::send(mirato::SingleInstance::kToggle);
+        const bool sent = instance->send(QLatin1String(mirato::InstanceChannel::kToggle));
         if (!sent)
             std::fputs("mirato: no running Mirato to toggle\n", stderr);
         return sent ? 0 : 1;
@@ -49,19 +55,20 @@ int main(int argc, char* argv[]) {
 
     // A later start hands its document to the running instance and ends, without a window and
     // without touching the settings.
-    mirato::SingleInstance instance;
-    if (!instance.acquire()) {
-        mirato::SingleInstance::forward(commandLine);
+    if (!instance->acquire()) {
+        instance->forward(commandLine);
         return 0;
     }
 
+    mirato::SessionPlatform::preferXWayland(QProcessEnvironment::systemEnvironment());
     mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
     warmUp.applicationCreated();
     QApplication::setApplicationName(QStringLiteral("Mirato"));
+    QApplication::setDesktopFileName(QLatin1String(mirato::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
-    instance.listen();
-    mirato::Application app(&instance);
+    instance->listen();
+    mirato::Application app(platform, instance.get());
     app.start(commandLine);
     const int code = QApplication::exec();
     warmUp.finish();

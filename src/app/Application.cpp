@@ -18,7 +18,6 @@
 #include "app/PowerSaver.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
-#include "app/SingleInstance.h"
 #include "app/SkinLibrary.h"
 #include "app/WindowHub.h"
 #include "appearance/Glyphs.h"
@@ -31,8 +30,14 @@
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/AssociationStore.h"
+#include "core/GlobalShortcut.h"
+#include "core/IdleClock.h"
 #include "core/InputModes.h"
+#include "core/InstanceChannel.h"
+#include "core/LoginEntryStore.h"
 #include "core/Messages.h"
+#include "core/PlatformBackends.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
 #include "core/Settings.h"
@@ -40,19 +45,19 @@
 #include "core/TextRules.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsWindow.h"
-#include "platform/GlobalHotkey.h"
-#include "platform/IdleTime.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 #include "shell/Autostart.h"
 #include "shell/FileAssociations.h"
 #include "shell/WebOpener.h"
-#include "shell/XdgAssociationBackend.h"
+
+Q_LOGGING_CATEGORY(lcApp, "mirato.app", QtWarningMsg)
 
 namespace mirato {
 
-Application::Application(SingleInstance* instance)
-    : state_(std::make_unique<AppState>()),
+Application::Application(PlatformBackends& platform, InstanceChannel* instance)
+    : platform_(platform),
+      state_(std::make_unique<AppState>()),
       paths_(std::make_unique<AppPaths>(AppPaths::current())),
       plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
       launcher_(std::make_unique<ProcessLauncher>()),
@@ -97,13 +102,13 @@ Application::Application(SingleInstance* instance)
             notifier_->balloon(Strings::message(state_->language(), MessageCode::AlreadyRunning));
     });
     if (instance)
-        connect(instance, &SingleInstance::executeReceived, this, &Application::execute);
+        connect(instance, &InstanceChannel::executeReceived, this, &Application::execute);
 }
 
 Application::~Application() = default;
 
 void Application::execute(const QString& command) {
-    if (command == QLatin1String(SingleInstance::kToggle)) {
+    if (command == QLatin1String(InstanceChannel::kToggle)) {
         toggleBoxByHotkey();
         return;
     }
@@ -217,17 +222,14 @@ void Application::finishStart(const QString& document) {
                                                         *launcher_, *media_, *windows_,
                                                         *playerCommands_, *web_, *plugins_});
     menus_->buildPluginMenus();
-    powerSaver_ = std::make_unique<PowerSaver>(*media_, &IdleTime::milliseconds,
-                                               [] { return QCursor::pos(); });
-    menus_->powerSavingChanged = [this](bool on) { powerSaver_->setEnabled(on); };
     menus_->exitRequested = [this] { shutDown(); };
     menus_->aboutRequested = [this] { showAbout(); };
     menus_->topMostChanged = [this] { windows_->applyTopMost(); };
     menus_->themeChosen = [this] { windows_->applyTheme(); };
-    associationBackend_ = std::make_unique<XdgAssociationBackend>(
-        QCoreApplication::applicationFilePath(), paths_->runIconFolder());
-    associations_ = std::make_unique<FileAssociations>(*associationBackend_);
-    loginEntry_ = std::make_unique<XdgLoginEntry>();
+    associationStore_ = platform_.associationStore(QCoreApplication::applicationFilePath(),
+                                                   paths_->runIconFolder());
+    associations_ = std::make_unique<FileAssociations>(*associationStore_);
+    loginEntry_ = platform_.loginEntry();
     autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
     menus_->autoRunToggled = [this] {
         const QFileInfo program(QCoreApplication::applicationFilePath());
@@ -244,9 +246,7 @@ void Application::finishStart(const QString& document) {
     commandBox_->setModeMenu(menus_->modeMenu());
     commandBox_->setTrayMenu(menus_->trayMenu());
     windows_->setMusicMenu(menus_->musicMenu());
-    hotkey_ = std::make_unique<GlobalHotkey>();
-    connect(hotkey_.get(), &GlobalHotkey::pressed, this, &Application::toggleBoxByHotkey);
-    hotkey_->registerAltR();
+    setUpPowerSaving();
 
     const QString language = state_->language();
     if (language == QLatin1String("2") || language == QLatin1String("3")) {
@@ -276,7 +276,7 @@ void Application::finishStart(const QString& document) {
     }
     if (Settings::readBool(QStringLiteral("electricity"))) {
         menus_->setTicked(QStringLiteral("electricity"), true);
-        powerSaver_->setEnabled(true);
+        powerSaver_->setEnabled(idleClock_->isAvailable());
     }
     if (Settings::readBool(QStringLiteral("bTopMost")))
         menus_->setTicked(QStringLiteral("FormTop"), true);
@@ -286,6 +286,7 @@ void Application::finishStart(const QString& document) {
         state_->setPreviousClass(QLatin1String(type), Settings::read(QLatin1String(type)));
 
     setUpTray();
+    setUpToggleKey();
     if (Settings::read(QStringLiteral("OneRun")).isEmpty()) {
         notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
         Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
@@ -313,6 +314,38 @@ void Application::setUpTray() {
             });
     notifier_->setTray(tray_.get());
     tray_->show();
+}
+
+void Application::setUpPowerSaving() {
+    idleClock_ = platform_.idleClock();
+    powerSaver_ = std::make_unique<PowerSaver>(
+        *media_, [this] { return idleClock_->idleMilliseconds(); }, [] { return QCursor::pos(); });
+    connect(menus_.get(), &MenuHost::powerSavingChanged, powerSaver_.get(),
+            &PowerSaver::setEnabled);
+    menus_->setPowerSavingAvailable(idleClock_->isAvailable());
+    connect(idleClock_.get(), &IdleClock::availabilityChanged, this, [this](bool available) {
+        menus_->setPowerSavingAvailable(available);
+        powerSaver_->setEnabled(available && Settings::readBool(QStringLiteral("electricity")));
+    });
+}
+
+void Application::setUpToggleKey() {
+    toggleKey_ = platform_.globalShortcut();
+    connect(toggleKey_.get(), &GlobalShortcut::activated, this, &Application::toggleBoxByHotkey);
+    connect(toggleKey_.get(), &GlobalShortcut::bound, this,
+            [this] { menus_->offerToggleKeyChange(toggleKey_->canChangeTrigger()); });
+    connect(menus_.get(), &MenuHost::toggleKeyChangeRequested, toggleKey_.get(),
+            &GlobalShortcut::changeTrigger);
+    connect(
+        toggleKey_.get(), &GlobalShortcut::unavailable, this, [this](GlobalShortcut::Problem why) {
+            qCDebug(lcApp) << "no Alt+R for the whole desktop:" << why;
+            // Told once: the way round it does not change from one start to the next.
+            if (!Settings::read(QStringLiteral("ToggleKeyHint")).isEmpty())
+                return;
+            Settings::write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
+            notifier_->balloon(Messages::text(state_->language(), Message::ToggleKeyUnavailable));
+        });
+    toggleKey_->bind(Messages::text(state_->language(), Message::ToggleKeyDescription));
 }
 
 void Application::showBox() {
@@ -345,8 +378,8 @@ void Application::shutDown() {
     if (windows_->hasPlayer())
         windows_->player().hide();
     Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
-    if (hotkey_)
-        hotkey_->unregister();
+    if (toggleKey_)
+        toggleKey_->release();
     if (tray_)
         tray_->hide();
     QFile::remove(paths_->currentPlaylistFile());

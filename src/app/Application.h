@@ -19,9 +19,12 @@ class DesktopNotifier;
 class DocumentDispatcher;
 class Autostart;
 class FileAssociations;
-class GlobalHotkey;
-class XdgAssociationBackend;
-class XdgLoginEntry;
+class AssociationStore;
+class GlobalShortcut;
+class IdleClock;
+class InstanceChannel;
+class LoginEntryStore;
+class PlatformBackends;
 class KeyCommands;
 class LyricSync;
 class LyricsSearch;
@@ -33,7 +36,6 @@ class PluginCatalog;
 class PowerSaver;
 class ProcessLauncher;
 class QtDialogs;
-class SingleInstance;
 class SkinLibrary;
 class WebOpener;
 class WindowHub;
@@ -43,7 +45,9 @@ class WindowHub;
 class Application : public QObject {
     Q_OBJECT
 public:
-    explicit Application(SingleInstance* instance = nullptr);
+    // platform: makes the backends of this session (hotkey, idle time, login entry, file
+    // types); instance: where later starts send their execute strings, when there is one.
+    explicit Application(PlatformBackends& platform, InstanceChannel* instance = nullptr);
     ~Application() override;
 
     // The start-up steps: the command box shows at once; the steps it does not need to show
@@ -78,10 +82,13 @@ private:
     void prepareEngineFor(const QString& document);
     void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
+    void setUpToggleKey();
+    void setUpPowerSaving();
     void showBox();
     void setUpTray();
     void showAbout();
 
+    PlatformBackends& platform_;
     bool started_ = false;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
@@ -101,11 +108,12 @@ private:
     std::unique_ptr<DocumentDispatcher> documents_;
     std::unique_ptr<MenuHost> menus_;
     std::unique_ptr<PowerSaver> powerSaver_;
-    std::unique_ptr<GlobalHotkey> hotkey_;
+    std::unique_ptr<IdleClock> idleClock_;
+    std::unique_ptr<GlobalShortcut> toggleKey_;
     std::unique_ptr<QSystemTrayIcon> tray_;
-    std::unique_ptr<XdgAssociationBackend> associationBackend_;
+    std::unique_ptr<AssociationStore> associationStore_;
     std::unique_ptr<FileAssociations> associations_;
-    std::unique_ptr<XdgLoginEntry> loginEntry_;
+    std::unique_ptr<LoginEntryStore> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<MprisService> mpris_;
     std::unique_ptr<SkinLibrary> skinLibrary_;

@@ -10,6 +10,7 @@
 #include "core/InputModes.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
+#include "core/Messages.h"
 #include "core/PlayerRequests.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
@@ -45,6 +46,7 @@ MenuHost::MenuHost(MenuHostContext context, QObject* parent)
     buildTrayMenu();
     buildMusicMenu();
     buildModeMenu();
+    applyOwnTexts();
 }
 
 MenuHost::~MenuHost() {
@@ -117,8 +119,7 @@ void MenuHost::buildTrayMenu() {
             [this](bool on) { setPlayMode(QStringLiteral("RndPlay"), on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
         Settings::writeBool(QStringLiteral("electricity"), on);
-        if (powerSavingChanged)
-            powerSavingChanged(on);
+        emit powerSavingChanged(on);
     });
     QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
     QAction* onTop = add(settings, "FormTop", "窗口置顶", 14);
@@ -138,6 +139,13 @@ void MenuHost::buildTrayMenu() {
         if (topMostChanged)
             topMostChanged();
     });
+    // Offered only where the desktop lets the user pick another key for the box.
+    QAction* hotKey = add(settings, "HotKey", "");
+    ownTexts_.insert(QStringLiteral("HotKey"), Message::ChangeToggleKey);
+    hotKey->setVisible(false);
+    connect(hotKey, &QAction::triggered, this, &MenuHost::toggleKeyChangeRequested);
+    settings->setToolTipsVisible(true);
+    playMode->setToolTipsVisible(true);
 
     QMenu* languages = addMenu(m, "Language", "Language");
     const char* const captions[] = {"简体中文", "繁體中文", "English"};
@@ -302,6 +310,27 @@ void MenuHost::applyLanguage() {
         if (QAction* action = item(it.key()))
             action->setText(Strings::message(c_.state.language(), MessageCode(it.value())));
     }
+    applyOwnTexts();
+}
+
+void MenuHost::applyOwnTexts() {
+    for (auto it = ownTexts_.cbegin(); it != ownTexts_.cend(); ++it) {
+        if (QAction* action = item(it.key()))
+            action->setText(Messages::text(c_.state.language(), it.value()));
+    }
+    setPowerSavingAvailable(powerSavingAvailable_);
+}
+
+void MenuHost::setPowerSavingAvailable(bool available) {
+    powerSavingAvailable_ = available;
+    QAction* power = item(QStringLiteral("electricity"));
+    power->setEnabled(available);
+    power->setToolTip(available ? QString()
+                                : Messages::text(c_.state.language(), Message::NoIdleTime));
+}
+
+void MenuHost::offerToggleKeyChange(bool offered) {
+    item(QStringLiteral("HotKey"))->setVisible(offered);
 }
 
 }  // namespace mirato

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/MessageCode.h"
+#include "core/Messages.h"
 
 class QAction;
 class QMenu;
@@ -56,9 +57,18 @@ public:
     void setPlayMode(const QString& item, bool on);
     // Fills the three plug-in submenus from the catalogue (once per run).
     void buildPluginMenus();
+    // Power saving needs the desktop's idle time: without it the item is disabled and its
+    // tooltip says why.
+    void setPowerSavingAvailable(bool available);
+    // Shows the item that lets the user pick another key for the box.
+    void offerToggleKeyChange(bool offered);
 
+signals:
+    void toggleKeyChangeRequested();
+    void powerSavingChanged(bool on);
+
+public:
     // Work the application does itself.
-    std::function<void(bool on)> powerSavingChanged;
     std::function<void()> exitRequested;
     std::function<void()> aboutRequested;
     std::function<void()> topMostChanged;
@@ -74,6 +84,7 @@ private:
                  const QKeySequence& key = {});
     QMenu* addMenu(QMenu* parent, const char* name, const char* builtIn, int code = -1);
     void buildTrayMenu();
+    void applyOwnTexts();
     void buildMusicMenu();
     void buildModeMenu();
     void chooseTheme(const QString& theme, const QString& item);
@@ -85,7 +96,9 @@ private:
     QMenu* musicMenu_;
     QMenu* modeMenu_;
     QHash<QString, QAction*> items_;
-    QHash<QString, int> codes_;  // item name -> message code of its caption
+    QHash<QString, int> codes_;         // item name -> message code of its caption
+    QHash<QString, Message> ownTexts_;  // item name -> caption of our own
+    bool powerSavingAvailable_ = true;
     QList<QMenu*> pluginMenus_;
 };
 

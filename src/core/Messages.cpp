@@ -14,6 +14,17 @@ QString text(const QString& language, Message message) {
          "The playback engine could not be loaded (%1); nothing can be played for now."},
         {"找不到可用的音频设备，将静音播放。", "找不到可用的音訊裝置，將靜音播放。",
          "No audio device could be opened; playing silently."},
+        {"显示或隐藏 Mirato 输入框", "顯示或隱藏 Mirato 輸入框", "Show or hide the Mirato box"},
+        {"此桌面无法为 Mirato 设置全局的 Alt+R。请在桌面的键盘设置中，把命令“mirato "
+         "--toggle”绑定到一个按键，用它显示或隐藏输入框。",
+         "此桌面無法為 Mirato 設定全域的 Alt+R。請在桌面的鍵盤設定中，把指令「mirato "
+         "--toggle」綁定到一個按鍵，用它顯示或隱藏輸入框。",
+         "This desktop does not give Mirato Alt+R for the whole screen. To show and hide the box "
+         "with a key, bind the command \"mirato --toggle\" to it in the desktop's keyboard "
+         "settings."},
+        {"更改显示输入框的快捷键...", "變更顯示輸入框的快速鍵...", "Change the box's key..."},
+        {"此桌面不提供空闲时间，无法使用省电模式。", "此桌面不提供閒置時間，無法使用省電模式。",
+         "This desktop does not tell how long it has been idle, so power saving cannot work."},
     };
     return QString::fromUtf8(table[static_cast<int>(message)][column]);
 }

@@ -11,6 +11,10 @@ enum class Message {
     PlaylistNotWritten,  // %1 the list file
     EngineMissing,       // %1 what failed to load
     NoAudioDevice,
+    ToggleKeyDescription,  // what Alt+R does, as the desktop lists it
+    ToggleKeyUnavailable,  // how to bind mirato --toggle instead
+    ChangeToggleKey,       // menu item: the desktop's dialog for the key
+    NoIdleTime,            // why power saving cannot be switched on
 };
 
 namespace Messages {

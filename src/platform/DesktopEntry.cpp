@@ -120,4 +120,20 @@ QString DesktopEntry::execWithPlaceholder() const {
     return out.join(QLatin1Char(' '));
 }
 
+QString DesktopEntry::quoteExecWord(const QString& word) {
+    static const QString reserved = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
+    bool quote = false;
+    for (const QChar c : word)
+        quote = quote || reserved.contains(c);
+    if (!quote)
+        return word;
+    // Inside quotes, \ " ` $ take a backslash; the value's own escapes double every backslash.
+    QString escaped = word;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\\\""));
+    escaped.replace(QLatin1Char('`'), QLatin1String("\\\\`"));
+    escaped.replace(QLatin1Char('$'), QLatin1String("\\\\$"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
 }  // namespace mirato

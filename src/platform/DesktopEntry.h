@@ -24,6 +24,9 @@ public:
     // browser's open command is written elsewhere; other field codes are dropped.
     QString execWithPlaceholder() const;
 
+    // A path or argument as one word of an Exec value, quoted where it needs to be.
+    static QString quoteExecWord(const QString& word);
+
 private:
     QMap<QString, QString> values_;
 };

@@ -1,13 +1,8 @@
 #include "shell/Autostart.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include "core/Strings.h"
-#include "platform/DesktopEntry.h"
-#include "platform/XdgApplications.h"
 
 Q_LOGGING_CATEGORY(lcAutostart, "mirato.shell.autostart", QtWarningMsg)
 
@@ -35,12 +30,12 @@ bool Autostart::toggle(const QString& command) {
         return false;
     }
     switch (backend_.write(command)) {
-        case LoginEntryBackend::WriteResult::Written:
+        case LoginEntryStore::WriteResult::Written:
             state_.setAutostartValue(QStringLiteral("1"));
             notifier_.messageBox(Strings::message(language, MessageCode::AutostartOn),
                                  QStringLiteral("Mirato"));
             return true;
-        case LoginEntryBackend::WriteResult::Denied: {
+        case LoginEntryStore::WriteResult::Denied: {
             const QString twoBreaks = QStringLiteral("\r\r");
             notifier_.stopBox(
                 Strings::message(language, MessageCode::AutostartFailed1) + twoBreaks +
@@ -49,45 +44,11 @@ bool Autostart::toggle(const QString& command) {
             state_.setAutostartValue({});
             return false;
         }
-        case LoginEntryBackend::WriteResult::Failed:
+        case LoginEntryStore::WriteResult::Failed:
             qCDebug(lcAutostart) << "the login entry could not be written";
             return true;  // the tick stays as the user set it
     }
     return false;
-}
-
-QString XdgLoginEntry::path() {
-    return XdgApplications::configFolders().first() + QStringLiteral("/autostart/Mirato.desktop");
-}
-
-std::optional<QString> XdgLoginEntry::read() {
-    const auto entry = DesktopEntry::load(path());
-    if (!entry)
-        return std::nullopt;
-    return entry->exec();
-}
-
-LoginEntryBackend::WriteResult XdgLoginEntry::write(const QString& command) {
-    const QString file = path();
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return WriteResult::Denied;
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return out.error() == QFileDevice::OpenError || out.error() == QFileDevice::PermissionsError
-                   ? WriteResult::Denied
-                   : WriteResult::Failed;
-    }
-    const QByteArray entry =
-        "[Desktop Entry]\nType=Application\nName=Mirato\nComment=Quick entry, music and lyrics\n"
-        "Exec=" +
-        command.toUtf8() + "\nX-GNOME-Autostart-enabled=true\n";
-    if (out.write(entry) != entry.size())
-        return WriteResult::Failed;
-    return WriteResult::Written;
-}
-
-bool XdgLoginEntry::remove() {
-    return QFile::remove(path()) || !QFileInfo::exists(path());
 }
 
 }  // namespace mirato

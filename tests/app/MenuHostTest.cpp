@@ -72,7 +72,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_EQ(media.calls, (QStringList{"loop=on", "loop=off", "shuffle=on"}));
 
     bool power = false;
-    menus.powerSavingChanged = [&](bool on) { power = on; };
+    QObject::connect(&menus, &MenuHost::powerSavingChanged, [&](bool on) { power = on; });
     item("electricity")->trigger();
     EXPECT_TRUE(power);
     EXPECT_EQ(Settings::read("electricity"), "True");

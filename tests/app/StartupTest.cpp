@@ -15,12 +15,16 @@
 #include "commandbox/CommandBox.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
+#include "core/Messages.h"
 #include "core/Settings.h"
 #include "player/PlayerWindow.h"
+#include "support/DesktopStandIns.h"
 #include "support/TempEnvironment.h"
+#include "support/TestPlatform.h"
 
 using namespace mirato;
 using mirato::test::TempEnvironment;
+using mirato::test::TestPlatform;
 
 namespace {
 
@@ -30,7 +34,8 @@ bool ticked(Application& app, const char* name) {
 
 TEST(StartupTest, FirstStartWithoutSettings) {
     TempEnvironment env;
-    Application app;
+    TestPlatform platform;
+    Application app(platform);
     app.start();
     // The box shows at once; menus, tray and hotkey follow once it has painted.
     EXPECT_TRUE(app.commandBox().isVisible());
@@ -53,7 +58,8 @@ TEST(StartupTest, StoredOptionsAreApplied) {
     env.writeFile("Mirato.dat",
                   "[Option]\nLanguage=4\nSkin=RosePink\nRPlay=True\nRndPlay=true\nTM=90\n"
                   "bTopMost=True\nOneRun=1\n");
-    Application app;
+    TestPlatform platform;
+    Application app(platform);
     app.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     EXPECT_TRUE(ticked(app, "chinese"));
@@ -68,7 +74,7 @@ TEST(StartupTest, StoredOptionsAreApplied) {
     EXPECT_EQ(Settings::read("TM"), "90");
 
     env.writeFile("Mirato.dat", "[Option]\nLanguage=3\nOneRun=1\n");
-    Application english;
+    Application english(platform);
     english.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return english.isStarted(); }));
     EXPECT_TRUE(ticked(english, "English"));
@@ -78,7 +84,8 @@ TEST(StartupTest, StoredOptionsAreApplied) {
 TEST(StartupTest, CommandLineIsHandedOverWithoutQuotes) {
     TempEnvironment env;
     const QString notes = env.writeFile("my notes.txt", "x");
-    Application app;
+    TestPlatform platform;
+    Application app(platform);
     app.start("\"" + notes + "\"");
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app.commandBox().input()->text().isEmpty(); }));
@@ -91,7 +98,8 @@ TEST(StartupTest, WithoutATrayTheBoxLeadsToTheTrayMenuAndABareStartShowsIt) {
     if (QSystemTrayIcon::isSystemTrayAvailable())
         GTEST_SKIP() << "this desktop has a notification area";
     TempEnvironment env;
-    Application app;
+    TestPlatform platform;
+    Application app(platform);
     app.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     CommandBox& box = app.commandBox();
@@ -111,7 +119,8 @@ TEST(StartupTest, WithoutATrayTheBoxLeadsToTheTrayMenuAndABareStartShowsIt) {
 TEST(StartupTest, ExitLeavesTheFilesAsTheNextStartExpects) {
     TempEnvironment env;
     env.set("XDG_DATA_HOME", env.path("data"));
-    Application app;
+    TestPlatform platform;
+    Application app(platform);
     app.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     const QString list = AppPaths::current().currentPlaylistFile();
@@ -125,6 +134,68 @@ TEST(StartupTest, ExitLeavesTheFilesAsTheNextStartExpects) {
     EXPECT_EQ(Settings::read("MusicPath"), "Close");
     EXPECT_EQ(Settings::read("PlayerVolume"), "42");
     EXPECT_FALSE(QFile::exists(list));
+}
+
+// The box's key comes from whichever backend the session has; the program only listens.
+TEST(StartupTest, TheToggleKeyShowsAndHidesTheBoxOrTheUserIsToldOnce) {
+    TempEnvironment env;
+    env.writeFile("Mirato.dat", "[Option]\nLanguage=3\nOneRun=1\n");
+    mirato::test::NotificationsStandIn notices;
+    ASSERT_TRUE(notices.start());
+    TestPlatform platform;
+    {
+        Application app(platform);
+        app.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+        ASSERT_NE(platform.shortcut, nullptr);
+        EXPECT_EQ(platform.shortcut->descriptions, QStringList{"Show or hide the Mirato box"});
+        CommandBox& box = app.commandBox();
+        emit platform.shortcut->activated();
+        EXPECT_FALSE(box.isVisible());
+        emit platform.shortcut->activated();
+        EXPECT_TRUE(box.isVisible());
+
+        // Where the desktop offers its own dialog for the key, the menu leads there.
+        QAction* change = app.menus().item("HotKey");
+        EXPECT_FALSE(change->isVisible());
+        platform.shortcut->changeable = true;
+        emit platform.shortcut->bound("Alt+R");
+        ASSERT_TRUE(change->isVisible());
+        EXPECT_EQ(change->text(), "Change the box's key...");
+        change->trigger();
+        EXPECT_EQ(platform.shortcut->changeRequests, 1);
+
+        emit platform.shortcut->unavailable(GlobalShortcut::Problem::NoPortal);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !notices.bodies.isEmpty(); }));
+        EXPECT_TRUE(notices.bodies.first().contains("mirato --toggle"));
+        app.shutDown();
+        EXPECT_TRUE(platform.shortcut->released);
+    }
+    Application again(platform);
+    again.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return again.isStarted(); }));
+    emit platform.shortcut->unavailable(GlobalShortcut::Problem::Refused);
+    QTest::qWait(200);
+    EXPECT_EQ(notices.bodies.size(), 1);
+}
+
+TEST(StartupTest, PowerSavingFollowsWhetherTheDesktopHasAnIdleTime) {
+    TempEnvironment env;
+    env.writeFile("Mirato.dat", "[Option]\nelectricity=True\nOneRun=1\n");
+    TestPlatform platform;
+    platform.idleAvailable = false;
+    Application app(platform);
+    app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+    QAction* power = app.menus().item("electricity");
+    const QString why = Messages::text("1", Message::NoIdleTime);
+    EXPECT_FALSE(power->isEnabled());
+    EXPECT_EQ(power->toolTip(), why);
+
+    platform.idle->available = true;
+    emit platform.idle->availabilityChanged(true);
+    EXPECT_TRUE(power->isEnabled());
+    EXPECT_NE(power->toolTip(), why);
 }
 
 }  // namespace

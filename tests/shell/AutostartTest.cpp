@@ -10,7 +10,7 @@ using namespace mirato::test;
 
 namespace {
 
-struct FakeEntry : LoginEntryBackend {
+struct FakeEntry : LoginEntryStore {
     std::optional<QString> read() override { return stored; }
     WriteResult write(const QString& command) override {
         if (result == WriteResult::Written)
@@ -45,7 +45,7 @@ TEST(AutostartTest, OnOffAndARefusedWrite) {
     EXPECT_EQ(notifier.messages.last(), Strings::text(337));
     EXPECT_EQ(notifier.titles.last(), "");  // the program's own title
 
-    entry.result = LoginEntryBackend::WriteResult::Denied;
+    entry.result = LoginEntryStore::WriteResult::Denied;
     EXPECT_FALSE(autostart.toggle("/opt/mirato/mirato"));
     EXPECT_EQ(notifier.stops, QStringList{"Permission Denied.Set failed!\r\r.\r\r."});
     EXPECT_EQ(state.autostartValue(), "");
@@ -57,23 +57,6 @@ TEST(AutostartTest, CommandByFlavour) {
     EXPECT_EQ(Autostart::commandFor("C:\\", "Mirato", windowsConventions()), "C:\\Mirato.Exe");
     EXPECT_EQ(Autostart::commandFor("/opt/mirato/bin", "mirato", posixConventions()),
               "/opt/mirato/bin/mirato");
-}
-
-TEST(AutostartTest, LoginEntryOnDisk) {
-    TempEnvironment env;
-    env.set("XDG_CONFIG_HOME", env.path("config"));
-    XdgLoginEntry entry;
-    EXPECT_FALSE(entry.read().has_value());
-    EXPECT_EQ(entry.write("/opt/mirato/bin/mirato"), LoginEntryBackend::WriteResult::Written);
-    EXPECT_EQ(entry.read(), "/opt/mirato/bin/mirato");
-    EXPECT_TRUE(env.readFile("config/autostart/Mirato.desktop").contains("Type=Application"));
-    EXPECT_TRUE(entry.remove());
-    EXPECT_FALSE(entry.read().has_value());
-    EXPECT_TRUE(entry.remove());  // nothing to remove is fine
-
-    env.writeFile("config2", "a file where the folder should be");
-    env.set("XDG_CONFIG_HOME", env.path("config2"));
-    EXPECT_EQ(entry.write("x"), LoginEntryBackend::WriteResult::Denied);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include "core/Settings.h"
 #include "platform/DesktopEntry.h"
 #include "platform/XdgApplications.h"
+#include "platform/xdg/XdgAssociationStore.h"
 #include "shell/FileAssociations.h"
-#include "shell/XdgAssociationBackend.h"
 #include "support/TempEnvironment.h"
 
 using namespace mirato;
@@ -34,7 +34,7 @@ protected:
     }
 
     TempEnvironment env;
-    XdgAssociationBackend backend{"/opt/my apps/mirato", "/opt/mirato/RunIco"};
+    XdgAssociationStore backend{"/opt/my apps/mirato", "/opt/mirato/RunIco"};
     FileAssociations associations{backend};
 };
 

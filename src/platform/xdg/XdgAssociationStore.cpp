@@ -1,4 +1,4 @@
-#include "shell/XdgAssociationBackend.h"
+#include "platform/xdg/XdgAssociationStore.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -6,51 +6,32 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/DesktopEntry.h"
 #include "platform/XdgApplications.h"
 
-Q_LOGGING_CATEGORY(lcAssociations, "mirato.shell.associations", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcAssociations, "mirato.platform.associations", QtWarningMsg)
 
 namespace mirato {
 
-namespace {
-
-// A path as one word of an Exec line.
-QString execWord(const QString& path) {
-    static const QString reserved = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
-    bool quote = false;
-    for (const QChar c : path)
-        quote = quote || reserved.contains(c);
-    if (!quote)
-        return path;
-    QString escaped = path;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\\\\\"));
-    escaped.replace(QLatin1Char('"'), QLatin1String("\\\\\""));
-    escaped.replace(QLatin1Char('`'), QLatin1String("\\\\`"));
-    escaped.replace(QLatin1Char('$'), QLatin1String("\\\\$"));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-}  // namespace
-
-XdgAssociationBackend::XdgAssociationBackend(QString program, QString iconFolder)
+XdgAssociationStore::XdgAssociationStore(QString program, QString iconFolder)
     : program_(std::move(program)), iconFolder_(std::move(iconFolder)) {}
 
-QString XdgAssociationBackend::applicationsFolder() {
+QString XdgAssociationStore::applicationsFolder() {
     return XdgApplications::dataFolders().first() + QStringLiteral("/applications");
 }
 
-std::optional<QString> XdgAssociationBackend::currentHandler(const AssociationRow& row) {
+std::optional<QString> XdgAssociationStore::currentHandler(const AssociationRow& row) {
     const QString id = XdgApplications::defaultApplication(row.mimeType);
     if (id.isEmpty())
         return std::nullopt;
     return id;
 }
 
-QString XdgAssociationBackend::handlerName(const AssociationRow& row) const {
+QString XdgAssociationStore::handlerName(const AssociationRow& row) const {
     return row.className + QStringLiteral(".desktop");
 }
 
-void XdgAssociationBackend::registerHandler(const AssociationRow& row) {
+void XdgAssociationStore::registerHandler(const AssociationRow& row) {
     const QString folder = applicationsFolder();
     QDir().mkpath(folder);
     QSaveFile file(folder + QLatin1Char('/') + handlerName(row));
@@ -62,23 +43,25 @@ void XdgAssociationBackend::registerHandler(const AssociationRow& row) {
                               "[Desktop Entry]\nType=Application\nName=Mirato\nComment=%1\n"
                               "Icon=%2\nExec=%3 %f\nMimeType=%4;\nNoDisplay=true\n")
                               .arg(row.description, iconFolder_ + QLatin1Char('/') + row.iconFile,
-                                   execWord(program_), row.mimeType);
+                                   DesktopEntry::quoteExecWord(program_), row.mimeType);
     file.write(entry.toUtf8());
     if (!file.commit())
         qCDebug(lcAssociations) << "cannot write" << file.fileName();
 }
 
-void XdgAssociationBackend::setHandler(const AssociationRow& row, const QString& handler) {
+void XdgAssociationStore::setHandler(const AssociationRow& row, const QString& handler) {
     if (!XdgApplications::setDefaultApplication(row.mimeType, handler))
         qCDebug(lcAssociations) << "cannot change the default for" << row.mimeType;
 }
 
-void XdgAssociationBackend::refresh() {
+void XdgAssociationStore::refresh() {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
     const QString folder = applicationsFolder();
     if (tool.isEmpty() || !QDir(folder).exists())
         return;
-    QProcess::execute(tool, {QStringLiteral("-q"), folder});
+    // The desktop's handler cache can take a while to rebuild: the windows do not wait for it.
+    if (!QProcess::startDetached(tool, {QStringLiteral("-q"), folder}))
+        qCDebug(lcAssociations) << "cannot start" << tool;
 }
 
 }  // namespace mirato

@@ -1,4 +1,4 @@
-#include "platform/IdleTime.h"
+#include "platform/x11/X11IdleClock.h"
 
 #include <QGuiApplication>
 
@@ -6,16 +6,27 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
 
-namespace mirato::IdleTime {
+namespace mirato {
 
-std::optional<unsigned long> milliseconds() {
+namespace {
+
+Display* x11Display() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 ? x11->display() : nullptr;
-    if (!display)
-        return std::nullopt;
+    return x11 ? x11->display() : nullptr;
+}
+
+}  // namespace
+
+X11IdleClock::X11IdleClock(QObject* parent) : IdleClock(parent) {
     int eventBase = 0;
     int errorBase = 0;
-    if (!XScreenSaverQueryExtension(display, &eventBase, &errorBase))
+    Display* display = x11Display();
+    available_ = display && XScreenSaverQueryExtension(display, &eventBase, &errorBase);
+}
+
+std::optional<unsigned long> X11IdleClock::idleMilliseconds() {
+    Display* display = x11Display();
+    if (!available_ || !display)
         return std::nullopt;
     XScreenSaverInfo* info = XScreenSaverAllocInfo();
     if (!info)
@@ -27,4 +38,4 @@ std::optional<unsigned long> milliseconds() {
     return idle;
 }
 
-}  // namespace mirato::IdleTime
+}  // namespace mirato

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "platform/posix/PosixInstanceChannel.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,23 +14,30 @@
 #include <QSocketNotifier>
 #include <QStringDecoder>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcInstance, "mirato.app.instance", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcInstance, "mirato.platform.instance", QtWarningMsg)
 
 namespace mirato {
 
-QString SingleInstance::folder() {
+QString PosixInstanceChannel::folder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir(runtime).exists())
         return runtime;
+    // A folder in the shared temp folder is only ours if we made it: another user could have
+    // made it first and would then receive the documents of every later start.
     const QString own = QDir::tempPath() + QStringLiteral("/mirato-") + QString::number(getuid());
-    QDir().mkpath(own);
-    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray name = QFile::encodeName(own);
+    ::mkdir(name.constData(), 0700);
+    struct stat info;
+    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != getuid() || (info.st_mode & 077) != 0)
+        return {};
     return own;
 }
 
-SingleInstance::~SingleInstance() {
+PosixInstanceChannel::~PosixInstanceChannel() {
     while (!clients_.empty())
         drop(clients_.begin()->first);
     if (listenFd_ >= 0) {
@@ -41,7 +48,15 @@ SingleInstance::~SingleInstance() {
         ::close(lockFd_);  // the file stays: removing it would race with a starting instance
 }
 
-bool SingleInstance::acquire() {
+bool PosixInstanceChannel::acquire() {
+    if (folder().isEmpty()) {
+        // No safe place for the lock and the socket: this start runs on its own.
+        std::fprintf(stderr,
+                     "mirato: %s/mirato-%u is not a private folder of this user, so later starts "
+                     "cannot be handed to this one. Remove it, or set XDG_RUNTIME_DIR.\n",
+                     qPrintable(QDir::tempPath()), unsigned(getuid()));
+        return true;
+    }
     // flock rather than a lock file with a process id in it: nothing is ever stale, and it
     // costs two system calls on the way to the first picture.
     const int fd =
@@ -76,7 +91,9 @@ bool addressOf(const QString& path, sockaddr_un& address) {
 
 }  // namespace
 
-bool SingleInstance::listen() {
+bool PosixInstanceChannel::listen() {
+    if (folder().isEmpty())
+        return false;
     sockaddr_un address;
     if (!addressOf(socketPath(), address)) {
         qCDebug(lcInstance) << "socket path too long:" << socketPath();
@@ -96,11 +113,12 @@ bool SingleInstance::listen() {
     }
     listenFd_ = fd;
     listenNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(listenNotifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptClients);
+    connect(listenNotifier_, &QSocketNotifier::activated, this,
+            &PosixInstanceChannel::acceptClients);
     return true;
 }
 
-void SingleInstance::acceptClients() {
+void PosixInstanceChannel::acceptClients() {
     for (;;) {
         const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0)
@@ -112,7 +130,7 @@ void SingleInstance::acceptClients() {
     }
 }
 
-void SingleInstance::drop(int fd) {
+void PosixInstanceChannel::drop(int fd) {
     auto it = clients_.find(fd);
     if (it == clients_.end())
         return;
@@ -122,7 +140,7 @@ void SingleInstance::drop(int fd) {
     clients_.erase(it);
 }
 
-void SingleInstance::readFrom(int fd) {
+void PosixInstanceChannel::readFrom(int fd) {
     auto it = clients_.find(fd);
     if (it == clients_.end())
         return;
@@ -149,9 +167,12 @@ void SingleInstance::readFrom(int fd) {
             drop(fd);
             return;
         }
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString text = utf8(pending.mid(start, end - start));
-        if (utf8.hasError()) {
+        const QByteArray line = pending.mid(start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString text = utf8(line);
+        // A sequence cut off at the end of the line is not an error to the decoder (it would
+        // wait for more): only a line that comes back byte for byte is text.
+        if (utf8.hasError() || text.toUtf8() != line) {
             qCDebug(lcInstance) << "dropping a message that is not text";
             continue;
         }
@@ -167,22 +188,12 @@ void SingleInstance::readFrom(int fd) {
         drop(fd);
 }
 
-bool SingleInstance::forward(const QString& commandLine) {
-    QString line = commandLine;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    QByteArray message = "Count\n";
-    if (!line.isEmpty())
-        message += "CommandLine=" + line.toUtf8() + '\n';
-    return sendRaw(message);
-}
-
-bool SingleInstance::send(const QString& command) {
-    QString line = command;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return sendRaw(line.toUtf8() + '\n');
-}
-
-bool SingleInstance::sendRaw(const QByteArray& message) {
+bool PosixInstanceChannel::deliver(const QStringList& lines) {
+    if (folder().isEmpty())
+        return false;
+    QByteArray message;
+    for (const QString& line : lines)
+        message += line.toUtf8() + '\n';
     sockaddr_un address;
     if (!addressOf(socketPath(), address))
         return false;

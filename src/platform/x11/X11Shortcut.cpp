@@ -1,4 +1,4 @@
-#include "platform/GlobalHotkey.h"
+#include "platform/x11/X11Shortcut.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,22 +26,25 @@ QNativeInterface::QX11Application* x11() {
 
 }  // namespace
 
-GlobalHotkey::GlobalHotkey(QObject* parent) : QObject(parent) {}
+X11Shortcut::X11Shortcut(QObject* parent) : GlobalShortcut(parent) {}
 
-GlobalHotkey::~GlobalHotkey() {
-    unregister();
+X11Shortcut::~X11Shortcut() {
+    release();
 }
 
-bool GlobalHotkey::registerAltR() {
+void X11Shortcut::bind(const QString&) {
     auto* native = x11();
     if (!native || !native->connection() || !native->display()) {
         qCDebug(lcHotkey) << "no X11 display: no global hotkey";
-        return false;
+        emit unavailable(Problem::NoBackend);
+        return;
     }
     xcb_connection_t* connection = native->connection();
     const unsigned int keycode = XKeysymToKeycode(native->display(), XK_r);
-    if (keycode == 0)
-        return false;
+    if (keycode == 0) {
+        emit unavailable(Problem::NoBackend);
+        return;
+    }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     for (uint16_t modifiers : kModifierSets) {
         const xcb_void_cookie_t cookie = xcb_grab_key_checked(
@@ -51,16 +54,17 @@ bool GlobalHotkey::registerAltR() {
             qCDebug(lcHotkey) << "Alt+R is held by another program";
             free(error);
             keycode_ = keycode;  // release what was grabbed
-            unregister();
-            return false;
+            release();
+            emit unavailable(Problem::Taken);
+            return;
         }
     }
     keycode_ = keycode;
     QCoreApplication::instance()->installNativeEventFilter(this);
-    return true;
+    emit bound(QStringLiteral("Alt+R"));
 }
 
-void GlobalHotkey::unregister() {
+void X11Shortcut::release() {
     if (keycode_ == 0)
         return;
     auto* native = x11();
@@ -76,7 +80,7 @@ void GlobalHotkey::unregister() {
     keycode_ = 0;
 }
 
-bool GlobalHotkey::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+bool X11Shortcut::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t" || keycode_ == 0)
         return false;
     const auto* event = static_cast<xcb_generic_event_t*>(message);
@@ -87,7 +91,7 @@ bool GlobalHotkey::nativeEventFilter(const QByteArray& eventType, void* message,
         key->state & (XCB_MOD_MASK_1 | XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_4);
     if (key->detail != keycode_ || relevant != XCB_MOD_MASK_1)
         return false;
-    emit pressed();
+    emit activated();
     return true;
 }
 

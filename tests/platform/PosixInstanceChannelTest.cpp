@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,9 +11,10 @@
 #include <QTest>
 #include <memory>
 
-#include "app/SingleInstance.h"
+#include "platform/posix/PosixInstanceChannel.h"
+#include "support/TempEnvironment.h"
 
-using mirato::SingleInstance;
+using mirato::PosixInstanceChannel;
 
 namespace {
 
@@ -22,11 +25,11 @@ QProcess* secondStart(const QStringList& arguments) {
     return process;
 }
 
-TEST(SingleInstanceTest, ASecondStartHandsOverAndEnds) {
-    SingleInstance first;
+TEST(PosixInstanceChannelTest, ASecondStartHandsOverAndEnds) {
+    PosixInstanceChannel first;
     ASSERT_TRUE(first.acquire());
     ASSERT_TRUE(first.listen());
-    QSignalSpy received(&first, &SingleInstance::executeReceived);
+    QSignalSpy received(&first, &PosixInstanceChannel::executeReceived);
 
     std::unique_ptr<QProcess> bare(secondStart({}));
     ASSERT_TRUE(bare->waitForFinished(5000));
@@ -41,24 +44,24 @@ TEST(SingleInstanceTest, ASecondStartHandsOverAndEnds) {
     EXPECT_EQ(received.at(1).first().toString(), "CommandLine=/music/my song.mp3");
 }
 
-TEST(SingleInstanceTest, OnlyALiveHolderKeepsTheLock) {
+TEST(PosixInstanceChannelTest, OnlyALiveHolderKeepsTheLock) {
     {
         // What a crashed instance leaves behind: the file, with whatever it held.
-        QFile leftover(SingleInstance::lockPath());
+        QFile leftover(PosixInstanceChannel::lockPath());
         ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
         leftover.write("12345\nmirato\nsomehost\n");
     }
-    auto first = std::make_unique<SingleInstance>();
+    auto first = std::make_unique<PosixInstanceChannel>();
     EXPECT_TRUE(first->acquire());
-    SingleInstance second;
+    PosixInstanceChannel second;
     EXPECT_FALSE(second.acquire());
     first.reset();
-    SingleInstance third;
+    PosixInstanceChannel third;
     EXPECT_TRUE(third.acquire());
 }
 
-TEST(SingleInstanceTest, ASilentFirstInstanceStillLetsTheSecondEnd) {
-    SingleInstance first;
+TEST(PosixInstanceChannelTest, ASilentFirstInstanceStillLetsTheSecondEnd) {
+    PosixInstanceChannel first;
     ASSERT_TRUE(first.acquire());  // holds the lock but never listens
     QElapsedTimer clock;
     clock.start();
@@ -68,18 +71,19 @@ TEST(SingleInstanceTest, ASilentFirstInstanceStillLetsTheSecondEnd) {
     EXPECT_LT(clock.elapsed(), 3000);
 }
 
-TEST(SingleInstanceTest, GarbageAndOversizeMessagesAreDropped) {
-    SingleInstance first;
+TEST(PosixInstanceChannelTest, GarbageAndOversizeMessagesAreDropped) {
+    PosixInstanceChannel first;
     ASSERT_TRUE(first.acquire());
     ASSERT_TRUE(first.listen());
-    QSignalSpy received(&first, &SingleInstance::executeReceived);
+    QSignalSpy received(&first, &PosixInstanceChannel::executeReceived);
 
     QLocalSocket socket;
-    socket.connectToServer(SingleInstance::socketPath());
+    socket.connectToServer(PosixInstanceChannel::socketPath());
     ASSERT_TRUE(socket.waitForConnected(1000));
     socket.write("\xff\xfe\xfd not text\n");
+    socket.write("CommandLine=/music/caf\xC3\n");  // a sequence cut off at the line's end
     socket.write("Count\n");
-    socket.write(QByteArray(SingleInstance::kMaxMessageBytes + 10, 'x') + "\n");
+    socket.write(QByteArray(PosixInstanceChannel::kMaxMessageBytes + 10, 'x') + "\n");
     socket.write("CommandLine=/never/seen.mp3\n");
     socket.flush();
     QTest::qWait(300);
@@ -87,18 +91,18 @@ TEST(SingleInstanceTest, GarbageAndOversizeMessagesAreDropped) {
     EXPECT_EQ(received.first().first().toString(), "Count");
 }
 
-TEST(SingleInstanceTest, LinesArrivingInPiecesAreJoinedAndOnlyTheUserMayConnect) {
-    SingleInstance first;
+TEST(PosixInstanceChannelTest, LinesArrivingInPiecesAreJoinedAndOnlyTheUserMayConnect) {
+    PosixInstanceChannel first;
     ASSERT_TRUE(first.acquire());
     ASSERT_TRUE(first.listen());
-    QFileInfo socketFile(SingleInstance::socketPath());
+    QFileInfo socketFile(PosixInstanceChannel::socketPath());
     EXPECT_EQ(socketFile.permissions() &
                   (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
               QFile::Permissions());
-    QSignalSpy received(&first, &SingleInstance::executeReceived);
+    QSignalSpy received(&first, &PosixInstanceChannel::executeReceived);
 
     QLocalSocket socket;
-    socket.connectToServer(SingleInstance::socketPath());
+    socket.connectToServer(PosixInstanceChannel::socketPath());
     ASSERT_TRUE(socket.waitForConnected(1000));
     socket.write("Cou");
     socket.flush();
@@ -113,11 +117,37 @@ TEST(SingleInstanceTest, LinesArrivingInPiecesAreJoinedAndOnlyTheUserMayConnect)
     EXPECT_EQ(received.count(), 2);
 }
 
-TEST(SingleInstanceTest, OnlyOneFirstInstance) {
-    SingleInstance first;
-    SingleInstance second;
+TEST(PosixInstanceChannelTest, OnlyOneFirstInstance) {
+    PosixInstanceChannel first;
+    PosixInstanceChannel second;
     EXPECT_TRUE(first.acquire());
     EXPECT_FALSE(second.acquire());
+}
+
+// Without a runtime folder the channel lives in the shared temp folder, but only in a folder
+// this user made and alone can enter.
+TEST(PosixInstanceChannelTest, ATempFolderNotOursIsNeverUsed) {
+    mirato::test::TempEnvironment env;
+    env.unset("XDG_RUNTIME_DIR");
+    env.set("TMPDIR", env.path());
+    const QString expected = env.path("mirato-" + QString::number(getuid()));
+    {
+        PosixInstanceChannel first;
+        EXPECT_EQ(PosixInstanceChannel::folder(), expected);
+        EXPECT_TRUE(first.acquire());
+        EXPECT_TRUE(first.listen());
+        EXPECT_EQ(QFileInfo(expected).permissions() & 0x0077, QFile::Permissions());
+    }
+    // Someone else's (here: open to everyone) folder, or a link to one, is refused.
+    ASSERT_EQ(::chmod(QFile::encodeName(expected).constData(), 0777), 0);
+    EXPECT_EQ(PosixInstanceChannel::folder(), QString());
+    PosixInstanceChannel refused;
+    EXPECT_TRUE(refused.acquire());  // it runs, on its own
+    EXPECT_FALSE(refused.listen());
+    EXPECT_FALSE(refused.send("Count"));
+    QDir(expected).removeRecursively();
+    ASSERT_TRUE(QFile::link(env.path(), expected));
+    EXPECT_EQ(PosixInstanceChannel::folder(), QString());
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace mirato {
+
+class AssociationStore;
+class GlobalShortcut;
+class IdleClock;
+class InstanceChannel;
+class LoginEntryStore;
+
+// The program's application id: the desktop entry is named after it, and desktops and
+// portals know the program by it.
+inline constexpr const char* kApplicationId = "org.mirato.Mirato";
+
+// Makes, for each platform concern, the backend that serves it in this session.
+class PlatformBackends {
+public:
+    virtual ~PlatformBackends() = default;
+    virtual std::unique_ptr<InstanceChannel> instanceChannel() = 0;
+    virtual std::unique_ptr<GlobalShortcut> globalShortcut() = 0;
+    virtual std::unique_ptr<IdleClock> idleClock() = 0;
+    virtual std::unique_ptr<LoginEntryStore> loginEntry() = 0;
+    // program: what the handler entries start; iconFolder: where the file-type pictures are.
+    virtual std::unique_ptr<AssociationStore> associationStore(const QString& program,
+                                                               const QString& iconFolder) = 0;
+};
+
+}  // namespace mirato

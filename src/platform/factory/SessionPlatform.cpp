@@ -1,0 +1,64 @@
+#include "platform/factory/SessionPlatform.h"
+
+#include "platform/dbus/SessionBusIdleClock.h"
+#include "platform/portal/PortalShortcut.h"
+#include "platform/posix/PosixInstanceChannel.h"
+#include "platform/x11/X11IdleClock.h"
+#include "platform/x11/X11Shortcut.h"
+#include "platform/xdg/XdgAssociationStore.h"
+#include "platform/xdg/XdgLoginEntry.h"
+
+namespace mirato {
+
+SessionPlatform::Session SessionPlatform::sessionOf(const QProcessEnvironment& environment) {
+    if (!environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
+        environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland"))
+        return Session::Wayland;
+    return Session::X11;
+}
+
+SessionPlatform::ShortcutBackend SessionPlatform::shortcutBackendFor(Session session) {
+    // On XWayland a key grab only sees keys while one of our own windows has the focus.
+    return session == Session::Wayland ? ShortcutBackend::Portal : ShortcutBackend::X11Grab;
+}
+
+SessionPlatform::IdleBackend SessionPlatform::idleBackendFor(Session session) {
+    // XWayland's screen-saver counter is not fed by native Wayland input.
+    return session == Session::Wayland ? IdleBackend::SessionBus : IdleBackend::X11Counter;
+}
+
+void SessionPlatform::preferXWayland(const QProcessEnvironment& environment) {
+    if (sessionOf(environment) == Session::Wayland &&
+        !environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+SessionPlatform::SessionPlatform(const QProcessEnvironment& environment)
+    : session_(sessionOf(environment)) {}
+
+std::unique_ptr<InstanceChannel> SessionPlatform::instanceChannel() {
+    return std::make_unique<PosixInstanceChannel>();
+}
+
+std::unique_ptr<GlobalShortcut> SessionPlatform::globalShortcut() {
+    if (shortcutBackendFor(session_) == ShortcutBackend::Portal)
+        return std::make_unique<PortalShortcut>(QLatin1String(kApplicationId));
+    return std::make_unique<X11Shortcut>();
+}
+
+std::unique_ptr<IdleClock> SessionPlatform::idleClock() {
+    if (idleBackendFor(session_) == IdleBackend::SessionBus)
+        return std::make_unique<SessionBusIdleClock>();
+    return std::make_unique<X11IdleClock>();
+}
+
+std::unique_ptr<LoginEntryStore> SessionPlatform::loginEntry() {
+    return std::make_unique<XdgLoginEntry>();
+}
+
+std::unique_ptr<AssociationStore> SessionPlatform::associationStore(const QString& program,
+                                                                    const QString& iconFolder) {
+    return std::make_unique<XdgAssociationStore>(program, iconFolder);
+}
+
+}  // namespace mirato

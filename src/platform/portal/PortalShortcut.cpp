@@ -1,0 +1,220 @@
+#include "platform/portal/PortalShortcut.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QLoggingCategory>
+
+#include "platform/portal/PortalRequest.h"
+
+Q_LOGGING_CATEGORY(lcPortalShortcut, "mirato.platform.shortcut", QtWarningMsg)
+
+namespace mirato {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+const QString kRegistry = QStringLiteral("org.freedesktop.host.portal.Registry");
+
+// One entry of the a(sa{sv}) lists BindShortcuts takes and answers with.
+struct ShortcutEntry {
+    QString id;
+    QVariantMap properties;
+};
+
+QDBusArgument& operator<<(QDBusArgument& out, const ShortcutEntry& entry) {
+    out.beginStructure();
+    out << entry.id << entry.properties;
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, ShortcutEntry& entry) {
+    in.beginStructure();
+    in >> entry.id >> entry.properties;
+    in.endStructure();
+    return in;
+}
+
+}  // namespace
+
+}  // namespace mirato
+
+Q_DECLARE_METATYPE(mirato::ShortcutEntry)
+
+namespace mirato {
+
+PortalShortcut::PortalShortcut(QString appId, QDBusConnection bus, QObject* parent)
+    : GlobalShortcut(parent), appId_(std::move(appId)), bus_(std::move(bus)) {
+    qDBusRegisterMetaType<ShortcutEntry>();
+    qDBusRegisterMetaType<QList<ShortcutEntry>>();
+}
+
+PortalShortcut::~PortalShortcut() {
+    release();
+}
+
+void PortalShortcut::bind(const QString& description) {
+    description_ = description;
+    if (!bus_.isConnected()) {
+        fail(Problem::NoPortal);
+        return;
+    }
+    inspectPortal();
+}
+
+void PortalShortcut::fail(Problem why) {
+    if (finished_)
+        return;
+    finished_ = true;
+    emit unavailable(why);
+}
+
+void PortalShortcut::inspectPortal() {
+    // The portal's own description says whether it has global shortcuts and a host registry.
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Introspectable"),
+        QStringLiteral("Introspect"));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QString> reply = *w;
+        if (reply.isError()) {
+            qCDebug(lcPortalShortcut) << "no desktop portal:" << reply.error().message();
+            fail(Problem::NoPortal);
+            return;
+        }
+        const QString xml = reply.value();
+        if (!xml.contains(QLatin1Char('"') + kInterface + QLatin1Char('"'))) {
+            qCDebug(lcPortalShortcut) << "the desktop portal has no global shortcuts";
+            fail(Problem::NoPortal);
+            return;
+        }
+        if (xml.contains(QLatin1Char('"') + kRegistry + QLatin1Char('"')))
+            registerApplication();
+        else
+            readVersion();
+    });
+}
+
+void PortalShortcut::registerApplication() {
+    // Newer portals learn a host program's id this way; it must come before any other call.
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kRegistry, QStringLiteral("Register"));
+    call << appId_ << QVariantMap();
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        if (w->isError())
+            qCDebug(lcPortalShortcut) << "host registry:" << w->error().message();
+        readVersion();
+    });
+}
+
+void PortalShortcut::readVersion() {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << kInterface << QStringLiteral("version");
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *w;
+        if (!reply.isError())
+            version_ = reply.value().variant().toUInt();
+        createSession();
+    });
+}
+
+void PortalShortcut::createSession() {
+    const QString sessionToken = PortalRequest::newToken();
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("CreateSession"));
+    call << QVariantMap{{QStringLiteral("session_handle_token"), sessionToken}};
+    auto* request = PortalRequest::send(bus_, call, this);
+    connect(
+        request, &PortalRequest::finished, this, [this](uint response, const QVariantMap& results) {
+            if (response != 0) {
+                qCDebug(lcPortalShortcut) << "no shortcut session, response" << response;
+                fail(response == PortalRequest::kNoAnswer ? Problem::NoPortal : Problem::Refused);
+                return;
+            }
+            const QVariant handle = results.value(QStringLiteral("session_handle"));
+            session_ = handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path()
+                                                            : handle.toString();
+            if (session_.isEmpty()) {
+                fail(Problem::Refused);
+                return;
+            }
+            bus_.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
+                         SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+            bindShortcut();
+        });
+}
+
+void PortalShortcut::bindShortcut() {
+    const QList<ShortcutEntry> shortcuts{
+        {QLatin1String(kShortcutId),
+         {{QStringLiteral("description"), description_},
+          {QStringLiteral("preferred_trigger"), QLatin1String(kPreferredTrigger)}}}};
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("BindShortcuts"));
+    call << QVariant::fromValue(QDBusObjectPath(session_)) << QVariant::fromValue(shortcuts)
+         << QString() << QVariantMap();
+    auto* request = PortalRequest::send(bus_, call, this);
+    connect(request, &PortalRequest::finished, this,
+            [this](uint response, const QVariantMap& results) {
+                if (response != 0) {
+                    qCDebug(lcPortalShortcut) << "binding refused, response" << response;
+                    fail(Problem::Refused);
+                    return;
+                }
+                QList<ShortcutEntry> granted;
+                const QVariant list = results.value(QStringLiteral("shortcuts"));
+                if (list.canConvert<QDBusArgument>())
+                    list.value<QDBusArgument>() >> granted;
+                for (const ShortcutEntry& entry : std::as_const(granted)) {
+                    if (entry.id != QLatin1String(kShortcutId))
+                        continue;
+                    finished_ = true;
+                    emit bound(
+                        entry.properties.value(QStringLiteral("trigger_description")).toString());
+                    return;
+                }
+                // The desktop answered but bound nothing (KDE does so for a program it knows
+                // no application id of).
+                qCDebug(lcPortalShortcut) << "the portal bound no shortcut";
+                fail(Problem::Refused);
+            });
+}
+
+void PortalShortcut::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong,
+                                 const QVariantMap&) {
+    if (session.path() == session_ && id == QLatin1String(kShortcutId))
+        emit activated();
+}
+
+void PortalShortcut::changeTrigger() {
+    if (!canChangeTrigger())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("ConfigureShortcuts"));
+    call << QVariant::fromValue(QDBusObjectPath(session_)) << QString() << QVariantMap();
+    bus_.asyncCall(call);
+}
+
+void PortalShortcut::release() {
+    if (session_.isEmpty())
+        return;
+    bus_.disconnect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
+                    SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    bus_.asyncCall(QDBusMessage::createMethodCall(kService, session_,
+                                                  QStringLiteral("org.freedesktop.portal.Session"),
+                                                  QStringLiteral("Close")));
+    session_.clear();
+}
+
+}  // namespace mirato

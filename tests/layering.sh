@@ -1,0 +1,25 @@
+#!/bin/sh
+# The platform backends are reached through the interfaces of core/ only: no source outside a
+# backend's own folder includes it, except the factory that picks them (and main, which asks
+# the factory). Prints each offending include.
+set -u
+src=$1
+status=0
+for family in posix x11 dbus portal xdg; do
+    offenders=$(grep -rn "#include \"platform/$family/" "$src" --include='*.cpp' --include='*.h' |
+        grep -v "^$src/platform/$family/" | grep -v "^$src/platform/factory/")
+    if [ -n "$offenders" ]; then
+        echo "outside platform/$family and the factory:"
+        echo "$offenders"
+        status=1
+    fi
+done
+offenders=$(grep -rln '#include "platform/factory/' "$src" --include='*.cpp' --include='*.h' |
+    grep -v "^$src/platform/factory/" | grep -v "^$src/main.cpp$")
+if [ -n "$offenders" ]; then
+    echo "only main asks the factory:"
+    echo "$offenders"
+    status=1
+fi
+[ "$status" -eq 0 ] && echo "every platform backend is reached through core/ and the factory"
+exit "$status"

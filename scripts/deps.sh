@@ -5,15 +5,17 @@
 # Uses sudo when not run as root.
 set -eu
 
+# dpkg-dev derives the package's dependencies from its binaries (make package).
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libfontconfig-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev"
+    libfontconfig-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev dpkg-dev"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 # xdg-utils opens files and addresses with the desktop's handlers; desktop-file-utils refreshes
 # the handler cache after the file types change.
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin xdg-utils
     desktop-file-utils"
-# lame encodes the MP3 of the tag test.
-test_packages="libgtest-dev libgmock-dev lame"
+# lame encodes the MP3 of the tag test; lintian, man-db and appstream check the package, its
+# manual page and its AppStream file.
+test_packages="libgtest-dev libgmock-dev lame lintian man-db appstream"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.
 bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool"
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs one test program in a world of its own: private HOME, XDG folders and runtime folder,
 # the offscreen Qt platform, and a private D-Bus session when dbus-run-session exists (so no
-# daemon is autolaunched that outlives the test).
+# daemon is autolaunched that outlives the test). That bus starts no installed service: a test
+# talks only to the stand-ins it starts itself.
 set -eu
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/mirato-test.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT INT TERM
@@ -15,7 +16,7 @@ export XDG_CACHE_HOME="$scratch/home/.cache"
 export QT_QPA_PLATFORM=offscreen
 unset windir DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 if command -v dbus-run-session >/dev/null 2>&1; then
-    dbus-run-session -- "$@"
+    dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@"
 else
     "$@"
 fi

@@ -6,6 +6,7 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QLoggingCategory>
+#include <optional>
 
 #include "platform/portal/PortalRequest.h"
 
@@ -45,6 +46,44 @@ const QDBusArgument& operator>>(const QDBusArgument& in, ShortcutEntry& entry) {
 }  // namespace mirato
 
 Q_DECLARE_METATYPE(mirato::ShortcutEntry)
+
+namespace mirato {
+
+namespace {
+
+// The trigger of shortcut id in a BindShortcuts answer, a list a(sa{sv}); nullopt when it is
+// not there. Older KDE portals say "triggers" where the documented key is
+// "trigger_description", and bind no key until the user picks one in the shortcut settings
+// they open.
+std::optional<QString> grantedTrigger(const QVariant& answer, const QString& id) {
+    if (!answer.canConvert<QDBusArgument>())
+        return std::nullopt;
+    const QDBusArgument argument = answer.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("a(sa{sv})"))
+        return std::nullopt;
+    QList<ShortcutEntry> granted;
+    argument >> granted;
+    for (const ShortcutEntry& entry : std::as_const(granted)) {
+        if (entry.id == id)
+            return entry.properties
+                .value(QStringLiteral("trigger_description"),
+                       entry.properties.value(QStringLiteral("triggers")))
+                .toString();
+    }
+    return std::nullopt;
+}
+
+// The one shortcut the program binds.
+QList<ShortcutEntry> ourShortcuts(const QString& description) {
+    return {{QLatin1String(PortalShortcut::kShortcutId),
+             {{QStringLiteral("description"), description},
+              {QStringLiteral("preferred_trigger"),
+               QLatin1String(PortalShortcut::kPreferredTrigger)}}}};
+}
+
+}  // namespace
+
+}  // namespace mirato
 
 namespace mirato {
 
@@ -130,10 +169,16 @@ void PortalShortcut::readVersion() {
 }
 
 void PortalShortcut::createSession() {
-    const QString sessionToken = PortalRequest::newToken();
+    // One session per process, so the token can stay the same from one run to the next: KDE
+    // names the shortcut's settings after it, and the key the user picked there stays.
+    const QString sessionToken = QStringLiteral("mirato_toggle");
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
                                                        QStringLiteral("CreateSession"));
-    call << QVariantMap{{QStringLiteral("session_handle_token"), sessionToken}};
+    // KDE Plasma 5.27 takes the session's shortcuts here and answers BindShortcuts with them;
+    // other portals ignore the key.
+    call << QVariantMap{
+        {QStringLiteral("session_handle_token"), sessionToken},
+        {QStringLiteral("shortcuts"), QVariant::fromValue(ourShortcuts(description_))}};
     auto* request = PortalRequest::send(bus_, call, this);
     connect(
         request, &PortalRequest::finished, this, [this](uint response, const QVariantMap& results) {
@@ -156,14 +201,10 @@ void PortalShortcut::createSession() {
 }
 
 void PortalShortcut::bindShortcut() {
-    const QList<ShortcutEntry> shortcuts{
-        {QLatin1String(kShortcutId),
-         {{QStringLiteral("description"), description_},
-          {QStringLiteral("preferred_trigger"), QLatin1String(kPreferredTrigger)}}}};
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
                                                        QStringLiteral("BindShortcuts"));
-    call << QVariant::fromValue(QDBusObjectPath(session_)) << QVariant::fromValue(shortcuts)
-         << QString() << QVariantMap();
+    call << QVariant::fromValue(QDBusObjectPath(session_))
+         << QVariant::fromValue(ourShortcuts(description_)) << QString() << QVariantMap();
     auto* request = PortalRequest::send(bus_, call, this);
     connect(request, &PortalRequest::finished, this,
             [this](uint response, const QVariantMap& results) {
@@ -172,21 +213,16 @@ void PortalShortcut::bindShortcut() {
                     fail(Problem::Refused);
                     return;
                 }
-                QList<ShortcutEntry> granted;
-                const QVariant list = results.value(QStringLiteral("shortcuts"));
-                if (list.canConvert<QDBusArgument>())
-                    list.value<QDBusArgument>() >> granted;
-                for (const ShortcutEntry& entry : std::as_const(granted)) {
-                    if (entry.id != QLatin1String(kShortcutId))
-                        continue;
+                const std::optional<QString> trigger = grantedTrigger(
+                    results.value(QStringLiteral("shortcuts")), QLatin1String(kShortcutId));
+                if (trigger) {
                     finished_ = true;
-                    emit bound(
-                        entry.properties.value(QStringLiteral("trigger_description")).toString());
+                    emit bound(*trigger);
                     return;
                 }
                 // The desktop answered but bound nothing (KDE does so for a program it knows
                 // no application id of).
-                qCDebug(lcPortalShortcut) << "the portal bound no shortcut";
+                qCDebug(lcPortalShortcut) << "the portal bound no shortcut:" << results;
                 fail(Problem::Refused);
             });
 }

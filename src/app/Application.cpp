@@ -40,6 +40,7 @@
 #include "core/PlatformBackends.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
+#include "core/SessionEnd.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
@@ -57,6 +58,7 @@ namespace mirato {
 
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
+      sessionEnd_(platform.sessionEnd()),
       state_(std::make_unique<AppState>()),
       paths_(std::make_unique<AppPaths>(AppPaths::current())),
       plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
@@ -103,6 +105,9 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     });
     if (instance)
         connect(instance, &InstanceChannel::executeReceived, this, &Application::execute);
+    connect(sessionEnd_.get(), &SessionEnd::endRequested, this, &Application::shutDown);
+    // The session manager ends the event loop at logout: what must survive is stored first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
 }
 
 Application::~Application() = default;
@@ -162,6 +167,7 @@ void Application::start(const QString& commandLine) {
                                                  *media_, *windows_, *dialogs_, *lyricsSearch_});
     commandBox_ =
         std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
+    connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
     lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
                                              [this] { return windows_->lyricsView(); });
@@ -373,6 +379,9 @@ void Application::showAbout() {
 }
 
 void Application::shutDown() {
+    if (shutDown_ || !commandBox_)
+        return;
+    shutDown_ = true;
     commandBox_->hide();
     windows_->closeLyricsWindow();
     if (windows_->hasPlayer())

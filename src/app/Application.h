@@ -25,6 +25,7 @@ class IdleClock;
 class InstanceChannel;
 class LoginEntryStore;
 class PlatformBackends;
+class SessionEnd;
 class KeyCommands;
 class LyricSync;
 class LyricsSearch;
@@ -56,7 +57,8 @@ public:
     void start(const QString& commandLine = {});
     bool isStarted() const { return started_; }
     // Hides everything, stores what must survive, removes the tray icon and the hotkey, and
-    // ends the event loop.
+    // ends the event loop. Runs once, however the end is asked for (the tray's Exit, a close
+    // of the box by the window manager, a termination signal, the end of the session).
     void shutDown();
 
     CommandBox& commandBox() { return *commandBox_; }
@@ -90,6 +92,8 @@ private:
 
     PlatformBackends& platform_;
     bool started_ = false;
+    bool shutDown_ = false;
+    std::unique_ptr<SessionEnd> sessionEnd_;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
     std::unique_ptr<PluginCatalog> plugins_;

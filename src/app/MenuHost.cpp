@@ -30,7 +30,8 @@ const char* const kThemes[][2] = {{"blue", "Blue"},
                                   {"Green", "Green"},
                                   {"LightGreen", "LightGreen"},
                                   {"Purple", "Purple"}};
-const char* const kLanguages[][2] = {{"chinese", "1"}, {"chinese1", "2"}, {"English", "3"}};
+// In the menu's order: English, Simplified Chinese, Traditional Chinese.
+const char* const kLanguages[][2] = {{"English", "3"}, {"chinese", "1"}, {"chinese1", "2"}};
 
 }  // namespace
 
@@ -148,8 +149,8 @@ void MenuHost::buildTrayMenu() {
     playMode->setToolTipsVisible(true);
 
     QMenu* languages = addMenu(m, "Language", "Language");
-    const char* const captions[] = {"简体中文", "繁體中文", "English"};
-    const int languageCodes[] = {42, 44, -1};
+    const char* const captions[] = {"English", "简体中文", "繁體中文"};
+    const int languageCodes[] = {-1, 42, 44};
     for (int i = 0; i < 3; ++i) {
         const QString item = QLatin1String(kLanguages[i][0]);
         const QString language = QLatin1String(kLanguages[i][1]);

@@ -104,8 +104,12 @@ void WindowHub::clearLyrics() {
 }
 
 void WindowHub::showCommandBox() {
-    if (commandBox_)
-        bringUp(*commandBox_);
+    if (!commandBox_)
+        return;
+    // Whoever shows the box (tray, menus, a later start) means it to be shown: the next Alt+R
+    // hides it.
+    c_.state.setBoxShown(true);
+    bringUp(*commandBox_);
 }
 
 void WindowHub::fillCommandBox(const QString& text) {

@@ -192,7 +192,14 @@ void CommandBox::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // A minimised box never stays in the task bar.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible())
-        QTimer::singleShot(0, this, &QWidget::hide);
+        QTimer::singleShot(0, this, &CommandBox::hideToTray);
+}
+
+void CommandBox::closeEvent(QCloseEvent* event) {
+    // The close button only hides the box (hideToTray); a close from elsewhere (the window
+    // manager's Alt+F4, the task bar) ends the program the orderly way.
+    event->ignore();
+    emit endRequested();
 }
 
 void CommandBox::runInput() {
@@ -207,6 +214,10 @@ bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
         popUpModeMenu();
         return true;
     }
+    // A right press on the icon has opened its menu: the context menu that follows is not the
+    // box's.
+    if (watched == modeIcon_ && event->type() == QEvent::ContextMenu)
+        return true;
     if (watched != input_)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -10,6 +10,7 @@ class GlobalShortcut;
 class IdleClock;
 class InstanceChannel;
 class LoginEntryStore;
+class SessionEnd;
 
 // The program's application id: the desktop entry is named after it, and desktops and
 // portals know the program by it.
@@ -23,6 +24,7 @@ public:
     virtual std::unique_ptr<GlobalShortcut> globalShortcut() = 0;
     virtual std::unique_ptr<IdleClock> idleClock() = 0;
     virtual std::unique_ptr<LoginEntryStore> loginEntry() = 0;
+    virtual std::unique_ptr<SessionEnd> sessionEnd() = 0;
     // program: what the handler entries start; iconFolder: where the file-type pictures are.
     virtual std::unique_ptr<AssociationStore> associationStore(const QString& program,
                                                                const QString& iconFolder) = 0;

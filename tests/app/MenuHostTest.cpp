@@ -124,6 +124,12 @@ TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
     EXPECT_EQ(item("showLRC")->text(), Strings::text(158));
     EXPECT_TRUE(item("chinese")->isChecked());
     EXPECT_FALSE(item("English")->isChecked());
+
+    // The submenu in the menu tree's order.
+    QStringList order;
+    for (QAction* action : item("Language")->menu()->actions())
+        order.append(action->objectName());
+    EXPECT_EQ(order, (QStringList{"English", "chinese", "chinese1"}));
 }
 
 TEST_F(MenuHostTest, PlaylistSavesOnlyForTheExactListExtensions) {

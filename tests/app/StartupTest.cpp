@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <functional>
 
 #include "app/Application.h"
 #include "app/MenuHost.h"
@@ -196,6 +199,58 @@ TEST(StartupTest, PowerSavingFollowsWhetherTheDesktopHasAnIdleTime) {
     emit platform.idle->availabilityChanged(true);
     EXPECT_TRUE(power->isEnabled());
     EXPECT_NE(power->toolTip(), why);
+}
+
+// However the end comes, what must survive is stored and the program ends.
+TEST(StartupTest, AnyEndOtherThanTheCloseButtonStoresAndEnds) {
+    const std::pair<const char*, std::function<void(Application&)>> ends[] = {
+        {"the window manager closes the box", [](Application& app) { app.commandBox().close(); }},
+        {"a termination signal", [](Application&) { std::raise(SIGTERM); }},
+        {"the session ends the event loop",
+         [](Application&) {
+             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+             QCoreApplication::exec();
+         }},
+    };
+    for (const auto& [what, end] : ends) {
+        SCOPED_TRACE(what);
+        TempEnvironment env;
+        TestPlatform platform;
+        Application app(platform);
+        app.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+        app.media().setVolume(37);
+        end(app);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Settings::read("PlayerVolume") == "37"; }));
+        EXPECT_EQ(Settings::read("MusicPath"), "Close");
+        EXPECT_FALSE(app.commandBox().isVisible());
+        EXPECT_TRUE(platform.shortcut->released);
+    }
+    // The close button only hides the box.
+    TempEnvironment env;
+    TestPlatform platform;
+    Application app(platform);
+    app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+    app.commandBox().hideToTray();
+    EXPECT_TRUE(Settings::read("MusicPath").isEmpty());
+}
+
+// Whoever shows the box means it to be shown: the next Alt+R hides it.
+TEST(StartupTest, TheBoxShownFromTheTrayHidesAtTheNextAltR) {
+    TempEnvironment env;
+    TestPlatform platform;
+    Application app(platform);
+    app.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
+    CommandBox& box = app.commandBox();
+    for (const char* item : {"mShow", "OpenRun"}) {
+        box.hideToTray();
+        app.menus().item(item)->trigger();
+        ASSERT_TRUE(box.isVisible()) << item;
+        emit platform.shortcut->activated();
+        EXPECT_FALSE(box.isVisible()) << item;
+    }
 }
 
 }  // namespace

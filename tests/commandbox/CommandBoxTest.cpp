@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
@@ -38,6 +40,41 @@ TEST_F(CommandBoxTest, EnterRunsTheLineAndEmptiesTheBox) {
     QTest::keyClick(input, Qt::Key_M, Qt::ControlModifier);  // Ctrl+M is Enter
     EXPECT_EQ(h.opener.addresses, QStringList{"example.org"});
     EXPECT_EQ(input->text(), "");
+}
+
+// The icon's menu and the box's own (the tray menu) never open together.
+TEST_F(CommandBoxTest, EachPressOpensOneMenu) {
+    QMenu modes;
+    modes.addAction("mode");
+    QMenu tray;
+    tray.addAction("tray");
+    box.setModeMenu(&modes);
+    box.setTrayMenu(&tray);
+    box.show();
+    auto* icon = box.findChild<QLabel*>("modeIcon");
+    ASSERT_NE(icon, nullptr);
+    const struct {
+        QWidget* target;
+        Qt::MouseButton button;
+        bool modeMenu;
+        bool trayMenu;
+    } presses[] = {{icon, Qt::RightButton, true, false},
+                   {icon, Qt::LeftButton, true, false},
+                   {&box, Qt::RightButton, false, true}};
+    for (const auto& press : presses) {
+        const QPoint at = press.target == icon ? QPoint(2, 2) : QPoint(box.width() / 2, 4);
+        QTest::mousePress(press.target, press.button, {}, at);
+        if (press.button == Qt::RightButton) {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, press.target->mapToGlobal(at));
+            QApplication::sendEvent(press.target, &menu);
+        }
+        QTest::mouseRelease(press.target, press.button, {}, at);
+        EXPECT_EQ(modes.isVisible(), press.modeMenu) << press.button;
+        EXPECT_EQ(tray.isVisible(), press.trayMenu) << press.button;
+        modes.hide();
+        tray.hide();
+    }
+    EXPECT_FALSE(Settings::read("wl.top").isEmpty());  // the icon stores the position
 }
 
 TEST_F(CommandBoxTest, ControlKeysAreSwallowedNotTyped) {

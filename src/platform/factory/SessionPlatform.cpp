@@ -2,6 +2,7 @@
 
 #include "platform/dbus/SessionBusIdleClock.h"
 #include "platform/portal/PortalShortcut.h"
+#include "platform/posix/PosixEndSignals.h"
 #include "platform/posix/PosixInstanceChannel.h"
 #include "platform/x11/X11IdleClock.h"
 #include "platform/x11/X11Shortcut.h"
@@ -54,6 +55,10 @@ std::unique_ptr<IdleClock> SessionPlatform::idleClock() {
 
 std::unique_ptr<LoginEntryStore> SessionPlatform::loginEntry() {
     return std::make_unique<XdgLoginEntry>();
+}
+
+std::unique_ptr<SessionEnd> SessionPlatform::sessionEnd() {
+    return std::make_unique<PosixEndSignals>();
 }
 
 std::unique_ptr<AssociationStore> SessionPlatform::associationStore(const QString& program,

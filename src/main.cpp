@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QProcessEnvironment>
 #include <cstdio>
 #include <memory>
@@ -6,6 +7,7 @@
 #include "app/Application.h"
 #include "app/StartupWarmUp.h"
 #include "core/InstanceChannel.h"
+#include "core/StartDocument.h"
 #include "platform/factory/SessionPlatform.h"
 
 namespace {
@@ -53,10 +55,13 @@ int main(int argc, char* argv[]) {
         return sent ? 0 : 1;
     }
 
+    // A file named relative to the folder the start was typed in is that file, here and for a
+    // running instance started elsewhere.
+    const QString document = mirato::StartDocument::resolve(commandLine, QDir::currentPath());
     // A later start hands its document to the running instance and ends, without a window and
     // without touching the settings.
     if (!instance->acquire()) {
-        instance->forward(commandLine);
+        instance->forward(document);
         return 0;
     }
 
@@ -69,7 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     instance->listen();
     mirato::Application app(platform, instance.get());
-    app.start(commandLine);
+    app.start(document);
     const int code = QApplication::exec();
     warmUp.finish();
     return code;

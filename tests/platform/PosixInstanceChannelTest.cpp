@@ -42,6 +42,16 @@ TEST(PosixInstanceChannelTest, ASecondStartHandsOverAndEnds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }));
     EXPECT_EQ(received.at(0).first().toString(), "Count");
     EXPECT_EQ(received.at(1).first().toString(), "CommandLine=/music/my song.mp3");
+
+    // A file named from the folder the second start was typed in arrives as that file.
+    mirato::test::TempEnvironment env;
+    const QString song = env.writeFile("song.mp3", "x");
+    QProcess relative;
+    relative.setWorkingDirectory(env.path());
+    relative.start(MIRATO_TEST_PROGRAM, {"song.mp3"});
+    ASSERT_TRUE(relative.waitForFinished(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 4; }));
+    EXPECT_EQ(received.at(3).first().toString(), "CommandLine=" + song);
 }
 
 TEST(PosixInstanceChannelTest, OnlyALiveHolderKeepsTheLock) {

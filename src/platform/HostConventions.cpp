@@ -76,7 +76,10 @@ Command HostConventions::openWithDesktop(const QString& target) const {
     if (isWindows())
         return {QStringLiteral("rundll32.exe"),
                 {QStringLiteral("url.dll,FileProtocolHandler"), target}};
-    return {QStringLiteral("xdg-open"), {target}};
+    // xdg-open takes a word starting with "-" for an option: a relative name keeps its meaning
+    // with "./" before it.
+    return {QStringLiteral("xdg-open"),
+            {target.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + target : target}};
 }
 
 Command HostConventions::helpViewer(const QString& file) const {

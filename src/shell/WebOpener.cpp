@@ -21,7 +21,11 @@ const QString& WebOpener::browserCommand() const {
     return *browserCommand_;
 }
 
-void WebOpener::open(const QString& address) {
+void WebOpener::open(const QString& typed) {
+    // A line starting with "-" would be an option to the browser or to xdg-open
+    // ("--new-instance", "--help"): as an address it is a host name.
+    const QString address =
+        typed.startsWith(QLatin1Char('-')) ? QStringLiteral("http://") + typed : typed;
     const QStringList words = conventions_.splitCommandLine(browserCommand());
     auto startWith = [&](const QString& placeholder) {
         QStringList arguments = words;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 
 #include "core/Settings.h"
 #include "platform/DesktopEntry.h"
@@ -89,6 +92,19 @@ TEST_F(FileAssociationsTest, TheDesktopToolsAgree) {
     query.start("xdg-mime", {"query", "default", "audio/mpeg"});
     ASSERT_TRUE(query.waitForFinished(5000));
     EXPECT_EQ(query.readAllStandardOutput().trimmed(), "Mirato.mp3.desktop");
+}
+
+// Rebuilding the desktop's handler cache can take seconds: the windows never wait for it.
+TEST_F(FileAssociationsTest, TheHandlerCacheIsRefreshedWithoutWaiting) {
+    const QString done = env.path("refreshed");
+    const QString tool = env.writeFile("bin/update-desktop-database",
+                                       "#!/bin/sh\nsleep 1\ntouch '" + done.toUtf8() + "'\n");
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.set("PATH", env.path("bin") + ":" + qEnvironmentVariable("PATH"));
+    QDir().mkpath(XdgAssociationStore::applicationsFolder());
+    backend.refresh();
+    EXPECT_FALSE(QFile::exists(done));  // still running
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(done); }, 10000));
 }
 
 }  // namespace

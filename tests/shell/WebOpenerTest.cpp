@@ -55,6 +55,21 @@ TEST(WebOpenerTest, FourRulesOnTheBrowserCommand) {
     }
 }
 
+// Whatever the line, the browser and xdg-open get it as an address, never as an option.
+TEST(WebOpenerTest, ALineStartingWithADashIsNoOption) {
+    for (const QString browser : {"web %1", "web -nohome", "web --new-tab", ""}) {
+        for (const QString line : {"--new-instance", "-help", "-"}) {
+            RecordingLauncher launcher;
+            WebOpener(browser, launcher, posixConventions()).open(line);
+            ASSERT_EQ(launcher.launches.size(), 1);
+            const QStringList arguments = launcher.launches.first().command.arguments;
+            EXPECT_TRUE(arguments.contains("http://" + line))
+                << browser.toStdString() << " " << arguments.join('|').toStdString();
+        }
+    }
+    EXPECT_EQ(posixConventions().openWithDesktop("-x.txt").arguments, QStringList{"./-x.txt"});
+}
+
 TEST(WebOpenerTest, BrowserThatCannotStartIsNoError) {
     RecordingLauncher launcher;
     launcher.succeed = false;

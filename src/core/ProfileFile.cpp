@@ -59,14 +59,31 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-struct Lines {
-    QStringList lines;
-    QString newline = QStringLiteral("\n");
-    bool readable = true;
+// One line of the file as bytes, with the line end it had ("\n", "\r\n", or none for a last
+// line without one). Lines are only decoded to find names: what is not touched is written
+// back byte for byte, whatever its encoding.
+struct RawLine {
+    QByteArray text;
+    QByteArray end;
+    QString decoded() const { return QString::fromUtf8(text); }
 };
 
-Lines load(const QString& path) {
-    Lines result;
+struct RawFile {
+    QByteArray bom;  // a UTF-8 byte order mark, kept where it was
+    QList<RawLine> lines;
+    QByteArray newline = "\n";  // for lines this program adds: the file's own
+    bool readable = true;
+
+    QByteArray bytes() const {
+        QByteArray all = bom;
+        for (const RawLine& line : lines)
+            all += line.text + line.end;
+        return all;
+    }
+};
+
+RawFile load(const QString& path) {
+    RawFile result;
     QFile file(path);
     // Open first and ask afterwards: an exists() check before the open was seen to miss the
     // file for a moment while another thread replaced it.
@@ -74,16 +91,25 @@ Lines load(const QString& path) {
         result.readable = !QFileInfo::exists(path);
         return result;
     }
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    if (text.contains(QLatin1String("\r\n")))
-        result.newline = QStringLiteral("\r\n");
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    result.lines = text.split(QLatin1Char('\n'));
-    // A final newline leaves one empty element that is not a line of its own.
-    if (!result.lines.isEmpty() && result.lines.last().isEmpty())
-        result.lines.removeLast();
+    QByteArray data = file.readAll();
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        result.bom = data.left(3);
+        data.remove(0, 3);
+    }
+    if (data.contains("\r\n"))
+        result.newline = "\r\n";
+    qsizetype start = 0;
+    while (start < data.size()) {
+        const qsizetype newline = data.indexOf('\n', start);
+        if (newline < 0) {
+            result.lines.append({data.mid(start), {}});
+            break;
+        }
+        const bool crlf = newline > start && data.at(newline - 1) == '\r';
+        const qsizetype textEnd = crlf ? newline - 1 : newline;
+        result.lines.append({data.mid(start, textEnd - start), crlf ? "\r\n" : "\n"});
+        start = newline + 1;
+    }
     return result;
 }
 
@@ -118,11 +144,12 @@ QString ProfileFile::cutForRead(const QString& stored) {
 }
 
 QString ProfileFile::read(const QString& section, const QString& key) const {
-    const Lines file = load(path_);
+    const RawFile file = load(path_);
     if (!file.readable)
         qCDebug(lcSettings) << "cannot read" << path_;
     bool inSection = false;
-    for (const QString& line : file.lines) {
+    for (const RawLine& raw : file.lines) {
+        const QString line = raw.decoded();
         const QString name = sectionName(line);
         if (!name.isNull()) {
             if (inSection)
@@ -138,18 +165,18 @@ QString ProfileFile::read(const QString& section, const QString& key) const {
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
-    Lines file = load(path_);
+    RawFile file = load(path_);
     if (!file.readable) {
         qCDebug(lcSettings) << "not writing" << key << "- cannot read" << path_;
         return false;
     }
-    const QString entry = key + QLatin1Char('=') + cutForWrite(value);
+    const QByteArray entry = (key + QLatin1Char('=') + cutForWrite(value)).toUtf8();
 
     qsizetype sectionLine = -1;  // the header of the section we look for
     qsizetype lastEntry = -1;    // the last non-blank line inside it
     bool replaced = false;
     for (qsizetype i = 0; i < file.lines.size(); ++i) {
-        const QString& line = file.lines.at(i);
+        const QString line = file.lines.at(i).decoded();
         const QString name = sectionName(line);
         if (!name.isNull()) {
             if (sectionLine >= 0)
@@ -164,21 +191,28 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
             continue;
         QString k, v;
         if (splitEntry(line, &k, &v) && sameName(k, key)) {
-            if (line == entry)
-                return true;  // already so: the file is left alone
-            file.lines[i] = entry;
+            if (file.lines.at(i).text == entry)
+                return true;             // already so: the file is left alone
+            file.lines[i].text = entry;  // its line end stays
             replaced = true;
             break;
         }
         if (!trimBlanks(line).isEmpty())
             lastEntry = i;
     }
+    // A line this program adds after another ends that one first.
+    const auto endLine = [&file](qsizetype i) {
+        if (i >= 0 && i < file.lines.size() && file.lines[i].end.isEmpty())
+            file.lines[i].end = file.newline;
+    };
     if (!replaced) {
         if (sectionLine < 0) {
-            file.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-            file.lines.append(entry);
+            endLine(file.lines.size() - 1);
+            file.lines.append({'[' + section.toUtf8() + ']', file.newline});
+            file.lines.append({entry, file.newline});
         } else {
-            file.lines.insert(lastEntry + 1, entry);
+            endLine(lastEntry);
+            file.lines.insert(lastEntry + 1, {entry, file.newline});
         }
     }
 
@@ -193,7 +227,7 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
         qCDebug(lcSettings) << "cannot write" << path_ << out.errorString();
         return false;
     }
-    const QByteArray bytes = (file.lines.join(file.newline) + file.newline).toUtf8();
+    const QByteArray bytes = file.bytes();
     if (out.write(bytes) != bytes.size()) {
         qCDebug(lcSettings) << "cannot write" << path_ << out.errorString();
         out.cancelWriting();

@@ -75,6 +75,38 @@ TEST_F(ProfileFileTest, WriteKeepsOtherLinesCommentsAndOrder) {
               "[Plugins]\r\nx=1\r\n[New]\r\nk=v\r\n");
 }
 
+// The file is shared with plug-ins and may come from elsewhere: a write changes one key's line
+// and leaves every other byte as it was, whatever its encoding or line ends.
+TEST_F(ProfileFileTest, AWriteChangesOneLineAndNoOtherByte) {
+    const struct {
+        const char* what;
+        QByteArray before;
+        const char* section;
+        const char* key;
+        const char* value;
+        QByteArray after;
+    } rows[] = {
+        {"Latin-1 in another section", "[Other]\nFoo=caf\xe9 au lait\n[Option]\nTM=90\n", "Option",
+         "TM", "128", "[Other]\nFoo=caf\xe9 au lait\n[Option]\nTM=128\n"},
+        {"GBK in the same section", "[Option]\nLrc=\xc4\xe3\xba\xc3\r\nTM=90\r\n", "Option", "TM",
+         "128", "[Option]\nLrc=\xc4\xe3\xba\xc3\r\nTM=128\r\n"},
+        {"a new key after mixed line ends", "[Option]\r\nA=1\nB=\xff\r\n[Z]\n", "Option", "C", "3",
+         "[Option]\r\nA=1\nB=\xff\r\nC=3\r\n[Z]\n"},
+        {"no line end at the end", "[Option]\nA=\xe9", "Option", "B", "2",
+         "[Option]\nA=\xe9\nB=2\n"},
+        {"a new section after a last line without end", "; \xb0\xa1\n[A]\nx=1", "Option", "B", "2",
+         "; \xb0\xa1\n[A]\nx=1\n[Option]\nB=2\n"},
+        {"a byte order mark and comments", "\xef\xbb\xbf# mine\n[Option]\n; keep\nTM=1\n", "option",
+         "tm", "2", "\xef\xbb\xbf# mine\n[Option]\n; keep\ntm=2\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        env.writeFile("Mirato.dat", row.before);
+        ASSERT_TRUE(ini.write(row.section, row.key, row.value));
+        EXPECT_EQ(env.readFile("Mirato.dat"), row.after);
+    }
+}
+
 TEST_F(ProfileFileTest, FirstWriteCreatesFileAndFolder) {
     ProfileFile nested(env.path("a/b/Mirato.dat"));
     ASSERT_TRUE(nested.write("Option", "OneRun", "1"));

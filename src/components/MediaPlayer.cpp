@@ -74,6 +74,7 @@ void MediaPlayer::setUrl(const QString& url) {
     items_ = PlaylistReader::isPlaylist(url) ? PlaylistReader::read(url) : QStringList{url};
     index_ = -1;
     finished_ = false;
+    failuresInARow_ = 0;
     if (items_.isEmpty()) {
         qCDebug(lcPlayer) << "nothing to play in" << url;
         finished_ = true;
@@ -133,6 +134,8 @@ void MediaPlayer::moveOn() {
 }
 
 void MediaPlayer::engineChanged() {
+    if (current_ && current_->state() == EngineState::Playing)
+        failuresInARow_ = 0;
     if (current_ && !current_->audioProblem().isEmpty())
         report(Problem::NoAudioDevice, current_->audioProblem());
 }
@@ -144,6 +147,11 @@ void MediaPlayer::engineEnded() {
 
 void MediaPlayer::engineFailed(const QString& reason) {
     qCDebug(lcPlayer) << "cannot play" << items_.value(index_) << reason;
+    if (++failuresInARow_ >= items_.size()) {
+        qCDebug(lcPlayer) << "nothing in the list plays: stopped";
+        stop();
+        return;
+    }
     QTimer::singleShot(0, &context_, [this] { moveOn(); });
 }
 

@@ -88,6 +88,9 @@ private:
     QStringList items_;
     int index_ = -1;
     bool finished_ = false;  // the list played to its end (or nothing could be played)
+    // Items that failed one after the other since something last played: once every item has,
+    // a looping list stops instead of trying them again and again.
+    int failuresInARow_ = 0;
     bool loop_ = false;
     bool shuffle_ = false;
     int volume_ = 50;

@@ -32,28 +32,59 @@ QString decode(const QByteArray& data) {
     return QString::fromLatin1(data);
 }
 
-QString decodeEntities(QString text) {
-    static const QRegularExpression numeric(QStringLiteral("&#(x?)([0-9A-Fa-f]+);"));
-    QRegularExpressionMatch match;
-    qsizetype from = 0;
-    while ((match = numeric.match(text, from)).hasMatch()) {
-        bool ok = false;
-        const uint code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
-        const QString replacement =
-            ok && code > 0 ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1)
-                           : QString();
-        text.replace(match.capturedStart(), match.capturedLength(), replacement);
-        from = match.capturedStart() + replacement.size();
+// XML character references and the five named entities, in one pass (a list full of them
+// reads in time linear in its size). Unknown or broken references stay as they are.
+QString decodeEntities(const QString& text) {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    static const std::pair<QLatin1String, QChar> named[] = {
+        {QLatin1String("lt"), QLatin1Char('<')},
+        {QLatin1String("gt"), QLatin1Char('>')},
+        {QLatin1String("quot"), QLatin1Char('"')},
+        {QLatin1String("apos"), QLatin1Char('\'')},
+        {QLatin1String("amp"), QLatin1Char('&')}};
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const qsizetype semicolon = c == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i) : -1;
+        // References are short: a far semicolon belongs to something else.
+        if (semicolon < 0 || semicolon - i > 12) {
+            out.append(c);
+            continue;
+        }
+        const QStringView name = QStringView(text).mid(i + 1, semicolon - i - 1);
+        bool decoded = false;
+        if (name.startsWith(QLatin1Char('#'))) {
+            const bool hex = name.size() > 1 && (name.at(1) == QLatin1Char('x'));
+            bool ok = false;
+            const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
+                const char32_t character = code;
+                out.append(QString::fromUcs4(&character, 1));
+                decoded = true;
+            } else if (ok) {
+                decoded = true;  // a reference to no character: dropped
+            }
+        } else {
+            for (const auto& [entity, character] : named) {
+                if (name == entity) {
+                    out.append(character);
+                    decoded = true;
+                    break;
+                }
+            }
+        }
+        if (decoded)
+            i = semicolon;
+        else
+            out.append(c);
     }
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text;
+    return out;
 }
 
-// An entry as something the engines can open.
+// An entry as something the engines can open: relative entries belong to the list's folder,
+// whatever folder the program runs in.
 QString resolve(QString entry, const QString& folder) {
     entry = entry.trimmed();
     if (entry.isEmpty())
@@ -62,12 +93,14 @@ QString resolve(QString entry, const QString& folder) {
         return QUrl(entry).toLocalFile();
     if (entry.contains(QLatin1String("://")))
         return entry;
+    // Only "/" starts a full path here (to Qt, ":" would start a resource name).
+    const auto inFolder = [&folder](const QString& name) {
+        return name.startsWith(QLatin1Char('/')) ? name : folder + QLatin1Char('/') + name;
+    };
     // Windows-made lists use backslashes; here they separate folders too.
-    if (!QFileInfo::exists(entry))
+    if (!QFileInfo::exists(inFolder(entry)))
         entry.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isAbsolutePath(entry))
-        return QDir::cleanPath(entry);
-    return QDir::cleanPath(folder + QLatin1Char('/') + entry);
+    return QDir::cleanPath(inFolder(entry));
 }
 
 QStringList attributeValues(const QString& text, const QString& element, const QString& name) {
@@ -109,11 +142,29 @@ bool PlaylistReader::isPlaylist(const QString& location) {
 }
 
 QStringList PlaylistReader::read(const QString& path) {
+    return readNested(path, {});
+}
+
+QStringList PlaylistReader::readNested(const QString& path, QStringList opened) {
+    const QFileInfo info(path);
+    const QString identity = info.canonicalFilePath();
+    // A list met again on the way down names itself, directly or through another list: it is
+    // skipped like any unplayable entry.
+    if (identity.isEmpty() || opened.contains(identity) || opened.size() >= kMaxNesting)
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QFileInfo info(path);
-    return parse(file.readAll(), info.suffix().toLower(), info.absolutePath());
+    opened.append(identity);
+    QStringList entries;
+    for (const QString& entry :
+         parse(file.readAll(), info.suffix().toLower(), info.absolutePath())) {
+        if (isPlaylist(entry))
+            entries += readNested(entry, opened);
+        else
+            entries.append(entry);
+    }
+    return entries;
 }
 
 QStringList PlaylistReader::parse(const QByteArray& data, const QString& extension,

@@ -12,11 +12,19 @@ class PlaylistReader {
 public:
     // True when the location names a playlist by its extension.
     static bool isPlaylist(const QString& location);
-    // The entries in order; empty when the file cannot be read.
+    // Lists inside lists are read this deep at most.
+    static constexpr int kMaxNesting = 8;
+
+    // The entries in order; empty when the file cannot be read. A list among the entries
+    // gives its own entries in its place, unless it is a list already being read (a list that
+    // names itself, directly or through another).
     static QStringList read(const QString& path);
     // The same from a list's text; folder resolves relative entries.
     static QStringList parse(const QByteArray& data, const QString& extension,
                              const QString& folder);
+
+private:
+    static QStringList readNested(const QString& path, QStringList opened);
 };
 
 }  // namespace mirato

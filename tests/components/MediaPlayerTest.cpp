@@ -81,6 +81,24 @@ TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
     ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
 }
 
+// A list that names itself plays the rest; a looping list of which nothing plays stops
+// instead of trying its entries again and again.
+TEST_F(MediaPlayerTest, SelfNamingAndUnplayableListsEnd) {
+    env.writeFile("one.wav", mirato::test::wavTone(1.2));
+    env.writeFile("self.m3u", "self.m3u\none.wav\n");
+    player.setUrl(env.path("self.m3u"));
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_EQ(player.url(), env.path("self.m3u"));
+
+    env.writeFile("bad1.wav", "not a sound");
+    env.writeFile("bad2.wav", "not a sound either");
+    player.setMode("loop", true);
+    player.setUrl(env.writeFile("bad.m3u", "bad1.wav\nbad2.wav\n"));
+    ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
+    QTest::qWait(300);
+    EXPECT_EQ(player.playState(), MediaControl::kStopped);
+}
+
 TEST_F(MediaPlayerTest, ShuffleReachesEveryPlayableEntryOfAnAsxList) {
     env.writeFile("a.wav", mirato::test::wavTone(1.2));
     env.writeFile("b.wav", mirato::test::wavTone(1.2));

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "components/PlaylistReader.h"
+#include "support/TempEnvironment.h"
 
 using mirato::PlaylistReader;
 
@@ -36,6 +39,14 @@ TEST(PlaylistReaderTest, AwkwardRealWorldLists) {
          "<entry><ref href = \"two.wma\" /></entry></ASX>",
          "asx",
          {"mms://a.example/one", "/lists/two.wma"}},
+        {"entries that only look special: a leading colon, a backslash name",
+         ":x.mp3\nsub\\y.mp3\n",
+         "m3u",
+         {"/lists/:x.mp3", "/lists/sub/y.mp3"}},
+        {"broken and out-of-range references stay or go, never more",
+         "<smil><media src=\"a&#0;b&#x110000;c&#99999999999;d&nope;e&#;f&amp\"/></smil>",
+         "wpl",
+         {"/lists/abc&#99999999999;d&nope;e&#;f&amp"}},
         {"empty", "", "m3u", {}},
     };
     for (const Case& c : cases)
@@ -44,6 +55,41 @@ TEST(PlaylistReaderTest, AwkwardRealWorldLists) {
     EXPECT_TRUE(PlaylistReader::isPlaylist("list.wpl"));
     EXPECT_FALSE(PlaylistReader::isPlaylist("http://x/list.m3u"));
     EXPECT_FALSE(PlaylistReader::isPlaylist("/a/b.mp3"));
+}
+
+// Entries belong to the list's folder, whatever folder the program runs in.
+TEST(PlaylistReaderTest, EntriesAreLookedUpInTheListsFolderOnly) {
+    mirato::test::TempEnvironment env;
+    env.writeFile("cwd/a\\b.mp3", "x");  // exists beside the program, not beside the list
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(env.path("cwd"));
+    EXPECT_EQ(PlaylistReader::parse("a\\b.mp3\n", "m3u", env.path("lists")),
+              QStringList{env.path("lists/a/b.mp3")});
+    QDir::setCurrent(before);
+}
+
+// Lists inside lists give their entries; a list that names itself, directly or through another
+// list, gives nothing the second time.
+TEST(PlaylistReaderTest, ListsInListsWithoutEndlessLoops) {
+    mirato::test::TempEnvironment env;
+    env.writeFile("self.m3u", "self.m3u\none.wav\n");
+    env.writeFile("a.m3u", "1.wav\nb.wpl\n2.wav\n");
+    env.writeFile("b.wpl", "<smil><media src=\"a.m3u\"/><media src=\"3.wav\"/></smil>");
+    env.writeFile("outer.asx", "<asx><entry><ref href=\"a.m3u\"/></entry></asx>");
+    const struct {
+        const char* list;
+        QStringList entries;
+    } rows[] = {
+        {"self.m3u", {"one.wav"}},
+        {"a.m3u", {"1.wav", "3.wav", "2.wav"}},
+        {"outer.asx", {"1.wav", "3.wav", "2.wav"}},
+    };
+    for (const auto& row : rows) {
+        QStringList expected;
+        for (const QString& entry : row.entries)
+            expected.append(env.path(entry));
+        EXPECT_EQ(PlaylistReader::read(env.path(row.list)), expected) << row.list;
+    }
 }
 
 }  // namespace

@@ -36,6 +36,65 @@ std::optional<QString> convert(const QByteArray& data, const QByteArray& encodin
 
 }  // namespace
 
+namespace {
+
+// UTF-16 without a byte order mark: lyrics are mostly ASCII tags and digits, so one byte of
+// each pair is zero far more often than in any 8-bit text.
+std::optional<QByteArray> utf16WithoutMark(const QByteArray& data) {
+    if (data.size() < 4 || data.size() % 2 != 0)
+        return std::nullopt;
+    qsizetype evenZeros = 0;
+    qsizetype oddZeros = 0;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
+        evenZeros += data.at(i) == 0;
+        oddZeros += data.at(i + 1) == 0;
+    }
+    const qsizetype pairs = data.size() / 2;
+    if (oddZeros * 4 >= pairs && evenZeros * 8 < pairs)
+        return QByteArray("UTF-16LE");
+    if (evenZeros * 4 >= pairs && oddZeros * 8 < pairs)
+        return QByteArray("UTF-16BE");
+    return std::nullopt;
+}
+
+// How many two-byte characters of the text are everyday characters in each Chinese encoding:
+// GB2312's symbols and common hanzi (lead A1-A9 or B0-F7, trail A1-FE) for GBK, Big5's symbols
+// and frequent hanzi (lead A1-A3 or A4-C6) for Big5. The other encoding reads the same bytes
+// as rare characters or not at all.
+struct ChineseScores {
+    int gbk = 0;
+    int big5 = 0;
+};
+
+ChineseScores everydayCharacters(const QByteArray& data) {
+    ChineseScores scores;
+    for (qsizetype i = 0; i + 1 < data.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(data.at(i));
+        if (lead < 0x81)
+            continue;
+        const auto trail = static_cast<unsigned char>(data.at(i + 1));
+        const bool gbTrail = trail >= 0xA1 && trail <= 0xFE;
+        if (gbTrail && ((lead >= 0xA1 && lead <= 0xA9) || (lead >= 0xB0 && lead <= 0xF7)))
+            ++scores.gbk;
+        const bool big5Trail = (trail >= 0x40 && trail <= 0x7E) || gbTrail;
+        if (big5Trail && lead >= 0xA1 && lead <= 0xC6)
+            ++scores.big5;
+        ++i;  // the pair is one character
+    }
+    return scores;
+}
+
+QByteArray uchardetGuess(const QByteArray& data) {
+    uchardet_t detector = uchardet_new();
+    uchardet_handle_data(detector, data.constData(), static_cast<size_t>(data.size()));
+    uchardet_data_end(detector);
+    QByteArray found = uchardet_get_charset(detector);
+    uchardet_delete(detector);
+    return found.toUpper();
+}
+
+}  // namespace
+
 QByteArray detectEncoding(const QByteArray& data) {
     if (data.startsWith("\xEF\xBB\xBF"))
         return "UTF-8";
@@ -43,17 +102,21 @@ QByteArray detectEncoding(const QByteArray& data) {
         return "UTF-16LE";
     if (data.startsWith("\xFE\xFF"))
         return "UTF-16BE";
+    if (const auto utf16 = utf16WithoutMark(data))
+        return *utf16;
     if (isValidUtf8(data))
         return "UTF-8";
-    uchardet_t detector = uchardet_new();
-    uchardet_handle_data(detector, data.constData(), static_cast<size_t>(data.size()));
-    uchardet_data_end(detector);
-    QByteArray found = uchardet_get_charset(detector);
-    uchardet_delete(detector);
-    // GB18030 reads every GB2312 and GBK file too.
-    if (found.isEmpty() || found == "GB2312" || found == "GBK" || found == "ASCII")
-        return "GB18030";
-    return found;
+    // Lyrics come in a few encodings only: the choice is between the two Chinese ones, never
+    // some code page a detector finds likely for a short sample.
+    const bool gbk = convert(data, "GB18030").has_value();
+    const bool big5 = convert(data, "BIG5").has_value();
+    if (gbk != big5)
+        return gbk ? "GB18030" : "BIG5";
+    const ChineseScores scores = everydayCharacters(data);
+    if (scores.gbk != scores.big5)
+        return scores.gbk > scores.big5 ? "GB18030" : "BIG5";
+    // GB18030 reads every GB2312 and GBK file, the most common kind.
+    return uchardetGuess(data) == "BIG5" ? "BIG5" : "GB18030";
 }
 
 QStringList decodeLines(const QByteArray& data) {

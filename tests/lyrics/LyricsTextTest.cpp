@@ -37,6 +37,36 @@ TEST(LyricsTextTest, ChineseLyricsNeverTurnIntoMojibake) {
     }
 }
 
+// Short samples give a detector little to go on: one word, one line and a whole song come
+// back as they were written, in each encoding lyrics come in.
+TEST(LyricsTextTest, ShortAndLongSamplesInEveryEncoding) {
+    const QString simplified[] = {
+        QString::fromUtf8("你好"), QString::fromUtf8("你好世界"),
+        QString::fromUtf8("[00:01.00]你好世界"),
+        QString::fromUtf8("[ar:歌手]\n[00:01.00]我爱你有几分\n[00:05.00]月亮代表我的心\n"
+                          "[00:09.00]轻轻的一个吻，已经打动我的心")};
+    const QString traditional[] = {
+        QString::fromUtf8("妳好"), QString::fromUtf8("你好世界"),
+        QString::fromUtf8("[00:01.00]輕輕的一個吻"),
+        QString::fromUtf8("[ar:歌手]\n[00:01.00]我愛你有幾分\n[00:05.00]月亮代表我的心\n"
+                          "[00:09.00]深深的一段情，教我思念到如今")};
+    const auto check = [](const QString& text, const QByteArray& bytes, const char* encoding) {
+        EXPECT_EQ(LyricsText::decodeLines(bytes), text.split('\n'))
+            << encoding << " " << text.toStdString();
+    };
+    for (const QString& text : simplified) {
+        check(text, text.toUtf8(), "UTF-8");
+        check(text, "\xEF\xBB\xBF" + text.toUtf8(), "UTF-8 with BOM");
+        check(text, "\xFF\xFE" + encoded(text, "UTF-16LE"), "UTF-16LE");
+        check(text, "\xFE\xFF" + encoded(text, "UTF-16BE"), "UTF-16BE");
+        check(text, encoded(text, "GB18030"), "GBK");
+        if (text.startsWith('['))  // tags give away UTF-16 without a mark
+            check(text, encoded(text, "UTF-16LE"), "UTF-16LE without BOM");
+    }
+    for (const QString& text : traditional)
+        check(text, encoded(text, "Big5"), "Big5");
+}
+
 TEST(LyricsTextTest, ReadingAFileThatIsGoneFails) {
     mirato::test::TempEnvironment env;
     EXPECT_FALSE(LyricsText::readLines(env.path("none.lrc")).has_value());

@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QNetworkReply>
 #include <QUrlQuery>
+#include <algorithm>
+#include <cmath>
 
 namespace mirato::lyricsearch {
 
@@ -53,7 +55,8 @@ bool LrclibClient::parse(const QByteArray& body, QList<LyricsHit>* hits) {
         hit.track = object.value(QStringLiteral("trackName")).toString();
         hit.artist = object.value(QStringLiteral("artistName")).toString();
         hit.album = object.value(QStringLiteral("albumName")).toString();
-        hit.durationSeconds = object.value(QStringLiteral("duration")).toDouble();
+        const double duration = object.value(QStringLiteral("duration")).toDouble();
+        hit.durationSeconds = std::isfinite(duration) && duration > 0 ? duration : 0;
         hit.synced = object.value(QStringLiteral("syncedLyrics")).toString();
         hit.plain = object.value(QStringLiteral("plainLyrics")).toString();
         if (!hit.track.isEmpty() || hit.hasSynced() || !hit.plain.isEmpty())

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "components/MediaPlayer.h"
+#include "core/Numbers.h"
 #include "core/PlaybackKeys.h"
 
 Q_LOGGING_CATEGORY(lcMpris, "mirato.app.mpris", QtWarningMsg)
@@ -170,7 +171,7 @@ void MprisPlayerAdaptor::setShuffle(bool on) {
 }
 
 void MprisPlayerAdaptor::setVolume(double volume) {
-    service_->media().setVolume(static_cast<int>(volume * 100 + 0.5));
+    service_->media().setVolume(boundedInt(volume * 100 + 0.5, 0, 100));
     service_->announceChanges();
 }
 

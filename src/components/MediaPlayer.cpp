@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "components/PlaylistReader.h"
+#include "core/Numbers.h"
 
 Q_LOGGING_CATEGORY(lcPlayer, "mirato.components.player", QtWarningMsg)
 
@@ -203,7 +204,8 @@ double MediaPlayer::durationSeconds() const {
 }
 
 QString MediaPlayer::timeText(double seconds) {
-    const qint64 whole = seconds > 0 ? static_cast<qint64>(seconds) : 0;
+    // A broken stream may report any duration: a day of 999:59 is the most shown.
+    const qint64 whole = boundedInt(seconds, 0, 999 * 60 + 59);
     return QStringLiteral("%1:%2")
         .arg(whole / 60, 2, 10, QLatin1Char('0'))
         .arg(whole % 60, 2, 10, QLatin1Char('0'));

@@ -12,6 +12,8 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 #include "appearance/Glyphs.h"
 #include "appearance/MagneticGroup.h"
@@ -23,6 +25,7 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
+#include "core/Numbers.h"
 #include "core/PlaybackKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -219,7 +222,7 @@ void PlayerWindow::restoreSettings() {
     WindowTraits::restorePosition(*this, QStringLiteral("player"));
     const QString volume = Settings::read(QStringLiteral("PlayerVolume"));
     if (TextRules::isNumeric(volume))
-        c_.media.setVolume(static_cast<int>(TextRules::numericValue(volume)));
+        c_.media.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
     if (Settings::readBool(QStringLiteral("RPlay")))
         c_.media.setMode(QStringLiteral("loop"), true);
     if (Settings::readBool(QStringLiteral("RndPlay")))
@@ -259,8 +262,9 @@ void PlayerWindow::refreshDisplay() {
     const double duration = c_.media.durationSeconds();
     const double position = c_.media.positionSeconds();
     if (!positionSlider_->isSliderDown()) {
-        const int value =
-            duration > 0 && position > 0 ? static_cast<int>(kSliderSteps * position / duration) : 0;
+        const int value = duration > 0 && position > 0
+                              ? boundedInt(kSliderSteps * position / duration, 0, kSliderSteps)
+                              : 0;
         positionSlider_->setValue(value);
     }
     positionSlider_->setEnabled(duration > 0);

@@ -57,6 +57,16 @@ TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {
     Settings::write("PlayerVolume", "loud");  // not a number: the volume stays
     window = makeWindow();
     EXPECT_EQ(media.volume(), 30);
+
+    // Numbers the player cannot take are bounded, never converted as they are.
+    const std::pair<const char*, int> stored[] = {
+        {"-99999999999999999999", 0}, {"1e300", 100}, {"150", 100}, {"37.6", 38}, {"-3", 0}};
+    for (const auto& [text, volume] : stored) {
+        window.reset();
+        Settings::write("PlayerVolume", text);
+        window = makeWindow();
+        EXPECT_EQ(media.volume(), volume) << text;
+    }
 }
 
 TEST_F(PlayerWindowTest, ShowsTitleAndTimeAndTakesTheKeys) {

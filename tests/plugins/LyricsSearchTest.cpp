@@ -110,6 +110,22 @@ TEST_F(LyricsSearchTest, SearchListsTimedLyricsFirstAndHandsThemBack) {
               (Command{"/opt/mirato/mirato", {env.path("cache/Moon River.wrc")}}));
 }
 
+// The service's numbers are whatever it sends: out-of-range durations show no time.
+TEST_F(LyricsSearchTest, DurationsOutOfRangeShowNoTime) {
+    service.body = R"([
+      {"trackName":"A","artistName":"X","duration":3e9,"syncedLyrics":"[00:01.00]a"},
+      {"trackName":"B","artistName":"X","duration":-5,"syncedLyrics":"[00:01.00]b"},
+      {"trackName":"C","artistName":"X","duration":1e300,"syncedLyrics":"[00:01.00]c"}])";
+    auto w = window();
+    w->search();
+    ASSERT_TRUE(waitForStatus(*w, text("3", Text::Found).arg(3)));
+    QStringList labels;
+    for (int i = 0; i < w->hitList()->count(); ++i)
+        labels.append(w->hitList()->item(i)->text());
+    labels.sort();
+    EXPECT_EQ(labels, (QStringList{"X - A", "X - B", "X - C"}));
+}
+
 TEST_F(LyricsSearchTest, EveryFailureEndsInASentence) {
     struct Case {
         const char* name;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcFluid, "mirato.components.fluidsynth", QtWarningMsg)
@@ -162,7 +164,7 @@ double FluidSynthEngine::duration() const {
 void FluidSynthEngine::seek(double seconds) {
     const double perTick = player_ ? secondsPerTick() : 0;
     if (perTick > 0)
-        fluid_player_seek(player_, static_cast<int>(seconds / perTick));
+        fluid_player_seek(player_, static_cast<int>(std::clamp(seconds / perTick, 0.0, 1.0e9)));
 }
 
 void FluidSynthEngine::renderSilently() {

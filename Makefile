@@ -3,8 +3,9 @@
 # make test-sanitize  the tests in a debug build with AddressSanitizer and UBSan
 # make package        a .deb of the program (build/mirato_*.deb)
 # make bench          the playback and lyrics benchmarks
+# make fuzz           every fuzz target for FUZZ_SECONDS (60) with clang's libFuzzer
 # make format         clang-format every source file
-.PHONY: run test test-sanitize build package bench format clean
+.PHONY: run test test-sanitize build package bench fuzz format clean
 
 run:
 	@scripts/dev.sh run
@@ -24,8 +25,11 @@ package: build
 bench:
 	@bench/run.sh
 
+fuzz:
+	@scripts/fuzz.sh
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-asan
+	rm -rf build build-test build-asan build-fuzz

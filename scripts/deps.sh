@@ -2,6 +2,7 @@
 # Installs the Debian packages Mirato needs, only those that are missing.
 #   scripts/deps.sh build   - to build the program and run it
 #   scripts/deps.sh test    - to build and run the tests as well
+#   scripts/deps.sh fuzz    - the tests' packages and clang (libFuzzer) for make fuzz
 # Uses sudo when not run as root.
 set -eu
 
@@ -23,7 +24,8 @@ case "${1:-build}" in
     build) wanted="$build_packages $run_packages" ;;
     test) wanted="$build_packages $run_packages $test_packages" ;;
     bench) wanted="$build_packages $run_packages $bench_packages" ;;
-    *) echo "usage: $0 [build|test|bench]" >&2; exit 2 ;;
+    fuzz) wanted="$build_packages $run_packages $test_packages clang" ;;
+    *) echo "usage: $0 [build|test|bench|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=""

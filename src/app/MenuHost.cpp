@@ -259,8 +259,10 @@ void MenuHost::buildPluginMenus() {
             else
                 shown.append({i, caption});
         }
-        for (const auto& [index, caption] : shown) {
-            QAction* action = menu->addAction(caption);
+        for (const auto& entry : shown) {
+            // Not a structured binding: clang before 16 cannot capture one in a lambda.
+            const int index = entry.first;
+            QAction* action = menu->addAction(entry.second);
             action->setObjectName(
                 QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
             connect(action, &QAction::triggered, this, [this, index] { startPlugin(index); });

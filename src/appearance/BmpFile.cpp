@@ -28,6 +28,10 @@ QImage read(const QString& path) {
     const uchar* data = size > 0 ? file.map(0, size) : nullptr;
     if (!data)
         return {};
+    return decode(data, size);
+}
+
+QImage decode(const uchar* data, qint64 size) {
     // File header (14 bytes), then an info header of at least 40.
     if (size < 54 || data[0] != 'B' || data[1] != 'M')
         return {};

@@ -12,6 +12,8 @@ namespace BmpFile {
 // The picture, or a null image for anything else (other BMP kinds, damaged or missing files):
 // the caller then falls back to Qt's reader.
 QImage read(const QString& path);
+// The same from the file's bytes.
+QImage decode(const uchar* data, qint64 size);
 
 }  // namespace BmpFile
 

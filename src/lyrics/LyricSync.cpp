@@ -152,16 +152,17 @@ bool LyricSync::loadDocument(const QString& path) {
     return true;
 }
 
-void LyricSync::tick() {
-    const QString position = media_.positionString();
+qsizetype LyricSync::lineAt(const QStringList& lines, const QString& position) {
     // Every matching line is shown in turn within one tick, so the last one is what stays.
-    qsizetype match = -1;
-    for (qsizetype i = lines_.size() - 1; i >= 0; --i) {
-        if (lines_.at(i).contains(position)) {
-            match = i;
-            break;
-        }
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines.at(i).contains(position))
+            return i;
     }
+    return -1;
+}
+
+void LyricSync::tick() {
+    const qsizetype match = lineAt(lines_, media_.positionString());
     if (match < 0)
         return;
     const QString shown = LyricsText::shownPart(lines_.at(match));

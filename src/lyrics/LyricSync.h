@@ -50,6 +50,8 @@ public:
 
     // The lyrics file of a media path: the path without its last four characters plus ".lrc".
     static QString lyricsFileOf(const QString& source);
+    // The line shown at a position ("01:23"): the last that contains it; -1 for none.
+    static qsizetype lineAt(const QStringList& lines, const QString& position);
 
 private:
     void loadFile(const QString& source, const QString& lyricsFile);

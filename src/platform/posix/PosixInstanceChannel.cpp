@@ -159,13 +159,24 @@ void PosixInstanceChannel::readFrom(int fd) {
         ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
         break;
     }
-    QByteArray& pending = it->second.pending;
+    bool tooLong = false;
+    const QStringList lines = takeLines(it->second.pending, &tooLong);
+    for (const QString& line : lines)
+        emit executeReceived(line);
+    if (tooLong)
+        qCDebug(lcInstance) << "dropping an oversize message";
+    if (tooLong || ended)
+        drop(fd);
+}
+
+QStringList PosixInstanceChannel::takeLines(QByteArray& pending, bool* tooLong) {
+    QStringList lines;
+    *tooLong = false;
     qsizetype start = 0;
     for (qsizetype end; (end = pending.indexOf('\n', start)) >= 0; start = end + 1) {
         if (end - start > kMaxMessageBytes) {
-            qCDebug(lcInstance) << "dropping an oversize message";
-            drop(fd);
-            return;
+            *tooLong = true;
+            return lines;
         }
         const QByteArray line = pending.mid(start, end - start);
         QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
@@ -176,16 +187,11 @@ void PosixInstanceChannel::readFrom(int fd) {
             qCDebug(lcInstance) << "dropping a message that is not text";
             continue;
         }
-        emit executeReceived(text);
+        lines.append(text);
     }
     pending.remove(0, start);
-    if (pending.size() > kMaxMessageBytes) {
-        qCDebug(lcInstance) << "dropping an oversize message";
-        drop(fd);
-        return;
-    }
-    if (ended)
-        drop(fd);
+    *tooLong = pending.size() > kMaxMessageBytes;
+    return lines;
 }
 
 bool PosixInstanceChannel::deliver(const QStringList& lines) {

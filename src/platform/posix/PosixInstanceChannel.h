@@ -24,6 +24,10 @@ public:
     static QString socketPath() { return folder() + QStringLiteral("/mirato.socket"); }
     static QString lockPath() { return folder() + QStringLiteral("/mirato.lock"); }
 
+    // The whole lines at the front of what a client sent, as text; they leave pending, a line
+    // that is not UTF-8 is dropped. tooLong: a line (finished or not) is over the limit.
+    static QStringList takeLines(QByteArray& pending, bool* tooLong);
+
     using InstanceChannel::InstanceChannel;
     ~PosixInstanceChannel() override;
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include "core/FileCopy.h"
 #include "core/InputModes.h"
 #include "core/ServiceAddresses.h"
 #include "core/Strings.h"
@@ -163,11 +164,8 @@ void CommandInterpreter::runAddPlaylist(const QString& name) {
     if (isPlaylistName(name)) {
         const QString source = c_.paths.currentPlaylistFile();
         QDir().mkpath(c_.paths.playlistFolder());
-        if (QFileInfo::exists(source)) {
-            if (QFileInfo::exists(target) && target != source)
-                QFile::remove(target);
-            QFile::copy(source, target);
-        }
+        if (QFileInfo::exists(source) && target != source && !FileCopy::replace(source, target))
+            qCDebug(lcInterpreter) << "cannot copy" << source << "to" << target;
         added = QFileInfo(target).isFile();
     }
     if (added) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include "core/FileCopy.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
 
@@ -80,8 +81,7 @@ void DocumentDispatcher::loadLyricsDocument(const QString& document) {
     }
     const QString target = source.left(source.size() - 4) + QStringLiteral(".lrc");
     if (lyrics != target) {
-        QFile::remove(target);
-        if (!QFile::copy(lyrics, target)) {
+        if (!FileCopy::replace(lyrics, target)) {
             qCDebug(lcDocuments) << "cannot copy" << lyrics << "to" << target;
             return;
         }

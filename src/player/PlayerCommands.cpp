@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include "core/FileCopy.h"
 #include "core/Messages.h"
 #include "core/Strings.h"
 #include "player/PlaylistFile.h"
@@ -103,16 +104,9 @@ void PlayerCommands::saveCopyOf(const QString& source) {
 }
 
 bool PlayerCommands::copyReplacing(const QString& source, const QString& target) {
-    // Copy beside the target first, so a failed copy never costs the old file.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    bool copied = QFile::copy(source, partial);
-    if (copied) {
-        QFile::remove(target);
-        copied = QFile::rename(partial, target);
-    }
+    // A failed copy never costs the old file.
+    const bool copied = FileCopy::replace(source, target);
     if (!copied) {
-        QFile::remove(partial);
         qCDebug(lcPlayerCommands) << "copy failed" << source << target;
         c_.notifier.messageBox(
             Messages::text(c_.state.language(), Message::CopyFailed).arg(source, target));

@@ -22,7 +22,7 @@ void LyricsSearch::launch() {
     if (title.isEmpty())
         title = MediaText::title(media_);
     Settings::write(QStringLiteral("MP3Title"), title);
-    const QString program = plugins_.programFor(pluginName());
+    const QString program = plugins_.programNamed(pluginName());
     if (!program.isEmpty() && launcher_.start(Command{program, {}}))
         return;
     notifier_.messageBox(Strings::message(state_.language(), MessageCode::LyricsPluginMissing));

@@ -37,8 +37,7 @@ void PluginCatalog::scan() {
                 continue;  // the user's own copy wins over the shipped one
             seen.insert(name);
             PluginFolder folder{name, dir.filePath(name), false};
-            folder.valid = QFileInfo(folder.path + QStringLiteral("/setting.ini")).isFile() &&
-                           !programIn(folder).isEmpty();
+            folder.valid = isPlugin(folder);
             if (!folder.valid)
                 qCDebug(lcCore) << "not a plug-in:" << folder.path;
             folders_.append(folder);
@@ -65,13 +64,29 @@ QString PluginCatalog::programIn(const PluginFolder& folder) const {
     return isProgram(program, conventions_) ? program.absoluteFilePath() : QString();
 }
 
-QString PluginCatalog::programFor(const QString& name) const {
+bool PluginCatalog::isPlugin(const PluginFolder& folder) const {
+    return QFileInfo(folder.path + QStringLiteral("/setting.ini")).isFile() &&
+           !programIn(folder).isEmpty();
+}
+
+QString PluginCatalog::programNamed(const QString& name) const {
     if (!isPlainName(name))
         return {};
     for (const QString& root : pluginFolders_) {
         const QString program = programIn(PluginFolder{name, root + QLatin1Char('/') + name});
         if (!program.isEmpty())
             return program;
+    }
+    return {};
+}
+
+QString PluginCatalog::programFor(const QString& name) const {
+    if (!isPlainName(name))
+        return {};
+    for (const QString& root : pluginFolders_) {
+        const PluginFolder folder{name, root + QLatin1Char('/') + name};
+        if (isPlugin(folder))
+            return programIn(folder);
     }
     return {};
 }

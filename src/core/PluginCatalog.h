@@ -34,7 +34,13 @@ public:
     // The program of the plug-in folder called name ("" when there is none): looked up on disk
     // each time, so a plug-in dropped in after start can be typed at once.
     QString programFor(const QString& name) const;
+    // The program in the folder called name, description or not: how a program that ships
+    // in the plug-in folder (the lyrics search) is found.
+    QString programNamed(const QString& name) const;
     QString programIn(const PluginFolder& folder) const;
+    // What makes a folder a plug-in, for the menus and for a typed name alike: a setting.ini
+    // and a program named like the folder.
+    bool isPlugin(const PluginFolder& folder) const;
 
 private:
     QStringList pluginFolders_;

@@ -235,13 +235,18 @@ TEST(CommandInterpreterTest, PluginsStartByFolderName) {
     h.env.writeFile("app/Plugin/Broken/setting.ini", "[title]\nenglish=Broken\n");
     const QString program = h.env.writeFile("app/Plugin/Tool/Tool", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    h.env.writeFile("app/Plugin/Tool/setting.ini", "[title]\nenglish=Tool\n");
+    // A program without its description is no plug-in, typed or in the menus.
+    const QString bare = h.env.writeFile("app/Plugin/Bare/Bare", "#!/bin/sh\n");
+    QFile::setPermissions(bare, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     h.enter("Tool");
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
     EXPECT_TRUE(h.opener.addresses.isEmpty());
     h.enter("Broken");
+    h.enter("Bare");
     h.enter("../app/Plugin/Tool");
     EXPECT_EQ(h.launcher.launches.size(), 1);
-    EXPECT_EQ(h.opener.addresses, (QStringList{"Broken", "../app/Plugin/Tool"}));
+    EXPECT_EQ(h.opener.addresses, (QStringList{"Broken", "Bare", "../app/Plugin/Tool"}));
 }
 
 TEST(CommandInterpreterTest, ModeSetInAnotherLanguageNoLongerCounts) {

@@ -27,6 +27,7 @@ TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
     env.writeFile("shipped/C/setting.ini", "[TITLE]\nEnglish=Gamma\n");
     env.writeFile("Plugin/D/D", "not executable");
     env.writeFile("Plugin/D/setting.ini", "[title]\nenglish=Delta\n");
+    makeProgram(env, "Plugin/E/E");  // no description: not a plug-in, listed or typed
 
     PluginCatalog catalog({env.path("Plugin"), env.path("shipped")}, posixConventions());
     catalog.scan();
@@ -36,25 +37,26 @@ TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
         names << folder.name;
         valid << folder.valid;
     }
-    EXPECT_EQ(names, (QStringList{"A", "B", "D", "C"}));
-    EXPECT_EQ(valid, (QList<bool>{false, true, false, true}));
+    EXPECT_EQ(names, (QStringList{"A", "B", "D", "E", "C"}));
+    EXPECT_EQ(valid, (QList<bool>{false, true, false, false, true}));
 
     const PluginFolder& b = catalog.folders().at(1);
     EXPECT_EQ(catalog.caption(b, "1"), "乙");
     EXPECT_EQ(catalog.caption(b, "2"), "乙繁");
     EXPECT_EQ(catalog.caption(b, "3"), "Beta");
-    EXPECT_EQ(catalog.caption(catalog.folders().at(3), "3"), "Gamma");
-    EXPECT_EQ(catalog.caption(catalog.folders().at(3), "1"), "");  // no such key: no caption
+    EXPECT_EQ(catalog.caption(catalog.folders().at(4), "3"), "Gamma");
+    EXPECT_EQ(catalog.caption(catalog.folders().at(4), "1"), "");  // no such key: no caption
 
     EXPECT_EQ(catalog.programFor("B"), env.path("Plugin/B/B"));
     EXPECT_EQ(catalog.programFor("C"), env.path("shipped/C/C"));
-    for (const char* bad : {"A", "D", "", ".", "..", "../Plugin/B", "B/B"})
+    for (const char* bad : {"A", "D", "E", "", ".", "..", "../Plugin/B", "B/B"})
         EXPECT_EQ(catalog.programFor(bad), "") << bad;
 }
 
 TEST(PluginCatalogTest, WindowsProgramsCarryTheirSuffix) {
     TempEnvironment env;
     env.writeFile("Plugin/Tool/Tool.exe", "MZ");
+    env.writeFile("Plugin/Tool/setting.ini", "[title]\nenglish=Tool\n");
     PluginCatalog catalog({env.path("Plugin")}, windowsConventions());
     EXPECT_EQ(catalog.programFor("Tool"), env.path("Plugin/Tool/Tool.exe"));
     EXPECT_EQ(PluginCatalog::captionKey("7"), "chinese");

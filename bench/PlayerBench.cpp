@@ -8,7 +8,11 @@
 //                              does
 //   mirato-bench lyrics        one lyric sync tick over a 10 000-line file
 //   mirato-bench dispatch      10 000 typed lines through the Enter dispatch
+//   mirato-bench soak [CHANGES]   RSS after the first song of a 300-song list and after CHANGES
+//                              (1000) song changes, with the player window and the lyric
+//                              sync running as in the program
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include "core/AppState.h"
 #include "core/Launcher.h"
 #include "core/PluginCatalog.h"
+#include "core/ProcessMemory.h"
 #include "lyrics/LyricSync.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
@@ -257,6 +262,96 @@ int dispatch() {
     return 0;
 }
 
+int wav(const QString& file, int seconds);
+
+void keepSmaps(const QString& file) {
+    QFile in(QStringLiteral("/proc/self/smaps"));
+    QFile out(file);
+    if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+        out.write(in.readAll());
+}
+
+int soak(int changes) {
+    qputenv("MIRATO_AUDIO_OUTPUT", "null");
+    QTemporaryDir dir;
+    const QString tone = dir.filePath(QStringLiteral("tone.wav"));
+    if (wav(tone, 1) != 0)
+        return 1;
+    QByteArray list;
+    for (int i = 0; i < 300; ++i) {
+        const QString song = dir.filePath(QStringLiteral("song %1.wav").arg(i));
+        QFile::copy(tone, song);
+        list += song.toUtf8() + "\n";
+        if (i % 3 == 0) {  // some songs have lyrics
+            QFile lrc(dir.filePath(QStringLiteral("song %1.lrc").arg(i)));
+            if (lrc.open(QIODevice::WriteOnly))
+                lrc.write("[00:00.10]first line\n[00:00.50]second line\n");
+        }
+    }
+    QFile m3u(dir.filePath(QStringLiteral("list.m3u")));
+    if (!m3u.open(QIODevice::WriteOnly) || m3u.write(list) != list.size())
+        return 1;
+    m3u.close();
+
+    MediaPlayer player;
+    AppState state;
+    const AppPaths paths = AppPaths::forProgramFolder(dir.path());
+    QuietDialogs dialogs;
+    QuietOpener web;
+    QuietNotifier notifier;
+    QuietWindows windows;
+    QuietLauncher launcher;
+    PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
+    PlayerWindow window({state, paths, posixConventions(), launcher, player, windows, commands});
+    LyricSync sync(state, player, posixConventions(), [] { return nullptr; });
+    sync.setActive(true);
+    window.show();
+    player.setMode(QStringLiteral("loop"), true);
+    player.setUrl(m3u.fileName());
+    if (!waitFor(player, MediaControl::kPlaying, 10000))
+        return 1;
+    QTest::qWait(500);
+    malloc_trim(0);
+    const long first = rssKilobytes();
+    // MIRATO_SOAK_SMAPS=PREFIX keeps the memory map at both points, to see what grew.
+    const QString smaps = qEnvironmentVariable("MIRATO_SOAK_SMAPS");
+    if (!smaps.isEmpty())
+        keepSmaps(smaps + QStringLiteral(".first"));
+    for (int change = 0; change < changes; ++change) {
+        const int before = player.currentIndex();
+        player.next();
+        if (!QTest::qWaitFor(
+                [&] {
+                    return player.currentIndex() != before &&
+                           player.playState() == MediaControl::kPlaying;
+                },
+                5000))
+            return 1;
+        QTest::qWait(30);  // the window and the sync take their turns
+        if (qEnvironmentVariableIsSet("MIRATO_SOAK_STEPS") &&
+            (change < 5 || change == 9 || change == 49 || change == 99)) {
+            QTest::qWait(500);
+            malloc_trim(0);
+            std::printf("  after %d changes %.1f MiB\n", change + 1, rssKilobytes() / 1024.0);
+        }
+        if (change % 300 == 299) {  // the list handed over again, as a second start does
+            player.setUrl(m3u.fileName());
+            if (qEnvironmentVariableIsSet("MIRATO_SOAK_STEPS")) {
+                malloc_trim(0);
+                std::printf("  after %d changes %.1f MiB\n", change + 1, rssKilobytes() / 1024.0);
+            }
+        }
+    }
+    QTest::qWait(500);
+    malloc_trim(0);
+    const long last = rssKilobytes();
+    if (!smaps.isEmpty())
+        keepSmaps(smaps + QStringLiteral(".last"));
+    std::printf("soak rss after the first song %.1f MiB, after %d changes %.1f MiB (%+.1f MiB)\n",
+                first / 1024.0, changes, last / 1024.0, (last - first) / 1024.0);
+    return 0;
+}
+
 int wav(const QString& file, int seconds) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly))
@@ -296,6 +391,7 @@ int wav(const QString& file, int seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ProcessMemory::useOneArena();  // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -308,10 +404,12 @@ int main(int argc, char** argv) {
         return dispatch();
     if (args.size() >= 2 && args.at(1) == QLatin1String("lyrics"))
         return lyrics();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))
+        return soak(args.size() >= 3 ? args.at(2).toInt() : 1000);
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
-                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | wav FILE "
-                 "SECONDS\n");
+                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
+                 "[CHANGES] | wav FILE SECONDS\n");
     return 2;
 }

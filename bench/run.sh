@@ -90,6 +90,7 @@ pss_play=$(kb $app Pss)
 dispatch=$("$bin/mirato-bench" dispatch | sed 's/.*(\(.*\) a line)/\1/')
 lyrics=$("$bin/mirato-bench" lyrics | sed 's/lyrics tick over 10000 lines \([0-9.]* ms\).*/\1/')
 cpu=$("$bin/mirato-bench" cpu "$work/minute.mp3" | sed 's/^cpu //')
+soak=$("$bin/mirato-bench" soak 1000 2>/dev/null | sed 's/^soak rss //')
 
 ratio=$(awk -v a="$box" -v b="$bare" 'BEGIN {printf "%.2f", a / b}')
 cat <<TABLE
@@ -107,4 +108,5 @@ Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /p
 | Enter dispatch, 10 000 lines | $dispatch a line | |
 | lyric sync tick, 10 000-line file | $lyrics | |
 | playback CPU, one minute of MP3 (median of 5) | $cpu | at most 0.8x |
+| memory over 1 000 song changes (300-song list handed over again every 300) | $soak | within a few MiB |
 TABLE

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/StartupWarmUp.h"
 #include "core/InstanceChannel.h"
+#include "core/ProcessMemory.h"
 #include "core/StartDocument.h"
 #include "platform/factory/SessionPlatform.h"
 
@@ -33,6 +34,7 @@ const char* const kHelp =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    mirato::ProcessMemory::useOneArena();
     // The whole command line is one document (a path with blanks arrives in pieces).
     QStringList words;
     for (int i = 1; i < argc; ++i)

@@ -1,7 +1,5 @@
 #include "app/Application.h"
 
-#include <malloc.h>
-
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -39,6 +37,7 @@
 #include "core/Messages.h"
 #include "core/PlatformBackends.h"
 #include "core/PluginCatalog.h"
+#include "core/ProcessMemory.h"
 #include "core/ServiceAddresses.h"
 #include "core/SessionEnd.h"
 #include "core/Settings.h"
@@ -80,7 +79,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
             media_->prepare(QStringLiteral("typed") + extension);
     });
     trimTimer_.setInterval(5000);
-    connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
+    connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
     handoverTimer_.setSingleShot(true);
     handoverTimer_.setInterval(20);
     balloonTimer_.setSingleShot(true);
@@ -303,7 +302,7 @@ void Application::finishStart(const QString& document) {
     }
     trimTimer_.start();
     // What the start-up no longer needs goes back at once rather than at the first tick.
-    QTimer::singleShot(kStartTrimMs, this, [] { malloc_trim(0); });
+    QTimer::singleShot(kStartTrimMs, this, &ProcessMemory::giveBack);
     emit started();
 }
 

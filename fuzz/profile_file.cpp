@@ -36,8 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
     if (!plainName(section) || !plainName(key) || !ini.write(section, key, value))
         return 0;
-    FUZZ_CHECK(ini.read(section, key) ==
-               mirato::ProfileFile::cutForRead(mirato::ProfileFile::cutForWrite(value)));
+    // A read trims the stored value before it cuts it to the read limit.
+    QString stored = mirato::ProfileFile::cutForWrite(value);
+    while (stored.startsWith(QLatin1Char(' ')) || stored.startsWith(QLatin1Char('\t')))
+        stored.remove(0, 1);
+    FUZZ_CHECK(ini.read(section, key) == mirato::ProfileFile::cutForRead(stored));
     if (plainName(other) && other.compare(key, Qt::CaseInsensitive) != 0)
         FUZZ_CHECK(ini.read(section, other) == otherBefore);
     return 0;

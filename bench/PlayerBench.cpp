@@ -11,6 +11,7 @@
 //   mirato-bench soak [CHANGES]   RSS after the first song of a 300-song list and after CHANGES
 //                              (1000) song changes, with the player window and the lyric
 //                              sync running as in the program
+//   mirato-bench entities      a WPL list of 1 MB of character references read through
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <malloc.h>
 #include <sys/resource.h>
@@ -29,6 +30,7 @@
 
 #include "commandbox/CommandInterpreter.h"
 #include "components/MediaPlayer.h"
+#include "components/PlaylistReader.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/Launcher.h"
@@ -264,6 +266,21 @@ int dispatch() {
 
 int wav(const QString& file, int seconds);
 
+int entities() {
+    // A crafted list once took a minute on the GUI thread: reading must stay linear.
+    QByteArray reference;
+    for (int i = 0; i < 1 << 20; i += 5)
+        reference += "&#38;";
+    const QByteArray list = "<smil><media src=\"" + reference + "\"/></smil>";
+    QElapsedTimer clock;
+    clock.start();
+    const QStringList entries = PlaylistReader::parse(list, QStringLiteral("wpl"), "/l");
+    std::printf("entities %.1f ms for %lld bytes (%lld characters)\n", clock.nsecsElapsed() / 1e6,
+                static_cast<long long>(list.size()),
+                static_cast<long long>(entries.value(0).size()));
+    return entries.size() == 1 ? 0 : 1;
+}
+
 void keepSmaps(const QString& file) {
     QFile in(QStringLiteral("/proc/self/smaps"));
     QFile out(file);
@@ -404,12 +421,14 @@ int main(int argc, char** argv) {
         return dispatch();
     if (args.size() >= 2 && args.at(1) == QLatin1String("lyrics"))
         return lyrics();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("entities"))
+        return entities();
     if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))
         return soak(args.size() >= 3 ? args.at(2).toInt() : 1000);
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
                  "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
-                 "[CHANGES] | wav FILE SECONDS\n");
+                 "[CHANGES] | entities | wav FILE SECONDS\n");
     return 2;
 }

@@ -91,6 +91,23 @@ struct QuietLauncher : Launcher {
     bool start(const Command&, WindowStyle) override { return true; }
 };
 
+// The player window with its commands, as the program builds them, with effects that go nowhere.
+struct PlayerSetUp {
+    PlayerSetUp(MediaPlayer& player, const QString& folder)
+        : paths(AppPaths::forProgramFolder(folder)),
+          commands({state, paths, player, dialogs, web, notifier, windows}),
+          window({state, paths, posixConventions(), launcher, player, windows, commands}) {}
+    AppState state;
+    const AppPaths paths;
+    QuietDialogs dialogs;
+    QuietOpener web;
+    QuietNotifier notifier;
+    QuietWindows windows;
+    QuietLauncher launcher;
+    PlayerCommands commands;
+    PlayerWindow window;
+};
+
 bool waitFor(MediaPlayer& player, int state, int ms) {
     return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
 }
@@ -148,16 +165,8 @@ int start(const QString& file, bool warm) {
     }
     QElapsedTimer clock;
     clock.start();
-    AppState state;
-    const AppPaths paths = AppPaths::forProgramFolder(QDir::tempPath());
-    QuietDialogs dialogs;
-    QuietOpener web;
-    QuietNotifier notifier;
-    QuietWindows windows;
-    QuietLauncher launcher;
-    PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
-    PlayerWindow window({state, paths, posixConventions(), launcher, player, windows, commands});
-    window.show();
+    PlayerSetUp set(player, QDir::tempPath());
+    set.window.show();
     player.setUrl(file);
     if (!waitFor(player, MediaControl::kPlaying, 10000)) {
         std::fprintf(stderr, "did not start %s\n", qPrintable(file));
@@ -311,18 +320,10 @@ int soak(int changes) {
     m3u.close();
 
     MediaPlayer player;
-    AppState state;
-    const AppPaths paths = AppPaths::forProgramFolder(dir.path());
-    QuietDialogs dialogs;
-    QuietOpener web;
-    QuietNotifier notifier;
-    QuietWindows windows;
-    QuietLauncher launcher;
-    PlayerCommands commands({state, paths, player, dialogs, web, notifier, windows});
-    PlayerWindow window({state, paths, posixConventions(), launcher, player, windows, commands});
-    LyricSync sync(state, player, posixConventions(), [] { return nullptr; });
+    PlayerSetUp set(player, dir.path());
+    LyricSync sync(set.state, player, posixConventions(), [] { return nullptr; });
     sync.setActive(true);
-    window.show();
+    set.window.show();
     player.setMode(QStringLiteral("loop"), true);
     player.setUrl(m3u.fileName());
     if (!waitFor(player, MediaControl::kPlaying, 10000))

@@ -8,24 +8,11 @@
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
-command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || {
-    echo "Xvfb or xdotool is missing: end-to-end test skipped"
-    exit 77
-}
-fail() { echo "FAIL: $*"; exit 1; }
-# Waits up to five seconds for a command to succeed.
-within() {
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 50 ] && return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/helpers.sh"
+need Xvfb xdotool
 
-number=150
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-export DISPLAY=":$number"
+DISPLAY=$(free_display 150)
+export DISPLAY
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 export windir="$HOME/windows"

@@ -9,9 +9,8 @@
 # scope: it is an optional test, not a dependency of the suite (see README).
 set -u
 program=$1
-for tool in kwin_wayland Xwayland xdotool dbus-run-session dbus-send dbus-monitor; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing: KDE Wayland test skipped"; exit 77; }
-done
+. "$(dirname "$0")/helpers.sh"
+need kwin_wayland Xwayland xdotool dbus-run-session dbus-send dbus-monitor
 portal=/usr/libexec/xdg-desktop-portal
 [ -x "$portal" ] && [ -f /usr/share/xdg-desktop-portal/portals/kde.portal ] ||
     { echo "xdg-desktop-portal-kde is missing: KDE Wayland test skipped"; exit 77; }
@@ -47,14 +46,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; echo "--- program"; tail -20 "$work/app.log"; exit 1; }
-within() {
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 100 ] && return 1
-        sleep 0.1
-    done
-}
+WITHIN_SECONDS=10
 
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland
 export windir="$HOME/windows" MIRATO_AUDIO_OUTPUT=null

@@ -8,23 +8,12 @@
 set -u
 program=$1
 standin=$2
-for tool in Xvfb xdotool dbus-send; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing: test skipped"; exit 77; }
-done
+. "$(dirname "$0")/helpers.sh"
+need Xvfb xdotool dbus-send
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || { echo "no private session bus: test skipped"; exit 77; }
-fail() { echo "FAIL: $*"; exit 1; }
-within() {
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 50 ] && return 1
-        sleep 0.1
-    done
-}
 
-number=170
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-export DISPLAY=":$number"
+DISPLAY=$(free_display 170)
+export DISPLAY
 export WAYLAND_DISPLAY=wayland-stand-in
 unset QT_QPA_PLATFORM  # the program must pick XWayland by itself
 export windir="$HOME/windows"

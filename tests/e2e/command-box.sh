@@ -8,6 +8,7 @@
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
+grabber=$2
 . "$(dirname "$0")/helpers.sh"
 need Xvfb xdotool
 
@@ -33,7 +34,8 @@ printf '[Default Applications]\nx-scheme-handler/http=recorder.desktop\n' \
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 app=""
-trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
+grabber_pid=""
+trap 'kill $app $grabber_pid $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 
 "$program" &
@@ -63,6 +65,14 @@ xdotool key alt+r
 within hidden || fail "Alt+R did not hide the box"
 xdotool key alt+r
 within shows || fail "Alt+R did not show the box again"
+# With NumLock on as well.
+xdotool key Num_Lock
+xdotool key alt+r
+within hidden || fail "Alt+R with NumLock on did not hide the box"
+xdotool key alt+r
+within shows || fail "Alt+R with NumLock on did not show the box again"
+xdotool key Num_Lock
+grep -q '^ToggleKeyHint' "$windir/Mirato.dat" && fail "Alt+R was taken, yet the user was told it was not"
 
 # Where Alt+R cannot be taken, "mirato --toggle" does the same.
 "$program" --toggle || fail "--toggle found no running instance"
@@ -101,4 +111,21 @@ drag "$playerWindow" 450 228 550 278  # on the background, clear of its controls
 [ "$(position "$lyricsWindow")" = "400,350" ] || fail "the glued lyrics window stayed behind: $(position "$lyricsWindow")"
 
 kill -0 "$app" 2>/dev/null || fail "the program ended"
-echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R, takes a second start's file; the lyrics window snaps to the player and travels with it"
+
+# Another program holds Alt+R: the user is told once how to do without it, and --toggle works.
+kill "$app"
+wait "$app" 2>/dev/null
+"$grabber" >"$HOME/grabber.log" &
+grabber_pid=$!
+grabbed() { grep -q grabbed "$HOME/grabber.log"; }
+within grabbed || fail "the other program could not grab Alt+R"
+"$program" &
+app=$!
+within shows || fail "no command box after the restart"
+told() { grep -q '^ToggleKeyHint=1' "$windir/Mirato.dat"; }
+within told || fail "a key held by another program was not told"
+"$program" --toggle
+within hidden || fail "--toggle did not hide the box while another program holds Alt+R"
+kill "$grabber_pid"
+
+echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R (also with NumLock), takes a second start's file; the lyrics window snaps to the player and travels with it; a held Alt+R is told and --toggle still works"

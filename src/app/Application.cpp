@@ -227,27 +227,29 @@ void Application::finishStart(const QString& document) {
                                                         *launcher_, *media_, *windows_,
                                                         *playerCommands_, *web_, *plugins_});
     menus_->buildPluginMenus();
-    menus_->exitRequested = [this] { shutDown(); };
-    menus_->aboutRequested = [this] { showAbout(); };
-    menus_->topMostChanged = [this] { windows_->applyTopMost(); };
-    menus_->themeChosen = [this] { windows_->applyTheme(); };
+    connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
+    connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
+    connect(menus_.get(), &MenuHost::topMostChanged, this, [this] { windows_->applyTopMost(); });
+    connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_->applyTheme(); });
     associationStore_ = platform_.associationStore(QCoreApplication::applicationFilePath(),
                                                    paths_->runIconFolder());
     associations_ = std::make_unique<FileAssociations>(*associationStore_);
     loginEntry_ = platform_.loginEntry();
     autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
-    menus_->autoRunToggled = [this] {
+    connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
         const QFileInfo program(QCoreApplication::applicationFilePath());
-        return autostart_->toggle(Autostart::commandFor(
-            program.absolutePath(), program.completeBaseName(), hostConventions()));
-    };
-    menus_->linkToggled = [this](bool takeOver) {
+        menus_->setTicked(
+            QStringLiteral("AutoRun"),
+            autostart_->toggle(Autostart::commandFor(
+                program.absolutePath(), program.completeBaseName(), hostConventions())));
+    });
+    connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
         if (takeOver)
             associations_->takeOver();
         else
             associations_->giveBack(*state_);
         commandBox_->input()->clear();
-    };
+    });
     commandBox_->setModeMenu(menus_->modeMenu());
     commandBox_->setTrayMenu(menus_->trayMenu());
     windows_->setMusicMenu(menus_->musicMenu());

@@ -127,18 +127,11 @@ void MenuHost::buildTrayMenu() {
     QAction* link = add(settings, "link", "关联 MP3", 15);
     for (QAction* action : {autoRun, onTop, link})
         action->setCheckable(true);
-    connect(autoRun, &QAction::triggered, this, [this, autoRun] {
-        if (autoRunToggled)
-            autoRun->setChecked(autoRunToggled());
-    });
-    connect(link, &QAction::triggered, this, [this](bool on) {
-        if (linkToggled)
-            linkToggled(on);
-    });
+    connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
+    connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
         Settings::writeBool(QStringLiteral("bTopMost"), on);
-        if (topMostChanged)
-            topMostChanged();
+        emit topMostChanged();
     });
     // Offered only where the desktop lets the user pick another key for the box.
     QAction* hotKey = add(settings, "HotKey", "");
@@ -168,15 +161,11 @@ void MenuHost::buildTrayMenu() {
     });
     connect(add(help, "SiteUrl", "Mirato官网", 19), &QAction::triggered, this,
             [this] { c_.web.open(ServiceAddresses::productSite()); });
-    connect(add(help, "mabout", "关于Mirato...", 20), &QAction::triggered, this, [this] {
-        if (aboutRequested)
-            aboutRequested();
-    });
+    connect(add(help, "mabout", "关于Mirato...", 20), &QAction::triggered, this,
+            [this] { emit aboutRequested(); });
     m->addSeparator();
-    connect(add(m, "mExit", "退出程序", 45), &QAction::triggered, this, [this] {
-        if (exitRequested)
-            exitRequested();
-    });
+    connect(add(m, "mExit", "退出程序", 45), &QAction::triggered, this,
+            [this] { emit exitRequested(); });
 }
 
 void MenuHost::buildMusicMenu() {
@@ -287,8 +276,7 @@ void MenuHost::startPlugin(int index) {
 
 void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
     c_.state.setTheme(theme);
-    if (themeChosen)
-        themeChosen();  // the command box's skin stores it
+    emit themeChosen();  // the command box's skin stores it
     for (const auto& entry : kThemes)
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }

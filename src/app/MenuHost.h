@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QObject>
-#include <functional>
 
 #include "core/MessageCode.h"
 #include "core/Messages.h"
@@ -64,20 +63,18 @@ public:
     void offerToggleKeyChange(bool offered);
 
 signals:
+    // Work the application does itself.
     void toggleKeyChangeRequested();
     void powerSavingChanged(bool on);
-
-public:
-    // Work the application does itself.
-    std::function<void()> exitRequested;
-    std::function<void()> aboutRequested;
-    std::function<void()> topMostChanged;
+    void exitRequested();
+    void aboutRequested();
+    void topMostChanged();
     // A theme was chosen (AppState::theme holds it): every open window takes it.
-    std::function<void()> themeChosen;
-    // Start at login switched; returns whether the item keeps its tick.
-    std::function<bool()> autoRunToggled;
+    void themeChosen();
+    // Start at login switched: the receiver switches it and sets the item's tick (setTicked).
+    void autoRunToggled();
     // The file types taken over (true) or given back (false).
-    std::function<void(bool takeOver)> linkToggled;
+    void linkToggled(bool takeOver);
 
 private:
     QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,

@@ -78,7 +78,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_EQ(Settings::read("electricity"), "True");
 
     QStringList themes;
-    menus.themeChosen = [&] { themes.append(state.theme()); };
+    QObject::connect(&menus, &MenuHost::themeChosen, [&] { themes.append(state.theme()); });
     item("Green")->trigger();
     EXPECT_EQ(state.theme(), "Green");
     item("RosePink")->trigger();
@@ -87,7 +87,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_EQ(themes, (QStringList{"Green", "RosePink"}));
 
     int topMost = 0;
-    menus.topMostChanged = [&] { ++topMost; };
+    QObject::connect(&menus, &MenuHost::topMostChanged, [&] { ++topMost; });
     item("FormTop")->trigger();
     EXPECT_EQ(Settings::read("bTopMost"), "True");
     EXPECT_EQ(topMost, 1);

@@ -3,11 +3,28 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLibrary>
+#include <QLoggingCategory>
 #include <QPluginLoader>
 #include <QThreadPool>
+#include <QUrl>
+
+Q_LOGGING_CATEGORY(lcEngines, "mirato.components.engines", QtWarningMsg)
 
 namespace mirato {
+
+namespace {
+
+QStringList lowerStrings(const QJsonValue& value) {
+    QStringList strings;
+    for (const QJsonValue& item : value.toArray())
+        strings.append(item.toString().toLower());
+    return strings;
+}
+
+}  // namespace
 
 EngineLoader::EngineLoader(QString folder) : folder_(std::move(folder)) {}
 
@@ -22,8 +39,51 @@ QString EngineLoader::defaultFolder() {
                            QStringLiteral("/../lib/mirato/backends"));
 }
 
-QString EngineLoader::pathOf(const QString& name) const {
-    return folder_ + QStringLiteral("/libmirato-") + name + QStringLiteral(".so");
+const QList<EngineLoader::Engine>& EngineLoader::engines() {
+    if (engines_)
+        return *engines_;
+    engines_.emplace();
+    const QDir dir(folder_);
+    for (const QString& file :
+         dir.entryList({QStringLiteral("libmirato-*.so")}, QDir::Files, QDir::Name)) {
+        const QString path = dir.filePath(file);
+        // Read from the file: the library is not loaded for it.
+        const QJsonObject metadata =
+            QPluginLoader(path).metaData().value(QStringLiteral("MetaData")).toObject();
+        if (metadata.isEmpty()) {
+            qCDebug(lcEngines) << "not an engine plug-in:" << path;
+            continue;
+        }
+        const QString name = file.mid(10, file.size() - 13);  // libmirato-NAME.so
+        engines_->append({name, path, lowerStrings(metadata.value(QStringLiteral("schemes"))),
+                          lowerStrings(metadata.value(QStringLiteral("extensions")))});
+    }
+    if (engines_->isEmpty())
+        qCDebug(lcEngines) << "no engine plug-ins in" << folder_;
+    return *engines_;
+}
+
+QString EngineLoader::engineFor(const QString& location) {
+    const qsizetype separator = location.indexOf(QLatin1String("://"));
+    const bool address = separator > 0;
+    const QString scheme = address ? location.left(separator).toLower() : QString();
+    const QString extension = address ? QString() : QFileInfo(location).suffix().toLower();
+    QString fallback;
+    for (const Engine& engine : engines()) {
+        if (address ? engine.schemes.contains(scheme) : engine.extensions.contains(extension))
+            return engine.name;
+        if (fallback.isEmpty() && engine.extensions.contains(QLatin1String("*")))
+            fallback = engine.name;
+    }
+    return fallback;
+}
+
+QString EngineLoader::pathOf(const QString& name) {
+    for (const Engine& engine : engines()) {
+        if (engine.name == name)
+            return engine.path;
+    }
+    return {};
 }
 
 void EngineLoader::preload(const QString& name) {
@@ -31,17 +91,27 @@ void EngineLoader::preload(const QString& name) {
         return;
     preloading_.insert(name);
     const QString path = pathOf(name);
+    if (path.isEmpty())
+        return;
     // Only the libraries are mapped there; the plug-in object is made on this thread later.
     QThreadPool::globalInstance()->start([path] {
         QLibrary library(path);
-        library.load();
+        if (!library.load())
+            qCWarning(lcEngines) << "the engine" << path
+                                 << "did not load:" << library.errorString();
     });
 }
 
 PlaybackEngine* EngineLoader::create(const QString& name, QString* error) {
     PlaybackEngineFactory* factory = factories_.value(name);
     if (!factory) {
-        QPluginLoader loader(pathOf(name));
+        const QString path = pathOf(name);
+        if (path.isEmpty()) {
+            if (error)
+                *error = QStringLiteral("no engine plug-in \"%1\" in %2").arg(name, folder_);
+            return nullptr;
+        }
+        QPluginLoader loader(path);
         factory = qobject_cast<PlaybackEngineFactory*>(loader.instance());
         if (!factory) {
             if (error)

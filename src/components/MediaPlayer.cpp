@@ -15,13 +15,6 @@ namespace mirato {
 
 namespace {
 
-bool isMidi(const QString& location) {
-    const QString suffix = QFileInfo(location).suffix().toLower();
-    return !location.contains(QLatin1String("://")) &&
-           (suffix == QLatin1String("mid") || suffix == QLatin1String("midi") ||
-            suffix == QLatin1String("rmi"));
-}
-
 bool isMissingLocalFile(const QString& location) {
     return !location.contains(QLatin1String("://")) && !QFileInfo(location).isFile();
 }
@@ -43,9 +36,12 @@ void MediaPlayer::report(Problem problem, const QString& detail) {
 }
 
 PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
-    const bool midi = isMidi(location);
-    std::unique_ptr<PlaybackEngine>& slot = midi ? fluid_ : mpv_;
-    const QString name = midi ? QStringLiteral("fluidsynth") : QStringLiteral("mpv");
+    const QString name = loader_->engineFor(location);
+    if (name.isEmpty()) {
+        report(Problem::EngineMissing, QStringLiteral("no engine plays ") + location);
+        return nullptr;
+    }
+    std::unique_ptr<PlaybackEngine>& slot = engines_[name];
     if (!slot && !missingEngines_.contains(name)) {
         QString error;
         slot.reset(loader_->create(name, &error));
@@ -62,9 +58,10 @@ PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
 }
 
 void MediaPlayer::prepare(const QString& location) {
-    const bool midi = isMidi(location);
-    if (!(midi ? fluid_ : mpv_))
-        loader_->preload(midi ? QStringLiteral("fluidsynth") : QStringLiteral("mpv"));
+    const QString name = loader_->engineFor(location);
+    const auto made = engines_.find(name);
+    if (!name.isEmpty() && (made == engines_.end() || !made->second))
+        loader_->preload(name);
 }
 
 void MediaPlayer::setUrl(const QString& url) {
@@ -256,7 +253,7 @@ int MediaPlayer::playState() const {
 
 void MediaPlayer::setVolume(int volume) {
     volume_ = std::clamp(volume, 0, 100);
-    for (PlaybackEngine* engine : {mpv_.get(), fluid_.get()}) {
+    for (const auto& [name, engine] : engines_) {
         if (engine)
             engine->setVolume(volume_);
     }
@@ -264,7 +261,7 @@ void MediaPlayer::setVolume(int volume) {
 
 void MediaPlayer::setMute(bool mute) {
     mute_ = mute;
-    for (PlaybackEngine* engine : {mpv_.get(), fluid_.get()}) {
+    for (const auto& [name, engine] : engines_) {
         if (engine)
             engine->setMute(mute_);
     }

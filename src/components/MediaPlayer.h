@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "components/EngineLoader.h"
@@ -76,8 +77,8 @@ private:
     void report(Problem problem, const QString& detail);
 
     std::unique_ptr<EngineLoader> loader_;
-    std::unique_ptr<PlaybackEngine> mpv_;
-    std::unique_ptr<PlaybackEngine> fluid_;
+    // The engines made so far, by plug-in name.
+    std::map<QString, std::unique_ptr<PlaybackEngine>> engines_;
     PlaybackEngine* current_ = nullptr;
     QObject context_;  // for deferred calls
     ProblemHandler problemHandler_;

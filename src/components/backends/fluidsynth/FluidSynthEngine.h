@@ -59,7 +59,7 @@ private:
 
 class FluidSynthEngineFactory : public QObject, public PlaybackEngineFactory {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID MiratoPlaybackEngineFactory_iid)
+    Q_PLUGIN_METADATA(IID MiratoPlaybackEngineFactory_iid FILE "engine.json")
     Q_INTERFACES(mirato::PlaybackEngineFactory)
 public:
     PlaybackEngine* createEngine() override { return new FluidSynthEngine; }

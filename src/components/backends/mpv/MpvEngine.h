@@ -45,7 +45,7 @@ private:
 
 class MpvEngineFactory : public QObject, public PlaybackEngineFactory {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID MiratoPlaybackEngineFactory_iid)
+    Q_PLUGIN_METADATA(IID MiratoPlaybackEngineFactory_iid FILE "engine.json")
     Q_INTERFACES(mirato::PlaybackEngineFactory)
 public:
     PlaybackEngine* createEngine() override { return new MpvEngine; }

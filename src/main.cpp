@@ -6,9 +6,9 @@
 
 #include "app/Application.h"
 #include "app/StartupWarmUp.h"
-#include "core/InstanceChannel.h"
 #include "core/ProcessMemory.h"
 #include "core/StartDocument.h"
+#include "platform/InstanceChannel.h"
 #include "platform/factory/SessionPlatform.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "core/AppState.h"
-#include "core/LoginEntryStore.h"
 #include "core/Notifier.h"
 #include "platform/HostConventions.h"
+#include "platform/LoginEntryStore.h"
 
 namespace mirato {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/AppState.h"
-#include "core/AssociationStore.h"
+#include "platform/AssociationStore.h"
 
 namespace mirato {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/AssociationStore.h"
-#include "core/GlobalShortcut.h"
-#include "core/IdleClock.h"
-#include "core/LoginEntryStore.h"
+#include "platform/AssociationStore.h"
+#include "platform/GlobalShortcut.h"
+#include "platform/IdleClock.h"
+#include "platform/LoginEntryStore.h"
 #include "platform/factory/SessionPlatform.h"
 #include "support/TempEnvironment.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/GlobalShortcut.h"
-#include "core/IdleClock.h"
+#include "platform/GlobalShortcut.h"
+#include "platform/IdleClock.h"
 #include "platform/factory/SessionPlatform.h"
 
 namespace mirato::test {

@@ -3,7 +3,7 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 
-#include "core/IdleClock.h"
+#include "platform/IdleClock.h"
 
 namespace mirato {
 

@@ -2,7 +2,7 @@
 
 #include <QProcessEnvironment>
 
-#include "core/PlatformBackends.h"
+#include "platform/PlatformBackends.h"
 
 namespace mirato {
 

@@ -4,7 +4,7 @@
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
-#include "core/GlobalShortcut.h"
+#include "platform/GlobalShortcut.h"
 
 namespace mirato {
 
@@ -16,7 +16,7 @@ class PortalShortcut : public GlobalShortcut {
     Q_OBJECT
 public:
     static constexpr const char* kShortcutId = "toggle-box";
-    // Alt+R in the notation of the freedesktop shortcuts specification.
+    // Alt+R as desktops write a trigger: modifiers in capitals, then the key's name.
     static constexpr const char* kPreferredTrigger = "ALT+r";
 
     // appId: the program's application id, given to the host registry.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SessionEnd.h"
+#include "platform/SessionEnd.h"
 
 class QSocketNotifier;
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <map>
 
-#include "core/InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
 class QSocketNotifier;
 

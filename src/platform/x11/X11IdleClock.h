@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/IdleClock.h"
+#include "platform/IdleClock.h"
 
 namespace mirato {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractNativeEventFilter>
 
-#include "core/GlobalShortcut.h"
+#include "platform/GlobalShortcut.h"
 
 namespace mirato {
 

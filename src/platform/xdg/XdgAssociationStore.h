@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AssociationStore.h"
+#include "platform/AssociationStore.h"
 
 namespace mirato {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LoginEntryStore.h"
+#include "platform/LoginEntryStore.h"
 
 namespace mirato {
 

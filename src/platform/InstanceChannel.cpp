@@ -1,4 +1,4 @@
-#include "core/InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
 namespace mirato {
 

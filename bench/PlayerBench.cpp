@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "commandbox/CommandInterpreter.h"
+#include "commandbox/rules/ProgramRules.h"
 #include "components/MediaPlayer.h"
 #include "components/PlaylistReader.h"
 #include "core/AppPaths.h"
@@ -252,7 +253,8 @@ int dispatch() {
     QuietNotifier notifier;
     QuietWindows windows;
     CommandInterpreter interpreter(
-        {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier});
+        {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier},
+        programRules());
     const QStringList lines = {QStringLiteral("example.org"),
                                QStringLiteral("12345678"),
                                QStringLiteral("192.168.0.1"),

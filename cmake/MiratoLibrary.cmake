@@ -1,19 +1,35 @@
-# mirato_library(<folder> [DEPENDS <lib>...] [QT <component>...])
+# mirato_library(<folder> [DEPENDS <lib>...] [QT <component>...] [FOLDERS <subfolder>...]
+#                [WINDOW <class> WINDOW_DEPENDS <lib>...])
 #
 # One static library per folder of src/, named mirato_<folder>, built from every .cpp in that
-# folder. A folder without sources yet becomes an INTERFACE library so that dependants can
-# already name it. DEPENDS lists exactly the folders below it that it uses.
+# folder and in the FOLDERS below it. A folder without sources yet becomes an INTERFACE library
+# so that dependants can already name it. DEPENDS lists exactly the folders below it that it
+# uses.
+#
+# WINDOW names the folder's window class: its file pair goes into mirato_<folder>_window, which
+# links QtWidgets and WINDOW_DEPENDS, so the logic in mirato_<folder> stays without widgets.
 function(mirato_library folder)
-    cmake_parse_arguments(ARG "" "" "DEPENDS;QT" ${ARGN})
+    cmake_parse_arguments(ARG "" "WINDOW" "DEPENDS;QT;FOLDERS;WINDOW_DEPENDS" ${ARGN})
     set(target mirato_${folder})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(sub IN LISTS ARG_FOLDERS)
+        list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp
+             ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
+    endforeach()
+    file(GLOB files CONFIGURE_DEPENDS ${patterns})
+    if(ARG_WINDOW)
+        set(window_files ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_WINDOW}.cpp
+                         ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_WINDOW}.h)
+        list(REMOVE_ITEM files ${window_files})
+    endif()
     set(qt_libs)
     foreach(component IN LISTS ARG_QT)
         list(APPEND qt_libs Qt6::${component})
     endforeach()
+    set(sources ${files})
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
     if(sources)
-        add_library(${target} STATIC ${sources} ${headers})
+        add_library(${target} STATIC ${files})
         target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
         target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} ${qt_libs})
     else()
@@ -21,4 +37,38 @@ function(mirato_library folder)
         target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
         target_link_libraries(${target} INTERFACE ${ARG_DEPENDS} ${qt_libs})
     endif()
+    if(ARG_WINDOW)
+        add_library(${target}_window STATIC ${window_files})
+        target_link_libraries(${target}_window PUBLIC ${target} ${ARG_WINDOW_DEPENDS} Qt6::Widgets)
+    endif()
+endfunction()
+
+# mirato_check_without_widgets(<target>...)
+#
+# Stops the configuration when one of the libraries that decide reaches QtWidgets or QtGui
+# through what it links.
+function(mirato_check_without_widgets)
+    foreach(target IN LISTS ARGN)
+        set(pending ${target})
+        set(seen)
+        while(pending)
+            list(POP_FRONT pending current)
+            if(current IN_LIST seen OR NOT TARGET ${current})
+                continue()
+            endif()
+            list(APPEND seen ${current})
+            if(current MATCHES "^Qt6::(Widgets|Gui)$")
+                message(FATAL_ERROR "${target} decides, so it must not link ${current}")
+            endif()
+            get_target_property(type ${current} TYPE)
+            if(type STREQUAL "INTERFACE_LIBRARY")
+                get_target_property(links ${current} INTERFACE_LINK_LIBRARIES)
+            else()
+                get_target_property(links ${current} LINK_LIBRARIES)
+            endif()
+            if(links)
+                list(APPEND pending ${links})
+            endif()
+        endwhile()
+    endforeach()
 endfunction()

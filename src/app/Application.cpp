@@ -25,6 +25,7 @@
 #include "commandbox/DocumentDispatcher.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LyricsSearch.h"
+#include "commandbox/rules/ProgramRules.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
@@ -157,10 +158,10 @@ void Application::start(const QString& commandLine) {
     lyricsSearch_ =
         std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
     windows_->setLyricsSearch(lyricsSearch_.get());
-    const InterpreterContext context{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
-                                     *web_,   *media_, *windows_,         *notifier_};
-    interpreter_ = std::make_unique<CommandInterpreter>(context);
-    documents_ = std::make_unique<DocumentDispatcher>(context, *interpreter_);
+    const Services services{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
+                            *web_,   *media_, *windows_,         *notifier_};
+    interpreter_ = std::make_unique<CommandInterpreter>(services, programRules());
+    documents_ = std::make_unique<DocumentDispatcher>(services);
     keys_ =
         std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
                                                  *media_, *windows_, *dialogs_, *lyricsSearch_});

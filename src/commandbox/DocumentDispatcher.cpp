@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include "commandbox/rules/MediaRule.h"
 #include "core/FileCopy.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
@@ -23,8 +24,7 @@ bool startsLikeHttp(const QString& text) {
 
 }  // namespace
 
-DocumentDispatcher::DocumentDispatcher(InterpreterContext context, CommandInterpreter& interpreter)
-    : c_(context), interpreter_(interpreter) {}
+DocumentDispatcher::DocumentDispatcher(const Services& services) : c_(services) {}
 
 QString DocumentDispatcher::longPathName(const QString& path) {
     if (path.isEmpty())
@@ -51,7 +51,7 @@ void DocumentDispatcher::dispatch(const QString& document) {
             c_.windows.showPlayer();
             return;
         }
-        interpreter_.playTypedMedia(target);
+        MediaRule::play(target, c_);
         return;
     }
     if (document.right(4) == QLatin1String(".wrc")) {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "commandbox/CommandInterpreter.h"
+#include "commandbox/rules/LineContext.h"
 
 namespace mirato {
 
@@ -11,7 +11,7 @@ namespace mirato {
 // beside it as ".lrc", anything else waits in the command box for Enter.
 class DocumentDispatcher {
 public:
-    DocumentDispatcher(InterpreterContext context, CommandInterpreter& interpreter);
+    explicit DocumentDispatcher(const Services& services);
 
     void dispatch(const QString& document);
 
@@ -21,8 +21,7 @@ public:
 private:
     void loadLyricsDocument(const QString& document);
 
-    InterpreterContext c_;
-    CommandInterpreter& interpreter_;
+    LineContext c_;
 };
 
 }  // namespace mirato

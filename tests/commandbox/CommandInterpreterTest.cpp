@@ -4,6 +4,7 @@
 #include <QFile>
 #include <optional>
 
+#include "commandbox/rules/MediaRule.h"
 #include "core/InputModes.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -268,10 +269,49 @@ TEST(CommandInterpreterTest, ModeSetInAnotherLanguageNoLongerCounts) {
 TEST(CommandInterpreterTest, TypedMediaDropsTheOldLyrics) {
     InterpreterHarness h;
     h.state.setLyricLine("old line");
-    h.interpreter.playTypedMedia("/music/a.mp3");
+    LineContext context(h.services);
+    MediaRule::play("/music/a.mp3", context);
     EXPECT_EQ(h.state.lyricLine(), "");
     EXPECT_EQ(h.windows.lyricsCleared, 1);
     EXPECT_EQ(h.media.urls, QStringList{"/music/a.mp3"});
+}
+
+}  // namespace
+
+namespace {
+
+// A rule that records that it was asked and uses the lines it is given.
+class ScriptedRule : public LineRule {
+public:
+    ScriptedRule(QStringList& asked, QString name, QString takes)
+        : asked_(asked), name_(std::move(name)), takes_(std::move(takes)) {}
+    bool tryRun(const QString& line, LineContext& context) override {
+        asked_.append(name_);
+        EXPECT_EQ(context.state.probes(), TextProbes::of(line));  // the probes follow the line
+        return line == takes_;
+    }
+
+private:
+    QStringList& asked_;
+    QString name_;
+    QString takes_;
+};
+
+TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneUsesTheLine) {
+    const std::pair<QString, QStringList> cases[] = {
+        {"first", {"a"}}, {"second", {"a", "b"}}, {"none", {"a", "b", "c"}}, {"", {}}};
+    for (const auto& [line, expected] : cases) {
+        InterpreterHarness h;
+        QStringList asked;
+        std::vector<std::unique_ptr<LineRule>> rules;
+        rules.push_back(std::make_unique<ScriptedRule>(asked, "a", "first"));
+        rules.push_back(std::make_unique<ScriptedRule>(asked, "b", "second"));
+        rules.push_back(std::make_unique<ScriptedRule>(asked, "c", "third"));
+        CommandInterpreter interpreter(h.services, std::move(rules));
+        interpreter.run(line);
+        EXPECT_EQ(asked, expected) << line.toStdString();
+        EXPECT_EQ(h.state.probes(), TextProbes{});
+    }
 }
 
 }  // namespace

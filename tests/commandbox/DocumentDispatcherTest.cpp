@@ -12,9 +12,7 @@ namespace {
 class DocumentDispatcherTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    DocumentDispatcher documents{{h.state, h.paths, h.conventions, h.plugins, h.launcher, h.opener,
-                                  h.media, h.windows, h.notifier},
-                                 h.interpreter};
+    DocumentDispatcher documents{h.services};
 };
 
 TEST_F(DocumentDispatcherTest, MediaPlayAtOnce) {

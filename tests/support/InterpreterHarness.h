@@ -5,6 +5,7 @@
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LyricsSearch.h"
+#include "commandbox/rules/ProgramRules.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/PluginCatalog.h"
@@ -21,8 +22,8 @@ struct InterpreterHarness {
           paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
           plugins(paths.pluginFolders(), conventions),
           lyricsSearch(state, plugins, media, launcher, notifier),
-          interpreter(
-              {state, paths, conventions, plugins, launcher, opener, media, windows, notifier}),
+          services{state, paths, conventions, plugins, launcher, opener, media, windows, notifier},
+          interpreter(services, programRules()),
           keys({state, paths, conventions, launcher, media, windows, dialogs, lyricsSearch}) {
         state.setLanguage(language);
     }
@@ -43,6 +44,7 @@ struct InterpreterHarness {
     RecordingNotifier notifier;
     RecordingDialogs dialogs;
     LyricsSearch lyricsSearch;
+    Services services;
     CommandInterpreter interpreter;
     KeyCommands keys;
 };

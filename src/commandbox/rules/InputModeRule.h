@@ -1,0 +1,14 @@
+#pragma once
+
+#include "commandbox/rules/LineRule.h"
+
+namespace mirato {
+
+// The input mode chosen for this line: a web search, Run, Run CMD (a terminal), or Music, which
+// reads the line as a media name and lets the later rules play it. The mode ends with the line.
+class InputModeRule : public LineRule {
+public:
+    bool tryRun(const QString& line, LineContext& context) override;
+};
+
+}  // namespace mirato

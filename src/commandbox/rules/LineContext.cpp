@@ -1,0 +1,52 @@
+#include "commandbox/rules/LineContext.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "core/Strings.h"
+
+Q_LOGGING_CATEGORY(lcLines, "mirato.commandbox", QtWarningMsg)
+
+namespace mirato {
+
+void LineContext::start(const std::optional<Command>& command, WindowStyle style) {
+    if (!command) {
+        qCDebug(lcLines) << "nothing to start";
+        return;
+    }
+    if (!launcher.start(*command, style))
+        qCDebug(lcLines) << "could not start" << command->program;
+}
+
+void LineContext::openWithDesktop(const QString& target) {
+    start(conventions.openWithDesktop(target));
+}
+
+QString LineContext::message(MessageCode code) const {
+    return Strings::message(state.language(), code);
+}
+
+bool LineContext::isPathLike(const QString& line) const {
+    return line.isEmpty() || conventions.isLocalPath(line) ||
+           isOneOf(line.left(2), {"ht", "Ht", "HT", "mm", "Mm", "MM"});
+}
+
+bool LineContext::isPlainName(const QString& name) {
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+bool LineContext::isVisibleFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+bool LineContext::isOneOf(const QString& text, std::initializer_list<const char*> spellings) {
+    for (const char* spelling : spellings) {
+        if (text == QLatin1String(spelling))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace mirato

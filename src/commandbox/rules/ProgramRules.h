@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "commandbox/rules/LineRule.h"
+
+namespace mirato {
+
+// The rules of the command box in the order the program asks them.
+std::vector<std::unique_ptr<LineRule>> programRules();
+
+}  // namespace mirato

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,12 +26,15 @@
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
 #include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/ApplicationCatalog.h"
 #include "core/InputModes.h"
+#include "core/LineHistory.h"
 #include "core/Messages.h"
 #include "core/PluginCatalog.h"
 #include "core/ProcessMemory.h"
@@ -46,6 +51,7 @@
 #include "platform/LoginEntryStore.h"
 #include "platform/PlatformBackends.h"
 #include "platform/SessionEnd.h"
+#include "platform/XdgApplications.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 #include "shell/Autostart.h"
@@ -55,6 +61,22 @@
 Q_LOGGING_CATEGORY(lcApp, "mirato.app", QtWarningMsg)
 
 namespace mirato {
+
+namespace {
+
+// Applications are named in the desktop's language and in the program's own.
+ApplicationFilter applicationFilter(const QString& language) {
+    QStringList own;
+    if (language == QLatin1String("1"))
+        own = {QStringLiteral("zh_CN"), QStringLiteral("zh")};
+    else if (language == QLatin1String("2"))
+        own = {QStringLiteral("zh_TW"), QStringLiteral("zh")};
+    return {nameLanguages(QLocale::system().name(), own),
+            qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts),
+            qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)};
+}
+
+}  // namespace
 
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
@@ -160,13 +182,18 @@ void Application::start(const QString& commandLine) {
     windows_->setLyricsSearch(lyricsSearch_.get());
     const Services services{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
                             *web_,   *media_, *windows_,         *notifier_};
-    interpreter_ = std::make_unique<CommandInterpreter>(services, programRules());
+    applications_ = std::make_unique<ApplicationCatalog>(XdgApplications::dataFolders());
+    history_ = std::make_unique<LineHistory>(
+        QFileInfo(Settings::filePath()).dir().filePath(QStringLiteral("Mirato.history")));
+    completer_ = std::make_unique<LineCompleter>(*applications_, *plugins_, *paths_, *history_);
+    interpreter_ =
+        std::make_unique<CommandInterpreter>(services, programRules(*applications_), *history_);
     documents_ = std::make_unique<DocumentDispatcher>(services);
     keys_ =
         std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
                                                  *media_, *windows_, *dialogs_, *lyricsSearch_});
-    commandBox_ =
-        std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *notifier_, *windows_);
+    commandBox_ = std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_,
+                                               *history_, *notifier_, *windows_);
     connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
     lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
@@ -232,6 +259,10 @@ void Application::finishStart(const QString& document) {
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
     connect(menus_.get(), &MenuHost::topMostChanged, this, [this] { windows_->applyTopMost(); });
     connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_->applyTheme(); });
+    connect(menus_.get(), &MenuHost::historyClearRequested, this, [this] {
+        history_->clear();
+        completer_->refresh();
+    });
     associationStore_ = platform_.associationStore(QCoreApplication::applicationFilePath(),
                                                    paths_->runIconFolder());
     associations_ = std::make_unique<FileAssociations>(*associationStore_);
@@ -303,6 +334,8 @@ void Application::finishStart(const QString& document) {
         state_->setPendingDocument(document);
         handoverTimer_.start();
     }
+    // The installed applications are read on a worker: typing never waits for them.
+    applications_->load(applicationFilter(state_->language()));
     trimTimer_.start();
     // What the start-up no longer needs goes back at once rather than at the first tick.
     QTimer::singleShot(kStartTrimMs, this, &ProcessMemory::giveBack);

@@ -13,6 +13,7 @@ namespace mirato {
 
 class AppState;
 class AppPaths;
+class ApplicationCatalog;
 class CommandBox;
 class CommandInterpreter;
 class DesktopNotifier;
@@ -27,6 +28,8 @@ class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
 class KeyCommands;
+class LineCompleter;
+class LineHistory;
 class LyricSync;
 class LyricsSearch;
 class MediaPlayer;
@@ -105,6 +108,9 @@ private:
     std::unique_ptr<WindowHub> windows_;
     std::unique_ptr<PlayerCommands> playerCommands_;
     std::unique_ptr<LyricsSearch> lyricsSearch_;
+    std::unique_ptr<ApplicationCatalog> applications_;
+    std::unique_ptr<LineHistory> history_;
+    std::unique_ptr<LineCompleter> completer_;
     std::unique_ptr<CommandInterpreter> interpreter_;
     std::unique_ptr<KeyCommands> keys_;
     std::unique_ptr<CommandBox> commandBox_;

@@ -138,6 +138,9 @@ void MenuHost::buildTrayMenu() {
     ownTexts_.insert(QStringLiteral("HotKey"), Message::ChangeToggleKey);
     hotKey->setVisible(false);
     connect(hotKey, &QAction::triggered, this, &MenuHost::toggleKeyChangeRequested);
+    QAction* clearHistory = add(settings, "ClearHistory", "");
+    ownTexts_.insert(QStringLiteral("ClearHistory"), Message::ClearHistory);
+    connect(clearHistory, &QAction::triggered, this, &MenuHost::historyClearRequested);
     settings->setToolTipsVisible(true);
     playMode->setToolTipsVisible(true);
 

@@ -75,6 +75,8 @@ signals:
     void autoRunToggled();
     // The file types taken over (true) or given back (false).
     void linkToggled(bool takeOver);
+    // Forget the lines typed before.
+    void historyClearRequested();
 
 private:
     QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,

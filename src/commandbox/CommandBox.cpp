@@ -24,8 +24,10 @@
 #include "appearance/WindowTraits.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
 #include "core/AppState.h"
 #include "core/InputModes.h"
+#include "core/LineHistory.h"
 #include "core/Notifier.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -57,11 +59,14 @@ constexpr ModeItem kModeItems[] = {
 }  // namespace
 
 CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
-                       Notifier& notifier, WindowRequests& windows, QWidget* parent)
+                       LineCompleter& completer, const LineHistory& history, Notifier& notifier,
+                       WindowRequests& windows, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       state_(state),
       interpreter_(interpreter),
       keys_(keys),
+      completer_(completer),
+      history_(history),
       notifier_(notifier),
       windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
@@ -100,6 +105,11 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     input_->setTextMargins(3, 0, 3, 0);
     input_->installEventFilter(this);
     setFocusProxy(input_);
+    // The completion shows after the caret in a paler colour; it is no part of the text.
+    completionLabel_ = new QLabel(input_);
+    completionLabel_->setObjectName(QStringLiteral("completion"));
+    completionLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    completionLabel_->hide();
     new WindowDrag(this, [this](bool moved, QPoint pressed) {
         if (moved)
             WindowTraits::savePosition(*this, QStringLiteral("wl"));
@@ -128,6 +138,9 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     setLyricsShown(false);
 
     connect(input_, &QLineEdit::textChanged, &state_, &AppState::followText);
+    connect(input_, &QLineEdit::textChanged, this, &CommandBox::offerCompletion);
+    connect(input_, &QLineEdit::cursorPositionChanged, this, &CommandBox::offerCompletion);
+    connect(input_, &QLineEdit::textEdited, this, [this] { walk_.reset(); });
     connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
     connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);
     connect(&state_, &AppState::lyricLineChanged, lyricLabel_, &QLabel::setText);
@@ -206,6 +219,35 @@ void CommandBox::runInput() {
     interpreter_.run(input_->text());
     input_->clear();
     input_->setFocus();
+    walk_.reset();
+    completer_.refresh();  // the line, or a playlist it saved, completes from now on
+}
+
+void CommandBox::offerCompletion() {
+    const QString text = input_->text();
+    const bool atEnd = input_->cursorPosition() == text.size() && !input_->hasSelectedText();
+    completion_ = atEnd ? completer_.complete(text) : QString();
+    if (completion_.isEmpty()) {
+        completionLabel_->hide();
+        return;
+    }
+    // The rest of a name the text starts; the whole name when the text starts one of its words.
+    const QString shown = completion_.startsWith(text, Qt::CaseInsensitive)
+                              ? completion_.mid(text.size())
+                              : QStringLiteral("  \u2192 ") + completion_;
+    const QRect caret = input_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int left = caret.right() + 1;
+    if (left >= input_->width()) {
+        completionLabel_->hide();
+        return;
+    }
+    QPalette palette = completionLabel_->palette();
+    palette.setColor(QPalette::WindowText, input_->palette().color(QPalette::PlaceholderText));
+    completionLabel_->setPalette(palette);
+    completionLabel_->setFont(input_->font());
+    completionLabel_->setText(shown);
+    completionLabel_->setGeometry(left, 0, input_->width() - left, input_->height());
+    completionLabel_->show();
 }
 
 bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
@@ -270,7 +312,31 @@ bool CommandBox::handleKey(QKeyEvent* event) {
         input_->selectAll();
         return true;
     }
+    if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) &&
+        handlePlainKey(key))
+        return true;
     return isSwallowedKey(key, modifiers);
+}
+
+bool CommandBox::handlePlainKey(int key) {
+    std::optional<QString> line;
+    switch (key) {
+        case Qt::Key_Tab:
+            if (!completion_.isEmpty())
+                line = completion_;
+            break;
+        case Qt::Key_Up:
+            line = walk_.older(history_.lines(), input_->text());
+            break;
+        case Qt::Key_Down:
+            line = walk_.newer(history_.lines());
+            break;
+        default:
+            return false;
+    }
+    if (line)
+        input_->setText(*line);
+    return true;
 }
 
 void CommandBox::copyToClipboard() {

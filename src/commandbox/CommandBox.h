@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "core/HistoryWalk.h"
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -13,6 +15,8 @@ namespace mirato {
 class AppState;
 class CommandInterpreter;
 class KeyCommands;
+class LineCompleter;
+class LineHistory;
 class Notifier;
 class WindowRequests;
 class WindowSkin;
@@ -30,9 +34,12 @@ public:
     static constexpr int kInputTopWithLyricsTwips = 960;
 
     CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
-               Notifier& notifier, WindowRequests& windows, QWidget* parent = nullptr);
+               LineCompleter& completer, const LineHistory& history, Notifier& notifier,
+               WindowRequests& windows, QWidget* parent = nullptr);
 
     QLineEdit* input() const { return input_; }
+    // The completion offered after the caret ("" when none); Tab takes it.
+    QString completion() const { return completion_; }
     QPushButton* okButton() const { return okButton_; }
 
     // The menu the mode icon pops up; the box keeps a small one of its own until then.
@@ -75,6 +82,8 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
+    bool handlePlainKey(int key);
+    void offerCompletion();
     void copyToClipboard();
     void popUpModeMenu();
     void retranslate();
@@ -84,6 +93,9 @@ private:
     AppState& state_;
     CommandInterpreter& interpreter_;
     KeyCommands& keys_;
+    LineCompleter& completer_;
+    const LineHistory& history_;
+    HistoryWalk walk_;
     Notifier& notifier_;
     WindowRequests& windows_;
 
@@ -91,6 +103,8 @@ private:
     QLabel* modeLabel_;
     QLabel* lyricLabel_;
     QLineEdit* input_;
+    QLabel* completionLabel_;
+    QString completion_;
     QPushButton* okButton_;
     QMenu* modeMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;

@@ -25,6 +25,7 @@ QString text(const QString& language, Message message) {
         {"更改显示输入框的快捷键...", "變更顯示輸入框的快速鍵...", "Change the box's key..."},
         {"此桌面不提供空闲时间，无法使用省电模式。", "此桌面不提供閒置時間，無法使用省電模式。",
          "This desktop does not tell how long it has been idle, so power saving cannot work."},
+        {"清除输入记录", "清除輸入記錄", "Clear the typed lines"},
     };
     return QString::fromUtf8(table[static_cast<int>(message)][column]);
 }

@@ -15,6 +15,7 @@ enum class Message {
     ToggleKeyUnavailable,  // how to bind mirato --toggle instead
     ChangeToggleKey,       // menu item: the desktop's dialog for the key
     NoIdleTime,            // why power saving cannot be switched on
+    ClearHistory,          // menu item: forget the lines typed before
 };
 
 namespace Messages {

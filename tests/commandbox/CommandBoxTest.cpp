@@ -12,6 +12,7 @@
 
 #include "appearance/SkinnedButton.h"
 #include "commandbox/CommandBox.h"
+#include "core/InputModes.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "support/InterpreterHarness.h"
@@ -25,7 +26,7 @@ namespace {
 class CommandBoxTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    CommandBox box{h.state, h.interpreter, h.keys, h.notifier, h.windows};
+    CommandBox box{h.state, h.interpreter, h.keys, h.completer, h.history, h.notifier, h.windows};
     QLineEdit* input = box.input();
 };
 
@@ -147,6 +148,51 @@ TEST_F(CommandBoxTest, SkinIsStoredOnlyWhenCompletelyLoaded) {
         EXPECT_EQ(box.applySkin(), row.complete) << row.theme;
         EXPECT_EQ(Settings::read("Skin"), row.stored) << row.theme;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CommandBoxTest, TabTakesTheCompletionAndArrowsRecallLines) {
+    h.env.writeFile("app/playlist/party mix.m3u", "a.mp3\n");
+    h.completer.refresh();
+    box.show();
+    auto* pale = box.findChild<QLabel*>("completion");
+    ASSERT_NE(pale, nullptr);
+
+    QTest::keyClicks(input, "par");
+    EXPECT_EQ(box.completion(), "party mix");
+    EXPECT_TRUE(pale->isVisible());
+    EXPECT_EQ(pale->text(), "ty mix");
+    QTest::keyClick(input, Qt::Key_Left);  // the caret left the end: nothing offered
+    EXPECT_FALSE(pale->isVisible());
+    QTest::keyClick(input, Qt::Key_End);
+    QTest::keyClick(input, Qt::Key_Return);  // Enter runs only what was typed
+    EXPECT_EQ(h.opener.addresses, QStringList{"par"});
+    EXPECT_TRUE(h.media.urls.isEmpty());
+
+    QTest::keyClicks(input, "par");
+    QTest::keyClick(input, Qt::Key_Tab);
+    EXPECT_EQ(input->text(), "party mix");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(h.media.urls, QStringList{h.app("playlist/party mix.m3u")});
+
+    InputModes::toggle(h.state, MessageCode::ModeRunCmd);  // a terminal's line is never kept
+    QTest::keyClicks(input, "secret");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(h.history.lines(), (QStringList{"party mix", "par"}));
+
+    QTest::keyClicks(input, "draft");
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "party mix");
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "par");
+    QTest::keyClick(input, Qt::Key_Down);
+    QTest::keyClick(input, Qt::Key_Down);
+    EXPECT_EQ(input->text(), "draft");
+    QTest::keyClick(input, Qt::Key_Up, Qt::ControlModifier);  // still the volume
+    EXPECT_EQ(input->text(), "draft");
 }
 
 }  // namespace

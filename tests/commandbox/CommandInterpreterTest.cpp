@@ -307,7 +307,7 @@ TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneUsesTheLine) {
         rules.push_back(std::make_unique<ScriptedRule>(asked, "a", "first"));
         rules.push_back(std::make_unique<ScriptedRule>(asked, "b", "second"));
         rules.push_back(std::make_unique<ScriptedRule>(asked, "c", "third"));
-        CommandInterpreter interpreter(h.services, std::move(rules));
+        CommandInterpreter interpreter(h.services, std::move(rules), h.history);
         interpreter.run(line);
         EXPECT_EQ(asked, expected) << line.toStdString();
         EXPECT_EQ(h.state.probes(), TextProbes{});

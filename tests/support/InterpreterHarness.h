@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QDir>
+#include <QSignalSpy>
 
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/ApplicationCatalog.h"
+#include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
@@ -23,7 +27,10 @@ struct InterpreterHarness {
           plugins(paths.pluginFolders(), conventions),
           lyricsSearch(state, plugins, media, launcher, notifier),
           services{state, paths, conventions, plugins, launcher, opener, media, windows, notifier},
-          interpreter(services, programRules()),
+          applications({env.path("data"), env.path("system")}),
+          history(env.path("config/Mirato.history")),
+          completer(applications, plugins, paths, history),
+          interpreter(services, programRules(applications), history),
           keys({state, paths, conventions, launcher, media, windows, dialogs, lyricsSearch}) {
         state.setLanguage(language);
     }
@@ -31,6 +38,13 @@ struct InterpreterHarness {
     // Types a line and presses Enter.
     void enter(const QString& line) { interpreter.run(line); }
     QString app(const QString& relative) const { return paths.programFolder() + "/" + relative; }
+    // Reads the desktop entries under data/ and system/ (applications/ in each) and waits
+    // until they are known.
+    void loadApplications(const ApplicationFilter& filter = {}) {
+        QSignalSpy read(&applications, &ApplicationCatalog::changed);
+        applications.load(filter);
+        read.wait(5000);
+    }
 
     TempEnvironment env;
     const HostConventions& conventions;
@@ -45,6 +59,9 @@ struct InterpreterHarness {
     RecordingDialogs dialogs;
     LyricsSearch lyricsSearch;
     Services services;
+    ApplicationCatalog applications;
+    LineHistory history;
+    LineCompleter completer;
     CommandInterpreter interpreter;
     KeyCommands keys;
 };

@@ -1,5 +1,6 @@
 #include "commandbox/rules/ProgramRules.h"
 
+#include "commandbox/rules/ApplicationRule.h"
 #include "commandbox/rules/ComponentRule.h"
 #include "commandbox/rules/FolderWordRule.h"
 #include "commandbox/rules/InputModeRule.h"
@@ -16,7 +17,7 @@
 
 namespace mirato {
 
-std::vector<std::unique_ptr<LineRule>> programRules() {
+std::vector<std::unique_ptr<LineRule>> programRules(const ApplicationCatalog& applications) {
     std::vector<std::unique_ptr<LineRule>> rules;
     rules.push_back(std::make_unique<InputModeRule>());
     rules.push_back(std::make_unique<PluginRule>());
@@ -27,6 +28,7 @@ std::vector<std::unique_ptr<LineRule>> programRules() {
     rules.push_back(std::make_unique<FolderWordRule>());
     rules.push_back(std::make_unique<SavedPlaylistRule>());
     rules.push_back(std::make_unique<ShortcutRule>());
+    rules.push_back(std::make_unique<ApplicationRule>(applications));
     // What the line itself says it is.
     rules.push_back(std::make_unique<NumberRule>());
     rules.push_back(std::make_unique<MediaRule>());

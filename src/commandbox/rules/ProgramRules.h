@@ -7,7 +7,9 @@
 
 namespace mirato {
 
+class ApplicationCatalog;
+
 // The rules of the command box in the order the program asks them.
-std::vector<std::unique_ptr<LineRule>> programRules();
+std::vector<std::unique_ptr<LineRule>> programRules(const ApplicationCatalog& applications);
 
 }  // namespace mirato

@@ -1,0 +1,56 @@
+#include "commandbox/LineCompleter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/AppPaths.h"
+#include "core/ApplicationCatalog.h"
+#include "core/LineHistory.h"
+#include "core/PluginCatalog.h"
+
+namespace mirato {
+
+namespace {
+
+// The names the files of a folder are typed by: without their last extension, hidden ones
+// left out.
+QStringList baseNames(const QString& folder, const QStringList& patterns) {
+    QStringList names;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(patterns, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& file : files)
+        names.append(file.completeBaseName());
+    return names;
+}
+
+}  // namespace
+
+LineCompleter::LineCompleter(const ApplicationCatalog& applications, const PluginCatalog& plugins,
+                             const AppPaths& paths, const LineHistory& history, QObject* parent)
+    : QObject(parent),
+      applications_(applications),
+      plugins_(plugins),
+      paths_(paths),
+      history_(history) {
+    // Nothing is read here: the first reading follows the applications' own, after start.
+    connect(&applications, &ApplicationCatalog::changed, this, &LineCompleter::refresh);
+}
+
+void LineCompleter::refresh() {
+    QStringList names;
+    for (const PluginFolder& folder : plugins_.folders()) {
+        if (plugins_.isPlugin(folder))
+            names.append(folder.name);
+    }
+    names += baseNames(paths_.playlistFolder(), {QStringLiteral("*.m3u"), QStringLiteral("*.wpl")});
+    names += baseNames(paths_.shortcutFolder(), {});
+    for (const InstalledApplication& app : applications_.applications()) {
+        names.append(app.shownName());
+        names.append(app.program);
+    }
+    names.removeAll(QString());
+    index_.setNames(names);
+    index_.setHistory(history_.lines());
+}
+
+}  // namespace mirato

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "commandbox/rules/LineRule.h"
+
+namespace mirato {
+
+class ApplicationCatalog;
+
+// The whole line naming an installed application starts it from its own Exec line; one that
+// wants a terminal runs in the terminal.
+class ApplicationRule : public LineRule {
+public:
+    explicit ApplicationRule(const ApplicationCatalog& catalog) : catalog_(catalog) {}
+    bool tryRun(const QString& line, LineContext& context) override;
+
+private:
+    const ApplicationCatalog& catalog_;
+};
+
+}  // namespace mirato

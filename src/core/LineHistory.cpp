@@ -1,0 +1,62 @@
+#include "core/LineHistory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSaveFile>
+
+Q_LOGGING_CATEGORY(lcHistory, "mirato.core.history", QtWarningMsg)
+
+namespace mirato {
+
+LineHistory::LineHistory(QString filePath) : filePath_(std::move(filePath)) {
+    QFile file(filePath_);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (!line.isEmpty() && !isPrivate(line) && !lines_.contains(line))
+            lines_.append(line);
+        if (lines_.size() == kLimit)
+            break;
+    }
+}
+
+bool LineHistory::isPrivate(const QString& line) {
+    return line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t'));
+}
+
+bool LineHistory::remember(const QString& line) {
+    // A line break would split the line in the file; the box cannot type one anyway.
+    if (line.trimmed().isEmpty() || isPrivate(line) || line.contains(QLatin1Char('\n')) ||
+        line.contains(QLatin1Char('\r')))
+        return false;
+    lines_.removeAll(line);
+    lines_.prepend(line);
+    if (lines_.size() > kLimit)
+        lines_.resize(kLimit);
+    return save();
+}
+
+void LineHistory::clear() {
+    lines_.clear();
+    if (QFile::exists(filePath_) && !QFile::remove(filePath_))
+        qCDebug(lcHistory) << "cannot remove" << filePath_;
+}
+
+bool LineHistory::save() const {
+    QDir().mkpath(QFileInfo(filePath_).path());
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCDebug(lcHistory) << "cannot write" << filePath_;
+        return false;
+    }
+    // Only the owner may read what was typed.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write(lines_.join(QLatin1Char('\n')).toUtf8());
+    file.write("\n");
+    return file.commit();
+}
+
+}  // namespace mirato

@@ -12,6 +12,7 @@
 //                              (1000) song changes, with the player window and the lyric
 //                              sync running as in the program
 //   mirato-bench entities      a WPL list of 1 MB of character references read through
+//   mirato-bench completion    the completion look-up over 5 000 names and 500 typed lines
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <malloc.h>
 #include <sys/resource.h>
@@ -21,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -34,7 +36,10 @@
 #include "components/PlaylistReader.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/ApplicationCatalog.h"
+#include "core/CompletionIndex.h"
 #include "core/Launcher.h"
+#include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/ProcessMemory.h"
 #include "lyrics/LyricSync.h"
@@ -252,9 +257,11 @@ int dispatch() {
     QuietOpener web;
     QuietNotifier notifier;
     QuietWindows windows;
+    ApplicationCatalog applications({});
+    LineHistory history(dir.filePath(QStringLiteral("Mirato.history")));
     CommandInterpreter interpreter(
         {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier},
-        programRules());
+        programRules(applications), history);
     const QStringList lines = {QStringLiteral("example.org"),
                                QStringLiteral("12345678"),
                                QStringLiteral("192.168.0.1"),
@@ -276,6 +283,48 @@ int dispatch() {
 }
 
 int wav(const QString& file, int seconds);
+
+// Completion over 5 000 names and 500 lines typed before: the median look-up of a typed
+// beginning, and the heap the index takes.
+int completion() {
+    QRandomGenerator random(7);
+    const char* const words[] = {"office",  "image",    "studio",  "player",   "text",
+                                 "editor",  "viewer",   "manager", "terminal", "system",
+                                 "monitor", "sound",    "video",   "photo",    "writer",
+                                 "calc",    "draw",     "mail",    "chat",     "browser",
+                                 "files",   "settings", "network", "disk",     "code"};
+    auto word = [&] { return QString::fromLatin1(words[random.bounded(25)]); };
+    QStringList names;
+    for (int i = 0; i < 5000; ++i) {
+        QString name = word();
+        name[0] = name[0].toUpper();
+        names.append(name + QLatin1Char(' ') + word() + QString::number(i));
+    }
+    QStringList lines;
+    for (int i = 0; i < 500; ++i)
+        lines.append(word() + QStringLiteral(".example.org/") + QString::number(i));
+    const size_t before = mallinfo2().uordblks;
+    QElapsedTimer clock;
+    clock.start();
+    CompletionIndex index;
+    index.setNames(names);
+    index.setHistory(lines);
+    const double buildMs = clock.nsecsElapsed() / 1e6;
+    const size_t after = mallinfo2().uordblks;
+    std::vector<double> micros;
+    for (int i = 0; i < 2000; ++i) {
+        const QString typed = word().left(1 + i % 4);
+        clock.start();
+        const QString best = index.complete(typed);
+        micros.push_back(clock.nsecsElapsed() / 1e3);
+        if (best.isEmpty())
+            return 1;
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("completion median %.1f us, slowest %.1f us, index %.2f MiB built in %.1f ms\n",
+                micros[micros.size() / 2], micros.back(), (after - before) / 1048576.0, buildMs);
+    return 0;
+}
 
 int entities() {
     // A crafted list once took a minute on the GUI thread: reading must stay linear.
@@ -426,12 +475,14 @@ int main(int argc, char** argv) {
         return lyrics();
     if (args.size() >= 2 && args.at(1) == QLatin1String("entities"))
         return entities();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("completion"))
+        return completion();
     if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))
         return soak(args.size() >= 3 ? args.at(2).toInt() : 1000);
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
                  "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
-                 "[CHANGES] | entities | wav FILE SECONDS\n");
+                 "[CHANGES] | entities | completion | wav FILE SECONDS\n");
     return 2;
 }

@@ -92,6 +92,7 @@ lyrics=$("$bin/mirato-bench" lyrics | sed 's/lyrics tick over 10000 lines \([0-9
 cpu=$("$bin/mirato-bench" cpu "$work/minute.mp3" | sed 's/^cpu //')
 soak=$("$bin/mirato-bench" soak 1000 2>/dev/null | sed 's/^soak rss //')
 entities=$("$bin/mirato-bench" entities | sed 's/^entities \([0-9.]* ms\).*/\1/')
+completion=$("$bin/mirato-bench" completion 2>/dev/null | sed 's/^completion //')
 
 ratio=$(awk -v a="$box" -v b="$bare" 'BEGIN {printf "%.2f", a / b}')
 cat <<TABLE
@@ -110,5 +111,6 @@ Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /p
 | lyric sync tick, 10 000-line file | $lyrics | |
 | playback CPU, one minute of MP3 (median of 5) | $cpu | at most 0.8x |
 | a WPL list of 1 MB of character references | $entities | linear in the size |
+| completion over 5 000 names and 500 typed lines | $completion | median well under 1 ms |
 | memory over 1 000 song changes (300-song list handed over again every 300) | $soak | within a few MiB |
 TABLE

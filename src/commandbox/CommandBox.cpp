@@ -235,15 +235,21 @@ void CommandBox::offerCompletion() {
     const QString shown = completion_.startsWith(text, Qt::CaseInsensitive)
                               ? completion_.mid(text.size())
                               : QStringLiteral("  \u2192 ") + completion_;
+    // The field reports a rectangle a few pixels wider than the caret, centred on it.
     const QRect caret = input_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int left = caret.right() + 1;
+    const int left = caret.center().x() + 1;
     if (left >= input_->width()) {
         completionLabel_->hide();
         return;
     }
-    QPalette palette = completionLabel_->palette();
-    palette.setColor(QPalette::WindowText, input_->palette().color(QPalette::PlaceholderText));
-    completionLabel_->setPalette(palette);
+    // A style sheet, as the theme's own sheet would colour a label over a palette.
+    const QColor ink = input_->palette().color(QPalette::Text);
+    const QString colour = QStringLiteral("color: rgba(%1, %2, %3, 110);")
+                               .arg(ink.red())
+                               .arg(ink.green())
+                               .arg(ink.blue());
+    if (completionLabel_->styleSheet() != colour)
+        completionLabel_->setStyleSheet(colour);
     completionLabel_->setFont(input_->font());
     completionLabel_->setText(shown);
     completionLabel_->setGeometry(left, 0, input_->width() - left, input_->height());

@@ -49,7 +49,11 @@ void LineCompleter::refresh() {
         names.append(app.program);
     }
     names.removeAll(QString());
-    index_.setNames(names);
+    // Most refreshes follow an Enter and find the same names: the index stays.
+    if (names != names_) {
+        index_.setNames(names);
+        names_ = names;
+    }
     index_.setHistory(history_.lines());
 }
 

@@ -30,6 +30,7 @@ private:
     const PluginCatalog& plugins_;
     const AppPaths& paths_;
     const LineHistory& history_;
+    QStringList names_;
     CompletionIndex index_;
 };
 

@@ -10,7 +10,11 @@ Q_LOGGING_CATEGORY(lcHistory, "mirato.core.history", QtWarningMsg)
 
 namespace mirato {
 
-LineHistory::LineHistory(QString filePath) : filePath_(std::move(filePath)) {
+LineHistory::LineHistory(QString filePath, QObject* parent)
+    : QObject(parent), filePath_(std::move(filePath)) {
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(2000);
+    connect(&saveTimer_, &QTimer::timeout, this, &LineHistory::save);
     QFile file(filePath_);
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -36,16 +40,24 @@ bool LineHistory::remember(const QString& line) {
     lines_.prepend(line);
     if (lines_.size() > kLimit)
         lines_.resize(kLimit);
-    return save();
+    saveTimer_.start();
+    return true;
+}
+
+LineHistory::~LineHistory() {
+    if (saveTimer_.isActive())
+        save();
 }
 
 void LineHistory::clear() {
+    saveTimer_.stop();
     lines_.clear();
     if (QFile::exists(filePath_) && !QFile::remove(filePath_))
         qCDebug(lcHistory) << "cannot remove" << filePath_;
 }
 
-bool LineHistory::save() const {
+bool LineHistory::save() {
+    saveTimer_.stop();
     QDir().mkpath(QFileInfo(filePath_).path());
     QSaveFile file(filePath_);
     if (!file.open(QIODevice::WriteOnly)) {

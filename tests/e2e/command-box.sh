@@ -5,7 +5,8 @@
 # the default browser (a recording stand-in) as one exact address,
 # Alt+R hides and shows the box, a second start hands its file to the first, and the lyrics
 # window snaps under the player and travels with it when the player is dragged.
-# Skipped (exit 77) where Xvfb or xdotool is missing.
+# An installed application (a fixture desktop entry) starts from its first letters, Tab and
+# Enter. Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
 grabber=$2
@@ -30,6 +31,15 @@ printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\n' "$HOME/
     >"$XDG_DATA_HOME/applications/recorder.desktop"
 printf '[Default Applications]\nx-scheme-handler/http=recorder.desktop\n' \
     >"$XDG_CONFIG_HOME/mimeapps.list"
+# An installed application; the machine's own stay out of the way of the completion.
+export XDG_DATA_DIRS="$HOME/system-data"
+cat >"$HOME/bin/fixture-app" <<'SCRIPT'
+#!/bin/sh
+printf '%s\n' "$*" >>"$HOME/fixture.log"
+SCRIPT
+chmod +x "$HOME/bin/fixture-app"
+printf '[Desktop Entry]\nType=Application\nName=Xtest Fixture\nExec="%s" --started %%U\n' \
+    "$HOME/bin/fixture-app" >"$XDG_DATA_HOME/applications/xtest-fixture.desktop"
 
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
@@ -58,6 +68,11 @@ xdotool type --delay 20 "hello world"
 xdotool key Return
 browsed() { grep -qx 'http://www.baidu.com/s?wd=hello world' "$HOME/browser.log" 2>/dev/null; }
 within browsed || fail "the browser did not get the Baidu address: $(cat "$HOME/browser.log" 2>&1)"
+
+xdotool type --delay 20 "xte"
+xdotool key Tab Return
+started() { grep -qx -- '--started' "$HOME/fixture.log" 2>/dev/null; }
+within started || fail "xte, Tab and Enter did not start the installed application"
 
 # Alt+R hides the box and shows it again.
 hidden() { [ -z "$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null)" ]; }
@@ -128,4 +143,4 @@ within told || fail "a key held by another program was not told"
 within hidden || fail "--toggle did not hide the box while another program holds Alt+R"
 kill "$grabber_pid"
 
-echo "command box shows at $geometry, stores TM128, sends a Baidu query, answers Alt+R (also with NumLock), takes a second start's file; the lyrics window snaps to the player and travels with it; a held Alt+R is told and --toggle still works"
+echo "command box shows at $geometry, stores TM128, sends a Baidu query, starts an application from xte+Tab, answers Alt+R (also with NumLock), takes a second start's file; the lyrics window snaps to the player and travels with it; a held Alt+R is told and --toggle still works"

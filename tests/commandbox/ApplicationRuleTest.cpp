@@ -86,3 +86,22 @@ TEST(ApplicationRuleTest, InstalledApplicationsStartByName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
+    InterpreterHarness h;
+    h.env.writeFile("data/applications/first.desktop",
+                    "[Desktop Entry]\nType=Application\nName=First\nExec=first\n");
+    h.loadApplications();
+    QSignalSpy reread(&h.applications, &ApplicationCatalog::changed);
+    h.env.writeFile("data/applications/later.desktop",
+                    "[Desktop Entry]\nType=Application\nName=Later\nExec=later --go\n");
+    ASSERT_TRUE(reread.wait(5000));
+    h.enter("later");
+    EXPECT_EQ(h.launcher.launches, (QList<Launch>{{{"later", {"--go"}}, WindowStyle::Normal}}));
+    h.completer.refresh();
+    EXPECT_EQ(h.completer.complete("La"), "Later");
+}
+
+}  // namespace

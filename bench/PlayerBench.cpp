@@ -42,6 +42,7 @@
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/ProcessMemory.h"
+#include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
@@ -101,10 +102,13 @@ struct QuietLauncher : Launcher {
 struct PlayerSetUp {
     PlayerSetUp(MediaPlayer& player, const QString& folder)
         : paths(AppPaths::forProgramFolder(folder)),
+          settings(folder + QStringLiteral("/Mirato.dat")),
           commands({state, paths, player, dialogs, web, notifier, windows}),
-          window({state, paths, posixConventions(), launcher, player, windows, commands}) {}
+          window(
+              {state, paths, posixConventions(), launcher, player, windows, commands, settings}) {}
     AppState state;
     const AppPaths paths;
+    Settings settings;
     QuietDialogs dialogs;
     QuietOpener web;
     QuietNotifier notifier;
@@ -225,7 +229,8 @@ int lyrics() {
     AppState state;
     StillMedia media;
     media.source = song;
-    LyricSync sync(state, media, posixConventions(), [] { return nullptr; });
+    Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
+    LyricSync sync(state, settings, media, posixConventions(), [] { return nullptr; });
     sync.checkTrackStart();
     const int ticks = 500;
     QElapsedTimer clock;
@@ -372,7 +377,7 @@ int soak(int changes) {
 
     MediaPlayer player;
     PlayerSetUp set(player, dir.path());
-    LyricSync sync(set.state, player, posixConventions(), [] { return nullptr; });
+    LyricSync sync(set.state, set.settings, player, posixConventions(), [] { return nullptr; });
     sync.setActive(true);
     set.window.show();
     player.setMode(QStringLiteral("loop"), true);

@@ -23,15 +23,16 @@ public:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mirato"));
-    using mirato::Settings;
+    // The program's settings file, which the program keeps up to date while it plays.
+    const mirato::Settings settings(mirato::Settings::defaultFilePath());
     const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
     QString service =
         mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
     if (service.isEmpty())
         service = QStringLiteral("https://lrclib.net");
 
-    const QString musicPath = Settings::read(QStringLiteral("MusicPath"));
-    QString title = Settings::read(QStringLiteral("MP3Title"));
+    const QString musicPath = settings.read(QStringLiteral("MusicPath"));
+    QString title = settings.read(QStringLiteral("MP3Title"));
     if (title.isEmpty() && musicPath != QLatin1String("Close") && musicPath != QLatin1String("End"))
         title = musicPath.section(QLatin1Char('/'), -1);
 
@@ -42,8 +43,8 @@ int main(int argc, char* argv[]) {
             QStringLiteral("/mirato/lyrics"),
         launcher);
     mirato::lyricsearch::SearchWindow window(
-        {Settings::read(QStringLiteral("Language")), title, musicPath,
-         Settings::read(QStringLiteral("MiratoPath"))},
+        {settings.read(QStringLiteral("Language")), title, musicPath,
+         settings.read(QStringLiteral("MiratoPath"))},
         client, handBack);
     window.show();
     window.search();

@@ -81,6 +81,7 @@ ApplicationFilter applicationFilter(const QString& language) {
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
       sessionEnd_(platform.sessionEnd()),
+      settings_(std::make_unique<Settings>(Settings::defaultFilePath())),
       state_(std::make_unique<AppState>()),
       paths_(std::make_unique<AppPaths>(AppPaths::current())),
       plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
@@ -89,7 +90,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       dialogs_(std::make_unique<QtDialogs>()),
       media_(std::make_unique<MediaPlayer>()),
       windows_(std::make_unique<WindowHub>(
-          WindowHubContext{*state_, *paths_, hostConventions(), *launcher_, *media_})) {
+          WindowHubContext{*state_, *paths_, hostConventions(), *launcher_, *media_, *settings_})) {
     media_->setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
         reportPlaybackProblem(static_cast<int>(problem), detail);
     });
@@ -169,7 +170,7 @@ void Application::prepareEngineFor(const QString& document) {
 }
 
 void Application::start(const QString& commandLine) {
-    startWrites_.emplace();
+    startWrites_.emplace(*settings_);
     // The whole command line is one document; quotes around a path with blanks go.
     const QString document = QString(commandLine).remove(QLatin1Char('"'));
     prepareEngineFor(document);
@@ -177,14 +178,14 @@ void Application::start(const QString& commandLine) {
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
     windows_->setPlayerCommands(playerCommands_.get());
-    lyricsSearch_ =
-        std::make_unique<LyricsSearch>(*state_, *plugins_, *media_, *launcher_, *notifier_);
+    lyricsSearch_ = std::make_unique<LyricsSearch>(*state_, *settings_, *plugins_, *media_,
+                                                   *launcher_, *notifier_);
     windows_->setLyricsSearch(lyricsSearch_.get());
     const Services services{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
                             *web_,   *media_, *windows_,         *notifier_};
     applications_ = std::make_unique<ApplicationCatalog>(XdgApplications::dataFolders());
     history_ = std::make_unique<LineHistory>(
-        QFileInfo(Settings::filePath()).dir().filePath(QStringLiteral("Mirato.history")));
+        QFileInfo(settings_->filePath()).dir().filePath(QStringLiteral("Mirato.history")));
     completer_ = std::make_unique<LineCompleter>(*applications_, *plugins_, *paths_, *history_);
     interpreter_ =
         std::make_unique<CommandInterpreter>(services, programRules(*applications_), *history_);
@@ -193,10 +194,10 @@ void Application::start(const QString& commandLine) {
         std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
                                                  *media_, *windows_, *dialogs_, *lyricsSearch_});
     commandBox_ = std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_,
-                                               *history_, *notifier_, *windows_);
+                                               *history_, *settings_, *notifier_, *windows_);
     connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
-    lyricSync_ = std::make_unique<LyricSync>(*state_, *media_, hostConventions(),
+    lyricSync_ = std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions(),
                                              [this] { return windows_->lyricsView(); });
     windows_->setLyricSync(lyricSync_.get());
     // The lyric timers run while the player window is loaded.
@@ -216,19 +217,19 @@ void Application::start(const QString& commandLine) {
 
     // What the box shows: language, opacity, theme, position, top-most.
     // Anything but "2" or "3" is Simplified Chinese with the built-in captions.
-    const QString language = Settings::read(QStringLiteral("Language"));
+    const QString language = settings_->read(QStringLiteral("Language"));
     const bool otherLanguage = language == QLatin1String("2") || language == QLatin1String("3");
     state_->setLanguage(otherLanguage ? language : QStringLiteral("1"));
-    state_->setOpacity(Settings::read(QStringLiteral("TM")));
-    QString theme = Settings::read(QStringLiteral("Skin"));
+    state_->setOpacity(settings_->read(QStringLiteral("TM")));
+    QString theme = settings_->read(QStringLiteral("Skin"));
     if (theme.isEmpty())
         theme = QStringLiteral("Blue");
     state_->setTheme(theme);
     commandBox_->setSkinFolder(paths_->skinFolder());
     commandBox_->applySkin();
-    WindowTraits::restorePosition(*commandBox_, QStringLiteral("wl"));
+    WindowTraits::restorePosition(*commandBox_, *settings_, QStringLiteral("wl"));
     commandBox_->applyOpacity();
-    WindowTraits::applyTopMost(*commandBox_);
+    WindowTraits::applyTopMost(*commandBox_, *settings_);
     state_->setBoxShown(true);
 
     // The rest (menus, tray, hotkey, the desktop's state) is invisible until the user reaches
@@ -251,9 +252,9 @@ void Application::finishStart(const QString& document) {
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();
-    menus_ = std::make_unique<MenuHost>(MenuHostContext{*state_, *paths_, hostConventions(),
-                                                        *launcher_, *media_, *windows_,
-                                                        *playerCommands_, *web_, *plugins_});
+    menus_ = std::make_unique<MenuHost>(
+        MenuHostContext{*state_, *paths_, hostConventions(), *launcher_, *media_, *windows_,
+                        *playerCommands_, *web_, *plugins_, *settings_});
     menus_->buildPluginMenus();
     connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
@@ -265,7 +266,7 @@ void Application::finishStart(const QString& document) {
     });
     associationStore_ = platform_.associationStore(QCoreApplication::applicationFilePath(),
                                                    paths_->runIconFolder());
-    associations_ = std::make_unique<FileAssociations>(*associationStore_);
+    associations_ = std::make_unique<FileAssociations>(*associationStore_, *settings_);
     loginEntry_ = platform_.loginEntry();
     autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
     connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
@@ -296,7 +297,7 @@ void Application::finishStart(const QString& document) {
     } else {
         menus_->setTicked(QStringLiteral("chinese"), true);
     }
-    Settings::write(QStringLiteral("MiratoPath"), paths_->programFolder());
+    settings_->write(QStringLiteral("MiratoPath"), paths_->programFolder());
     autostart_->load();
     menus_->setTicked(QStringLiteral("link"), associations_->isTakenOver());
 
@@ -305,30 +306,30 @@ void Application::finishStart(const QString& document) {
         menus_->setTicked(QStringLiteral("blue"), true);
     else if (theme == QLatin1String("Green") || theme == QLatin1String("Purple"))
         menus_->setTicked(theme, true);
-    if (Settings::readBool(QStringLiteral("RPlay"))) {
+    if (settings_->readBool(QStringLiteral("RPlay"))) {
         menus_->setTicked(QStringLiteral("RPlay"), true);
         windows_->player();  // created hidden; it turns loop on from the setting
     }
-    if (Settings::readBool(QStringLiteral("RndPlay"))) {
+    if (settings_->readBool(QStringLiteral("RndPlay"))) {
         menus_->setTicked(QStringLiteral("RndPlay"), true);
         windows_->player();
     }
-    if (Settings::readBool(QStringLiteral("electricity"))) {
+    if (settings_->readBool(QStringLiteral("electricity"))) {
         menus_->setTicked(QStringLiteral("electricity"), true);
         powerSaver_->setEnabled(idleClock_->isAvailable());
     }
-    if (Settings::readBool(QStringLiteral("bTopMost")))
+    if (settings_->readBool(QStringLiteral("bTopMost")))
         menus_->setTicked(QStringLiteral("FormTop"), true);
     if (!state_->autostartValue().isEmpty())
         menus_->setTicked(QStringLiteral("AutoRun"), true);
     for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
-        state_->setPreviousClass(QLatin1String(type), Settings::read(QLatin1String(type)));
+        state_->setPreviousClass(QLatin1String(type), settings_->read(QLatin1String(type)));
 
     setUpTray();
     setUpToggleKey();
-    if (Settings::read(QStringLiteral("OneRun")).isEmpty()) {
+    if (settings_->read(QStringLiteral("OneRun")).isEmpty()) {
         notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
-        Settings::write(QStringLiteral("OneRun"), QStringLiteral("1"));
+        settings_->write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
     if (!document.isEmpty()) {
         state_->setPendingDocument(document);
@@ -336,6 +337,8 @@ void Application::finishStart(const QString& document) {
     }
     // The installed applications are read on a worker: typing never waits for them.
     applications_->load(applicationFilter(state_->language()));
+    // Reading the entries leaves freed memory behind: it goes back once they are known.
+    connect(applications_.get(), &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
     trimTimer_.start();
     // What the start-up no longer needs goes back at once rather than at the first tick.
     QTimer::singleShot(kStartTrimMs, this, &ProcessMemory::giveBack);
@@ -366,7 +369,7 @@ void Application::setUpPowerSaving() {
     menus_->setPowerSavingAvailable(idleClock_->isAvailable());
     connect(idleClock_.get(), &IdleClock::availabilityChanged, this, [this](bool available) {
         menus_->setPowerSavingAvailable(available);
-        powerSaver_->setEnabled(available && Settings::readBool(QStringLiteral("electricity")));
+        powerSaver_->setEnabled(available && settings_->readBool(QStringLiteral("electricity")));
     });
 }
 
@@ -381,9 +384,9 @@ void Application::setUpToggleKey() {
         toggleKey_.get(), &GlobalShortcut::unavailable, this, [this](GlobalShortcut::Problem why) {
             qCDebug(lcApp) << "no Alt+R for the whole desktop:" << why;
             // Told once: the way round it does not change from one start to the next.
-            if (!Settings::read(QStringLiteral("ToggleKeyHint")).isEmpty())
+            if (!settings_->read(QStringLiteral("ToggleKeyHint")).isEmpty())
                 return;
-            Settings::write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
+            settings_->write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
             notifier_->balloon(Messages::text(state_->language(), Message::ToggleKeyUnavailable));
         });
     toggleKey_->bind(Messages::text(state_->language(), Message::ToggleKeyDescription));
@@ -421,13 +424,13 @@ void Application::shutDown() {
     windows_->closeLyricsWindow();
     if (windows_->hasPlayer())
         windows_->player().hide();
-    Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    settings_->write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
     if (toggleKey_)
         toggleKey_->release();
     if (tray_)
         tray_->hide();
     QFile::remove(paths_->currentPlaylistFile());
-    Settings::write(QStringLiteral("PlayerVolume"), QString::number(media_->volume()));
+    settings_->write(QStringLiteral("PlayerVolume"), QString::number(media_->volume()));
     media_->stop();
     QApplication::quit();
 }

@@ -59,6 +59,8 @@ public:
     // started() says when they are done. The caller then runs the event loop.
     void start(const QString& commandLine = {});
     bool isStarted() const { return started_; }
+    Settings& settings() { return *settings_; }
+
     // Hides everything, stores what must survive, removes the tray icon and the hotkey, and
     // ends the event loop. Runs once, however the end is asked for (the tray's Exit, a close
     // of the box by the window manager, a termination signal, the end of the session).
@@ -97,6 +99,7 @@ private:
     bool started_ = false;
     bool shutDown_ = false;
     std::unique_ptr<SessionEnd> sessionEnd_;
+    std::unique_ptr<Settings> settings_;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<AppPaths> paths_;
     std::unique_ptr<PluginCatalog> plugins_;

@@ -119,7 +119,7 @@ void MenuHost::buildTrayMenu() {
     connect(random, &QAction::triggered, this,
             [this](bool on) { setPlayMode(QStringLiteral("RndPlay"), on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
-        Settings::writeBool(QStringLiteral("electricity"), on);
+        c_.settings.writeBool(QStringLiteral("electricity"), on);
         emit powerSavingChanged(on);
     });
     QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
@@ -130,7 +130,7 @@ void MenuHost::buildTrayMenu() {
     connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
     connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
-        Settings::writeBool(QStringLiteral("bTopMost"), on);
+        c_.settings.writeBool(QStringLiteral("bTopMost"), on);
         emit topMostChanged();
     });
     // Offered only where the desktop lets the user pick another key for the box.
@@ -287,7 +287,7 @@ void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
 void MenuHost::chooseLanguage(const QString& language, const QString& itemName) {
     c_.state.setLanguage(language);
     applyLanguage();
-    Settings::write(QStringLiteral("Language"), language);
+    c_.settings.write(QStringLiteral("Language"), language);
     for (const auto& entry : kLanguages)
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }
@@ -296,7 +296,7 @@ void MenuHost::setPlayMode(const QString& itemName, bool on) {
     setTicked(itemName, on);
     const bool repeat = itemName == QLatin1String("RPlay");
     c_.media.setMode(repeat ? QStringLiteral("loop") : QStringLiteral("shuffle"), on);
-    Settings::writeBool(itemName, on);
+    c_.settings.writeBool(itemName, on);
 }
 
 void MenuHost::applyLanguage() {

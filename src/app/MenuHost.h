@@ -12,6 +12,8 @@ class QMenu;
 
 namespace mirato {
 
+class Settings;
+
 class AddressOpener;
 class AppPaths;
 class AppState;
@@ -32,6 +34,7 @@ struct MenuHostContext {
     PlayerRequests& player;
     AddressOpener& web;
     const PluginCatalog& plugins;
+    Settings& settings;
 };
 
 // Owns the three popup menus (tray, music, input mode) and carries out their items. Every

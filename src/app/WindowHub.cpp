@@ -41,8 +41,9 @@ WindowHub::~WindowHub() = default;
 PlayerWindow& WindowHub::player() {
     if (!player_) {
         c_.media.prepare();
-        player_ = std::make_unique<PlayerWindow>(PlayerWindowContext{
-            c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
+        player_ = std::make_unique<PlayerWindow>(
+            PlayerWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
+                                *playerCommands_, c_.settings});
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
                          [this] { closePlayer(); });
         if (musicMenu_)
@@ -63,8 +64,9 @@ LyricsWindow& WindowHub::lyricsWindow() {
     if (!lyrics_) {
         // The lyrics window snaps to the player, so the player exists first (hidden).
         player();
-        lyrics_ = std::make_unique<LyricsWindow>(LyricsWindowContext{
-            c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this, *playerCommands_});
+        lyrics_ = std::make_unique<LyricsWindow>(
+            LyricsWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
+                                *playerCommands_, c_.settings});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
@@ -86,7 +88,7 @@ void WindowHub::showLyricsWindow() {
 
 void WindowHub::closePlayer() {
     clearLyrics();
-    Settings::write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    c_.settings.write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
     closeLyricsWindow();
     c_.media.stop();
     // Unloaded, not just hidden: the next use creates it afresh from the settings.
@@ -143,7 +145,7 @@ void WindowHub::applyTopMost() {
     if (lyrics_)
         lyrics_->applyTopMost();
     if (commandBox_)
-        WindowTraits::applyTopMost(*commandBox_);
+        WindowTraits::applyTopMost(*commandBox_, c_.settings);
 }
 
 void WindowHub::applyOpacity() {

@@ -8,6 +8,8 @@ class QMenu;
 
 namespace mirato {
 
+class Settings;
+
 class AppPaths;
 class AppState;
 class CommandBox;
@@ -27,6 +29,7 @@ struct WindowHubContext {
     const HostConventions& conventions;
     Launcher& launcher;
     MediaPlayer& media;
+    Settings& settings;
 };
 
 // Knows every window, creates the player and lyrics windows on first use, and carries out

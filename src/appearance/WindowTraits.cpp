@@ -11,8 +11,8 @@ void applyOpacity(QWidget& window, const QString& opacity) {
     window.setWindowOpacity(Opacity::alphaFromText(opacity) / 255.0);
 }
 
-void applyTopMost(QWidget& window) {
-    const bool onTop = Settings::readBool(QStringLiteral("bTopMost"));
+void applyTopMost(QWidget& window, const Settings& settings) {
+    const bool onTop = settings.readBool(QStringLiteral("bTopMost"));
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
     const bool visible = window.isVisible();
@@ -21,17 +21,17 @@ void applyTopMost(QWidget& window) {
         window.show();  // changing the flags hides a window
 }
 
-void restorePosition(QWidget& window, const QString& prefix) {
-    const TwipsPosition position = Settings::readPosition(prefix);
+void restorePosition(QWidget& window, const Settings& settings, const QString& prefix) {
+    const TwipsPosition position = settings.readPosition(prefix);
     if (position.top)
         window.move(window.x(), Settings::twipsToPixels(*position.top));
     if (position.left)
         window.move(Settings::twipsToPixels(*position.left), window.y());
 }
 
-void savePosition(const QWidget& window, const QString& prefix) {
-    Settings::savePosition(prefix, Settings::pixelsToTwips(window.y()),
-                           Settings::pixelsToTwips(window.x()));
+void savePosition(const QWidget& window, Settings& settings, const QString& prefix) {
+    settings.savePosition(prefix, Settings::pixelsToTwips(window.y()),
+                          Settings::pixelsToTwips(window.x()));
 }
 
 QString flatButtonStyle() {

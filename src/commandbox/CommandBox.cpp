@@ -59,14 +59,15 @@ constexpr ModeItem kModeItems[] = {
 }  // namespace
 
 CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
-                       LineCompleter& completer, const LineHistory& history, Notifier& notifier,
-                       WindowRequests& windows, QWidget* parent)
+                       LineCompleter& completer, const LineHistory& history, Settings& settings,
+                       Notifier& notifier, WindowRequests& windows, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       state_(state),
       interpreter_(interpreter),
       keys_(keys),
       completer_(completer),
       history_(history),
+      settings_(settings),
       notifier_(notifier),
       windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
@@ -112,7 +113,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     completionLabel_->hide();
     new WindowDrag(this, [this](bool moved, QPoint pressed) {
         if (moved)
-            WindowTraits::savePosition(*this, QStringLiteral("wl"));
+            WindowTraits::savePosition(*this, settings_, QStringLiteral("wl"));
         else if (lyricLabel_->geometry().contains(pressed))
             windows_.showLyricsWindow();
         input_->setFocus();
@@ -178,14 +179,14 @@ void CommandBox::applyOpacity() {
     if (state_.opacity().isEmpty())
         state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
     WindowTraits::applyOpacity(*this, state_.opacity());
-    Settings::write(QStringLiteral("TM"), state_.opacity());
+    settings_.write(QStringLiteral("TM"), state_.opacity());
 }
 
 bool CommandBox::applySkin() {
     const QString theme = state_.theme();
     if (!skin_->apply(skinFolder_, theme, WindowSkin::OnMissing::Stop))
         return false;
-    Settings::write(QStringLiteral("Skin"), theme);
+    settings_.write(QStringLiteral("Skin"), theme);
     return true;
 }
 
@@ -258,7 +259,7 @@ void CommandBox::offerCompletion() {
 
 bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == modeIcon_ && event->type() == QEvent::MouseButtonPress) {
-        WindowTraits::savePosition(*this, QStringLiteral("wl"));
+        WindowTraits::savePosition(*this, settings_, QStringLiteral("wl"));
         popUpModeMenu();
         return true;
     }
@@ -409,6 +410,9 @@ void CommandBox::paintEvent(QPaintEvent*) {
 
 void CommandBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Names may have come and gone while the box was hidden; the first show has none to read.
+    if (painted_)
+        completer_.refresh();
     activateWindow();
     raise();
     input_->setFocus(Qt::ActiveWindowFocusReason);

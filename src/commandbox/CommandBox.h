@@ -15,6 +15,7 @@ namespace mirato {
 class AppState;
 class CommandInterpreter;
 class KeyCommands;
+class Settings;
 class LineCompleter;
 class LineHistory;
 class Notifier;
@@ -34,8 +35,8 @@ public:
     static constexpr int kInputTopWithLyricsTwips = 960;
 
     CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
-               LineCompleter& completer, const LineHistory& history, Notifier& notifier,
-               WindowRequests& windows, QWidget* parent = nullptr);
+               LineCompleter& completer, const LineHistory& history, Settings& settings,
+               Notifier& notifier, WindowRequests& windows, QWidget* parent = nullptr);
 
     QLineEdit* input() const { return input_; }
     // The completion offered after the caret ("" when none); Tab takes it.
@@ -95,6 +96,7 @@ private:
     KeyCommands& keys_;
     LineCompleter& completer_;
     const LineHistory& history_;
+    Settings& settings_;
     HistoryWalk walk_;
     Notifier& notifier_;
     WindowRequests& windows_;

@@ -25,7 +25,7 @@ QStringList baseNames(const QString& folder, const QStringList& patterns) {
 
 }  // namespace
 
-LineCompleter::LineCompleter(const ApplicationCatalog& applications, const PluginCatalog& plugins,
+LineCompleter::LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
                              const AppPaths& paths, const LineHistory& history, QObject* parent)
     : QObject(parent),
       applications_(applications),
@@ -37,6 +37,7 @@ LineCompleter::LineCompleter(const ApplicationCatalog& applications, const Plugi
 }
 
 void LineCompleter::refresh() {
+    applications_.rereadIfChanged();
     QStringList names;
     for (const PluginFolder& folder : plugins_.folders()) {
         if (plugins_.isPlugin(folder))

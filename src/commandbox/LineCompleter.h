@@ -17,16 +17,17 @@ class PluginCatalog;
 class LineCompleter : public QObject {
     Q_OBJECT
 public:
-    LineCompleter(const ApplicationCatalog& applications, const PluginCatalog& plugins,
+    LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
                   const AppPaths& paths, const LineHistory& history, QObject* parent = nullptr);
 
     // The best completion of the typed text, or "".
     QString complete(const QString& typed) const { return index_.complete(typed); }
-    // Reads the names again (the folders may have changed) and takes the history as it is.
+    // Reads the names again (the folders may have changed; installed applications are read
+    // again on a worker when theirs have) and takes the history as it is.
     void refresh();
 
 private:
-    const ApplicationCatalog& applications_;
+    ApplicationCatalog& applications_;
     const PluginCatalog& plugins_;
     const AppPaths& paths_;
     const LineHistory& history_;

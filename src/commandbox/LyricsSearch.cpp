@@ -6,9 +6,14 @@
 
 namespace mirato {
 
-LyricsSearch::LyricsSearch(AppState& state, const PluginCatalog& plugins, MediaControl& media,
-                           Launcher& launcher, Notifier& notifier)
-    : state_(state), plugins_(plugins), media_(media), launcher_(launcher), notifier_(notifier) {}
+LyricsSearch::LyricsSearch(AppState& state, Settings& settings, const PluginCatalog& plugins,
+                           MediaControl& media, Launcher& launcher, Notifier& notifier)
+    : state_(state),
+      settings_(settings),
+      plugins_(plugins),
+      media_(media),
+      launcher_(launcher),
+      notifier_(notifier) {}
 
 void LyricsSearch::launch() {
     if (media_.playState() != MediaControl::kPlaying) {
@@ -21,7 +26,7 @@ void LyricsSearch::launch() {
     QString title = media_.itemInfo(QStringLiteral("title"));
     if (title.isEmpty())
         title = MediaText::title(media_);
-    Settings::write(QStringLiteral("MP3Title"), title);
+    settings_.write(QStringLiteral("MP3Title"), title);
     const QString program = plugins_.programNamed(pluginName());
     if (!program.isEmpty() && launcher_.start(Command{program, {}}))
         return;

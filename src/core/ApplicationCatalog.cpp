@@ -1,6 +1,5 @@
 #include "core/ApplicationCatalog.h"
 
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QThread>
 
@@ -9,14 +8,7 @@ Q_LOGGING_CATEGORY(lcCatalog, "mirato.core.applications", QtWarningMsg)
 namespace mirato {
 
 ApplicationCatalog::ApplicationCatalog(QStringList dataFolders, QObject* parent)
-    : QObject(parent), dataFolders_(std::move(dataFolders)) {
-    // Installing a package writes many entries at once: read them once it has settled.
-    rereadTimer_.setSingleShot(true);
-    rereadTimer_.setInterval(1000);
-    connect(&rereadTimer_, &QTimer::timeout, this, &ApplicationCatalog::startReading);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &rereadTimer_,
-            qOverload<>(&QTimer::start));
-}
+    : QObject(parent), dataFolders_(std::move(dataFolders)) {}
 
 ApplicationCatalog::~ApplicationCatalog() {
     if (worker_)
@@ -25,7 +17,7 @@ ApplicationCatalog::~ApplicationCatalog() {
 
 void ApplicationCatalog::load(const ApplicationFilter& filter) {
     filter_ = filter;
-    watchFolders();
+    loadAsked_ = true;
     startReading();
 }
 
@@ -36,6 +28,8 @@ void ApplicationCatalog::startReading() {
     }
     if (worker_)
         worker_->wait();
+    // Taken before reading: a change made while the worker reads is seen next time.
+    readStamps_ = folderStamps();
     const QStringList folders = dataFolders_;
     const ApplicationFilter filter = filter_;
     worker_.reset(QThread::create([this, folders, filter] {
@@ -66,7 +60,6 @@ void ApplicationCatalog::take(QList<InstalledApplication> applications) {
         add(applications_.at(i).id, i);
     loaded_ = true;
     qCDebug(lcCatalog) << applications_.size() << "applications";
-    watchFolders();  // folders made since the last reading
     emit changed();
     if (readAgain_) {
         readAgain_ = false;
@@ -74,16 +67,20 @@ void ApplicationCatalog::take(QList<InstalledApplication> applications) {
     }
 }
 
-void ApplicationCatalog::watchFolders() {
-    QStringList folders;
+void ApplicationCatalog::rereadIfChanged() {
+    if (loadAsked_ && folderStamps() != readStamps_)
+        startReading();
+}
+
+QList<std::optional<FileStamp>> ApplicationCatalog::folderStamps() const {
+    // Packages add and remove entries by renaming, which changes the folder; a folder of
+    // applications/ that appears later changes the data folder.
+    QList<std::optional<FileStamp>> stamps;
     for (const QString& data : dataFolders_) {
-        for (const QString& folder : {data, data + QStringLiteral("/applications")}) {
-            if (QFileInfo(folder).isDir() && !watcher_.directories().contains(folder))
-                folders.append(folder);
-        }
+        stamps.append(FileStamp::of(data));
+        stamps.append(FileStamp::of(data + QStringLiteral("/applications")));
     }
-    if (!folders.isEmpty())
-        watcher_.addPaths(folders);
+    return stamps;
 }
 
 const InstalledApplication* ApplicationCatalog::find(const QString& line) const {

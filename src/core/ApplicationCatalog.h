@@ -1,28 +1,32 @@
 #pragma once
 
-#include <QFileSystemWatcher>
 #include <QHash>
+#include <QList>
 #include <QObject>
-#include <QTimer>
 #include <memory>
+#include <optional>
 
+#include "platform/FileStamp.h"
 #include "platform/InstalledApplications.h"
 
 class QThread;
 
 namespace mirato {
 
-// The installed applications by name. They are read on a worker thread when load() is called
-// and again shortly after their folders change; until the first reading is done there are
-// none, so nobody ever waits for them.
+// The installed applications by name. They are read on a worker thread when load() is called,
+// and again when rereadIfChanged() finds their folders changed; until the first reading is
+// done there are none, so nobody ever waits for them.
 class ApplicationCatalog : public QObject {
     Q_OBJECT
 public:
     explicit ApplicationCatalog(QStringList dataFolders, QObject* parent = nullptr);
     ~ApplicationCatalog() override;
 
-    // Starts reading, and watching the folders, with the languages and desktop given.
+    // Starts reading with the languages and desktop given.
     void load(const ApplicationFilter& filter);
+    // Reads again when a folder of desktop entries was changed since the last reading (an
+    // installed or removed package): a look at a few folders, cheap enough for every Enter.
+    void rereadIfChanged();
     bool isLoaded() const { return loaded_; }
 
     // The application a whole line names, compared without case: a shown name first, then a
@@ -36,16 +40,16 @@ signals:
 private:
     void startReading();
     void take(QList<InstalledApplication> applications);
-    void watchFolders();
+    QList<std::optional<FileStamp>> folderStamps() const;
 
     QStringList dataFolders_;
     ApplicationFilter filter_;
     QList<InstalledApplication> applications_;
     QHash<QString, qsizetype> byName_;
-    QFileSystemWatcher watcher_;
-    QTimer rereadTimer_;
+    QList<std::optional<FileStamp>> readStamps_;  // the folders as the last reading found them
     std::unique_ptr<QThread> worker_;
     bool readAgain_ = false;
+    bool loadAsked_ = false;
     bool loaded_ = false;
 };
 

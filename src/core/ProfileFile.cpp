@@ -164,6 +164,31 @@ QString ProfileFile::read(const QString& section, const QString& key) const {
     return {};
 }
 
+QHash<QString, QString> ProfileFile::readSection(const QString& section) const {
+    const RawFile file = load(path_);
+    if (!file.readable)
+        qCDebug(lcSettings) << "cannot read" << path_;
+    QHash<QString, QString> values;
+    bool inSection = false;
+    for (const RawLine& raw : file.lines) {
+        const QString line = raw.decoded();
+        const QString name = sectionName(line);
+        if (!name.isNull()) {
+            if (inSection)
+                break;
+            inSection = sameName(name, section);
+            continue;
+        }
+        QString k, v;
+        if (inSection && splitEntry(line, &k, &v)) {
+            const QString folded = k.toCaseFolded();
+            if (!values.contains(folded))
+                values.insert(folded, cutForRead(v));
+        }
+    }
+    return values;
+}
+
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
     RawFile file = load(path_);
     if (!file.readable) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 namespace mirato {
@@ -10,8 +11,8 @@ namespace mirato {
 // - a read delivers at most 127 bytes of UTF-8 (never half a character) with blanks trimmed;
 // - a write stores at most 128 characters and keeps every other line, comment and order;
 // - the file (and its folder) is created by the first write.
-// Nothing is cached: every read parses the file, every write replaces it atomically through a
-// temporary file in the same folder, so another process never sees half a file.
+// Nothing is cached here: every read parses the file, every write replaces it atomically through
+// a temporary file in the same folder, so another process never sees half a file.
 class ProfileFile {
 public:
     static constexpr int kWriteLimit = 128;      // characters kept by a write
@@ -22,6 +23,8 @@ public:
     const QString& path() const { return path_; }
 
     QString read(const QString& section, const QString& key) const;
+    // Every key of a section as read() would give it, by its case-folded name.
+    QHash<QString, QString> readSection(const QString& section) const;
     // Returns false, leaving the file as it was, when the file cannot be written.
     bool write(const QString& section, const QString& key, const QString& value) const;
 

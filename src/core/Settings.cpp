@@ -26,26 +26,6 @@ std::optional<double> numberOrNothing(const QString& text) {
     return value;
 }
 
-// Writes waiting for the last Settings::Hold to end.
-struct HeldWrites {
-    int depth = 0;
-    QList<std::pair<QString, QString>> writes;  // key, value as it will be stored
-
-    // The latest waiting value of a key (keys match as in the file: case-insensitively).
-    std::optional<QString> find(const QString& key) const {
-        for (auto it = writes.crbegin(); it != writes.crend(); ++it) {
-            if (it->first.compare(key, Qt::CaseInsensitive) == 0)
-                return it->second;
-        }
-        return std::nullopt;
-    }
-};
-
-HeldWrites& held() {
-    static HeldWrites writes;
-    return writes;
-}
-
 QString twipsText(double twips) {
     // Positions are stored as single-precision numbers.
     return QString::number(static_cast<float>(twips), 'g', 7);
@@ -53,7 +33,7 @@ QString twipsText(double twips) {
 
 }  // namespace
 
-QString Settings::filePath() {
+QString Settings::defaultFilePath() {
     const QString windir = qEnvironmentVariable("windir");
     if (!windir.isEmpty())
         return QDir(windir).filePath(QStringLiteral("Mirato.dat"));
@@ -63,36 +43,55 @@ QString Settings::filePath() {
     return config + QStringLiteral("/mirato/Mirato.dat");
 }
 
-QString Settings::read(const QString& key) {
-    if (const auto waiting = held().find(key))
-        return ProfileFile::cutForRead(*waiting);
-    return file().read(kSection, key);
+Settings::Settings(QString filePath) : file_(std::move(filePath)) {}
+
+const QHash<QString, QString>& Settings::values() const {
+    // A look at the file's stamp costs far less than reading it: read only when it changed.
+    const std::optional<FileStamp> stamp = FileStamp::of(file_.path());
+    if (!valuesRead_ || stamp != readStamp_) {
+        values_ = file_.readSection(kSection);
+        readStamp_ = stamp;
+        valuesRead_ = true;
+    }
+    return values_;
+}
+
+QString Settings::read(const QString& key) const {
+    for (auto it = heldWrites_.crbegin(); it != heldWrites_.crend(); ++it) {
+        // Keys match as in the file: case-insensitively.
+        if (it->first.compare(key, Qt::CaseInsensitive) == 0)
+            return ProfileFile::cutForRead(it->second);
+    }
+    return values().value(key.toCaseFolded());
 }
 
 bool Settings::write(const QString& key, const QString& value) {
-    if (held().depth > 0) {
-        held().writes.append({key, ProfileFile::cutForWrite(value)});
+    if (holds_ > 0) {
+        heldWrites_.append({key, ProfileFile::cutForWrite(value)});
         return true;
     }
-    return file().write(kSection, key, value);
+    valuesRead_ = false;  // read again, as the file now holds it
+    return file_.write(kSection, key, value);
 }
 
-Settings::Hold::Hold() {
-    ++held().depth;
+Settings::Hold::Hold(Settings& settings) : settings_(settings) {
+    ++settings_.holds_;
 }
 
 Settings::Hold::~Hold() {
-    HeldWrites& h = held();
-    if (--h.depth > 0)
-        return;
-    const QList<std::pair<QString, QString>> writes = std::exchange(h.writes, {});
+    if (--settings_.holds_ == 0)
+        settings_.release();
+}
+
+void Settings::release() {
+    const QList<std::pair<QString, QString>> writes = std::exchange(heldWrites_, {});
     for (const auto& [key, value] : writes) {
-        if (!file().write(kSection, key, value))
+        if (!write(key, value))
             qCDebug(lcSettings) << "a held setting could not be stored:" << key;
     }
 }
 
-bool Settings::readBool(const QString& key) {
+bool Settings::readBool(const QString& key) const {
     return read(key) == QLatin1String("True");
 }
 
@@ -106,7 +105,7 @@ bool Settings::savePosition(const QString& prefix, double topTwips, double leftT
     return top && left;
 }
 
-TwipsPosition Settings::readPosition(const QString& prefix) {
+TwipsPosition Settings::readPosition(const QString& prefix) const {
     TwipsPosition position;
     position.top = numberOrNothing(read(prefix + QStringLiteral(".top")));
     position.left = numberOrNothing(read(prefix + QStringLiteral(".left")));

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 #include "core/ProfileFile.h"
+#include "platform/FileStamp.h"
 
 namespace mirato {
 
@@ -13,44 +17,63 @@ struct TwipsPosition {
     std::optional<double> left;
 };
 
-// The program's options: section "Option" of the settings file. The path is worked out again at
-// every call, so a changed environment (tests) takes effect at once.
+// The program's options: section "Option" of the settings file, which plug-ins read and write
+// too. Reads come from a copy in memory that is read again whenever the file has changed since
+// (another process, a plug-in); writes go to the file at once, changing only their key's line.
 class Settings {
 public:
     static constexpr int kTwipsPerPixel = 15;
 
     // "$windir/Mirato.dat" when windir is set, else "$XDG_CONFIG_HOME/mirato/Mirato.dat"
     // (XDG_CONFIG_HOME defaults to ~/.config).
-    static QString filePath();
+    static QString defaultFilePath();
 
-    static QString read(const QString& key);
-    static bool write(const QString& key, const QString& value);
+    explicit Settings(QString filePath);
+    Settings(const Settings&) = delete;
+    Settings& operator=(const Settings&) = delete;
+
+    const QString& filePath() const { return file_.path(); }
+
+    QString read(const QString& key) const;
+    bool write(const QString& key, const QString& value);
 
     // Only the exact text "True" is true.
-    static bool readBool(const QString& key);
-    static bool writeBool(const QString& key, bool value);
+    bool readBool(const QString& key) const;
+    bool writeBool(const QString& key, bool value);
 
     // Writes prefix.top, then prefix.left.
-    static bool savePosition(const QString& prefix, double topTwips, double leftTwips);
+    bool savePosition(const QString& prefix, double topTwips, double leftTwips);
     // Reads prefix.top, then prefix.left; a missing or non-numeric value stays empty.
-    static TwipsPosition readPosition(const QString& prefix);
+    TwipsPosition readPosition(const QString& prefix) const;
 
     // While a hold lasts, writes wait in memory (reads see them) and reach the file in order
     // when the last hold ends: the settings a first start stores then cost its first picture
     // nothing. Holds nest; a write that fails when it finally happens is logged.
     class Hold {
     public:
-        Hold();
+        explicit Hold(Settings& settings);
         ~Hold();
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
+
+    private:
+        Settings& settings_;
     };
 
     static int twipsToPixels(double twips);
     static double pixelsToTwips(int pixels);
 
 private:
-    static ProfileFile file() { return ProfileFile(filePath()); }
+    void release();
+    const QHash<QString, QString>& values() const;
+
+    ProfileFile file_;
+    int holds_ = 0;
+    QList<std::pair<QString, QString>> heldWrites_;  // key, value as it will be stored
+    // The section as last read, and the file it was read from.
+    mutable QHash<QString, QString> values_;
+    mutable std::optional<FileStamp> readStamp_;
+    mutable bool valuesRead_ = false;
 };
 
 }  // namespace mirato

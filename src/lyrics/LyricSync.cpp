@@ -24,10 +24,11 @@ bool isFirstSeconds(const QString& position) {
 
 }  // namespace
 
-LyricSync::LyricSync(AppState& state, MediaControl& media, const HostConventions& conventions,
-                     ViewProvider view, QObject* parent)
+LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
+                     const HostConventions& conventions, ViewProvider view, QObject* parent)
     : QObject(parent),
       state_(state),
+      settings_(settings),
       media_(media),
       conventions_(conventions),
       view_(std::move(view)) {
@@ -66,7 +67,7 @@ void LyricSync::writeLrc(const QString& value) {
     if (value == lastLrc_)
         return;
     lastLrc_ = value;
-    Settings::write(kLrc, value);
+    settings_.write(kLrc, value);
 }
 
 void LyricSync::clearLines() {
@@ -120,7 +121,7 @@ void LyricSync::checkWhilePlaying() {
 void LyricSync::loadFile(const QString& source, const QString& lyricsFile) {
     // The setting marks which media's lyrics are loaded (as it reads back, cut like any value).
     const QString marker = source.left(source.size() - 4);
-    if (ProfileFile::cutForRead(marker) == Settings::read(kMusicPath))
+    if (ProfileFile::cutForRead(marker) == settings_.read(kMusicPath))
         return;
     const auto lines = LyricsText::readLines(lyricsFile);
     if (!lines) {
@@ -129,7 +130,7 @@ void LyricSync::loadFile(const QString& source, const QString& lyricsFile) {
         showNoLyrics();
         return;
     }
-    Settings::write(kMusicPath, marker);
+    settings_.write(kMusicPath, marker);
     clearLines();
     if (LyricsView* view = view_ ? view_() : nullptr)
         view->showLines({}, {}, {});
@@ -173,7 +174,7 @@ void LyricSync::tick() {
     } else if (playState == MediaControl::kStopped) {
         syncTimer_.stop();
         writeLrc(noLineText());
-        Settings::write(kMusicPath, QStringLiteral("End"));
+        settings_.write(kMusicPath, QStringLiteral("End"));
     }
     if (LyricsView* view = view_ ? view_() : nullptr) {
         const QString previous =

@@ -12,6 +12,8 @@
 
 namespace mirato {
 
+class Settings;
+
 // Finds the .lrc file beside a local media file and shows the line whose time tag matches the
 // play position: in the command box (the shared lyric line), in the desktop lyrics window and
 // in the setting "LRC" for plug-ins. A line matches when it contains the position text
@@ -26,8 +28,8 @@ public:
     // The view is asked for when a line is to be shown; it may create the window then.
     using ViewProvider = std::function<LyricsView*()>;
 
-    LyricSync(AppState& state, MediaControl& media, const HostConventions& conventions,
-              ViewProvider view, QObject* parent = nullptr);
+    LyricSync(AppState& state, Settings& settings, MediaControl& media,
+              const HostConventions& conventions, ViewProvider view, QObject* parent = nullptr);
 
     // Starts or stops the timers (they run while the player window is loaded).
     void setActive(bool active);
@@ -61,6 +63,7 @@ private:
     bool isLocal(const QString& source) const;
 
     AppState& state_;
+    Settings& settings_;
     MediaControl& media_;
     const HostConventions& conventions_;
     ViewProvider view_;

@@ -36,11 +36,11 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
     setFixedSize(px(5100), px(1500));
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    WindowTraits::restorePosition(*this, QStringLiteral("LrcShow"));
+    WindowTraits::restorePosition(*this, c_.settings, QStringLiteral("LrcShow"));
     new WindowDrag(this, [this](bool moved, QPoint) {
         setFocus();
         if (moved)
-            WindowTraits::savePosition(*this, QStringLiteral("LrcShow"));
+            WindowTraits::savePosition(*this, c_.settings, QStringLiteral("LrcShow"));
     });
     applyOpacity();
     c_.state.setLyricsLoaded(true);
@@ -81,7 +81,7 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
 
 LyricsWindow::~LyricsWindow() {
     // It may have travelled with the player since it was last dragged itself.
-    WindowTraits::savePosition(*this, QStringLiteral("LrcShow"));
+    WindowTraits::savePosition(*this, c_.settings, QStringLiteral("LrcShow"));
     c_.state.setLyricsLoaded(false);
 }
 
@@ -114,7 +114,7 @@ void LyricsWindow::applyOpacity() {
 }
 
 void LyricsWindow::applyTopMost() {
-    WindowTraits::applyTopMost(*this);
+    WindowTraits::applyTopMost(*this, c_.settings);
 }
 
 void LyricsWindow::applySkin() {

@@ -9,6 +9,8 @@ class QLabel;
 
 namespace mirato {
 
+class Settings;
+
 class WindowSkin;
 class AppPaths;
 class AppState;
@@ -26,6 +28,7 @@ struct LyricsWindowContext {
     MediaControl& media;
     WindowRequests& windows;
     PlayerRequests& player;
+    Settings& settings;
 };
 
 // The desktop lyrics window: the title of the media playing over the previous, current (bold)

@@ -84,10 +84,14 @@ QList<InstalledApplication> scanApplications(const QStringList& dataFolders,
     QSet<QString> seen;
     for (const QString& folder : dataFolders) {
         const QString root = folder + QStringLiteral("/applications");
-        QDirIterator files(root, {QStringLiteral("*.desktop")}, QDir::Files,
+        // Matched by hand: a name filter would bring in the regular-expression engine and its
+        // per-thread memory for one suffix.
+        QDirIterator files(root, QDir::Files,
                            QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
         while (files.hasNext()) {
             const QString path = files.next();
+            if (!path.endsWith(QLatin1String(".desktop")))
+                continue;
             // Subfolders are part of the id: applications/kde/okular.desktop is kde-okular.
             QString id = path.mid(root.size() + 1);
             id.chop(int(sizeof(".desktop")) - 1);

@@ -81,7 +81,7 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     new WindowDrag(this, [this](bool moved, QPoint) {
         setFocus();
         if (moved)
-            WindowTraits::savePosition(*this, QStringLiteral("player"));
+            WindowTraits::savePosition(*this, c_.settings, QStringLiteral("player"));
     });
 
     modeIcon_ = new QLabel(this);
@@ -134,7 +134,7 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
 }
 
 PlayerWindow::~PlayerWindow() {
-    Settings::write(QStringLiteral("PlayerVolume"), QString::number(c_.media.volume()));
+    c_.settings.write(QStringLiteral("PlayerVolume"), QString::number(c_.media.volume()));
     c_.state.setPlayerLoaded(false);
 }
 
@@ -219,13 +219,13 @@ void PlayerWindow::buildPlayBar() {
 }
 
 void PlayerWindow::restoreSettings() {
-    WindowTraits::restorePosition(*this, QStringLiteral("player"));
-    const QString volume = Settings::read(QStringLiteral("PlayerVolume"));
+    WindowTraits::restorePosition(*this, c_.settings, QStringLiteral("player"));
+    const QString volume = c_.settings.read(QStringLiteral("PlayerVolume"));
     if (TextRules::isNumeric(volume))
         c_.media.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
-    if (Settings::readBool(QStringLiteral("RPlay")))
+    if (c_.settings.readBool(QStringLiteral("RPlay")))
         c_.media.setMode(QStringLiteral("loop"), true);
-    if (Settings::readBool(QStringLiteral("RndPlay")))
+    if (c_.settings.readBool(QStringLiteral("RndPlay")))
         c_.media.setMode(QStringLiteral("shuffle"), true);
     c_.state.setPlayerLoaded(true);
     applyOpacity();
@@ -240,7 +240,7 @@ void PlayerWindow::applyOpacity() {
 }
 
 void PlayerWindow::applyTopMost() {
-    WindowTraits::applyTopMost(*this);
+    WindowTraits::applyTopMost(*this, c_.settings);
 }
 
 QString PlayerWindow::titleText() const {

@@ -12,6 +12,8 @@ class QToolButton;
 
 namespace mirato {
 
+class Settings;
+
 class MagneticGroup;
 class TitleButton;
 class WindowSkin;
@@ -31,6 +33,7 @@ struct PlayerWindowContext {
     MediaPlayer& media;
     WindowRequests& windows;
     PlayerRequests& commands;
+    Settings& settings;
 };
 
 // The music player window: title, play time and a compact play bar over the media player.

@@ -26,7 +26,7 @@ void FileAssociations::takeOver() {
         if (current && *current == backend_.handlerName(row))
             continue;  // already ours: nothing saved, nothing written again
         if (current)
-            Settings::write(row.settingsKey, *current);
+            settings_.write(row.settingsKey, *current);
         backend_.registerHandler(row);
         backend_.setHandler(row, backend_.handlerName(row));
     }

@@ -9,11 +9,14 @@
 
 namespace mirato {
 
+class Settings;
+
 // Makes the program the opener of seven media and playlist types, keeping the handler each had
 // before in the settings, and gives them back.
 class FileAssociations {
 public:
-    explicit FileAssociations(AssociationStore& backend) : backend_(backend) {}
+    FileAssociations(AssociationStore& backend, Settings& settings)
+        : backend_(backend), settings_(settings) {}
 
     // The seven types in the order they are taken over.
     static const QList<AssociationRow>& rows();
@@ -27,6 +30,7 @@ public:
 
 private:
     AssociationStore& backend_;
+    Settings& settings_;
 };
 
 }  // namespace mirato

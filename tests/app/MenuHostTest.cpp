@@ -35,6 +35,7 @@ protected:
     QAction* item(const char* name) { return menus.item(QLatin1String(name)); }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     AppState state;
     AppPaths paths =
         (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
@@ -44,8 +45,8 @@ protected:
     RecordingWindows windows;
     RecordingPlayer player;
     RecordingOpener web;
-    MenuHost menus{
-        {state, paths, posixConventions(), launcher, media, windows, player, web, plugins}};
+    MenuHost menus{{state, paths, posixConventions(), launcher, media, windows, player, web,
+                    plugins, settings}};
 };
 
 TEST_F(MenuHostTest, EveryItemIsThereByName) {
@@ -64,10 +65,10 @@ TEST_F(MenuHostTest, EveryItemIsThereByName) {
 
 TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     item("RPlay")->trigger();
-    EXPECT_EQ(Settings::read("RPlay"), "True");
+    EXPECT_EQ(settings.read("RPlay"), "True");
     EXPECT_TRUE(item("RPlay")->isChecked());
     item("RPlay")->trigger();
-    EXPECT_EQ(Settings::read("RPlay"), "False");
+    EXPECT_EQ(settings.read("RPlay"), "False");
     item("RndPlay")->trigger();
     EXPECT_EQ(media.calls, (QStringList{"loop=on", "loop=off", "shuffle=on"}));
 
@@ -75,7 +76,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     QObject::connect(&menus, &MenuHost::powerSavingChanged, [&](bool on) { power = on; });
     item("electricity")->trigger();
     EXPECT_TRUE(power);
-    EXPECT_EQ(Settings::read("electricity"), "True");
+    EXPECT_EQ(settings.read("electricity"), "True");
 
     QStringList themes;
     QObject::connect(&menus, &MenuHost::themeChosen, [&] { themes.append(state.theme()); });
@@ -89,7 +90,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     int topMost = 0;
     QObject::connect(&menus, &MenuHost::topMostChanged, [&] { ++topMost; });
     item("FormTop")->trigger();
-    EXPECT_EQ(Settings::read("bTopMost"), "True");
+    EXPECT_EQ(settings.read("bTopMost"), "True");
     EXPECT_EQ(topMost, 1);
 
     item("Baidu")->trigger();
@@ -111,7 +112,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
 
 TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
     item("English")->trigger();
-    EXPECT_EQ(Settings::read("Language"), "3");
+    EXPECT_EQ(settings.read("Language"), "3");
     EXPECT_EQ(item("mExit")->text(), "Exit(&E)");
     EXPECT_EQ(item("Plugin")->text(), "Plugin");
     EXPECT_EQ(item("Language")->text(), "Language");  // keeps its own caption

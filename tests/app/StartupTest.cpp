@@ -31,6 +31,11 @@ using mirato::test::TestPlatform;
 
 namespace {
 
+// What the settings file holds now.
+Settings stored() {
+    return Settings(Settings::defaultFilePath());
+}
+
 bool ticked(Application& app, const char* name) {
     return app.menus().item(QLatin1String(name))->isChecked();
 }
@@ -48,9 +53,9 @@ TEST(StartupTest, FirstStartWithoutSettings) {
     EXPECT_TRUE(ticked(app, "blue"));
     for (const char* name : {"RPlay", "RndPlay", "electricity", "FormTop", "English"})
         EXPECT_FALSE(ticked(app, name)) << name;
-    EXPECT_EQ(Settings::read("TM"), "180");
-    EXPECT_EQ(Settings::read("OneRun"), "1");
-    EXPECT_EQ(Settings::read("MiratoPath"), AppPaths::current().programFolder());
+    EXPECT_EQ(stored().read("TM"), "180");
+    EXPECT_EQ(stored().read("OneRun"), "1");
+    EXPECT_EQ(stored().read("MiratoPath"), AppPaths::current().programFolder());
     EXPECT_FALSE(app.windows().hasPlayer());
     EXPECT_TRUE(app.commandBox().isVisible());
     EXPECT_EQ(app.menus().item("mExit")->text(), QString::fromUtf8("退出程序"));
@@ -74,7 +79,7 @@ TEST(StartupTest, StoredOptionsAreApplied) {
     EXPECT_FALSE(app.windows().player().isVisible());
     EXPECT_TRUE(app.media().loop());
     EXPECT_FALSE(app.media().shuffle());
-    EXPECT_EQ(Settings::read("TM"), "90");
+    EXPECT_EQ(stored().read("TM"), "90");
 
     env.writeFile("Mirato.dat", "[Option]\nLanguage=3\nOneRun=1\n");
     Application english(platform);
@@ -134,8 +139,8 @@ TEST(StartupTest, ExitLeavesTheFilesAsTheNextStartExpects) {
     app.execute("Count");
     app.shutDown();
     EXPECT_FALSE(app.commandBox().isVisible());
-    EXPECT_EQ(Settings::read("MusicPath"), "Close");
-    EXPECT_EQ(Settings::read("PlayerVolume"), "42");
+    EXPECT_EQ(stored().read("MusicPath"), "Close");
+    EXPECT_EQ(stored().read("PlayerVolume"), "42");
     EXPECT_FALSE(QFile::exists(list));
 }
 
@@ -221,8 +226,8 @@ TEST(StartupTest, AnyEndOtherThanTheCloseButtonStoresAndEnds) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
         app.media().setVolume(37);
         end(app);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Settings::read("PlayerVolume") == "37"; }));
-        EXPECT_EQ(Settings::read("MusicPath"), "Close");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stored().read("PlayerVolume") == "37"; }));
+        EXPECT_EQ(stored().read("MusicPath"), "Close");
         EXPECT_FALSE(app.commandBox().isVisible());
         EXPECT_TRUE(platform.shortcut->released);
     }
@@ -233,7 +238,7 @@ TEST(StartupTest, AnyEndOtherThanTheCloseButtonStoresAndEnds) {
     app.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     app.commandBox().hideToTray();
-    EXPECT_TRUE(Settings::read("MusicPath").isEmpty());
+    EXPECT_TRUE(stored().read("MusicPath").isEmpty());
 }
 
 // Whoever shows the box means it to be shown: the next Alt+R hides it.

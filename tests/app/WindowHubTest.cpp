@@ -25,12 +25,13 @@ protected:
     WindowHubTest() { hub.setPlayerCommands(&commands); }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     AppState state;
     const AppPaths paths =
         (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
     RecordingLauncher launcher;
     MediaPlayer media{std::make_unique<EngineLoader>(env.path("no-backends"))};
-    WindowHub hub{{state, paths, posixConventions(), launcher, media}};
+    WindowHub hub{{state, paths, posixConventions(), launcher, media, settings}};
     RecordingDialogs dialogs;
     RecordingOpener web;
     RecordingNotifier notifier;
@@ -53,10 +54,10 @@ TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
     hub.player().findChild<QAbstractButton*>("close1")->click();
     EXPECT_FALSE(hub.hasPlayer());
     EXPECT_EQ(state.lyricLine(), "");
-    EXPECT_EQ(Settings::read("MusicPath"), "Close");
+    EXPECT_EQ(settings.read("MusicPath"), "Close");
     QTest::qWait(10);  // the window goes once the event loop runs
     EXPECT_FALSE(state.playerLoaded());
-    EXPECT_EQ(Settings::read("PlayerVolume"), "64");
+    EXPECT_EQ(settings.read("PlayerVolume"), "64");
 }
 
 TEST_F(WindowHubTest, ThemeOpacityAndTopMostReachEveryOpenWindow) {
@@ -78,11 +79,11 @@ TEST_F(WindowHubTest, ThemeOpacityAndTopMostReachEveryOpenWindow) {
     EXPECT_NEAR(player.windowOpacity(), 100 / 255.0, 0.01);
     EXPECT_NEAR(lyrics.windowOpacity(), 100 / 255.0, 0.01);
 
-    Settings::write("bTopMost", "True");
+    settings.write("bTopMost", "True");
     hub.applyTopMost();
     EXPECT_TRUE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(lyrics.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    Settings::write("bTopMost", "true");  // only the exact text counts
+    settings.write("bTopMost", "true");  // only the exact text counts
     hub.applyTopMost();
     EXPECT_FALSE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTest>
 
 #include "support/InterpreterHarness.h"
 
@@ -95,8 +96,13 @@ TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
                     "[Desktop Entry]\nType=Application\nName=First\nExec=first\n");
     h.loadApplications();
     QSignalSpy reread(&h.applications, &ApplicationCatalog::changed);
+    h.completer.refresh();           // as the box does when it shows
+    EXPECT_FALSE(reread.wait(100));  // nothing changed: nothing read
+    // A package installed later; the folder's clock moves in ticks of a few milliseconds.
+    QTest::qWait(30);
     h.env.writeFile("data/applications/later.desktop",
                     "[Desktop Entry]\nType=Application\nName=Later\nExec=later --go\n");
+    h.completer.refresh();
     ASSERT_TRUE(reread.wait(5000));
     h.enter("later");
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{{"later", {"--go"}}, WindowStyle::Normal}}));

@@ -26,7 +26,8 @@ namespace {
 class CommandBoxTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    CommandBox box{h.state, h.interpreter, h.keys, h.completer, h.history, h.notifier, h.windows};
+    CommandBox box{h.state,   h.interpreter, h.keys,     h.completer,
+                   h.history, h.settings,    h.notifier, h.windows};
     QLineEdit* input = box.input();
 };
 
@@ -75,7 +76,7 @@ TEST_F(CommandBoxTest, EachPressOpensOneMenu) {
         modes.hide();
         tray.hide();
     }
-    EXPECT_FALSE(Settings::read("wl.top").isEmpty());  // the icon stores the position
+    EXPECT_FALSE(h.settings.read("wl.top").isEmpty());  // the icon stores the position
 }
 
 TEST_F(CommandBoxTest, ControlKeysAreSwallowedNotTyped) {
@@ -128,7 +129,7 @@ TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
     ASSERT_NE(SkinnedButton::of(box.okButton()), nullptr);
     box.applyOpacity();  // nothing set yet: 180
     EXPECT_EQ(h.state.opacity(), "180");
-    EXPECT_EQ(Settings::read("TM"), "180");
+    EXPECT_EQ(h.settings.read("TM"), "180");
     EXPECT_NEAR(box.windowOpacity(), 180 / 255.0, 0.01);
 }
 
@@ -146,7 +147,7 @@ TEST_F(CommandBoxTest, SkinIsStoredOnlyWhenCompletelyLoaded) {
     for (const auto& row : rows) {
         h.state.setTheme(row.theme);
         EXPECT_EQ(box.applySkin(), row.complete) << row.theme;
-        EXPECT_EQ(Settings::read("Skin"), row.stored) << row.theme;
+        EXPECT_EQ(h.settings.read("Skin"), row.stored) << row.theme;
     }
 }
 

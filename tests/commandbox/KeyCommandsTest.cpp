@@ -101,25 +101,25 @@ TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
     h.media.title = "Song";
     h.keys.perform(BoxKey::SearchLyrics);
     EXPECT_EQ(h.notifier.messages, QStringList{Strings::text(336)});
-    EXPECT_EQ(Settings::read("MP3Title"), "");
+    EXPECT_EQ(h.settings.read("MP3Title"), "");
 
     h.media.state = MediaControl::kPlaying;
     h.keys.perform(BoxKey::SearchLyrics);  // playing, but no plug-in
     EXPECT_EQ(h.notifier.messages.last(), Strings::text(335));
-    EXPECT_EQ(Settings::read("MP3Title"), "Song");
+    EXPECT_EQ(h.settings.read("MP3Title"), "Song");
 
     const QString program = h.env.writeFile("app/Plugin/ZuzAzedod/ZuzAzedod", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
     h.media.title = "Other Song";
     h.keys.perform(BoxKey::SearchLyrics);
     EXPECT_EQ(h.notifier.messages.size(), 2);
-    EXPECT_EQ(Settings::read("MP3Title"), "Other Song");
+    EXPECT_EQ(h.settings.read("MP3Title"), "Other Song");
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
 
     h.media.title = "";  // untagged: the name the player shows
     h.media.source = "/music/Untagged Song.mp3";
     h.keys.perform(BoxKey::SearchLyrics);
-    EXPECT_EQ(Settings::read("MP3Title"), "Untagged Song");
+    EXPECT_EQ(h.settings.read("MP3Title"), "Untagged Song");
 }
 
 }  // namespace

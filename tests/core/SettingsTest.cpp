@@ -14,19 +14,37 @@ namespace {
 
 TEST(SettingsTest, FileLivesInWindirElseInTheConfigFolder) {
     TempEnvironment env;
-    EXPECT_EQ(Settings::filePath(), env.path("Mirato.dat"));
+    EXPECT_EQ(Settings::defaultFilePath(), env.path("Mirato.dat"));
 
     env.unset("windir");
     env.set("XDG_CONFIG_HOME", env.path("config"));
-    EXPECT_EQ(Settings::filePath(), env.path("config/mirato/Mirato.dat"));
+    EXPECT_EQ(Settings::defaultFilePath(), env.path("config/mirato/Mirato.dat"));
+    Settings settings(Settings::defaultFilePath());
+    ASSERT_TRUE(settings.write("Skin", "Green"));  // the folder is made by the first write
+    EXPECT_EQ(env.readFile("config/mirato/Mirato.dat"), "[Option]\nSkin=Green\n");
 
     env.unset("XDG_CONFIG_HOME");
-    EXPECT_EQ(Settings::filePath(), QDir::homePath() + "/.config/mirato/Mirato.dat");
+    EXPECT_EQ(Settings::defaultFilePath(), QDir::homePath() + "/.config/mirato/Mirato.dat");
+}
 
-    // The path is worked out again at every call.
-    env.set("windir", env.path("other"));
-    ASSERT_TRUE(Settings::write("Skin", "Green"));
-    EXPECT_EQ(env.readFile("other/Mirato.dat"), "[Option]\nSkin=Green\n");
+// Plug-ins write the file too: a read sees what they wrote, however soon after the last read.
+TEST(SettingsTest, ReadsFollowTheFileWhenAnotherWriterChangesIt) {
+    TempEnvironment env;
+    Settings settings(env.path("Mirato.dat"));
+    EXPECT_EQ(settings.read("LRC"), "");  // no file yet
+    Settings plugin(env.path("Mirato.dat"));
+    ASSERT_TRUE(plugin.write("LRC", "first line"));
+    EXPECT_EQ(settings.read("LRC"), "first line");
+    ASSERT_TRUE(plugin.write("LRC", "other line"));  // same size, same clock tick
+    EXPECT_EQ(settings.read("lrc"), "other line");
+    // Written in place, the way a plain text editor saves.
+    QFile file(env.path("Mirato.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Option]\nLRC=edited by hand\n");
+    file.close();
+    EXPECT_EQ(settings.read("LRC"), "edited by hand");
+    QFile::remove(env.path("Mirato.dat"));
+    EXPECT_EQ(settings.read("LRC"), "");
 }
 
 // A value already stored is not written again: the file (its inode) stays the same one.
@@ -37,70 +55,74 @@ TEST(SettingsTest, UnchangedValueLeavesTheFileAlone) {
         ::stat(QFile::encodeName(env.path("Mirato.dat")).constData(), &info);
         return info.st_ino;
     };
-    ASSERT_TRUE(Settings::write("TM", "180"));
+    Settings settings(env.path("Mirato.dat"));
+    ASSERT_TRUE(settings.write("TM", "180"));
     const auto first = inode();
-    EXPECT_TRUE(Settings::write("TM", "180"));
+    EXPECT_TRUE(settings.write("TM", "180"));
     EXPECT_EQ(inode(), first);
-    EXPECT_TRUE(Settings::write("TM", "100"));
+    EXPECT_TRUE(settings.write("TM", "100"));
     EXPECT_NE(inode(), first);
     EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nTM=100\n");
 }
 
 TEST(SettingsTest, HeldWritesAreReadBackAndStoredInOrderWhenTheLastHoldEnds) {
     TempEnvironment env;
-    ASSERT_TRUE(Settings::write("Skin", "Blue"));
+    Settings settings(env.path("Mirato.dat"));
+    ASSERT_TRUE(settings.write("Skin", "Blue"));
     {
-        Settings::Hold outer;
+        Settings::Hold outer(settings);
         {
-            Settings::Hold inner;
-            EXPECT_TRUE(Settings::write("TM", "180"));
-            EXPECT_TRUE(Settings::write("Skin", "Green"));
-            EXPECT_TRUE(Settings::write("Long", QString(200, 'x')));
+            Settings::Hold inner(settings);
+            EXPECT_TRUE(settings.write("TM", "180"));
+            EXPECT_TRUE(settings.write("Skin", "Green"));
+            EXPECT_TRUE(settings.write("Long", QString(200, 'x')));
         }
         EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nSkin=Blue\n");
-        EXPECT_EQ(Settings::read("SKIN"), "Green");
-        EXPECT_EQ(Settings::read("TM"), "180");
-        EXPECT_EQ(Settings::read("Long"), QString(127, 'x'));
-        EXPECT_EQ(Settings::read("Language"), "");
+        EXPECT_EQ(settings.read("SKIN"), "Green");
+        EXPECT_EQ(settings.read("TM"), "180");
+        EXPECT_EQ(settings.read("Long"), QString(127, 'x'));
+        EXPECT_EQ(settings.read("Language"), "");
     }
     EXPECT_EQ(QString::fromUtf8(env.readFile("Mirato.dat")),
               "[Option]\nSkin=Green\nTM=180\nLong=" + QString(128, 'x') + "\n");
-    ASSERT_TRUE(Settings::write("TM", "90"));  // no hold left: straight to the file
-    EXPECT_EQ(Settings::read("TM"), "90");
+    ASSERT_TRUE(settings.write("TM", "90"));  // no hold left: straight to the file
+    EXPECT_EQ(settings.read("TM"), "90");
 }
 
 TEST(SettingsTest, OnlyTheExactWordTrueIsTrue) {
     TempEnvironment env;
+    Settings settings(env.path("Mirato.dat"));
     const std::pair<const char*, bool> cases[] = {
         {"True", true}, {"true", false}, {"TRUE", false},
         {"1", false},   {"", false},     {" True ", true},  // blanks are trimmed by every read
     };
     for (const auto& [stored, expected] : cases) {
-        Settings::write("RPlay", stored);
-        EXPECT_EQ(Settings::readBool("RPlay"), expected) << stored;
+        settings.write("RPlay", stored);
+        EXPECT_EQ(settings.readBool("RPlay"), expected) << stored;
     }
-    EXPECT_FALSE(Settings::readBool("Missing"));
-    Settings::writeBool("bTopMost", true);
-    EXPECT_EQ(Settings::read("bTopMost"), "True");
-    Settings::writeBool("bTopMost", false);
-    EXPECT_EQ(Settings::read("bTopMost"), "False");
+    EXPECT_FALSE(settings.readBool("Missing"));
+    settings.writeBool("bTopMost", true);
+    EXPECT_EQ(settings.read("bTopMost"), "True");
+    settings.writeBool("bTopMost", false);
+    EXPECT_EQ(settings.read("bTopMost"), "False");
 }
 
 TEST(SettingsTest, PositionsRoundTripAndIgnoreWhatIsNoNumber) {
     TempEnvironment env;
-    ASSERT_TRUE(Settings::savePosition("wl", 4320, 7215.5));
+    Settings settings(env.path("Mirato.dat"));
+    ASSERT_TRUE(settings.savePosition("wl", 4320, 7215.5));
     EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nwl.top=4320\nwl.left=7215.5\n");
-    auto position = Settings::readPosition("wl");
+    auto position = settings.readPosition("wl");
     EXPECT_EQ(position.top, 4320);
     EXPECT_EQ(position.left, 7215.5);
 
-    Settings::write("player.top", "abc");
-    Settings::write("player.left", "-300");
-    position = Settings::readPosition("player");
+    settings.write("player.top", "abc");
+    settings.write("player.left", "-300");
+    position = settings.readPosition("player");
     EXPECT_FALSE(position.top.has_value());
     EXPECT_EQ(position.left, -300);
 
-    position = Settings::readPosition("LrcShow");
+    position = settings.readPosition("LrcShow");
     EXPECT_FALSE(position.top.has_value());
     EXPECT_FALSE(position.left.has_value());
 }

@@ -39,10 +39,11 @@ protected:
     }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     AppState state;
     RecordingMedia media;
     RecordingView view;
-    LyricSync sync{state, media, posixConventions(), [this] { return &view; }};
+    LyricSync sync{state, settings, media, posixConventions(), [this] { return &view; }};
 };
 
 TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
@@ -57,8 +58,8 @@ TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
     ASSERT_EQ(sync.lines().size(), 6);
     EXPECT_TRUE(sync.syncing());
     EXPECT_TRUE(state.hasLyrics());
-    EXPECT_EQ(Settings::read("MusicPath"), env.path("music/song"));
-    EXPECT_EQ(Settings::read("LRC"), "Kavelo LrcShow");
+    EXPECT_EQ(settings.read("MusicPath"), env.path("music/song"));
+    EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
 
     struct Step {
         const char* position;
@@ -81,14 +82,14 @@ TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
         EXPECT_EQ(view.current, step.line) << step.position;
         EXPECT_EQ(view.previous, step.previous) << step.position;
         EXPECT_EQ(view.next, step.next) << step.position;
-        EXPECT_EQ(Settings::read("LRC"), step.lrc) << step.position;
+        EXPECT_EQ(settings.read("LRC"), step.lrc) << step.position;
     }
 
     // The same song again does not load again; after a stop it does.
-    Settings::write("LRC", "x");
+    settings.write("LRC", "x");
     media.position = "00:00";
     sync.checkTrackStart();
-    EXPECT_EQ(Settings::read("LRC"), "x");
+    EXPECT_EQ(settings.read("LRC"), "x");
 }
 
 TEST_F(LyricSyncTest, PauseKeepsTheLineStopEndsTheSync) {
@@ -103,8 +104,8 @@ TEST_F(LyricSyncTest, PauseKeepsTheLineStopEndsTheSync) {
     media.state = MediaControl::kStopped;
     at("");  // stopped: no position, every line matches
     EXPECT_FALSE(sync.syncing());
-    EXPECT_EQ(Settings::read("MusicPath"), "End");
-    EXPECT_EQ(Settings::read("LRC"), "Kavelo LrcShow");
+    EXPECT_EQ(settings.read("MusicPath"), "End");
+    EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
     media.state = MediaControl::kPlaying;
     media.position = "00:00";
     sync.checkTrackStart();  // replaying loads again
@@ -119,7 +120,7 @@ TEST_F(LyricSyncTest, NoLyricsAndStreams) {
     EXPECT_FALSE(sync.syncing());
     EXPECT_EQ(view.current, "No Lyrics");
     EXPECT_EQ(view.previous, "");
-    EXPECT_EQ(Settings::read("LRC"), "Kavelo LrcShow");
+    EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
 
     // A stream reached inside a list leaves the old lines where they are.
     song("[00:01]kept\n");
@@ -142,7 +143,7 @@ TEST_F(LyricSyncTest, CheckWhilePlayingCatchesMissedStartsAndVanishedFiles) {
     sync.checkWhilePlaying();
     EXPECT_TRUE(sync.syncing());
     QFile::remove(env.path("music/song.lrc"));
-    Settings::write("MusicPath", "");
+    settings.write("MusicPath", "");
     sync.checkWhilePlaying();
     EXPECT_FALSE(sync.syncing());
     EXPECT_TRUE(sync.lines().isEmpty());

@@ -21,10 +21,11 @@ protected:
     PlayerWindowTest() { env.set("MIRATO_AUDIO_OUTPUT", "null"); }
     std::unique_ptr<PlayerWindow> makeWindow() {
         return std::make_unique<PlayerWindow>(PlayerWindowContext{
-            state, paths, posixConventions(), launcher, media, windows, commands});
+            state, paths, posixConventions(), launcher, media, windows, commands, settings});
     }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     AppState state;
     AppPaths paths =
         (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
@@ -38,9 +39,9 @@ protected:
 };
 
 TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {
-    Settings::write("PlayerVolume", "70");
-    Settings::write("RPlay", "True");
-    Settings::write("RndPlay", "true");  // not exactly "True": off
+    settings.write("PlayerVolume", "70");
+    settings.write("RPlay", "True");
+    settings.write("RndPlay", "true");  // not exactly "True": off
     auto window = makeWindow();
     EXPECT_EQ(media.volume(), 70);
     EXPECT_TRUE(media.loop());
@@ -51,10 +52,10 @@ TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {
 
     media.setVolume(30);
     window.reset();
-    EXPECT_EQ(Settings::read("PlayerVolume"), "30");
+    EXPECT_EQ(settings.read("PlayerVolume"), "30");
     EXPECT_FALSE(state.playerLoaded());
 
-    Settings::write("PlayerVolume", "loud");  // not a number: the volume stays
+    settings.write("PlayerVolume", "loud");  // not a number: the volume stays
     window = makeWindow();
     EXPECT_EQ(media.volume(), 30);
 
@@ -63,7 +64,7 @@ TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {
         {"-99999999999999999999", 0}, {"1e300", 100}, {"150", 100}, {"37.6", 38}, {"-3", 0}};
     for (const auto& [text, volume] : stored) {
         window.reset();
-        Settings::write("PlayerVolume", text);
+        settings.write("PlayerVolume", text);
         window = makeWindow();
         EXPECT_EQ(media.volume(), volume) << text;
     }

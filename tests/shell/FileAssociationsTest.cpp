@@ -37,16 +37,17 @@ protected:
     }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     XdgAssociationStore backend{"/opt/my apps/mirato", "/opt/mirato/RunIco"};
-    FileAssociations associations{backend};
+    FileAssociations associations{backend, settings};
 };
 
 TEST_F(FileAssociationsTest, TakeOverSavesThePreviousHandlerAndGiveBackRestoresIt) {
     EXPECT_FALSE(associations.isTakenOver());
     associations.takeOver();
     EXPECT_TRUE(associations.isTakenOver());
-    EXPECT_EQ(Settings::read("MP3"), "player.desktop");
-    EXPECT_EQ(Settings::read("WPL"), "");  // had no handler: nothing saved
+    EXPECT_EQ(settings.read("MP3"), "player.desktop");
+    EXPECT_EQ(settings.read("WPL"), "");  // had no handler: nothing saved
     EXPECT_EQ(defaultFor("audio/mpeg"), "Mirato.mp3.desktop");
     EXPECT_EQ(defaultFor("application/vnd.ms-wpl"), "Mirato.wpl.desktop");
 
@@ -69,7 +70,7 @@ TEST_F(FileAssociationsTest, TakeOverSavesThePreviousHandlerAndGiveBackRestoresI
 
     // A second take-over finds every type ours and saves nothing over the first.
     associations.takeOver();
-    EXPECT_EQ(Settings::read("MP3"), "player.desktop");
+    EXPECT_EQ(settings.read("MP3"), "player.desktop");
 
     // Giving back uses what was known at start-up: nothing before a restart.
     AppState freshRun;
@@ -77,7 +78,7 @@ TEST_F(FileAssociationsTest, TakeOverSavesThePreviousHandlerAndGiveBackRestoresI
     EXPECT_EQ(defaultFor("audio/mpeg"), "Mirato.mp3.desktop");
     AppState nextRun;
     for (const AssociationRow& row : FileAssociations::rows())
-        nextRun.setPreviousClass(row.settingsKey, Settings::read(row.settingsKey));
+        nextRun.setPreviousClass(row.settingsKey, settings.read(row.settingsKey));
     associations.giveBack(nextRun);
     EXPECT_EQ(defaultFor("audio/mpeg"), "player.desktop");
     EXPECT_EQ(defaultFor("audio/midi"), "Mirato.mid.desktop");  // nothing saved: stays ours

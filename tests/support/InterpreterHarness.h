@@ -13,6 +13,7 @@
 #include "core/ApplicationCatalog.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
+#include "core/Settings.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
 
@@ -25,7 +26,7 @@ struct InterpreterHarness {
         : conventions(flavour),
           paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
           plugins(paths.pluginFolders(), conventions),
-          lyricsSearch(state, plugins, media, launcher, notifier),
+          lyricsSearch(state, settings, plugins, media, launcher, notifier),
           services{state, paths, conventions, plugins, launcher, opener, media, windows, notifier},
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
@@ -47,6 +48,7 @@ struct InterpreterHarness {
     }
 
     TempEnvironment env;
+    Settings settings{Settings::defaultFilePath()};
     const HostConventions& conventions;
     AppState state;
     AppPaths paths;

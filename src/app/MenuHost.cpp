@@ -7,6 +7,7 @@
 #include "core/AddressOpener.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/HelpOpener.h"
 #include "core/InputModes.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
@@ -157,11 +158,8 @@ void MenuHost::buildTrayMenu() {
     }
 
     QMenu* help = addMenu(m, "HelpCenter", "帮助中心", 16);
-    connect(add(help, "Help", "帮助文档", 17), &QAction::triggered, this, [this] {
-        const QString file = c_.paths.helpFile(c_.state.language());
-        if (!file.isEmpty())
-            c_.launcher.start(c_.conventions.helpViewer(file));
-    });
+    connect(add(help, "Help", "帮助文档", 17), &QAction::triggered, this,
+            [this] { openHelp(c_.paths, c_.state.language(), c_.conventions, c_.launcher); });
     connect(add(help, "SiteUrl", "Mirato官网", 19), &QAction::triggered, this,
             [this] { c_.web.open(ServiceAddresses::productSite()); });
     connect(add(help, "mabout", "关于Mirato...", 20), &QAction::triggered, this,

@@ -310,11 +310,8 @@ bool CommandBox::handleKey(QKeyEvent* event) {
         runInput();
         return true;
     }
-    if (const auto command = boxKeyFor(key, modifiers)) {
-        if (const auto text = keys_.perform(*command))
-            input_->setText(*text);
+    if (keys_.handle(key, modifiers))
         input_->setFocus();
-    }
     if (ctrl && key == Qt::Key_A) {
         input_->selectAll();
         return true;

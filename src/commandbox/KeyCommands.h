@@ -7,33 +7,10 @@
 #include "commandbox/LyricsSearch.h"
 #include "core/AppPaths.h"
 #include "core/Dialogs.h"
+#include "core/KeyTable.h"
 #include "core/WindowRequests.h"
 
 namespace mirato {
-
-// The command box's keyboard commands, in the order they are tested.
-enum class BoxKey {
-    Next,          // Ctrl+Right
-    PlayPause,     // Ctrl+P
-    Previous,      // Ctrl+Left
-    VolumeUp,      // Ctrl+Up
-    VolumeDown,    // Ctrl+Down
-    ShowPlayer,    // Ctrl+I
-    ToggleMusic,   // Ctrl+N
-    ShowLyrics,    // Ctrl+L
-    OpenFile,      // Ctrl+O
-    ToggleRun,     // Ctrl+R
-    ToggleRunCmd,  // Ctrl+D
-    ToggleBaidu,   // Ctrl+B
-    ToggleGoogle,  // Ctrl+G
-    SearchLyrics,  // Ctrl+F
-    ToggleMute,    // Ctrl+S
-    Help,          // F1
-};
-
-// The command a key press in the box stands for. Ctrl combinations match whatever other
-// modifiers are held too.
-std::optional<BoxKey> boxKeyFor(int key, Qt::KeyboardModifiers modifiers);
 
 // Keys that are swallowed rather than typed: the control characters of Ctrl+A, B, D, F, G, I,
 // L, M, N, O, P, R, S, and Tab and Enter.
@@ -50,18 +27,23 @@ struct KeyContext {
     LyricsSearch& lyricsSearch;
 };
 
+// The command box's keys: Ctrl+Right/P/Left/Up/Down/S control playback, Ctrl+I and Ctrl+L show
+// the player and the lyrics window, Ctrl+N/R/D/B/G switch the input modes, Ctrl+O opens a file
+// (media play, anything else goes into the box), Ctrl+F searches lyrics, F1 opens the help.
 class KeyCommands {
 public:
     explicit KeyCommands(KeyContext context);
 
-    // Carries out a command; returns a text to put into the box when the command has one
-    // (a non-media file chosen in the open dialog).
-    std::optional<QString> perform(BoxKey key);
+    // Carries out what the press stands for; false when it stands for nothing.
+    bool handle(int key, Qt::KeyboardModifiers modifiers) const {
+        return keys_.trigger(key, modifiers);
+    }
 
 private:
-    std::optional<QString> openFile();
+    void openFile();
 
     KeyContext c_;
+    KeyTable keys_;
 };
 
 }  // namespace mirato

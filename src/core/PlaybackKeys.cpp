@@ -1,43 +1,8 @@
 #include "core/PlaybackKeys.h"
 
-namespace mirato {
+#include "core/HelpOpener.h"
 
-std::optional<PlaybackKey> playbackKeyFor(int key, Qt::KeyboardModifiers modifiers, KeyHost host) {
-    if (key == Qt::Key_F1)
-        return PlaybackKey::Help;
-    if (!(modifiers & Qt::ControlModifier))
-        return std::nullopt;
-    switch (key) {
-        case Qt::Key_Right:
-            return PlaybackKey::Next;
-        case Qt::Key_P:
-            return PlaybackKey::PlayPause;
-        case Qt::Key_Left:
-            return PlaybackKey::Previous;
-        case Qt::Key_Up:
-            return PlaybackKey::VolumeUp;
-        case Qt::Key_Down:
-            return PlaybackKey::VolumeDown;
-        case Qt::Key_R:
-        case Qt::Key_X:
-            return PlaybackKey::ShowCommandBox;
-        case Qt::Key_L:
-            return host == KeyHost::Player ? std::optional(PlaybackKey::ShowOther) : std::nullopt;
-        case Qt::Key_I:
-            return host == KeyHost::LyricsWindow ? std::optional(PlaybackKey::ShowOther)
-                                                 : std::nullopt;
-        case Qt::Key_O:
-            return PlaybackKey::OpenFiles;
-        case Qt::Key_U:
-            return PlaybackKey::OpenAddress;
-        case Qt::Key_S:
-            return PlaybackKey::SaveMedia;
-        case Qt::Key_F:
-            return PlaybackKey::SearchLyrics;
-        default:
-            return std::nullopt;
-    }
-}
+namespace mirato {
 
 void playOrPause(MediaControl& media) {
     const int state = media.playState();
@@ -48,51 +13,33 @@ void playOrPause(MediaControl& media) {
         media.pause();
 }
 
-void performPlaybackKey(PlaybackKey key, KeyHost host, const PlaybackKeyContext& c) {
-    switch (key) {
-        case PlaybackKey::Next:
-            c.media.next();
-            break;
-        case PlaybackKey::PlayPause:
-            playOrPause(c.media);
-            break;
-        case PlaybackKey::Previous:
-            c.media.previous();
-            break;
-        case PlaybackKey::VolumeUp:
-            c.media.setVolume(c.media.volume() + 10);
-            break;
-        case PlaybackKey::VolumeDown:
-            c.media.setVolume(c.media.volume() - 10);
-            break;
-        case PlaybackKey::ShowCommandBox:
-            c.windows.showCommandBox();
-            break;
-        case PlaybackKey::ShowOther:
-            if (host == KeyHost::Player)
-                c.windows.showLyricsWindow();
-            else
-                c.windows.showPlayer();
-            break;
-        case PlaybackKey::OpenFiles:
-            c.player.openFiles();
-            break;
-        case PlaybackKey::OpenAddress:
-            c.player.openAddress();
-            break;
-        case PlaybackKey::SaveMedia:
-            c.player.saveMediaAs();
-            break;
-        case PlaybackKey::SearchLyrics:
-            c.windows.searchLyrics();
-            break;
-        case PlaybackKey::Help: {
-            const QString file = c.paths.helpFile(c.state.language());
-            if (!file.isEmpty())
-                c.launcher.start(c.conventions.helpViewer(file));
-            break;
-        }
-    }
+KeyTable playbackKeys(KeyHost host, const PlaybackKeyContext& c) {
+    MediaControl& media = c.media;
+    WindowRequests& windows = c.windows;
+    PlayerRequests& player = c.player;
+    const bool inPlayer = host == KeyHost::Player;
+    KeyTable keys;
+    keys.ctrl(Qt::Key_Right, [&media] { media.next(); })
+        .ctrl(Qt::Key_P, [&media] { playOrPause(media); })
+        .ctrl(Qt::Key_Left, [&media] { media.previous(); })
+        .ctrl(Qt::Key_Up, [&media] { media.setVolume(media.volume() + 10); })
+        .ctrl(Qt::Key_Down, [&media] { media.setVolume(media.volume() - 10); })
+        .ctrl(Qt::Key_R, [&windows] { windows.showCommandBox(); })
+        .ctrl(Qt::Key_X, [&windows] { windows.showCommandBox(); })
+        .ctrl(inPlayer ? Qt::Key_L : Qt::Key_I,
+              [&windows, inPlayer] {
+                  if (inPlayer)
+                      windows.showLyricsWindow();
+                  else
+                      windows.showPlayer();
+              })
+        .ctrl(Qt::Key_O, [&player] { player.openFiles(); })
+        .ctrl(Qt::Key_U, [&player] { player.openAddress(); })
+        .ctrl(Qt::Key_S, [&player] { player.saveMediaAs(); })
+        .ctrl(Qt::Key_F, [&windows] { windows.searchLyrics(); })
+        .plain(Qt::Key_F1,
+               [c] { openHelp(c.paths, c.state.language(), c.conventions, c.launcher); });
+    return keys;
 }
 
 }  // namespace mirato

@@ -5,6 +5,7 @@
 
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/KeyTable.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
 #include "core/PlayerRequests.h"
@@ -12,25 +13,7 @@
 
 namespace mirato {
 
-// The keys of the player and the desktop lyrics window.
-enum class PlaybackKey {
-    Next,            // Ctrl+Right
-    PlayPause,       // Ctrl+P
-    Previous,        // Ctrl+Left
-    VolumeUp,        // Ctrl+Up
-    VolumeDown,      // Ctrl+Down
-    ShowCommandBox,  // Ctrl+R, Ctrl+X
-    ShowOther,       // Ctrl+L in the player (lyrics window), Ctrl+I in the lyrics window (player)
-    OpenFiles,       // Ctrl+O
-    OpenAddress,     // Ctrl+U
-    SaveMedia,       // Ctrl+S
-    SearchLyrics,    // Ctrl+F
-    Help,            // F1
-};
-
 enum class KeyHost { Player, LyricsWindow };
-
-std::optional<PlaybackKey> playbackKeyFor(int key, Qt::KeyboardModifiers modifiers, KeyHost host);
 
 // Ctrl+P everywhere: play when stopped, paused or ready; pause when playing; else nothing.
 void playOrPause(MediaControl& media);
@@ -45,6 +28,10 @@ struct PlaybackKeyContext {
     PlayerRequests& player;
 };
 
-void performPlaybackKey(PlaybackKey key, KeyHost host, const PlaybackKeyContext& context);
+// The keys of the player and of the desktop lyrics window: Ctrl+Right/P/Left/Up/Down control
+// playback, Ctrl+R or Ctrl+X show the box, Ctrl+L (player) shows the lyrics window and Ctrl+I
+// (lyrics window) the player, Ctrl+O/U/S open files, an address, save the media, Ctrl+F
+// searches lyrics, F1 opens the help.
+KeyTable playbackKeys(KeyHost host, const PlaybackKeyContext& context);
 
 }  // namespace mirato

@@ -30,7 +30,10 @@ int px(int twips) {
 }  // namespace
 
 LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), c_(context) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      c_(context),
+      keys_(playbackKeys(KeyHost::LyricsWindow, {c_.state, c_.paths, c_.conventions, c_.launcher,
+                                                 c_.media, c_.windows, c_.player})) {
     setObjectName(QStringLiteral("LyricsWindow"));
     setWindowTitle(QStringLiteral("LrcShow"));
     setFixedSize(px(5100), px(1500));
@@ -134,14 +137,8 @@ void LyricsWindow::refreshTitle() {
 }
 
 void LyricsWindow::keyPressEvent(QKeyEvent* event) {
-    const auto key = playbackKeyFor(event->key(), event->modifiers(), KeyHost::LyricsWindow);
-    if (!key) {
+    if (!keys_.trigger(event->key(), event->modifiers()))
         QWidget::keyPressEvent(event);
-        return;
-    }
-    performPlaybackKey(
-        *key, KeyHost::LyricsWindow,
-        {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows, c_.player});
 }
 
 void LyricsWindow::paintEvent(QPaintEvent*) {

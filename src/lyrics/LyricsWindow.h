@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/KeyTable.h"
 #include "lyrics/LyricsView.h"
 
 class QLabel;
@@ -66,6 +67,7 @@ private:
     void recolourTexts();
 
     LyricsWindowContext c_;
+    KeyTable keys_;
     WindowSkin* skin_;
     QLabel* titleLabel_;
     QLabel* previousLabel_;

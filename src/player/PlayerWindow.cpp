@@ -71,7 +71,10 @@ QPixmap noteIcon() {
 }  // namespace
 
 PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), c_(context) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      c_(context),
+      keys_(playbackKeys(KeyHost::Player, {c_.state, c_.paths, c_.conventions, c_.launcher,
+                                           c_.media, c_.windows, c_.commands})) {
     setObjectName(QStringLiteral("PlayerWindow"));
     setWindowTitle(QStringLiteral("VizavIva"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
@@ -279,14 +282,10 @@ void PlayerWindow::refreshDisplay() {
 }
 
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
-    const auto key = playbackKeyFor(event->key(), event->modifiers(), KeyHost::Player);
-    if (!key) {
+    if (!keys_.trigger(event->key(), event->modifiers())) {
         QWidget::keyPressEvent(event);
         return;
     }
-    performPlaybackKey(
-        *key, KeyHost::Player,
-        {c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, c_.windows, c_.commands});
     refreshDisplay();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "appearance/Glyphs.h"
+#include "core/KeyTable.h"
 
 class QLabel;
 class QMenu;
@@ -84,6 +85,7 @@ private:
     void recolourTexts();
 
     PlayerWindowContext c_;
+    KeyTable keys_;
     QLabel* modeIcon_;
     QLabel* titleLabel_;
     QLabel* timeLabel_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/InputModes.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "support/InterpreterHarness.h"
@@ -10,15 +11,17 @@ using mirato::test::Launch;
 
 namespace {
 
-TEST(KeyCommandsTest, KeysMapToCommandsWithAnyExtraModifier) {
+TEST(KeyCommandsTest, KeysMatchWithAnyExtraModifier) {
     const auto ctrl = Qt::ControlModifier;
-    EXPECT_EQ(boxKeyFor(Qt::Key_P, ctrl), BoxKey::PlayPause);
-    EXPECT_EQ(boxKeyFor(Qt::Key_P, ctrl | Qt::ShiftModifier), BoxKey::PlayPause);
-    EXPECT_EQ(boxKeyFor(Qt::Key_Right, ctrl), BoxKey::Next);
-    EXPECT_EQ(boxKeyFor(Qt::Key_D, ctrl), BoxKey::ToggleRunCmd);
-    EXPECT_EQ(boxKeyFor(Qt::Key_F1, Qt::NoModifier), BoxKey::Help);
-    EXPECT_EQ(boxKeyFor(Qt::Key_P, Qt::NoModifier), std::nullopt);
-    EXPECT_EQ(boxKeyFor(Qt::Key_C, ctrl), std::nullopt);  // copy stays copy
+    InterpreterHarness h;
+    EXPECT_TRUE(h.keys.handle(Qt::Key_P, ctrl | Qt::ShiftModifier));
+    EXPECT_TRUE(h.keys.handle(Qt::Key_D, ctrl | Qt::AltModifier));
+    EXPECT_TRUE(InputModes::isActive(h.state, MessageCode::ModeRunCmd));
+    EXPECT_TRUE(h.keys.handle(Qt::Key_F1, Qt::ShiftModifier));
+    EXPECT_FALSE(h.keys.handle(Qt::Key_P, Qt::NoModifier));
+    EXPECT_FALSE(h.keys.handle(Qt::Key_C, ctrl));  // copy stays copy
+    EXPECT_EQ(h.media.calls, QStringList{"play"});
+    EXPECT_EQ(h.launcher.launches.size(), 1);  // the help
 
     for (int key : {Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_F, Qt::Key_G, Qt::Key_I, Qt::Key_L,
                     Qt::Key_M, Qt::Key_N, Qt::Key_O, Qt::Key_P, Qt::Key_R, Qt::Key_S})
@@ -40,28 +43,28 @@ TEST(KeyCommandsTest, PlayPauseDependsOnThePlayState) {
     for (const auto& [state, expected] : cases) {
         InterpreterHarness h;
         h.media.state = state;
-        h.keys.perform(BoxKey::PlayPause);
+        h.keys.handle(Qt::Key_P, Qt::ControlModifier);
         EXPECT_EQ(h.media.calls, expected ? QStringList{expected} : QStringList{}) << state;
     }
 }
 
 TEST(KeyCommandsTest, TransportVolumeAndMute) {
     InterpreterHarness h;
-    h.keys.perform(BoxKey::Next);
-    h.keys.perform(BoxKey::Previous);
+    h.keys.handle(Qt::Key_Right, Qt::ControlModifier);
+    h.keys.handle(Qt::Key_Left, Qt::ControlModifier);
     EXPECT_EQ(h.media.calls, (QStringList{"next", "previous"}));
     h.media.volumeValue = 95;
-    h.keys.perform(BoxKey::VolumeUp);
+    h.keys.handle(Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(h.media.volumeValue, 105);  // the player clamps, the box does not
-    h.keys.perform(BoxKey::VolumeDown);
-    h.keys.perform(BoxKey::VolumeDown);
+    h.keys.handle(Qt::Key_Down, Qt::ControlModifier);
+    h.keys.handle(Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(h.media.volumeValue, 85);
-    h.keys.perform(BoxKey::ToggleMute);
+    h.keys.handle(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(h.media.muted);
-    h.keys.perform(BoxKey::ToggleMute);
+    h.keys.handle(Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(h.media.muted);
-    h.keys.perform(BoxKey::ShowPlayer);
-    h.keys.perform(BoxKey::ShowLyrics);
+    h.keys.handle(Qt::Key_I, Qt::ControlModifier);
+    h.keys.handle(Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(h.windows.playerShown, 1);
     EXPECT_EQ(h.windows.lyricsShown, 1);
 }
@@ -76,7 +79,9 @@ TEST(KeyCommandsTest, OpenFilePlaysMediaAndPutsOtherFilesIntoTheBox) {
     for (const auto& [chosen, plays, boxText] : cases) {
         InterpreterHarness h;
         h.dialogs.answer = chosen;
-        EXPECT_EQ(h.keys.perform(BoxKey::OpenFile), boxText) << chosen.toStdString();
+        EXPECT_TRUE(h.keys.handle(Qt::Key_O, Qt::ControlModifier));
+        EXPECT_EQ(h.windows.commandBoxTexts, boxText ? QStringList{*boxText} : QStringList{})
+            << chosen.toStdString();
         EXPECT_EQ(h.media.urls, plays ? QStringList{chosen} : QStringList{});
         EXPECT_EQ(h.windows.playerShown, 0);
         EXPECT_EQ(h.dialogs.filters, QStringList{"All File(ALL Type)| *.*"});
@@ -88,7 +93,7 @@ TEST(KeyCommandsTest, HelpOpensTheFileOfTheLanguage) {
         {"1", "Help_CHS.txt"}, {"2", "Help_CHT.txt"}, {"3", "Help_ENG.txt"}};
     for (const auto& [language, file] : cases) {
         InterpreterHarness h(windowsConventions(), language);
-        h.keys.perform(BoxKey::Help);
+        h.keys.handle(Qt::Key_F1, Qt::NoModifier);
         ASSERT_EQ(h.launcher.launches.size(), 1);
         EXPECT_EQ(h.launcher.launches.first().command,
                   (Command{"notepad", {h.app("skin/other/") + file}}));
@@ -99,26 +104,26 @@ TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
     InterpreterHarness h;
     h.media.state = MediaControl::kPaused;
     h.media.title = "Song";
-    h.keys.perform(BoxKey::SearchLyrics);
+    h.keys.handle(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(h.notifier.messages, QStringList{Strings::text(336)});
     EXPECT_EQ(h.settings.read("MP3Title"), "");
 
     h.media.state = MediaControl::kPlaying;
-    h.keys.perform(BoxKey::SearchLyrics);  // playing, but no plug-in
+    h.keys.handle(Qt::Key_F, Qt::ControlModifier);  // playing, but no plug-in
     EXPECT_EQ(h.notifier.messages.last(), Strings::text(335));
     EXPECT_EQ(h.settings.read("MP3Title"), "Song");
 
     const QString program = h.env.writeFile("app/Plugin/ZuzAzedod/ZuzAzedod", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
     h.media.title = "Other Song";
-    h.keys.perform(BoxKey::SearchLyrics);
+    h.keys.handle(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(h.notifier.messages.size(), 2);
     EXPECT_EQ(h.settings.read("MP3Title"), "Other Song");
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
 
     h.media.title = "";  // untagged: the name the player shows
     h.media.source = "/music/Untagged Song.mp3";
-    h.keys.perform(BoxKey::SearchLyrics);
+    h.keys.handle(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(h.settings.read("MP3Title"), "Untagged Song");
 }
 

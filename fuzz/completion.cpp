@@ -1,0 +1,32 @@
+// The completion index over names taken from desktop entries and the history file (any text,
+// any case, any script): whatever it offers is one of its candidates and continues the typed
+// text at the start or at a word.
+#include "FuzzInput.h"
+#include "core/CompletionIndex.h"
+#include "core/HistoryWalk.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzInput input(data, size);
+    const QString typed = input.nextText();
+    const QStringList history = input.nextText().split(QLatin1Char('\n'));
+    const QStringList names = QString::fromUtf8(input.rest()).split(QLatin1Char('\n'));
+    mirato::CompletionIndex index;
+    index.setNames(names);
+    index.setHistory(history);
+    const QString best = index.complete(typed);
+    if (!best.isEmpty()) {
+        FUZZ_CHECK(names.contains(best) || history.contains(best));
+        FUZZ_CHECK(best.toCaseFolded().contains(typed.toCaseFolded()));
+    }
+    // Every prefix of a name finds something.
+    for (const QString& name : names) {
+        if (name.size() > 1 && !name.at(0).isSpace())
+            FUZZ_CHECK(!index.complete(name.left(1)).isEmpty() || name.at(0).isSurrogate());
+    }
+    mirato::HistoryWalk walk;
+    for (int i = 0; i < history.size() + 2; ++i)
+        walk.older(history, typed);
+    for (int i = 0; i < history.size() + 2; ++i)
+        walk.newer(history);
+    return 0;
+}

@@ -230,7 +230,7 @@ int lyrics() {
     StillMedia media;
     media.source = song;
     Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
-    LyricSync sync(state, settings, media, posixConventions(), [] { return nullptr; });
+    LyricSync sync(state, settings, media, posixConventions());
     sync.checkTrackStart();
     const int ticks = 500;
     QElapsedTimer clock;
@@ -377,7 +377,7 @@ int soak(int changes) {
 
     MediaPlayer player;
     PlayerSetUp set(player, dir.path());
-    LyricSync sync(set.state, set.settings, player, posixConventions(), [] { return nullptr; });
+    LyricSync sync(set.state, set.settings, player, posixConventions());
     sync.setActive(true);
     set.window.show();
     player.setMode(QStringLiteral("loop"), true);

@@ -197,8 +197,7 @@ void Application::start(const QString& commandLine) {
                                                *history_, *settings_, *notifier_, *windows_);
     connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
-    lyricSync_ = std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions(),
-                                             [this] { return windows_->lyricsView(); });
+    lyricSync_ = std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions());
     windows_->setLyricSync(lyricSync_.get());
     // The lyric timers run while the player window is loaded.
     connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);

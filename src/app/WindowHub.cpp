@@ -70,12 +70,10 @@ LyricsWindow& WindowHub::lyricsWindow() {
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
+        if (lyricSync_)
+            lyricSync_->setView(lyrics_.get());
     }
     return *lyrics_;
-}
-
-LyricsView* WindowHub::lyricsView() {
-    return &lyricsWindow();
 }
 
 void WindowHub::showPlayer() {
@@ -96,6 +94,8 @@ void WindowHub::closePlayer() {
 }
 
 void WindowHub::closeLyricsWindow() {
+    if (lyrics_ && lyricSync_)
+        lyricSync_->setView(nullptr);
     unload(lyrics_);
 }
 

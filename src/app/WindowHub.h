@@ -17,7 +17,6 @@ class HostConventions;
 class Launcher;
 class LyricSync;
 class LyricsSearch;
-class LyricsView;
 class LyricsWindow;
 class MediaPlayer;
 class PlayerRequests;
@@ -52,7 +51,6 @@ public:
     // The desktop lyrics window, created hidden when it does not exist yet.
     LyricsWindow& lyricsWindow();
     bool hasLyricsWindow() const { return lyrics_ != nullptr; }
-    LyricsView* lyricsView();
 
     void showPlayer() override;
     void showLyricsWindow() override;

@@ -25,13 +25,12 @@ bool isFirstSeconds(const QString& position) {
 }  // namespace
 
 LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
-                     const HostConventions& conventions, ViewProvider view, QObject* parent)
+                     const HostConventions& conventions, QObject* parent)
     : QObject(parent),
       state_(state),
       settings_(settings),
       media_(media),
-      conventions_(conventions),
-      view_(std::move(view)) {
+      conventions_(conventions) {
     syncTimer_.setInterval(200);
     startTimer_.setInterval(500);
     playingTimer_.setInterval(10000);
@@ -79,8 +78,7 @@ void LyricSync::showNoLyrics() {
     state_.setHasLyrics(false);
     syncTimer_.stop();
     writeLrc(noLineText());
-    if (LyricsView* view = view_ ? view_() : nullptr)
-        view->showLines({}, Strings::message(state_.language(), MessageCode::NoLyrics), {});
+    showOnView({}, Strings::message(state_.language(), MessageCode::NoLyrics), {});
 }
 
 void LyricSync::forget() {
@@ -113,8 +111,7 @@ void LyricSync::checkWhilePlaying() {
         return;
     }
     clearLines();
-    if (LyricsView* view = view_ ? view_() : nullptr)
-        view->showLines({}, {}, {});
+    showOnView({}, {}, {});
     showNoLyrics();
 }
 
@@ -132,8 +129,7 @@ void LyricSync::loadFile(const QString& source, const QString& lyricsFile) {
     }
     settings_.write(kMusicPath, marker);
     clearLines();
-    if (LyricsView* view = view_ ? view_() : nullptr)
-        view->showLines({}, {}, {});
+    showOnView({}, {}, {});
     state_.setHasLyrics(true);
     lines_ = *lines;
     writeLrc(noLineText());
@@ -176,13 +172,24 @@ void LyricSync::tick() {
         writeLrc(noLineText());
         settings_.write(kMusicPath, QStringLiteral("End"));
     }
-    if (LyricsView* view = view_ ? view_() : nullptr) {
-        const QString previous =
-            match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
-        const QString next =
-            match + 1 < lines_.size() ? LyricsText::shownPart(lines_.at(match + 1)) : QString();
-        view->showLines(previous, shown, next);
-    }
+    const QString previous = match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
+    const QString next =
+        match + 1 < lines_.size() ? LyricsText::shownPart(lines_.at(match + 1)) : QString();
+    showOnView(previous, shown, next);
+}
+
+void LyricSync::setView(LyricsView* view) {
+    view_ = view;
+    if (view_)
+        view_->showLines(shown_[0], shown_[1], shown_[2]);
+}
+
+void LyricSync::showOnView(const QString& previous, const QString& current, const QString& next) {
+    shown_[0] = previous;
+    shown_[1] = current;
+    shown_[2] = next;
+    if (view_)
+        view_->showLines(previous, current, next);
 }
 
 }  // namespace mirato

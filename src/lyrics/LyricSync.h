@@ -25,11 +25,12 @@ class Settings;
 class LyricSync : public QObject {
     Q_OBJECT
 public:
-    // The view is asked for when a line is to be shown; it may create the window then.
-    using ViewProvider = std::function<LyricsView*()>;
-
     LyricSync(AppState& state, Settings& settings, MediaControl& media,
-              const HostConventions& conventions, ViewProvider view, QObject* parent = nullptr);
+              const HostConventions& conventions, QObject* parent = nullptr);
+
+    // Where the three lines show while the desktop lyrics window is loaded (nullptr once it is
+    // gone); a new view shows the lines of the moment at once.
+    void setView(LyricsView* view);
 
     // Starts or stops the timers (they run while the player window is loaded).
     void setActive(bool active);
@@ -66,7 +67,10 @@ private:
     Settings& settings_;
     MediaControl& media_;
     const HostConventions& conventions_;
-    ViewProvider view_;
+    void showOnView(const QString& previous, const QString& current, const QString& next);
+
+    LyricsView* view_ = nullptr;
+    QString shown_[3];  // the lines last shown: previous, current, next
     QStringList lines_;
     QString lastLrc_;  // what "LRC" holds, so an unchanged line is not written again
     QTimer syncTimer_;

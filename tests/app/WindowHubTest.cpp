@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/WindowHub.h"
 #include "appearance/WindowSkin.h"
 #include "components/MediaPlayer.h"
 #include "core/Settings.h"
+#include "lyrics/LyricSync.h"
 #include "lyrics/LyricsWindow.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
@@ -43,6 +45,9 @@ QColor backgroundOf(const WindowSkin& skin) {
 }
 
 TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
+    LyricSync sync(state, settings, media, posixConventions());
+    hub.setLyricSync(&sync);
+    QSignalSpy lyricsLoaded(&state, &AppState::lyricsLoadedChanged);
     EXPECT_FALSE(hub.hasPlayer());
     hub.showPlayer();
     ASSERT_TRUE(hub.hasPlayer());
@@ -53,6 +58,7 @@ TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
     media.setVolume(64);
     hub.player().findChild<QAbstractButton*>("close1")->click();
     EXPECT_FALSE(hub.hasPlayer());
+    EXPECT_EQ(lyricsLoaded.count(), 0);  // "no lyrics" needs no window to show in
     EXPECT_EQ(state.lyricLine(), "");
     EXPECT_EQ(settings.read("MusicPath"), "Close");
     QTest::qWait(10);  // the window goes once the event loop runs

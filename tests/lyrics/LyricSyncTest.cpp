@@ -22,7 +22,10 @@ struct RecordingView : LyricsView {
 
 class LyricSyncTest : public ::testing::Test {
 protected:
-    LyricSyncTest() { state.setLanguage("3"); }
+    LyricSyncTest() {
+        state.setLanguage("3");
+        sync.setView(&view);
+    }
 
     // Plays a song at a position; the lyrics file lies beside it.
     QString song(const QByteArray& lrc) {
@@ -43,7 +46,7 @@ protected:
     AppState state;
     RecordingMedia media;
     RecordingView view;
-    LyricSync sync{state, settings, media, posixConventions(), [this] { return &view; }};
+    LyricSync sync{state, settings, media, posixConventions()};
 };
 
 TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {

@@ -207,9 +207,9 @@ void Application::start(const QString& commandLine) {
             return;
         mpris_ = std::make_unique<MprisService>(
             *media_, MprisHooks{[this] { windows_->showPlayer(); }, [this] { shutDown(); },
-                                [this](const QString& item, bool on) {
+                                [this](PlayMode mode, bool on) {
                                     if (menus_)
-                                        menus_->setPlayMode(item, on);
+                                        menus_->setPlayMode(mode, on);
                                 }});
         mpris_->registerOnBus();
     });
@@ -270,10 +270,8 @@ void Application::finishStart(const QString& document) {
     autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
     connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
         const QFileInfo program(QCoreApplication::applicationFilePath());
-        menus_->setTicked(
-            QStringLiteral("AutoRun"),
-            autostart_->toggle(Autostart::commandFor(
-                program.absolutePath(), program.completeBaseName(), hostConventions())));
+        menus_->setAutoRunTicked(autostart_->toggle(Autostart::commandFor(
+            program.absolutePath(), program.completeBaseName(), hostConventions())));
     });
     connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
         if (takeOver)
@@ -287,40 +285,24 @@ void Application::finishStart(const QString& document) {
     windows_->setMusicMenu(menus_->musicMenu());
     setUpPowerSaving();
 
-    const QString language = state_->language();
-    if (language == QLatin1String("2") || language == QLatin1String("3")) {
-        menus_->applyLanguage();
-        menus_->setTicked(
-            language == QLatin1String("2") ? QStringLiteral("chinese1") : QStringLiteral("English"),
-            true);
-    } else {
-        menus_->setTicked(QStringLiteral("chinese"), true);
-    }
     settings_->write(QStringLiteral("MiratoPath"), paths_->programFolder());
     autostart_->load();
-    menus_->setTicked(QStringLiteral("link"), associations_->isTakenOver());
-
-    const QString theme = state_->theme();
-    if (theme == QLatin1String("Blue"))
-        menus_->setTicked(QStringLiteral("blue"), true);
-    else if (theme == QLatin1String("Green") || theme == QLatin1String("Purple"))
-        menus_->setTicked(theme, true);
-    if (settings_->readBool(QStringLiteral("RPlay"))) {
-        menus_->setTicked(QStringLiteral("RPlay"), true);
-        windows_->player();  // created hidden; it turns loop on from the setting
-    }
-    if (settings_->readBool(QStringLiteral("RndPlay"))) {
-        menus_->setTicked(QStringLiteral("RndPlay"), true);
+    MenuTicks ticks;
+    ticks.language = state_->language();
+    ticks.theme = state_->theme();
+    ticks.repeat = settings_->readBool(PlayModes::key(PlayMode::Repeat));
+    ticks.shuffle = settings_->readBool(PlayModes::key(PlayMode::Shuffle));
+    ticks.powerSaving = settings_->readBool(QStringLiteral("electricity"));
+    ticks.onTop = settings_->readBool(QStringLiteral("bTopMost"));
+    ticks.autoRun = !state_->autostartValue().isEmpty();
+    ticks.fileTypes = associations_->isTakenOver();
+    menus_->restoreTicks(ticks);
+    // A play mode lives in the player: it is created hidden and turns the mode on from the
+    // setting.
+    if (ticks.repeat || ticks.shuffle)
         windows_->player();
-    }
-    if (settings_->readBool(QStringLiteral("electricity"))) {
-        menus_->setTicked(QStringLiteral("electricity"), true);
+    if (ticks.powerSaving)
         powerSaver_->setEnabled(idleClock_->isAvailable());
-    }
-    if (settings_->readBool(QStringLiteral("bTopMost")))
-        menus_->setTicked(QStringLiteral("FormTop"), true);
-    if (!state_->autostartValue().isEmpty())
-        menus_->setTicked(QStringLiteral("AutoRun"), true);
     for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
         state_->setPreviousClass(QLatin1String(type), settings_->read(QLatin1String(type)));
 

@@ -116,9 +116,9 @@ void MenuHost::buildTrayMenu() {
     for (QAction* action : {repeat, random, power})
         action->setCheckable(true);
     connect(repeat, &QAction::triggered, this,
-            [this](bool on) { setPlayMode(QStringLiteral("RPlay"), on); });
+            [this](bool on) { setPlayMode(PlayMode::Repeat, on); });
     connect(random, &QAction::triggered, this,
-            [this](bool on) { setPlayMode(QStringLiteral("RndPlay"), on); });
+            [this](bool on) { setPlayMode(PlayMode::Shuffle, on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
         c_.settings.writeBool(QStringLiteral("electricity"), on);
         emit powerSavingChanged(on);
@@ -290,11 +290,31 @@ void MenuHost::chooseLanguage(const QString& language, const QString& itemName) 
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }
 
-void MenuHost::setPlayMode(const QString& itemName, bool on) {
-    setTicked(itemName, on);
-    const bool repeat = itemName == QLatin1String("RPlay");
-    c_.media.setMode(repeat ? QStringLiteral("loop") : QStringLiteral("shuffle"), on);
-    c_.settings.writeBool(itemName, on);
+void MenuHost::setPlayMode(PlayMode mode, bool on) {
+    setTicked(PlayModes::key(mode), on);
+    c_.media.setMode(PlayModes::engineMode(mode), on);
+    c_.settings.writeBool(PlayModes::key(mode), on);
+}
+
+void MenuHost::restoreTicks(const MenuTicks& ticks) {
+    if (ticks.language == QLatin1String("2") || ticks.language == QLatin1String("3"))
+        applyLanguage();
+    for (const auto& entry : kLanguages)
+        setTicked(QLatin1String(entry[0]), ticks.language == QLatin1String(entry[1]));
+    // At start only Blue, Green and Purple show their tick; a theme chosen in the menu is
+    // ticked whichever it is.
+    for (const char* theme : {"Blue", "Green", "Purple"}) {
+        for (const auto& entry : kThemes) {
+            if (ticks.theme == QLatin1String(theme) && ticks.theme == QLatin1String(entry[1]))
+                setTicked(QLatin1String(entry[0]), true);
+        }
+    }
+    setTicked(QStringLiteral("RPlay"), ticks.repeat);
+    setTicked(QStringLiteral("RndPlay"), ticks.shuffle);
+    setTicked(QStringLiteral("electricity"), ticks.powerSaving);
+    setTicked(QStringLiteral("FormTop"), ticks.onTop);
+    setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
+    setTicked(QStringLiteral("link"), ticks.fileTypes);
 }
 
 void MenuHost::applyLanguage() {

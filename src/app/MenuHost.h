@@ -6,6 +6,7 @@
 
 #include "core/MessageCode.h"
 #include "core/Messages.h"
+#include "core/PlayMode.h"
 
 class QAction;
 class QMenu;
@@ -37,6 +38,18 @@ struct MenuHostContext {
     Settings& settings;
 };
 
+// What the menus show ticked at start, from the shared state and the settings.
+struct MenuTicks {
+    QString language;  // "1", "2" or "3"
+    QString theme;     // as stored
+    bool repeat = false;
+    bool shuffle = false;
+    bool powerSaving = false;
+    bool onTop = false;
+    bool autoRun = false;
+    bool fileTypes = false;
+};
+
 // Owns the three popup menus (tray, music, input mode) and carries out their items. Every
 // item is a QAction named like its command ("RPlay", "FormTop", "SavePlaylist"...), so tests and
 // plug-ins can find it.
@@ -51,12 +64,15 @@ public:
     QMenu* modeMenu() const { return modeMenu_; }
 
     QAction* item(const QString& name) const { return items_.value(name); }
-    void setTicked(const QString& name, bool ticked);
 
+    // Ticks the items of the start's state and settings; another language than Simplified
+    // Chinese re-captions the menus.
+    void restoreTicks(const MenuTicks& ticks);
+    void setAutoRunTicked(bool ticked) { setTicked(QStringLiteral("AutoRun"), ticked); }
     // Re-captions the menus in the current language (the button follows by itself).
     void applyLanguage();
-    // Repeat ("RPlay") or random ("RndPlay") on or off: the player's mode, the setting, the tick.
-    void setPlayMode(const QString& item, bool on);
+    // Repeat or random on or off: the player's mode, the setting, the tick.
+    void setPlayMode(PlayMode mode, bool on);
     // Fills the three plug-in submenus from the catalogue (once per run).
     void buildPluginMenus();
     // Power saving needs the desktop's idle time: without it the item is disabled and its
@@ -74,7 +90,7 @@ signals:
     void topMostChanged();
     // A theme was chosen (AppState::theme holds it): every open window takes it.
     void themeChosen();
-    // Start at login switched: the receiver switches it and sets the item's tick (setTicked).
+    // Start at login switched: the receiver switches it and sets the tick (setAutoRunTicked).
     void autoRunToggled();
     // The file types taken over (true) or given back (false).
     void linkToggled(bool takeOver);
@@ -82,6 +98,7 @@ signals:
     void historyClearRequested();
 
 private:
+    void setTicked(const QString& name, bool ticked);
     QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,
                  const QKeySequence& key = {});
     QMenu* addMenu(QMenu* parent, const char* name, const char* builtIn, int code = -1);

@@ -160,13 +160,13 @@ MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
 
 void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
     if (service_->hooks().setPlayMode)
-        service_->hooks().setPlayMode(QStringLiteral("RPlay"), status != QLatin1String("None"));
+        service_->hooks().setPlayMode(PlayMode::Repeat, status != QLatin1String("None"));
     service_->announceChanges();
 }
 
 void MprisPlayerAdaptor::setShuffle(bool on) {
     if (service_->hooks().setPlayMode)
-        service_->hooks().setPlayMode(QStringLiteral("RndPlay"), on);
+        service_->hooks().setPlayMode(PlayMode::Shuffle, on);
     service_->announceChanges();
 }
 

@@ -8,6 +8,8 @@
 #include <QVariantMap>
 #include <functional>
 
+#include "core/PlayMode.h"
+
 namespace mirato {
 
 class MediaPlayer;
@@ -16,8 +18,8 @@ class MediaPlayer;
 struct MprisHooks {
     std::function<void()> raise;
     std::function<void()> quit;
-    // Repeat ("RPlay") or random ("RndPlay") switched from outside, as the menu does it.
-    std::function<void(const QString& item, bool on)> setPlayMode;
+    // Repeat or random switched from outside, as the menu does it.
+    std::function<void(PlayMode mode, bool on)> setPlayMode;
 };
 
 // The media player on the session bus as org.mpris.MediaPlayer2.mirato, so media keys, sound

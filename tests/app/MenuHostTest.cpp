@@ -168,3 +168,43 @@ TEST_F(MenuHostTest, PluginEntriesKeepTheirFolderIndex) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
+    const struct {
+        const char* language;
+        const char* theme;
+        const char* languageItem;
+        const char* themeItem;  // nullptr: no theme ticked at start
+    } cases[] = {
+        {"1", "Blue", "chinese", "blue"},        {"2", "Green", "chinese1", "Green"},
+        {"3", "Purple", "English", "Purple"},    {"3", "RosePink", "English", nullptr},
+        {"1", "LightGreen", "chinese", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.theme);
+        state.setLanguage(c.language);
+        MenuHost fresh{{state, paths, posixConventions(), launcher, media, windows, player, web,
+                        plugins, settings}};
+        MenuTicks ticks;
+        ticks.language = c.language;
+        ticks.theme = c.theme;
+        ticks.shuffle = true;
+        ticks.fileTypes = true;
+        fresh.restoreTicks(ticks);
+        for (const char* item : {"chinese", "chinese1", "English"})
+            EXPECT_EQ(fresh.item(item)->isChecked(), QString(item) == c.languageItem) << item;
+        for (const char* item : {"blue", "RosePink", "Green", "LightGreen", "Purple"})
+            EXPECT_EQ(fresh.item(item)->isChecked(), c.themeItem && QString(item) == c.themeItem)
+                << item;
+        EXPECT_TRUE(fresh.item("RndPlay")->isChecked());
+        EXPECT_TRUE(fresh.item("link")->isChecked());
+        EXPECT_FALSE(fresh.item("RPlay")->isChecked());
+        EXPECT_FALSE(fresh.item("AutoRun")->isChecked());
+        // Another language than Simplified Chinese re-captions the menus.
+        EXPECT_EQ(fresh.item("mExit")->text() == "退出程序", QString(c.language) == "1");
+    }
+}
+
+}  // namespace

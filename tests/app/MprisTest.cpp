@@ -42,9 +42,9 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
     int raised = 0;
     MprisService service(media, {[&] { ++raised; },
                                  {},
-                                 [&](const QString& item, bool on) {
-                                     modes << item + (on ? "=on" : "=off");
-                                     media.setMode(item == "RPlay" ? "loop" : "shuffle", on);
+                                 [&](PlayMode mode, bool on) {
+                                     modes << PlayModes::key(mode) + (on ? "=on" : "=off");
+                                     media.setMode(PlayModes::engineMode(mode), on);
                                  }});
     ASSERT_TRUE(service.registerOnBus());
     ChangeWatcher watcher;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTest>
 
 #include "components/EngineLoader.h"
+#include "components/MediaPlayer.h"
 #include "support/TempEnvironment.h"
 
 using mirato::EngineLoader;
@@ -49,6 +51,37 @@ TEST(EngineLoaderTest, AFolderWithoutEnginesSaysWhy) {
     EXPECT_EQ(loader.create("mpv", &error), nullptr);
     EXPECT_TRUE(error.contains("mpv")) << error.toStdString();
     loader.preload("mpv");  // nothing to load: quietly nothing
+}
+
+}  // namespace
+
+namespace {
+
+// One more engine is one more plug-in in the folder: the loader and the player take it by
+// what it says it plays.
+TEST(EngineLoaderTest, AThirdEngineTakesWhatItNames) {
+    TempEnvironment env;
+    env.set("MIRATO_AUDIO_OUTPUT", "null");
+    for (const char* engine : {"libmirato-mpv.so", "libmirato-fluidsynth.so"})
+        QFile::copy(QString(MIRATO_TEST_BACKEND_DIR "/") + engine, env.path(engine));
+    QFile::copy(MIRATO_FAKE_ENGINE, env.path("libmirato-fake.so"));
+    auto loader = std::make_unique<EngineLoader>(env.path());
+    const std::pair<const char*, const char*> rows[] = {
+        {"fake://station", "fake"},
+        {"/music/song.fake", "fake"},
+        {"/music/song.FAKE", "fake"},
+        {"/music/song.mp3", "mpv"},
+        {"/music/tune.mid", "fluidsynth"},
+        {"http://x/a.fake", "mpv"},  // an address goes by its scheme
+    };
+    for (const auto& [location, engine] : rows)
+        EXPECT_EQ(loader->engineFor(location), engine) << location;
+
+    mirato::MediaPlayer player(std::move(loader));
+    player.setUrl(env.writeFile("song.fake", "whatever the engine makes of it"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return player.playState() == mirato::MediaControl::kPlaying; }, 5000));
+    EXPECT_EQ(player.itemInfo("title"), "from the fake engine");
 }
 
 }  // namespace

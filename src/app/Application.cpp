@@ -21,7 +21,6 @@
 #include "app/SkinLibrary.h"
 #include "app/WindowHub.h"
 #include "appearance/Glyphs.h"
-#include "appearance/WindowTraits.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
@@ -193,8 +192,9 @@ void Application::start(const QString& commandLine) {
     keys_ =
         std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
                                                  *media_, *windows_, *dialogs_, *lyricsSearch_});
-    commandBox_ = std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_,
-                                               *history_, *settings_, *notifier_, *windows_);
+    commandBox_ =
+        std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_, *history_,
+                                     *settings_, *notifier_, *windows_, paths_->skinFolder());
     connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
     lyricSync_ = std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions());
@@ -224,11 +224,10 @@ void Application::start(const QString& commandLine) {
     if (theme.isEmpty())
         theme = QStringLiteral("Blue");
     state_->setTheme(theme);
-    commandBox_->setSkinFolder(paths_->skinFolder());
     commandBox_->applySkin();
-    WindowTraits::restorePosition(*commandBox_, *settings_, QStringLiteral("wl"));
+    commandBox_->restorePosition();
     commandBox_->applyOpacity();
-    WindowTraits::applyTopMost(*commandBox_, *settings_);
+    commandBox_->applyTopMost();
     state_->setBoxShown(true);
 
     // The rest (menus, tray, hotkey, the desktop's state) is invisible until the user reaches

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "appearance/MagneticGroup.h"
-#include "appearance/WindowTraits.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
@@ -130,31 +129,29 @@ void WindowHub::searchLyrics() {
         lyricsSearch_->launch();
 }
 
+std::vector<SkinnedWindow*> WindowHub::loadedWindows() const {
+    std::vector<SkinnedWindow*> windows;
+    for (SkinnedWindow* window :
+         std::initializer_list<SkinnedWindow*>{commandBox_, player_.get(), lyrics_.get()}) {
+        if (window)
+            windows.push_back(window);
+    }
+    return windows;
+}
+
 void WindowHub::applyTheme() {
-    if (commandBox_)
-        commandBox_->applySkin();
-    if (player_)
-        player_->applySkin();
-    if (lyrics_)
-        lyrics_->applySkin();
+    for (SkinnedWindow* window : loadedWindows())
+        window->applySkin();
 }
 
 void WindowHub::applyTopMost() {
-    if (player_)
-        player_->applyTopMost();
-    if (lyrics_)
-        lyrics_->applyTopMost();
-    if (commandBox_)
-        WindowTraits::applyTopMost(*commandBox_, c_.settings);
+    for (SkinnedWindow* window : loadedWindows())
+        window->applyTopMost();
 }
 
 void WindowHub::applyOpacity() {
-    if (commandBox_)
-        commandBox_->applyOpacity();
-    if (player_)
-        player_->applyOpacity();
-    if (lyrics_)
-        lyrics_->applyOpacity();
+    for (SkinnedWindow* window : loadedWindows())
+        window->applyOpacity();
 }
 
 }  // namespace mirato

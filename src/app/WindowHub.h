@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 class QMenu;
 
@@ -9,6 +10,7 @@ class QMenu;
 namespace mirato {
 
 class Settings;
+class SkinnedWindow;
 
 class AppPaths;
 class AppState;
@@ -68,6 +70,8 @@ public:
 
 private:
     void closePlayer();
+    // The windows that exist now: the box, the player, the lyrics window.
+    std::vector<SkinnedWindow*> loadedWindows() const;
 
     WindowHubContext c_;
     CommandBox* commandBox_ = nullptr;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,9 +18,7 @@
 #include "appearance/Opacity.h"
 #include "appearance/SkinnedButton.h"
 #include "appearance/TitleButton.h"
-#include "appearance/WindowDrag.h"
 #include "appearance/WindowSkin.h"
-#include "appearance/WindowTraits.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
@@ -36,10 +33,6 @@
 namespace mirato {
 
 namespace {
-
-int px(int twips) {
-    return Settings::twipsToPixels(twips);
-}
 
 struct ModeItem {
     const char* objectName;
@@ -60,20 +53,21 @@ constexpr ModeItem kModeItems[] = {
 
 CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
                        LineCompleter& completer, const LineHistory& history, Settings& settings,
-                       Notifier& notifier, WindowRequests& windows, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+                       Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
+                       QWidget* parent)
+    : SkinnedWindow(
+          {SkinFiles::Surface::CommandBox, QStringLiteral("wl"), WindowSkin::OnMissing::Stop},
+          state, settings, skinFolder, parent),
       state_(state),
       interpreter_(interpreter),
       keys_(keys),
       completer_(completer),
       history_(history),
-      settings_(settings),
       notifier_(notifier),
       windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
     setWindowTitle(QStringLiteral("Mirato"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
-    setAcceptDrops(true);
 
     modeIcon_ = new QLabel(this);
     modeIcon_->setObjectName(QStringLiteral("modeIcon"));
@@ -111,27 +105,13 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     completionLabel_->setObjectName(QStringLiteral("completion"));
     completionLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
     completionLabel_->hide();
-    new WindowDrag(this, [this](bool moved, QPoint pressed) {
-        if (moved)
-            WindowTraits::savePosition(*this, settings_, QStringLiteral("wl"));
-        else if (lyricLabel_->geometry().contains(pressed))
-            windows_.showLyricsWindow();
-        input_->setFocus();
-    });
 
-    skin_ = new WindowSkin(*this, SkinFiles::Surface::CommandBox);
-    TitleButton* titleButtons[2];
-    for (const auto& [name, glyph] :
-         {std::pair{"mini", Glyph::Minimise}, std::pair{"close1", Glyph::Close}}) {
-        auto* button = new TitleButton(glyph, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(glyph == Glyph::Close ? 312 : 288, 6, 22, 20);
-        // Neither ends the program: both hide the box to the tray.
+    TitleButton* minimise = addTitleButton(QStringLiteral("mini"), Glyph::Minimise, 288);
+    TitleButton* close = addTitleButton(QStringLiteral("close1"), Glyph::Close, 312);
+    // Neither ends the program: both hide the box to the tray.
+    for (TitleButton* button : {minimise, close})
         connect(button, &TitleButton::clicked, this, &CommandBox::hideToTray);
-        titleButtons[glyph == Glyph::Close ? 1 : 0] = button;
-    }
-    skin_->setButtons(titleButtons[0], nullptr, titleButtons[1]);
-    connect(skin_, &WindowSkin::applied, this, &CommandBox::recolourTexts);
+    setTitleButtons(minimise, nullptr, close);
 
     okButton_ = new QPushButton(this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -178,21 +158,26 @@ void CommandBox::setLyricsShown(bool shown) {
 void CommandBox::applyOpacity() {
     if (state_.opacity().isEmpty())
         state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
-    WindowTraits::applyOpacity(*this, state_.opacity());
-    settings_.write(QStringLiteral("TM"), state_.opacity());
+    SkinnedWindow::applyOpacity();
+    settings().write(QStringLiteral("TM"), state_.opacity());
 }
 
 bool CommandBox::applySkin() {
-    const QString theme = state_.theme();
-    if (!skin_->apply(skinFolder_, theme, WindowSkin::OnMissing::Stop))
+    if (!SkinnedWindow::applySkin())
         return false;
-    settings_.write(QStringLiteral("Skin"), theme);
+    settings().write(QStringLiteral("Skin"), state_.theme());
     return true;
+}
+
+void CommandBox::backgroundReleased(bool moved, QPoint pressed) {
+    if (!moved && lyricLabel_->geometry().contains(pressed))
+        windows_.showLyricsWindow();
+    input_->setFocus();
 }
 
 void CommandBox::recolourTexts() {
     // Palettes rather than style sheets: a style sheet costs the box milliseconds at start.
-    skin_->colourTexts({modeLabel_, lyricLabel_});
+    skin().colourTexts({modeLabel_, lyricLabel_});
 }
 
 void CommandBox::hideToTray() {
@@ -259,7 +244,7 @@ void CommandBox::offerCompletion() {
 
 bool CommandBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == modeIcon_ && event->type() == QEvent::MouseButtonPress) {
-        WindowTraits::savePosition(*this, settings_, QStringLiteral("wl"));
+        savePosition();
         popUpModeMenu();
         return true;
     }
@@ -393,7 +378,7 @@ void CommandBox::popUpModeMenu() {
 
 void CommandBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    skin_->paintBackground(painter);
+    skin().paintBackground(painter);
     // The field's one-pixel frame, blue while it takes input, grey when disabled.
     const QRect field = input_->geometry().adjusted(-2, -2, 1, 1);
     painter.fillRect(field.adjusted(1, 1, 0, 0), input_->palette().color(QPalette::Base));
@@ -415,11 +400,6 @@ void CommandBox::showEvent(QShowEvent* event) {
     input_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void CommandBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
 void CommandBox::contextMenuEvent(QContextMenuEvent* event) {
     // The field keeps its own edit menu; everything else on the box offers the tray menu.
     if (!trayMenu_)
@@ -428,9 +408,8 @@ void CommandBox::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void CommandBox::dropEvent(QDropEvent* event) {
-    takeDroppedFiles(event->mimeData()->urls());
-    event->acceptProposedAction();
+void CommandBox::dropped(const QList<QUrl>& urls) {
+    takeDroppedFiles(urls);
 }
 
 }  // namespace mirato

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "appearance/SkinnedWindow.h"
 #include "core/HistoryWalk.h"
 
 class QLabel;
@@ -25,7 +26,7 @@ class WindowSkin;
 // The command box: a small frameless window with the mode icon, the mode text, the lyric line,
 // the input field and the OK button. It turns events into calls on the interpreter and the key
 // commands and shows the shared state; it decides nothing itself.
-class CommandBox : public QWidget {
+class CommandBox : public SkinnedWindow {
     Q_OBJECT
 public:
     // Built-in size and places in twips (15 to a pixel).
@@ -36,7 +37,8 @@ public:
 
     CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
                LineCompleter& completer, const LineHistory& history, Settings& settings,
-               Notifier& notifier, WindowRequests& windows, QWidget* parent = nullptr);
+               Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
+               QWidget* parent = nullptr);
 
     QLineEdit* input() const { return input_; }
     // The completion offered after the caret ("" when none); Tab takes it.
@@ -51,13 +53,10 @@ public:
     // Moves the input field and button down while lyrics show.
     void setLyricsShown(bool shown);
     // Applies the shared opacity (180 when none is set yet) and stores it.
-    void applyOpacity();
-    // Where the theme folders are (skin/ of the resources).
-    void setSkinFolder(const QString& folder) { skinFolder_ = folder; }
+    void applyOpacity() override;
     // Takes the pictures of the current theme; only when every one loaded is the theme stored
     // as "Skin". A missing picture ends the loading there.
-    bool applySkin();
-    WindowSkin& skin() const { return *skin_; }
+    bool applySkin() override;
     // The close and minimise buttons: hidden to the tray, not closed.
     void hideToTray();
     // Runs the Enter dispatch on the current text.
@@ -77,8 +76,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void backgroundReleased(bool moved, QPoint pressed) override;
+    void dropped(const QList<QUrl>& urls) override;
+    void recolourTexts() override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -89,14 +89,12 @@ private:
     void popUpModeMenu();
     void retranslate();
     QMenu* ownModeMenu();
-    void recolourTexts();
 
     AppState& state_;
     CommandInterpreter& interpreter_;
     KeyCommands& keys_;
     LineCompleter& completer_;
     const LineHistory& history_;
-    Settings& settings_;
     HistoryWalk walk_;
     Notifier& notifier_;
     WindowRequests& windows_;
@@ -111,8 +109,6 @@ private:
     QMenu* modeMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
     QMenu* trayMenu_ = nullptr;
-    WindowSkin* skin_;
-    QString skinFolder_;
     bool painted_ = false;
 };
 

@@ -1,18 +1,9 @@
 #include "lyrics/LyricsWindow.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QPainter>
-#include <QUrl>
 
-#include "appearance/Glyphs.h"
 #include "appearance/TitleButton.h"
-#include "appearance/WindowDrag.h"
-#include "appearance/WindowSkin.h"
-#include "appearance/WindowTraits.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
@@ -21,16 +12,10 @@
 
 namespace mirato {
 
-namespace {
-
-int px(int twips) {
-    return Settings::twipsToPixels(twips);
-}
-
-}  // namespace
-
 LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+    : SkinnedWindow(
+          {SkinFiles::Surface::Lyrics, QStringLiteral("LrcShow"), WindowSkin::OnMissing::Skip},
+          context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
       keys_(playbackKeys(KeyHost::LyricsWindow, {c_.state, c_.paths, c_.conventions, c_.launcher,
                                                  c_.media, c_.windows, c_.player})) {
@@ -38,13 +23,7 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
     setWindowTitle(QStringLiteral("LrcShow"));
     setFixedSize(px(5100), px(1500));
     setFocusPolicy(Qt::StrongFocus);
-    setAcceptDrops(true);
-    WindowTraits::restorePosition(*this, c_.settings, QStringLiteral("LrcShow"));
-    new WindowDrag(this, [this](bool moved, QPoint) {
-        setFocus();
-        if (moved)
-            WindowTraits::savePosition(*this, c_.settings, QStringLiteral("LrcShow"));
-    });
+    restorePosition();
     applyOpacity();
     c_.state.setLyricsLoaded(true);
 
@@ -62,17 +41,11 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    skin_ = new WindowSkin(*this, SkinFiles::Surface::Lyrics);
-    auto* minimise = new TitleButton(Glyph::Minimise, this);
-    minimise->setObjectName(QStringLiteral("mini"));
-    minimise->setGeometry(px(4200), 6, 22, 20);
+    TitleButton* minimise = addTitleButton(QStringLiteral("mini"), Glyph::Minimise, px(4200));
     connect(minimise, &TitleButton::clicked, this, [this] { hide(); });
-    auto* close = new TitleButton(Glyph::Close, this);
-    close->setObjectName(QStringLiteral("close1"));
-    close->setGeometry(px(4650), 6, 22, 20);
+    TitleButton* close = addTitleButton(QStringLiteral("close1"), Glyph::Close, px(4650));
     connect(close, &TitleButton::clicked, this, &LyricsWindow::closeRequested);
-    skin_->setButtons(minimise, nullptr, close);
-    connect(skin_, &WindowSkin::applied, this, &LyricsWindow::recolourTexts);
+    setTitleButtons(minimise, nullptr, close);
 
     applySkin();
     applyTopMost();
@@ -84,7 +57,7 @@ LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
 
 LyricsWindow::~LyricsWindow() {
     // It may have travelled with the player since it was last dragged itself.
-    WindowTraits::savePosition(*this, c_.settings, QStringLiteral("LrcShow"));
+    savePosition();
     c_.state.setLyricsLoaded(false);
 }
 
@@ -112,20 +85,8 @@ QString LyricsWindow::nextLine() const {
     return nextLabel_->text();
 }
 
-void LyricsWindow::applyOpacity() {
-    WindowTraits::applyOpacity(*this, c_.state.opacity());
-}
-
-void LyricsWindow::applyTopMost() {
-    WindowTraits::applyTopMost(*this, c_.settings);
-}
-
-void LyricsWindow::applySkin() {
-    skin_->apply(c_.paths.skinFolder(), c_.state.theme(), WindowSkin::OnMissing::Skip);
-}
-
 void LyricsWindow::recolourTexts() {
-    skin_->colourTexts({titleLabel_, previousLabel_, currentLabel_, nextLabel_});
+    skin().colourTexts({titleLabel_, previousLabel_, currentLabel_, nextLabel_});
 }
 
 void LyricsWindow::refreshTitle() {
@@ -141,22 +102,11 @@ void LyricsWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void LyricsWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    skin_->paintBackground(painter);
-}
-
-void LyricsWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void LyricsWindow::dropEvent(QDropEvent* event) {
+void LyricsWindow::dropped(const QList<QUrl>& urls) {
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : urls)
         paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
     c_.player.dropOnPlayer(paths);
-    event->acceptProposedAction();
 }
 
 }  // namespace mirato

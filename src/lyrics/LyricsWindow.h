@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
 #include "lyrics/LyricsView.h"
 
@@ -34,18 +35,13 @@ struct LyricsWindowContext {
 
 // The desktop lyrics window: the title of the media playing over the previous, current (bold)
 // and next lyric lines. It computes nothing; the lyric sync writes the lines.
-class LyricsWindow : public QWidget, public LyricsView {
+class LyricsWindow : public SkinnedWindow, public LyricsView {
     Q_OBJECT
 public:
     explicit LyricsWindow(LyricsWindowContext context, QWidget* parent = nullptr);
     ~LyricsWindow() override;
 
     void showLines(const QString& previous, const QString& current, const QString& next) override;
-    void applyOpacity();
-    void applyTopMost();
-    // Takes the pictures of the current theme; a missing one is logged and skipped.
-    void applySkin();
-    WindowSkin& skin() const { return *skin_; }
     void refreshTitle();
 
     QString previousLine() const;
@@ -57,18 +53,15 @@ signals:
     void closeRequested();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void dropped(const QList<QUrl>& urls) override;
+    void recolourTexts() override;
 
 private:
     QLabel* makeLine(const QString& name, int top, bool bold);
-    void recolourTexts();
 
     LyricsWindowContext c_;
     KeyTable keys_;
-    WindowSkin* skin_;
     QLabel* titleLabel_;
     QLabel* previousLabel_;
     QLabel* currentLabel_;

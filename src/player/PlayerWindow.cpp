@@ -2,12 +2,9 @@
 
 #include <malloc.h>
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QSlider>
 #include <QToolButton>
@@ -18,8 +15,6 @@
 #include "appearance/Glyphs.h"
 #include "appearance/MagneticGroup.h"
 #include "appearance/TitleButton.h"
-#include "appearance/WindowDrag.h"
-#include "appearance/WindowSkin.h"
 #include "appearance/WindowTraits.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
@@ -34,10 +29,6 @@
 namespace mirato {
 
 namespace {
-
-int px(int twips) {
-    return Settings::twipsToPixels(twips);
-}
 
 constexpr int kSliderSteps = 1000;
 
@@ -71,7 +62,9 @@ QPixmap noteIcon() {
 }  // namespace
 
 PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+    : SkinnedWindow(
+          {SkinFiles::Surface::Player, QStringLiteral("player"), WindowSkin::OnMissing::Skip},
+          context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
       keys_(playbackKeys(KeyHost::Player, {c_.state, c_.paths, c_.conventions, c_.launcher,
                                            c_.media, c_.windows, c_.commands})) {
@@ -79,13 +72,7 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     setWindowTitle(QStringLiteral("VizavIva"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
     setFocusPolicy(Qt::StrongFocus);
-    setAcceptDrops(true);
     setStyleSheet(WindowTraits::flatButtonStyle());
-    new WindowDrag(this, [this](bool moved, QPoint) {
-        setFocus();
-        if (moved)
-            WindowTraits::savePosition(*this, c_.settings, QStringLiteral("player"));
-    });
 
     modeIcon_ = new QLabel(this);
     modeIcon_->setObjectName(QStringLiteral("modeIcon"));
@@ -109,12 +96,10 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    skin_ = new WindowSkin(*this, SkinFiles::Surface::Player);
-    minimiseButton_ = makeTitleButton(QStringLiteral("mini"), Glyph::Minimise, px(3800));
-    fullScreenButton_ = makeTitleButton(QStringLiteral("Max"), Glyph::FullScreen, px(4200));
-    closeButton_ = makeTitleButton(QStringLiteral("close1"), Glyph::Close, px(4650));
-    skin_->setButtons(minimiseButton_, fullScreenButton_, closeButton_);
-    connect(skin_, &WindowSkin::applied, this, &PlayerWindow::recolourTexts);
+    minimiseButton_ = addTitleButton(QStringLiteral("mini"), Glyph::Minimise, px(3800));
+    fullScreenButton_ = addTitleButton(QStringLiteral("Max"), Glyph::FullScreen, px(4200));
+    closeButton_ = addTitleButton(QStringLiteral("close1"), Glyph::Close, px(4650));
+    setTitleButtons(minimiseButton_, fullScreenButton_, closeButton_);
     connect(minimiseButton_, &TitleButton::clicked, this, [this] { hide(); });
     connect(fullScreenButton_, &TitleButton::clicked, this, [this] {
         const int state = c_.media.playState();
@@ -151,21 +136,10 @@ QToolButton* PlayerWindow::makeButton(const QString& name, int x, int y, int siz
     return button;
 }
 
-TitleButton* PlayerWindow::makeTitleButton(const QString& name, Glyph glyph, int x) {
-    auto* button = new TitleButton(glyph, this);
-    button->setObjectName(name);
-    button->setGeometry(x, 6, 22, 20);
-    return button;
-}
-
-void PlayerWindow::applySkin() {
-    skin_->apply(c_.paths.skinFolder(), c_.state.theme(), WindowSkin::OnMissing::Skip);
-}
-
 void PlayerWindow::recolourTexts() {
-    skin_->colourTexts({titleLabel_, timeLabel_});
+    skin().colourTexts({titleLabel_, timeLabel_});
     // The played part of the sliders takes a light tint of the theme's title band.
-    QColor band = skin_->colourUnder(QRect(0, 0, width(), 30));
+    QColor band = skin().colourUnder(QRect(0, 0, width(), 30));
     if (!band.isValid())
         band = QColor(0x4a, 0x90, 0xe2);
     const QString style =
@@ -222,7 +196,7 @@ void PlayerWindow::buildPlayBar() {
 }
 
 void PlayerWindow::restoreSettings() {
-    WindowTraits::restorePosition(*this, c_.settings, QStringLiteral("player"));
+    restorePosition();
     const QString volume = c_.settings.read(QStringLiteral("PlayerVolume"));
     if (TextRules::isNumeric(volume))
         c_.media.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
@@ -236,14 +210,6 @@ void PlayerWindow::restoreSettings() {
     magnetic_ = new MagneticGroup(this);
     magnetic_->addWindow(this);
     applyTopMost();
-}
-
-void PlayerWindow::applyOpacity() {
-    WindowTraits::applyOpacity(*this, c_.state.opacity());
-}
-
-void PlayerWindow::applyTopMost() {
-    WindowTraits::applyTopMost(*this, c_.settings);
 }
 
 QString PlayerWindow::titleText() const {
@@ -339,22 +305,11 @@ bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void PlayerWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    skin_->paintBackground(painter);
-}
-
-void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void PlayerWindow::dropEvent(QDropEvent* event) {
+void PlayerWindow::dropped(const QList<QUrl>& urls) {
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : urls)
         paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
     c_.commands.dropOnPlayer(paths);
-    event->acceptProposedAction();
 }
 
 }  // namespace mirato

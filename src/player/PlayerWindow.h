@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "appearance/Glyphs.h"
+#include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
 
 class QLabel;
@@ -40,7 +41,7 @@ struct PlayerWindowContext {
 // The music player window: title, play time and a compact play bar over the media player.
 // Creating it restores its position, the volume and the play modes; destroying it stores the
 // volume. It polls the player twice a second, as the other windows do.
-class PlayerWindow : public QWidget {
+class PlayerWindow : public SkinnedWindow {
     Q_OBJECT
 public:
     static constexpr int kWidthTwips = 5100;
@@ -51,11 +52,6 @@ public:
 
     // The menu the mode icon pops up; the window keeps a small one of its own until then.
     void setMusicMenu(QMenu* menu) { musicMenu_ = menu; }
-    void applyOpacity();
-    void applyTopMost();
-    // Takes the pictures of the current theme; a missing one is logged and skipped.
-    void applySkin();
-    WindowSkin& skin() const { return *skin_; }
     // The windows that snap to this one and travel with it.
     MagneticGroup& magnetic() const { return *magnetic_; }
     // Title and time from the player; runs every 500 ms.
@@ -69,11 +65,10 @@ signals:
     void closeRequested();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dropped(const QList<QUrl>& urls) override;
+    void recolourTexts() override;
 
 private:
     void buildPlayBar();
@@ -81,15 +76,12 @@ private:
     QMenu* ownMusicMenu();
     void popUpMusicMenu();
     QToolButton* makeButton(const QString& name, int x, int y, int size);
-    TitleButton* makeTitleButton(const QString& name, Glyph glyph, int x);
-    void recolourTexts();
 
     PlayerWindowContext c_;
     KeyTable keys_;
     QLabel* modeIcon_;
     QLabel* titleLabel_;
     QLabel* timeLabel_;
-    WindowSkin* skin_;
     MagneticGroup* magnetic_ = nullptr;
     TitleButton* minimiseButton_;
     TitleButton* fullScreenButton_;

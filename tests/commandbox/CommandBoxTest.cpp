@@ -26,8 +26,8 @@ namespace {
 class CommandBoxTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    CommandBox box{h.state,   h.interpreter, h.keys,     h.completer,
-                   h.history, h.settings,    h.notifier, h.windows};
+    CommandBox box{h.state,    h.interpreter, h.keys,    h.completer,         h.history,
+                   h.settings, h.notifier,    h.windows, h.paths.skinFolder()};
     QLineEdit* input = box.input();
 };
 
@@ -135,10 +135,9 @@ TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
 
 // The theme is stored only when every picture of the box loaded.
 TEST_F(CommandBoxTest, SkinIsStoredOnlyWhenCompletelyLoaded) {
-    const QString skins = h.env.path("skins");
+    const QString skins = h.paths.skinFolder();
     test::writeSolidTheme(skins, "Night", 0);
     test::writeSolidTheme(skins, "Broken", 1, {"Xdown.bmp"});
-    box.setSkinFolder(skins);
     const struct {
         const char* theme;
         bool complete;

@@ -88,8 +88,12 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       notifier_(std::make_unique<DesktopNotifier>()),
       dialogs_(std::make_unique<QtDialogs>()),
       media_(std::make_unique<MediaPlayer>()),
-      windows_(std::make_unique<WindowHub>(
-          WindowHubContext{*state_, *paths_, hostConventions(), *launcher_, *media_, *settings_})) {
+      lyricsSearch_(std::make_unique<LyricsSearch>(*state_, *settings_, *plugins_, *media_,
+                                                   *launcher_, *notifier_)),
+      lyricSync_(std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions())),
+      windows_(std::make_unique<WindowHub>(WindowHubContext{*state_, *paths_, hostConventions(),
+                                                            *launcher_, *media_, *settings_,
+                                                            *lyricSync_, *lyricsSearch_})) {
     media_->setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
         reportPlaybackProblem(static_cast<int>(problem), detail);
     });
@@ -177,9 +181,6 @@ void Application::start(const QString& commandLine) {
     playerCommands_ = std::make_unique<PlayerCommands>(
         PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
     windows_->setPlayerCommands(playerCommands_.get());
-    lyricsSearch_ = std::make_unique<LyricsSearch>(*state_, *settings_, *plugins_, *media_,
-                                                   *launcher_, *notifier_);
-    windows_->setLyricsSearch(lyricsSearch_.get());
     const Services services{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
                             *web_,   *media_, *windows_,         *notifier_};
     applications_ = std::make_unique<ApplicationCatalog>(XdgApplications::dataFolders());
@@ -197,8 +198,6 @@ void Application::start(const QString& commandLine) {
                                      *settings_, *notifier_, *windows_, paths_->skinFolder());
     connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
     windows_->setCommandBox(commandBox_.get());
-    lyricSync_ = std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions());
-    windows_->setLyricSync(lyricSync_.get());
     // The lyric timers run while the player window is loaded.
     connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
     // The desktop's media keys and sound menu reach the player once it exists.

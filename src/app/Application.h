@@ -108,16 +108,16 @@ private:
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<MediaPlayer> media_;
     std::unique_ptr<WebOpener> web_;
+    std::unique_ptr<LyricsSearch> lyricsSearch_;
+    std::unique_ptr<LyricSync> lyricSync_;
     std::unique_ptr<WindowHub> windows_;
     std::unique_ptr<PlayerCommands> playerCommands_;
-    std::unique_ptr<LyricsSearch> lyricsSearch_;
     std::unique_ptr<ApplicationCatalog> applications_;
     std::unique_ptr<LineHistory> history_;
     std::unique_ptr<LineCompleter> completer_;
     std::unique_ptr<CommandInterpreter> interpreter_;
     std::unique_ptr<KeyCommands> keys_;
     std::unique_ptr<CommandBox> commandBox_;
-    std::unique_ptr<LyricSync> lyricSync_;
     std::unique_ptr<DocumentDispatcher> documents_;
     std::unique_ptr<MenuHost> menus_;
     std::unique_ptr<PowerSaver> powerSaver_;

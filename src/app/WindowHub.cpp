@@ -69,8 +69,7 @@ LyricsWindow& WindowHub::lyricsWindow() {
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
-        if (lyricSync_)
-            lyricSync_->setView(lyrics_.get());
+        c_.lyricSync.setView(lyrics_.get());
     }
     return *lyrics_;
 }
@@ -93,15 +92,14 @@ void WindowHub::closePlayer() {
 }
 
 void WindowHub::closeLyricsWindow() {
-    if (lyrics_ && lyricSync_)
-        lyricSync_->setView(nullptr);
+    if (lyrics_)
+        c_.lyricSync.setView(nullptr);
     unload(lyrics_);
 }
 
 void WindowHub::clearLyrics() {
     c_.state.setLyricLine({});
-    if (lyricSync_)
-        lyricSync_->forget();
+    c_.lyricSync.forget();
 }
 
 void WindowHub::showCommandBox() {
@@ -121,12 +119,11 @@ void WindowHub::fillCommandBox(const QString& text) {
 }
 
 bool WindowHub::showLyricsDocument(const QString& path) {
-    return lyricSync_ && lyricSync_->loadDocument(path);
+    return c_.lyricSync.loadDocument(path);
 }
 
 void WindowHub::searchLyrics() {
-    if (lyricsSearch_)
-        lyricsSearch_->launch();
+    c_.lyricsSearch.launch();
 }
 
 std::vector<SkinnedWindow*> WindowHub::loadedWindows() const {

@@ -31,6 +31,8 @@ struct WindowHubContext {
     Launcher& launcher;
     MediaPlayer& media;
     Settings& settings;
+    LyricSync& lyricSync;
+    LyricsSearch& lyricsSearch;
 };
 
 // Knows every window, creates the player and lyrics windows on first use, and carries out
@@ -42,8 +44,6 @@ public:
 
     void setCommandBox(CommandBox* box) { commandBox_ = box; }
     void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
-    void setLyricsSearch(LyricsSearch* search) { lyricsSearch_ = search; }
-    void setLyricSync(LyricSync* sync) { lyricSync_ = sync; }
     // The music menu of the player window, now and whenever it is made again.
     void setMusicMenu(QMenu* menu);
 
@@ -76,8 +76,6 @@ private:
     WindowHubContext c_;
     CommandBox* commandBox_ = nullptr;
     PlayerRequests* playerCommands_ = nullptr;
-    LyricsSearch* lyricsSearch_ = nullptr;
-    LyricSync* lyricSync_ = nullptr;
     QMenu* musicMenu_ = nullptr;
     std::unique_ptr<PlayerWindow> player_;
     std::unique_ptr<LyricsWindow> lyrics_;

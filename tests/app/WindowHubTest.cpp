@@ -7,7 +7,9 @@
 
 #include "app/WindowHub.h"
 #include "appearance/WindowSkin.h"
+#include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
+#include "core/PluginCatalog.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsWindow.h"
@@ -33,10 +35,14 @@ protected:
         (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
     RecordingLauncher launcher;
     MediaPlayer media{std::make_unique<EngineLoader>(env.path("no-backends"))};
-    WindowHub hub{{state, paths, posixConventions(), launcher, media, settings}};
+    RecordingNotifier notifier;
+    PluginCatalog plugins{paths.pluginFolders(), posixConventions()};
+    LyricsSearch lyricsSearch{state, settings, plugins, media, launcher, notifier};
+    LyricSync sync{state, settings, media, posixConventions()};
+    WindowHub hub{
+        {state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch}};
     RecordingDialogs dialogs;
     RecordingOpener web;
-    RecordingNotifier notifier;
     PlayerCommands commands{{state, paths, media, dialogs, web, notifier, hub}};
 };
 
@@ -45,8 +51,6 @@ QColor backgroundOf(const WindowSkin& skin) {
 }
 
 TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
-    LyricSync sync(state, settings, media, posixConventions());
-    hub.setLyricSync(&sync);
     QSignalSpy lyricsLoaded(&state, &AppState::lyricsLoadedChanged);
     EXPECT_FALSE(hub.hasPlayer());
     hub.showPlayer();

@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/DesktopNotifier.h"
+#include "app/LaterStarts.h"
 #include "app/MenuHost.h"
 #include "app/MprisService.h"
 #include "app/PowerSaver.h"
@@ -91,6 +92,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       lyricsSearch_(std::make_unique<LyricsSearch>(*state_, *settings_, *plugins_, *media_,
                                                    *launcher_, *notifier_)),
       lyricSync_(std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions())),
+      laterStarts_(std::make_unique<LaterStarts>(*state_, *notifier_)),
       windows_(std::make_unique<WindowHub>(WindowHubContext{*state_, *paths_, hostConventions(),
                                                             *launcher_, *media_, *settings_,
                                                             *lyricSync_, *lyricsSearch_})) {
@@ -107,30 +109,16 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     });
     trimTimer_.setInterval(5000);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
-    handoverTimer_.setSingleShot(true);
-    handoverTimer_.setInterval(20);
-    balloonTimer_.setSingleShot(true);
-    balloonTimer_.setInterval(1000);
-    connect(&handoverTimer_, &QTimer::timeout, this, [this] {
-        const QString document = state_->pendingDocument();
-        if (document.isEmpty()) {
-            // Without a notification area a bare start (the desktop's launcher) is the way
-            // back to a hidden box.
-            if (!QSystemTrayIcon::isSystemTrayAvailable())
-                showBox();
-            balloonTimer_.start();
-            return;
-        }
-        balloonTimer_.stop();
-        state_->setPendingDocument({});
-        dispatchDocument(document);
-    });
-    connect(&balloonTimer_, &QTimer::timeout, this, [this] {
-        if (state_->pendingDocument().isEmpty())
-            notifier_->balloon(Strings::message(state_->language(), MessageCode::AlreadyRunning));
-    });
+    connect(laterStarts_.get(), &LaterStarts::toggleRequested, this,
+            &Application::toggleBoxByHotkey);
+    connect(laterStarts_.get(), &LaterStarts::documentAnnounced, this,
+            &Application::prepareEngineFor);
+    connect(laterStarts_.get(), &LaterStarts::documentArrived, this,
+            &Application::dispatchDocument);
+    connect(laterStarts_.get(), &LaterStarts::boxWanted, this, &Application::showBox);
     if (instance)
-        connect(instance, &InstanceChannel::executeReceived, this, &Application::execute);
+        connect(instance, &InstanceChannel::executeReceived, laterStarts_.get(),
+                &LaterStarts::execute);
     connect(sessionEnd_.get(), &SessionEnd::endRequested, this, &Application::shutDown);
     // The session manager ends the event loop at logout: what must survive is stored first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
@@ -139,17 +127,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
 Application::~Application() = default;
 
 void Application::execute(const QString& command) {
-    if (command == QLatin1String(InstanceChannel::kToggle)) {
-        toggleBoxByHotkey();
-        return;
-    }
-    const QString prefix = QStringLiteral("CommandLine=");
-    if (command.startsWith(prefix)) {
-        const QString document = command.mid(prefix.size()).remove(QLatin1Char('"'));
-        prepareEngineFor(document);
-        state_->setPendingDocument(document);
-    }
-    handoverTimer_.start();
+    laterStarts_->execute(command);
 }
 
 void Application::dispatchDocument(const QString& document) {
@@ -310,10 +288,8 @@ void Application::finishStart(const QString& document) {
         notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
         settings_->write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
-    if (!document.isEmpty()) {
-        state_->setPendingDocument(document);
-        handoverTimer_.start();
-    }
+    if (!document.isEmpty())
+        laterStarts_->handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
     applications_->load(applicationFilter(state_->language()));
     // Reading the entries leaves freed memory behind: it goes back once they are known.

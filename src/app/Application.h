@@ -28,6 +28,7 @@ class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
 class KeyCommands;
+class LaterStarts;
 class LineCompleter;
 class LineHistory;
 class LyricSync;
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<WebOpener> web_;
     std::unique_ptr<LyricsSearch> lyricsSearch_;
     std::unique_ptr<LyricSync> lyricSync_;
+    std::unique_ptr<LaterStarts> laterStarts_;
     std::unique_ptr<WindowHub> windows_;
     std::unique_ptr<PlayerCommands> playerCommands_;
     std::unique_ptr<ApplicationCatalog> applications_;
@@ -130,9 +132,7 @@ private:
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<MprisService> mpris_;
     std::unique_ptr<SkinLibrary> skinLibrary_;
-    QTimer trimTimer_;      // gives freed memory back every 5 s
-    QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
-    QTimer balloonTimer_;   // 1 s later: a bare second start gets a balloon
+    QTimer trimTimer_;  // gives freed memory back every 5 s
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;
 };

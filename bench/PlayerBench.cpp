@@ -103,7 +103,9 @@ struct PlayerSetUp {
     PlayerSetUp(MediaPlayer& player, const QString& folder)
         : paths(AppPaths::forProgramFolder(folder)),
           settings(folder + QStringLiteral("/Mirato.dat")),
-          commands({state, paths, player, dialogs, web, notifier, windows}),
+          plugins(paths.pluginFolders(), posixConventions()),
+          commands({state, paths, posixConventions(), plugins, launcher, web, player, windows,
+                    notifier, dialogs}),
           window(
               {state, paths, posixConventions(), launcher, player, windows, commands, settings}) {}
     AppState state;
@@ -114,6 +116,7 @@ struct PlayerSetUp {
     QuietNotifier notifier;
     QuietWindows windows;
     QuietLauncher launcher;
+    PluginCatalog plugins;
     PlayerCommands commands;
     PlayerWindow window;
 };
@@ -262,11 +265,12 @@ int dispatch() {
     QuietOpener web;
     QuietNotifier notifier;
     QuietWindows windows;
+    QuietDialogs dialogs;
     ApplicationCatalog applications({});
     LineHistory history(dir.filePath(QStringLiteral("Mirato.history")));
-    CommandInterpreter interpreter(
-        {state, paths, posixConventions(), plugins, launcher, web, media, windows, notifier},
-        programRules(applications), history);
+    CommandInterpreter interpreter({state, paths, posixConventions(), plugins, launcher, web, media,
+                                    windows, notifier, dialogs},
+                                   programRules(applications), history);
     const QStringList lines = {QStringLiteral("example.org"),
                                QStringLiteral("12345678"),
                                QStringLiteral("192.168.0.1"),

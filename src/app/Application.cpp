@@ -156,11 +156,12 @@ void Application::start(const QString& commandLine) {
     const QString document = QString(commandLine).remove(QLatin1Char('"'));
     prepareEngineFor(document);
     web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
-    playerCommands_ = std::make_unique<PlayerCommands>(
-        PlayerCommandContext{*state_, *paths_, *media_, *dialogs_, *web_, *notifier_, *windows_});
+    services_ = std::make_unique<Services>(Services{*state_, *paths_, hostConventions(), *plugins_,
+                                                    *launcher_, *web_, *media_, *windows_,
+                                                    *notifier_, *dialogs_});
+    const Services& services = *services_;
+    playerCommands_ = std::make_unique<PlayerCommands>(services);
     windows_->setPlayerCommands(playerCommands_.get());
-    const Services services{*state_, *paths_, hostConventions(), *plugins_, *launcher_,
-                            *web_,   *media_, *windows_,         *notifier_};
     applications_ = std::make_unique<ApplicationCatalog>(XdgApplications::dataFolders());
     history_ = std::make_unique<LineHistory>(
         QFileInfo(settings_->filePath()).dir().filePath(QStringLiteral("Mirato.history")));
@@ -168,9 +169,7 @@ void Application::start(const QString& commandLine) {
     interpreter_ =
         std::make_unique<CommandInterpreter>(services, programRules(*applications_), *history_);
     documents_ = std::make_unique<DocumentDispatcher>(services);
-    keys_ =
-        std::make_unique<KeyCommands>(KeyContext{*state_, *paths_, hostConventions(), *launcher_,
-                                                 *media_, *windows_, *dialogs_, *lyricsSearch_});
+    keys_ = std::make_unique<KeyCommands>(services, *lyricsSearch_);
     commandBox_ =
         std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_, *history_,
                                      *settings_, *notifier_, *windows_, paths_->skinFolder());
@@ -227,9 +226,7 @@ void Application::finishStart(const QString& document) {
 
     // The menu host: its menus, the plug-in entries and the hotkey.
     plugins_->scan();
-    menus_ = std::make_unique<MenuHost>(
-        MenuHostContext{*state_, *paths_, hostConventions(), *launcher_, *media_, *windows_,
-                        *playerCommands_, *web_, *plugins_, *settings_});
+    menus_ = std::make_unique<MenuHost>(*services_, *playerCommands_, *settings_);
     menus_->buildPluginMenus();
     connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);

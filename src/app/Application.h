@@ -27,6 +27,7 @@ class InstanceChannel;
 class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
+struct Services;
 class KeyCommands;
 class LaterStarts;
 class LineCompleter;
@@ -109,6 +110,8 @@ private:
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<MediaPlayer> media_;
     std::unique_ptr<WebOpener> web_;
+    // What the logic acts through, once the web opener exists.
+    std::unique_ptr<Services> services_;
     std::unique_ptr<LyricsSearch> lyricsSearch_;
     std::unique_ptr<LyricSync> lyricSync_;
     std::unique_ptr<LaterStarts> laterStarts_;

@@ -36,9 +36,12 @@ const char* const kLanguages[][2] = {{"English", "3"}, {"chinese", "1"}, {"chine
 
 }  // namespace
 
-MenuHost::MenuHost(MenuHostContext context, QObject* parent)
+MenuHost::MenuHost(const Services& services, PlayerRequests& player, Settings& settings,
+                   QObject* parent)
     : QObject(parent),
-      c_(context),
+      c_(services),
+      player_(player),
+      settings_(settings),
       trayMenu_(new QMenu),
       musicMenu_(new QMenu),
       modeMenu_(new QMenu) {
@@ -120,7 +123,7 @@ void MenuHost::buildTrayMenu() {
     connect(random, &QAction::triggered, this,
             [this](bool on) { setPlayMode(PlayMode::Shuffle, on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
-        c_.settings.writeBool(QStringLiteral("electricity"), on);
+        settings_.writeBool(QStringLiteral("electricity"), on);
         emit powerSavingChanged(on);
     });
     QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
@@ -131,7 +134,7 @@ void MenuHost::buildTrayMenu() {
     connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
     connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
-        c_.settings.writeBool(QStringLiteral("bTopMost"), on);
+        settings_.writeBool(QStringLiteral("bTopMost"), on);
         emit topMostChanged();
     });
     // Offered only where the desktop lets the user pick another key for the box.
@@ -173,15 +176,15 @@ void MenuHost::buildMusicMenu() {
     QMenu* m = musicMenu_;
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     connect(add(m, "Open", "打开(O)...", 53, ctrl(Qt::Key_O)), &QAction::triggered, this,
-            [this] { c_.player.openFiles(); });
+            [this] { player_.openFiles(); });
     connect(add(m, "OpenMusicURL", "打开URL(U)...", 54, ctrl(Qt::Key_U)), &QAction::triggered, this,
-            [this] { c_.player.openAddress(); });
+            [this] { player_.openAddress(); });
     connect(add(m, "SaveAs", "另存为(V)...", 55, ctrl(Qt::Key_S)), &QAction::triggered, this,
-            [this] { c_.player.saveMediaAs(); });
+            [this] { player_.saveMediaAs(); });
     connect(add(m, "SavePlaylist", "保存正在播放的列表(S)", 56), &QAction::triggered, this,
-            [this] { c_.player.savePlaylist(); });
+            [this] { player_.savePlaylist(); });
     connect(add(m, "SaveAsPlaylist", "将正在播放的列表另存为(A)...", 57), &QAction::triggered, this,
-            [this] { c_.player.savePlaylistAs(); });
+            [this] { player_.savePlaylistAs(); });
     m->addSeparator();
     connect(add(m, "OpenRun", "打开 Mirato", 1, ctrl(Qt::Key_X)), &QAction::triggered, this,
             [this] { c_.windows.showCommandBox(); });
@@ -285,7 +288,7 @@ void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
 void MenuHost::chooseLanguage(const QString& language, const QString& itemName) {
     c_.state.setLanguage(language);
     applyLanguage();
-    c_.settings.write(QStringLiteral("Language"), language);
+    settings_.write(QStringLiteral("Language"), language);
     for (const auto& entry : kLanguages)
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }
@@ -293,7 +296,7 @@ void MenuHost::chooseLanguage(const QString& language, const QString& itemName) 
 void MenuHost::setPlayMode(PlayMode mode, bool on) {
     setTicked(PlayModes::key(mode), on);
     c_.media.setMode(PlayModes::engineMode(mode), on);
-    c_.settings.writeBool(PlayModes::key(mode), on);
+    settings_.writeBool(PlayModes::key(mode), on);
 }
 
 void MenuHost::restoreTicks(const MenuTicks& ticks) {

@@ -7,6 +7,7 @@
 #include "core/MessageCode.h"
 #include "core/Messages.h"
 #include "core/PlayMode.h"
+#include "core/Services.h"
 
 class QAction;
 class QMenu;
@@ -24,19 +25,6 @@ class MediaControl;
 class PlayerRequests;
 class PluginCatalog;
 class WindowRequests;
-
-struct MenuHostContext {
-    AppState& state;
-    const AppPaths& paths;
-    const HostConventions& conventions;
-    Launcher& launcher;
-    MediaControl& media;
-    WindowRequests& windows;
-    PlayerRequests& player;
-    AddressOpener& web;
-    const PluginCatalog& plugins;
-    Settings& settings;
-};
 
 // What the menus show ticked at start, from the shared state and the settings.
 struct MenuTicks {
@@ -56,7 +44,8 @@ struct MenuTicks {
 class MenuHost : public QObject {
     Q_OBJECT
 public:
-    explicit MenuHost(MenuHostContext context, QObject* parent = nullptr);
+    MenuHost(const Services& services, PlayerRequests& player, Settings& settings,
+             QObject* parent = nullptr);
     ~MenuHost() override;
 
     QMenu* trayMenu() const { return trayMenu_; }
@@ -110,7 +99,9 @@ private:
     void chooseLanguage(const QString& language, const QString& item);
     void startPlugin(int index);
 
-    MenuHostContext c_;
+    Services c_;
+    PlayerRequests& player_;
+    Settings& settings_;
     QMenu* trayMenu_;
     QMenu* musicMenu_;
     QMenu* modeMenu_;

@@ -33,7 +33,8 @@ bool isSwallowedKey(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-KeyCommands::KeyCommands(KeyContext context) : c_(context) {
+KeyCommands::KeyCommands(const Services& services, LyricsSearch& lyricsSearch)
+    : c_(services), lyricsSearch_(lyricsSearch) {
     MediaControl& media = c_.media;
     WindowRequests& windows = c_.windows;
     AppState& state = c_.state;
@@ -53,7 +54,7 @@ KeyCommands::KeyCommands(KeyContext context) : c_(context) {
         .ctrl(Qt::Key_D, toggle(MessageCode::ModeRunCmd))
         .ctrl(Qt::Key_B, toggle(MessageCode::ModeBaidu))
         .ctrl(Qt::Key_G, toggle(MessageCode::ModeGoogle))
-        .ctrl(Qt::Key_F, [this] { c_.lyricsSearch.launch(); })
+        .ctrl(Qt::Key_F, [this] { lyricsSearch_.launch(); })
         .ctrl(Qt::Key_S, [&media] { media.setMute(!media.mute()); })
         .plain(Qt::Key_F1,
                [this] { openHelp(c_.paths, c_.state.language(), c_.conventions, c_.launcher); });

@@ -5,10 +5,8 @@
 #include <optional>
 
 #include "commandbox/LyricsSearch.h"
-#include "core/AppPaths.h"
-#include "core/Dialogs.h"
 #include "core/KeyTable.h"
-#include "core/WindowRequests.h"
+#include "core/Services.h"
 
 namespace mirato {
 
@@ -16,23 +14,12 @@ namespace mirato {
 // L, M, N, O, P, R, S, and Tab and Enter.
 bool isSwallowedKey(int key, Qt::KeyboardModifiers modifiers);
 
-struct KeyContext {
-    AppState& state;
-    const AppPaths& paths;
-    const HostConventions& conventions;
-    Launcher& launcher;
-    MediaControl& media;
-    WindowRequests& windows;
-    Dialogs& dialogs;
-    LyricsSearch& lyricsSearch;
-};
-
 // The command box's keys: Ctrl+Right/P/Left/Up/Down/S control playback, Ctrl+I and Ctrl+L show
 // the player and the lyrics window, Ctrl+N/R/D/B/G switch the input modes, Ctrl+O opens a file
 // (media play, anything else goes into the box), Ctrl+F searches lyrics, F1 opens the help.
 class KeyCommands {
 public:
-    explicit KeyCommands(KeyContext context);
+    KeyCommands(const Services& services, LyricsSearch& lyricsSearch);
 
     // Carries out what the press stands for; false when it stands for nothing.
     bool handle(int key, Qt::KeyboardModifiers modifiers) const {
@@ -42,7 +29,8 @@ public:
 private:
     void openFile();
 
-    KeyContext c_;
+    Services c_;
+    LyricsSearch& lyricsSearch_;
     KeyTable keys_;
 };
 

@@ -3,6 +3,7 @@
 #include "core/AddressOpener.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
+#include "core/Dialogs.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
 #include "core/Notifier.h"
@@ -22,6 +23,7 @@ struct Services {
     MediaControl& media;
     WindowRequests& windows;
     Notifier& notifier;
+    Dialogs& dialogs;
 };
 
 }  // namespace mirato

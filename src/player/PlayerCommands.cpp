@@ -30,7 +30,7 @@ QString lastName(const QString& path) {
 
 }  // namespace
 
-PlayerCommands::PlayerCommands(PlayerCommandContext context) : c_(context) {}
+PlayerCommands::PlayerCommands(const Services& services) : c_(services) {}
 
 QString PlayerCommands::message(MessageCode code) const {
     return Strings::message(c_.state.language(), code);

@@ -2,33 +2,17 @@
 
 #include <QStringList>
 
-#include "core/AddressOpener.h"
-#include "core/AppPaths.h"
-#include "core/AppState.h"
-#include "core/Dialogs.h"
-#include "core/MediaControl.h"
 #include "core/MessageCode.h"
-#include "core/Notifier.h"
 #include "core/PlayerRequests.h"
-#include "core/WindowRequests.h"
+#include "core/Services.h"
 
 namespace mirato {
-
-struct PlayerCommandContext {
-    AppState& state;
-    const AppPaths& paths;
-    MediaControl& media;
-    Dialogs& dialogs;
-    AddressOpener& web;
-    Notifier& notifier;
-    WindowRequests& windows;
-};
 
 // Opening media and saving lists: the current list lives in playlist/playlist.m3u, and every
 // file opened through the open command in this run stays in it.
 class PlayerCommands : public PlayerRequests {
 public:
-    explicit PlayerCommands(PlayerCommandContext context);
+    explicit PlayerCommands(const Services& services);
 
     void openFiles() override;
     void openAddress() override;
@@ -47,7 +31,7 @@ private:
     static bool isWebAddress(const QString& text);
     QString message(MessageCode code) const;
 
-    PlayerCommandContext c_;
+    Services c_;
     QStringList opened_;
 };
 

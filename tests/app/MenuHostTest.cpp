@@ -45,8 +45,11 @@ protected:
     RecordingWindows windows;
     RecordingPlayer player;
     RecordingOpener web;
-    MenuHost menus{{state, paths, posixConventions(), launcher, media, windows, player, web,
-                    plugins, settings}};
+    RecordingNotifier notifier;
+    RecordingDialogs dialogs;
+    const Services services{state, paths,   posixConventions(), plugins, launcher, web,
+                            media, windows, notifier,           dialogs};
+    MenuHost menus{services, player, settings};
 };
 
 TEST_F(MenuHostTest, EveryItemIsThereByName) {
@@ -185,8 +188,7 @@ TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.theme);
         state.setLanguage(c.language);
-        MenuHost fresh{{state, paths, posixConventions(), launcher, media, windows, player, web,
-                        plugins, settings}};
+        MenuHost fresh{services, player, settings};
         MenuTicks ticks;
         ticks.language = c.language;
         ticks.theme = c.theme;

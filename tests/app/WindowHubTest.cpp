@@ -43,7 +43,8 @@ protected:
         {state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch}};
     RecordingDialogs dialogs;
     RecordingOpener web;
-    PlayerCommands commands{{state, paths, media, dialogs, web, notifier, hub}};
+    PlayerCommands commands{
+        {state, paths, posixConventions(), plugins, launcher, web, media, hub, notifier, dialogs}};
 };
 
 QColor backgroundOf(const WindowSkin& skin) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/PluginCatalog.h"
 #include "core/Strings.h"
 #include "player/PlayerCommands.h"
 #include "support/Recorders.h"
@@ -28,7 +29,10 @@ protected:
     RecordingOpener web;
     RecordingNotifier notifier;
     RecordingWindows windows;
-    PlayerCommands commands{{state, paths, media, dialogs, web, notifier, windows}};
+    RecordingLauncher launcher;
+    PluginCatalog plugins{paths.pluginFolders(), posixConventions()};
+    PlayerCommands commands{{state, paths, posixConventions(), plugins, launcher, web, media,
+                             windows, notifier, dialogs}};
 };
 
 TEST_F(PlayerCommandsTest, OpenedFilesGrowForTheWholeRun) {

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "components/MediaPlayer.h"
+#include "core/PluginCatalog.h"
 #include "core/Settings.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
@@ -35,7 +36,9 @@ protected:
     RecordingDialogs dialogs;
     RecordingOpener web;
     RecordingNotifier notifier;
-    PlayerCommands commands{{state, paths, media, dialogs, web, notifier, windows}};
+    PluginCatalog plugins{paths.pluginFolders(), posixConventions()};
+    PlayerCommands commands{{state, paths, posixConventions(), plugins, launcher, web, media,
+                             windows, notifier, dialogs}};
 };
 
 TEST_F(PlayerWindowTest, CreationRestoresVolumeAndModesUnloadStoresVolume) {

@@ -27,12 +27,13 @@ struct InterpreterHarness {
           paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
           plugins(paths.pluginFolders(), conventions),
           lyricsSearch(state, settings, plugins, media, launcher, notifier),
-          services{state, paths, conventions, plugins, launcher, opener, media, windows, notifier},
+          services{state,  paths, conventions, plugins,  launcher,
+                   opener, media, windows,     notifier, dialogs},
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
           completer(applications, plugins, paths, history),
           interpreter(services, programRules(applications), history),
-          keys({state, paths, conventions, launcher, media, windows, dialogs, lyricsSearch}) {
+          keys(services, lyricsSearch) {
         state.setLanguage(language);
     }
 

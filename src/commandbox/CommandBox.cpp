@@ -133,6 +133,12 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     recolourTexts();
 }
 
+CommandBox::~CommandBox() {
+    // The field outlives the box's own part of the object and still signals as it goes (its
+    // caret moves when it loses the focus): nothing may reach the box from it now.
+    disconnect(input_, nullptr, this, nullptr);
+}
+
 void CommandBox::retranslate() {
     // The button's pictures carry its caption: drawn again for the new one.
     SkinnedButton::unskinWindow(this);

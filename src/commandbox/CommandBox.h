@@ -39,6 +39,7 @@ public:
                LineCompleter& completer, const LineHistory& history, Settings& settings,
                Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
                QWidget* parent = nullptr);
+    ~CommandBox() override;
 
     QLineEdit* input() const { return input_; }
     // The completion offered after the caret ("" when none); Tab takes it.

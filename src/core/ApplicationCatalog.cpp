@@ -1,7 +1,6 @@
 #include "core/ApplicationCatalog.h"
 
 #include <QLoggingCategory>
-#include <QThread>
 
 Q_LOGGING_CATEGORY(lcCatalog, "mirato.core.applications", QtWarningMsg)
 
@@ -11,8 +10,8 @@ ApplicationCatalog::ApplicationCatalog(QStringList dataFolders, QObject* parent)
     : QObject(parent), dataFolders_(std::move(dataFolders)) {}
 
 ApplicationCatalog::~ApplicationCatalog() {
-    if (worker_)
-        worker_->wait();
+    if (worker_.joinable())
+        worker_.join();
 }
 
 void ApplicationCatalog::load(const ApplicationFilter& filter) {
@@ -22,26 +21,27 @@ void ApplicationCatalog::load(const ApplicationFilter& filter) {
 }
 
 void ApplicationCatalog::startReading() {
-    if (worker_ && worker_->isRunning()) {
+    if (reading_) {
         readAgain_ = true;
         return;
     }
-    if (worker_)
-        worker_->wait();
+    if (worker_.joinable())
+        worker_.join();  // done: it has handed its result over
     // Taken before reading: a change made while the worker reads is seen next time.
     readStamps_ = folderStamps();
     const QStringList folders = dataFolders_;
     const ApplicationFilter filter = filter_;
-    worker_.reset(QThread::create([this, folders, filter] {
+    reading_ = true;
+    worker_ = std::thread([this, folders, filter] {
         auto found = scanApplications(folders, filter);
         QMetaObject::invokeMethod(
             this, [this, found = std::move(found)]() mutable { take(std::move(found)); },
             Qt::QueuedConnection);
-    }));
-    worker_->start(QThread::LowPriority);
+    });
 }
 
 void ApplicationCatalog::take(QList<InstalledApplication> applications) {
+    reading_ = false;
     applications_ = std::move(applications);
     byName_.clear();
     auto add = [this](const QString& name, qsizetype index) {

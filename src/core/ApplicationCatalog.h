@@ -5,11 +5,10 @@
 #include <QObject>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "platform/FileStamp.h"
 #include "platform/InstalledApplications.h"
-
-class QThread;
 
 namespace mirato {
 
@@ -47,7 +46,9 @@ private:
     QList<InstalledApplication> applications_;
     QHash<QString, qsizetype> byName_;
     QList<std::optional<FileStamp>> readStamps_;  // the folders as the last reading found them
-    std::unique_ptr<QThread> worker_;
+    // A plain thread: it needs no event loop, and a QThread's costs memory that stays.
+    std::thread worker_;
+    bool reading_ = false;
     bool readAgain_ = false;
     bool loadAsked_ = false;
     bool loaded_ = false;

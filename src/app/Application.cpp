@@ -289,6 +289,9 @@ void Application::finishStart(const QString& document) {
         laterStarts_->handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
     applications_->load(applicationFilter(state_->language()));
+    // Names in the program's language follow a switch of it.
+    connect(state_.get(), &AppState::languageChanged, this,
+            [this](const QString& language) { applications_->load(applicationFilter(language)); });
     // Reading the entries leaves freed memory behind: it goes back once they are known.
     connect(applications_.get(), &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
     trimTimer_.start();

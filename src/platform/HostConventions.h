@@ -8,8 +8,15 @@ namespace mirato {
 
 // A program and its arguments, started without a shell.
 struct Command {
+    Command() = default;
+    Command(QString program, QStringList arguments, QString workingFolder = {})
+        : program(std::move(program)),
+          arguments(std::move(arguments)),
+          workingFolder(std::move(workingFolder)) {}
+
     QString program;
     QStringList arguments;
+    QString workingFolder;  // "": wherever the program itself runs
 
     bool operator==(const Command&) const = default;
 };

@@ -8,10 +8,11 @@ namespace mirato {
 
 // An application the desktop offers in its menus, read from its desktop entry.
 struct InstalledApplication {
-    QString id;           // the desktop file id without ".desktop" ("org.gnome.gedit")
-    QStringList names;    // its Name in each wanted language that has one, then in English
-    QString program;      // the file name of the program Exec starts ("gedit")
-    QStringList command;  // Exec as a program and its arguments, field codes removed
+    QString id;             // the desktop file id without ".desktop" ("org.gnome.gedit")
+    QStringList names;      // its Name in each wanted language that has one, then in English
+    QString program;        // the file name of the program Exec starts ("gedit")
+    QStringList command;    // Exec as a program and its arguments, field codes removed
+    QString workingFolder;  // Path, where the program runs ("": wherever)
     bool terminal = false;
 
     // The name to show: in the first wanted language that has one.

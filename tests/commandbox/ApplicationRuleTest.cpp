@@ -29,6 +29,7 @@ void installFixture(InterpreterHarness& h) {
     entry("data/applications/notgnome.desktop", "Name=NotGnome\nExec=ng\nNotShowIn=GNOME;\n");
     entry("data/applications/link.desktop", "Name=Link\nType=Link\nURL=http://x\n");
     entry("data/applications/party.desktop", "Name=Party\nExec=party-app\n");
+    entry("data/applications/game.desktop", "Name=Game\nExec=./run-game\nPath=/opt/game\n");
     entry("data/applications/Tool.desktop", "Name=Tool\nExec=tool-app\n");
     entry("data/applications/Editor.desktop", "Name=Editor\nExec=other-editor\n");
     // The user hid a system entry by giving its id a hidden entry of their own.
@@ -62,6 +63,7 @@ TEST(ApplicationRuleTest, InstalledApplicationsStartByName) {
         {"gimp-2.10", {{{"gimp-2.10", {}}, WindowStyle::Normal}}},
         {"gnu image manipulation program", {{{"gimp-2.10", {}}, WindowStyle::Normal}}},
         {"Tried", {{{"tried", {}}, WindowStyle::Normal}}},
+        {"game", {{{"./run-game", {}, "/opt/game"}, WindowStyle::Normal}}},
         {"kde-only", {}},  // not for this desktop
         {"NotGnome", {}},
         {"Secret", {}},

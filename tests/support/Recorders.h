@@ -15,7 +15,8 @@
 namespace mirato {
 inline void PrintTo(const Command& command, std::ostream* out) {
     *out << '{' << command.program.toStdString() << " ["
-         << command.arguments.join("|").toStdString() << "]}";
+         << command.arguments.join("|").toStdString() << "] in '"
+         << command.workingFolder.toStdString() << "'}";
 }
 }  // namespace mirato
 

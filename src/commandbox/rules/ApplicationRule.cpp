@@ -12,10 +12,10 @@ bool ApplicationRule::tryRun(const QString& line, LineContext& c) {
     QStringList arguments = app->command;
     if (app->terminal) {
         arguments.prepend(QStringLiteral("-e"));
-        c.start(Command{HostConventions::defaultTerminal(), arguments});
+        c.start(Command{HostConventions::defaultTerminal(), arguments, app->workingFolder});
     } else {
         const QString program = arguments.takeFirst();
-        c.start(Command{program, arguments});
+        c.start(Command{program, arguments, app->workingFolder});
     }
     return true;
 }

@@ -81,138 +81,121 @@ ApplicationFilter applicationFilter(const QString& language) {
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
       sessionEnd_(platform.sessionEnd()),
-      settings_(std::make_unique<Settings>(Settings::defaultFilePath())),
-      state_(std::make_unique<AppState>()),
-      paths_(std::make_unique<AppPaths>(AppPaths::current())),
-      plugins_(std::make_unique<PluginCatalog>(paths_->pluginFolders(), hostConventions())),
-      launcher_(std::make_unique<ProcessLauncher>()),
-      notifier_(std::make_unique<DesktopNotifier>()),
-      dialogs_(std::make_unique<QtDialogs>()),
-      media_(std::make_unique<MediaPlayer>()),
-      lyricsSearch_(std::make_unique<LyricsSearch>(*state_, *settings_, *plugins_, *media_,
-                                                   *launcher_, *notifier_)),
-      lyricSync_(std::make_unique<LyricSync>(*state_, *settings_, *media_, hostConventions())),
-      laterStarts_(std::make_unique<LaterStarts>(*state_, *notifier_)),
-      windows_(std::make_unique<WindowHub>(WindowHubContext{*state_, *paths_, hostConventions(),
-                                                            *launcher_, *media_, *settings_,
-                                                            *lyricSync_, *lyricsSearch_})) {
-    media_->setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
+      settings_(Settings::defaultFilePath()),
+      paths_(AppPaths::current()),
+      plugins_(paths_.pluginFolders(), hostConventions()),
+      web_(launcher_, hostConventions()),
+      lyricsSearch_(state_, settings_, plugins_, media_, launcher_, notifier_),
+      lyricSync_(state_, settings_, media_, hostConventions()),
+      laterStarts_(state_, notifier_),
+      windows_({state_, paths_, hostConventions(), launcher_, media_, settings_, lyricSync_,
+                lyricsSearch_, commandBox_, playerCommands_}),
+      services_{state_, paths_, hostConventions(), plugins_,  launcher_,
+                web_,   media_, windows_,          notifier_, dialogs_},
+      playerCommands_(services_),
+      applications_(XdgApplications::dataFolders()),
+      history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
+      completer_(applications_, plugins_, paths_, history_),
+      interpreter_(services_, programRules(applications_), history_),
+      documents_(services_),
+      keys_(services_, lyricsSearch_),
+      commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
+                  paths_.skinFolder()) {
+    media_.setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
         reportPlaybackProblem(static_cast<int>(problem), detail);
     });
     // Loading the playback engine is most of the wait before the first sound: start it as soon
     // as a media name is being typed.
-    connect(state_.get(), &AppState::probesChanged, this, [this] {
-        const QString extension = state_->probes().last4;
+    connect(&state_, &AppState::probesChanged, this, [this] {
+        const QString extension = state_.probes().last4;
         if (TextRules::isMediaExtension(extension) ||
-            InputModes::isActive(*state_, MessageCode::ModeMusic))
-            media_->prepare(QStringLiteral("typed") + extension);
+            InputModes::isActive(state_, MessageCode::ModeMusic))
+            media_.prepare(QStringLiteral("typed") + extension);
     });
     trimTimer_.setInterval(5000);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
-    connect(laterStarts_.get(), &LaterStarts::toggleRequested, this,
-            &Application::toggleBoxByHotkey);
-    connect(laterStarts_.get(), &LaterStarts::documentAnnounced, this,
-            &Application::prepareEngineFor);
-    connect(laterStarts_.get(), &LaterStarts::documentArrived, this,
-            &Application::dispatchDocument);
-    connect(laterStarts_.get(), &LaterStarts::boxWanted, this, &Application::showBox);
+    connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);
+    connect(&laterStarts_, &LaterStarts::documentAnnounced, this, &Application::prepareEngineFor);
+    connect(&laterStarts_, &LaterStarts::documentArrived, this, &Application::dispatchDocument);
+    connect(&laterStarts_, &LaterStarts::boxWanted, this, &Application::showBox);
     if (instance)
-        connect(instance, &InstanceChannel::executeReceived, laterStarts_.get(),
-                &LaterStarts::execute);
+        connect(instance, &InstanceChannel::executeReceived, &laterStarts_, &LaterStarts::execute);
     connect(sessionEnd_.get(), &SessionEnd::endRequested, this, &Application::shutDown);
     // The session manager ends the event loop at logout: what must survive is stored first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
+    connect(&commandBox_, &CommandBox::endRequested, this, &Application::shutDown);
+    // The lyric timers run while the player window is loaded.
+    connect(&state_, &AppState::playerLoadedChanged, &lyricSync_, &LyricSync::setActive);
+    // The desktop's media keys and sound menu reach the player once it exists.
+    connect(&state_, &AppState::playerLoadedChanged, this, [this](bool loaded) {
+        if (!loaded || mpris_)
+            return;
+        mpris_ = std::make_unique<MprisService>(
+            media_, MprisHooks{[this] { windows_.showPlayer(); }, [this] { shutDown(); },
+                               [this](PlayMode mode, bool on) {
+                                   if (menus_)
+                                       menus_->setPlayMode(mode, on);
+                               }});
+        mpris_->registerOnBus();
+    });
 }
 
 Application::~Application() = default;
 
 void Application::execute(const QString& command) {
-    laterStarts_->execute(command);
+    laterStarts_.execute(command);
 }
 
 void Application::dispatchDocument(const QString& document) {
-    documents_->dispatch(document);
+    documents_.dispatch(document);
 }
 
 void Application::reportPlaybackProblem(int problem, const QString& detail) {
-    const QString& language = state_->language();
+    const QString& language = state_.language();
     if (problem == static_cast<int>(MediaPlayer::Problem::NoAudioDevice)) {
-        notifier_->balloon(Messages::text(language, Message::NoAudioDevice));
+        notifier_.balloon(Messages::text(language, Message::NoAudioDevice));
         return;
     }
-    notifier_->messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
+    notifier_.messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
 }
 
 void Application::prepareEngineFor(const QString& document) {
     // A document that will be played: its engine loads on a worker while the box comes up (or
     // during the hand-over), rather than once it is dispatched.
     if (TextRules::hasMediaExtension(document))
-        media_->prepare(document);
+        media_.prepare(document);
 }
 
 void Application::start(const QString& commandLine) {
-    startWrites_.emplace(*settings_);
+    begun_ = true;
+    startWrites_.emplace(settings_);
     // The whole command line is one document; quotes around a path with blanks go.
     const QString document = QString(commandLine).remove(QLatin1Char('"'));
     prepareEngineFor(document);
-    web_ = std::make_unique<WebOpener>(*launcher_, hostConventions());
-    services_ = std::make_unique<Services>(Services{*state_, *paths_, hostConventions(), *plugins_,
-                                                    *launcher_, *web_, *media_, *windows_,
-                                                    *notifier_, *dialogs_});
-    const Services& services = *services_;
-    playerCommands_ = std::make_unique<PlayerCommands>(services);
-    windows_->setPlayerCommands(playerCommands_.get());
-    applications_ = std::make_unique<ApplicationCatalog>(XdgApplications::dataFolders());
-    history_ = std::make_unique<LineHistory>(
-        QFileInfo(settings_->filePath()).dir().filePath(QStringLiteral("Mirato.history")));
-    completer_ = std::make_unique<LineCompleter>(*applications_, *plugins_, *paths_, *history_);
-    interpreter_ =
-        std::make_unique<CommandInterpreter>(services, programRules(*applications_), *history_);
-    documents_ = std::make_unique<DocumentDispatcher>(services);
-    keys_ = std::make_unique<KeyCommands>(services, *lyricsSearch_);
-    commandBox_ =
-        std::make_unique<CommandBox>(*state_, *interpreter_, *keys_, *completer_, *history_,
-                                     *settings_, *notifier_, *windows_, paths_->skinFolder());
-    connect(commandBox_.get(), &CommandBox::endRequested, this, &Application::shutDown);
-    windows_->setCommandBox(commandBox_.get());
-    // The lyric timers run while the player window is loaded.
-    connect(state_.get(), &AppState::playerLoadedChanged, lyricSync_.get(), &LyricSync::setActive);
-    // The desktop's media keys and sound menu reach the player once it exists.
-    connect(state_.get(), &AppState::playerLoadedChanged, this, [this](bool loaded) {
-        if (!loaded || mpris_)
-            return;
-        mpris_ = std::make_unique<MprisService>(
-            *media_, MprisHooks{[this] { windows_->showPlayer(); }, [this] { shutDown(); },
-                                [this](PlayMode mode, bool on) {
-                                    if (menus_)
-                                        menus_->setPlayMode(mode, on);
-                                }});
-        mpris_->registerOnBus();
-    });
 
     // What the box shows: language, opacity, theme, position, top-most.
     // Anything but "2" or "3" is Simplified Chinese with the built-in captions.
-    const QString language = settings_->read(QStringLiteral("Language"));
+    const QString language = settings_.read(QStringLiteral("Language"));
     const bool otherLanguage = language == QLatin1String("2") || language == QLatin1String("3");
-    state_->setLanguage(otherLanguage ? language : QStringLiteral("1"));
-    state_->setOpacity(settings_->read(QStringLiteral("TM")));
-    QString theme = settings_->read(QStringLiteral("Skin"));
+    state_.setLanguage(otherLanguage ? language : QStringLiteral("1"));
+    state_.setOpacity(settings_.read(QStringLiteral("TM")));
+    QString theme = settings_.read(QStringLiteral("Skin"));
     if (theme.isEmpty())
         theme = QStringLiteral("Blue");
-    state_->setTheme(theme);
-    commandBox_->applySkin();
-    commandBox_->restorePosition();
-    commandBox_->applyOpacity();
-    commandBox_->applyTopMost();
-    state_->setBoxShown(true);
+    state_.setTheme(theme);
+    commandBox_.applySkin();
+    commandBox_.restorePosition();
+    commandBox_.applyOpacity();
+    commandBox_.applyTopMost();
+    state_.setBoxShown(true);
 
     // The rest (menus, tray, hotkey, the desktop's state) is invisible until the user reaches
     // for it: it follows as soon as the box has painted, so the box shows without waiting.
     connect(
-        commandBox_.get(), &CommandBox::firstPainted, this,
-        [this, document] { finishStart(document); }, Qt::QueuedConnection);
+        &commandBox_, &CommandBox::firstPainted, this, [this, document] { finishStart(document); },
+        Qt::QueuedConnection);
     QTimer::singleShot(kLatestFinishMs, this, [this, document] { finishStart(document); });
-    commandBox_->show();
+    commandBox_.show();
 }
 
 void Application::finishStart(const QString& document) {
@@ -222,25 +205,25 @@ void Application::finishStart(const QString& document) {
     startWrites_.reset();
 
     // The skin library waits for the first menu, dialog or tooltip (the box does not use it).
-    skinLibrary_ = std::make_unique<SkinLibrary>(paths_->otherSkinFile(QStringLiteral("skin.she")));
+    skinLibrary_ = std::make_unique<SkinLibrary>(paths_.otherSkinFile(QStringLiteral("skin.she")));
 
     // The menu host: its menus, the plug-in entries and the hotkey.
-    plugins_->scan();
-    menus_ = std::make_unique<MenuHost>(*services_, *playerCommands_, *settings_);
+    plugins_.scan();
+    menus_ = std::make_unique<MenuHost>(services_, playerCommands_, settings_);
     menus_->buildPluginMenus();
     connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
-    connect(menus_.get(), &MenuHost::topMostChanged, this, [this] { windows_->applyTopMost(); });
-    connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_->applyTheme(); });
+    connect(menus_.get(), &MenuHost::topMostChanged, this, [this] { windows_.applyTopMost(); });
+    connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_.applyTheme(); });
     connect(menus_.get(), &MenuHost::historyClearRequested, this, [this] {
-        history_->clear();
-        completer_->refresh();
+        history_.clear();
+        completer_.refresh();
     });
-    associationStore_ = platform_.associationStore(QCoreApplication::applicationFilePath(),
-                                                   paths_->runIconFolder());
-    associations_ = std::make_unique<FileAssociations>(*associationStore_, *settings_);
+    associationStore_ =
+        platform_.associationStore(QCoreApplication::applicationFilePath(), paths_.runIconFolder());
+    associations_ = std::make_unique<FileAssociations>(*associationStore_, settings_);
     loginEntry_ = platform_.loginEntry();
-    autostart_ = std::make_unique<Autostart>(*loginEntry_, *state_, *notifier_);
+    autostart_ = std::make_unique<Autostart>(*loginEntry_, state_, notifier_);
     connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
         const QFileInfo program(QCoreApplication::applicationFilePath());
         menus_->setAutoRunTicked(autostart_->toggle(Autostart::commandFor(
@@ -250,50 +233,50 @@ void Application::finishStart(const QString& document) {
         if (takeOver)
             associations_->takeOver();
         else
-            associations_->giveBack(*state_);
-        commandBox_->input()->clear();
+            associations_->giveBack(state_);
+        commandBox_.input()->clear();
     });
-    commandBox_->setModeMenu(menus_->modeMenu());
-    commandBox_->setTrayMenu(menus_->trayMenu());
-    windows_->setMusicMenu(menus_->musicMenu());
+    commandBox_.setModeMenu(menus_->modeMenu());
+    commandBox_.setTrayMenu(menus_->trayMenu());
+    windows_.setMusicMenu(menus_->musicMenu());
     setUpPowerSaving();
 
-    settings_->write(QStringLiteral("MiratoPath"), paths_->programFolder());
+    settings_.write(QStringLiteral("MiratoPath"), paths_.programFolder());
     autostart_->load();
     MenuTicks ticks;
-    ticks.language = state_->language();
-    ticks.theme = state_->theme();
-    ticks.repeat = settings_->readBool(PlayModes::key(PlayMode::Repeat));
-    ticks.shuffle = settings_->readBool(PlayModes::key(PlayMode::Shuffle));
-    ticks.powerSaving = settings_->readBool(QStringLiteral("electricity"));
-    ticks.onTop = settings_->readBool(QStringLiteral("bTopMost"));
-    ticks.autoRun = !state_->autostartValue().isEmpty();
+    ticks.language = state_.language();
+    ticks.theme = state_.theme();
+    ticks.repeat = settings_.readBool(PlayModes::key(PlayMode::Repeat));
+    ticks.shuffle = settings_.readBool(PlayModes::key(PlayMode::Shuffle));
+    ticks.powerSaving = settings_.readBool(QStringLiteral("electricity"));
+    ticks.onTop = settings_.readBool(QStringLiteral("bTopMost"));
+    ticks.autoRun = !state_.autostartValue().isEmpty();
     ticks.fileTypes = associations_->isTakenOver();
     menus_->restoreTicks(ticks);
     // A play mode lives in the player: it is created hidden and turns the mode on from the
     // setting.
     if (ticks.repeat || ticks.shuffle)
-        windows_->player();
+        windows_.player();
     if (ticks.powerSaving)
         powerSaver_->setEnabled(idleClock_->isAvailable());
     for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
-        state_->setPreviousClass(QLatin1String(type), settings_->read(QLatin1String(type)));
+        state_.setPreviousClass(QLatin1String(type), settings_.read(QLatin1String(type)));
 
     setUpTray();
     setUpToggleKey();
-    if (settings_->read(QStringLiteral("OneRun")).isEmpty()) {
-        notifier_->balloon(Strings::message(state_->language(), MessageCode::FirstStartHint));
-        settings_->write(QStringLiteral("OneRun"), QStringLiteral("1"));
+    if (settings_.read(QStringLiteral("OneRun")).isEmpty()) {
+        notifier_.balloon(Strings::message(state_.language(), MessageCode::FirstStartHint));
+        settings_.write(QStringLiteral("OneRun"), QStringLiteral("1"));
     }
     if (!document.isEmpty())
-        laterStarts_->handOver(document);
+        laterStarts_.handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
-    applications_->load(applicationFilter(state_->language()));
+    applications_.load(applicationFilter(state_.language()));
     // Names in the program's language follow a switch of it.
-    connect(state_.get(), &AppState::languageChanged, this,
-            [this](const QString& language) { applications_->load(applicationFilter(language)); });
+    connect(&state_, &AppState::languageChanged, this,
+            [this](const QString& language) { applications_.load(applicationFilter(language)); });
     // Reading the entries leaves freed memory behind: it goes back once they are known.
-    connect(applications_.get(), &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
+    connect(&applications_, &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
     trimTimer_.start();
     // What the start-up no longer needs goes back at once rather than at the first tick.
     QTimer::singleShot(kStartTrimMs, this, &ProcessMemory::giveBack);
@@ -301,7 +284,7 @@ void Application::finishStart(const QString& document) {
 }
 
 void Application::setUpTray() {
-    const QString iconFile = paths_->otherSkinFile(QStringLiteral("run.ico"));
+    const QString iconFile = paths_.otherSkinFile(QStringLiteral("run.ico"));
     const QIcon icon = QFileInfo::exists(iconFile) ? QIcon(iconFile) : Glyphs::appIcon();
     tray_ = std::make_unique<QSystemTrayIcon>(icon);
     tray_->setToolTip(Strings::programTitle());
@@ -311,20 +294,20 @@ void Application::setUpTray() {
                 if (reason == QSystemTrayIcon::Trigger)
                     showBox();
             });
-    notifier_->setTray(tray_.get());
+    notifier_.setTray(tray_.get());
     tray_->show();
 }
 
 void Application::setUpPowerSaving() {
     idleClock_ = platform_.idleClock();
     powerSaver_ = std::make_unique<PowerSaver>(
-        *media_, [this] { return idleClock_->idleMilliseconds(); }, [] { return QCursor::pos(); });
+        media_, [this] { return idleClock_->idleMilliseconds(); }, [] { return QCursor::pos(); });
     connect(menus_.get(), &MenuHost::powerSavingChanged, powerSaver_.get(),
             &PowerSaver::setEnabled);
     menus_->setPowerSavingAvailable(idleClock_->isAvailable());
     connect(idleClock_.get(), &IdleClock::availabilityChanged, this, [this](bool available) {
         menus_->setPowerSavingAvailable(available);
-        powerSaver_->setEnabled(available && settings_->readBool(QStringLiteral("electricity")));
+        powerSaver_->setEnabled(available && settings_.readBool(QStringLiteral("electricity")));
     });
 }
 
@@ -335,28 +318,28 @@ void Application::setUpToggleKey() {
             [this] { menus_->offerToggleKeyChange(toggleKey_->canChangeTrigger()); });
     connect(menus_.get(), &MenuHost::toggleKeyChangeRequested, toggleKey_.get(),
             &GlobalShortcut::changeTrigger);
-    connect(
-        toggleKey_.get(), &GlobalShortcut::unavailable, this, [this](GlobalShortcut::Problem why) {
-            qCDebug(lcApp) << "no Alt+R for the whole desktop:" << why;
-            // Told once: the way round it does not change from one start to the next.
-            if (!settings_->read(QStringLiteral("ToggleKeyHint")).isEmpty())
-                return;
-            settings_->write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
-            notifier_->balloon(Messages::text(state_->language(), Message::ToggleKeyUnavailable));
-        });
-    toggleKey_->bind(Messages::text(state_->language(), Message::ToggleKeyDescription));
+    connect(toggleKey_.get(), &GlobalShortcut::unavailable, this,
+            [this](GlobalShortcut::Problem why) {
+                qCDebug(lcApp) << "no Alt+R for the whole desktop:" << why;
+                // Told once: the way round it does not change from one start to the next.
+                if (!settings_.read(QStringLiteral("ToggleKeyHint")).isEmpty())
+                    return;
+                settings_.write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
+                notifier_.balloon(Messages::text(state_.language(), Message::ToggleKeyUnavailable));
+            });
+    toggleKey_->bind(Messages::text(state_.language(), Message::ToggleKeyDescription));
 }
 
 void Application::showBox() {
-    state_->setBoxShown(true);
-    windows_->showCommandBox();
+    state_.setBoxShown(true);
+    windows_.showCommandBox();
 }
 
 void Application::toggleBoxByHotkey() {
-    if (!state_->boxShown()) {
+    if (!state_.boxShown()) {
         showBox();
     } else {
-        commandBox_->hideToTray();
+        commandBox_.hideToTray();
     }
     if (tray_ && !tray_->isVisible())
         tray_->show();
@@ -365,28 +348,28 @@ void Application::toggleBoxByHotkey() {
 void Application::showAbout() {
     QMessageBox::about(
         nullptr,
-        Strings::message(state_->language(), MessageCode::About).remove(QLatin1String("...")),
+        Strings::message(state_.language(), MessageCode::About).remove(QLatin1String("...")),
         QStringLiteral("<h3>Mirato V3.0</h3><p>Quick entry, music and lyrics for the desktop.</p>"
                        "<p><a href=\"%1\">%1</a></p>")
             .arg(ServiceAddresses::productSite()));
 }
 
 void Application::shutDown() {
-    if (shutDown_ || !commandBox_)
+    if (shutDown_ || !begun_)
         return;
     shutDown_ = true;
-    commandBox_->hide();
-    windows_->closeLyricsWindow();
-    if (windows_->hasPlayer())
-        windows_->player().hide();
-    settings_->write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    commandBox_.hide();
+    windows_.closeLyricsWindow();
+    if (windows_.hasPlayer())
+        windows_.player().hide();
+    settings_.write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
     if (toggleKey_)
         toggleKey_->release();
     if (tray_)
         tray_->hide();
-    QFile::remove(paths_->currentPlaylistFile());
-    settings_->write(QStringLiteral("PlayerVolume"), QString::number(media_->volume()));
-    media_->stop();
+    QFile::remove(paths_.currentPlaylistFile());
+    settings_.write(QStringLiteral("PlayerVolume"), QString::number(media_.volume()));
+    media_.stop();
     QApplication::quit();
 }
 

@@ -5,19 +5,33 @@
 #include <memory>
 #include <optional>
 
+#include "app/DesktopNotifier.h"
+#include "app/LaterStarts.h"
+#include "app/ProcessLauncher.h"
+#include "app/QtDialogs.h"
+#include "app/WindowHub.h"
+#include "commandbox/CommandBox.h"
+#include "commandbox/CommandInterpreter.h"
+#include "commandbox/DocumentDispatcher.h"
+#include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
+#include "commandbox/LyricsSearch.h"
+#include "components/MediaPlayer.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ApplicationCatalog.h"
+#include "core/LineHistory.h"
+#include "core/PluginCatalog.h"
+#include "core/Services.h"
 #include "core/Settings.h"
+#include "lyrics/LyricSync.h"
+#include "player/PlayerCommands.h"
+#include "shell/WebOpener.h"
 
 class QSystemTrayIcon;
 
 namespace mirato {
 
-class AppState;
-class AppPaths;
-class ApplicationCatalog;
-class CommandBox;
-class CommandInterpreter;
-class DesktopNotifier;
-class DocumentDispatcher;
 class Autostart;
 class FileAssociations;
 class AssociationStore;
@@ -27,24 +41,10 @@ class InstanceChannel;
 class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
-struct Services;
-class KeyCommands;
-class LaterStarts;
-class LineCompleter;
-class LineHistory;
-class LyricSync;
-class LyricsSearch;
-class MediaPlayer;
 class MenuHost;
 class MprisService;
-class PlayerCommands;
-class PluginCatalog;
 class PowerSaver;
-class ProcessLauncher;
-class QtDialogs;
 class SkinLibrary;
-class WebOpener;
-class WindowHub;
 
 // Owns the shared state, the services and the windows, wires them together, starts the
 // program in its fixed order and shuts it down from the tray menu's exit item.
@@ -61,17 +61,17 @@ public:
     // started() says when they are done. The caller then runs the event loop.
     void start(const QString& commandLine = {});
     bool isStarted() const { return started_; }
-    Settings& settings() { return *settings_; }
+    Settings& settings() { return settings_; }
 
     // Hides everything, stores what must survive, removes the tray icon and the hotkey, and
     // ends the event loop. Runs once, however the end is asked for (the tray's Exit, a close
     // of the box by the window manager, a termination signal, the end of the session).
     void shutDown();
 
-    CommandBox& commandBox() { return *commandBox_; }
+    CommandBox& commandBox() { return commandBox_; }
     MenuHost& menus() { return *menus_; }
-    WindowHub& windows() { return *windows_; }
-    MediaPlayer& media() { return *media_; }
+    WindowHub& windows() { return windows_; }
+    MediaPlayer& media() { return media_; }
 
     // An execute string from a later start ("Count", "CommandLine=...").
     void execute(const QString& command);
@@ -98,35 +98,42 @@ private:
     void showAbout();
 
     PlatformBackends& platform_;
-    bool started_ = false;
+    bool begun_ = false;    // start() has run: there is something to shut down
+    bool started_ = false;  // the steps after the first paint are done
     bool shutDown_ = false;
     std::unique_ptr<SessionEnd> sessionEnd_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<AppPaths> paths_;
-    std::unique_ptr<PluginCatalog> plugins_;
-    std::unique_ptr<ProcessLauncher> launcher_;
-    std::unique_ptr<DesktopNotifier> notifier_;
-    std::unique_ptr<QtDialogs> dialogs_;
-    std::unique_ptr<MediaPlayer> media_;
-    std::unique_ptr<WebOpener> web_;
-    // What the logic acts through, once the web opener exists.
-    std::unique_ptr<Services> services_;
-    std::unique_ptr<LyricsSearch> lyricsSearch_;
-    std::unique_ptr<LyricSync> lyricSync_;
-    std::unique_ptr<LaterStarts> laterStarts_;
-    std::unique_ptr<WindowHub> windows_;
-    std::unique_ptr<PlayerCommands> playerCommands_;
-    std::unique_ptr<ApplicationCatalog> applications_;
-    std::unique_ptr<LineHistory> history_;
-    std::unique_ptr<LineCompleter> completer_;
-    std::unique_ptr<CommandInterpreter> interpreter_;
-    std::unique_ptr<KeyCommands> keys_;
-    std::unique_ptr<CommandBox> commandBox_;
-    std::unique_ptr<DocumentDispatcher> documents_;
+
+    // What the box needs to show and to run a line, in the order it is made.
+    Settings settings_;
+    AppState state_;
+    AppPaths paths_;
+    PluginCatalog plugins_;
+    ProcessLauncher launcher_;
+    DesktopNotifier notifier_;
+    QtDialogs dialogs_;
+    MediaPlayer media_;
+    WebOpener web_;
+    LyricsSearch lyricsSearch_;
+    LyricSync lyricSync_;
+    LaterStarts laterStarts_;
+    // Made before the box and the player's commands, which ask it for windows; it holds both
+    // by reference and uses them once they exist.
+    WindowHub windows_;
+    Services services_;
+    PlayerCommands playerCommands_;
+    ApplicationCatalog applications_;
+    LineHistory history_;
+    LineCompleter completer_;
+    CommandInterpreter interpreter_;
+    DocumentDispatcher documents_;
+    KeyCommands keys_;
+    CommandBox commandBox_;
+
+    // What follows once the box has painted: menus, tray, hotkey and the desktop's services.
+    std::unique_ptr<SkinLibrary> skinLibrary_;
     std::unique_ptr<MenuHost> menus_;
-    std::unique_ptr<PowerSaver> powerSaver_;
     std::unique_ptr<IdleClock> idleClock_;
+    std::unique_ptr<PowerSaver> powerSaver_;
     std::unique_ptr<GlobalShortcut> toggleKey_;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<AssociationStore> associationStore_;
@@ -134,7 +141,6 @@ private:
     std::unique_ptr<LoginEntryStore> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<MprisService> mpris_;
-    std::unique_ptr<SkinLibrary> skinLibrary_;
     QTimer trimTimer_;  // gives freed memory back every 5 s
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;

@@ -10,6 +10,7 @@
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsWindow.h"
+#include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 
 namespace mirato {
@@ -35,14 +36,18 @@ void unload(std::unique_ptr<Window>& window) {
 
 WindowHub::WindowHub(WindowHubContext context) : c_(context) {}
 
-WindowHub::~WindowHub() = default;
+WindowHub::~WindowHub() {
+    // The lyric timers outlive the hub: they must not keep a window that is gone.
+    if (lyrics_)
+        c_.lyricSync.setView(nullptr);
+}
 
 PlayerWindow& WindowHub::player() {
     if (!player_) {
         c_.media.prepare();
         player_ = std::make_unique<PlayerWindow>(
             PlayerWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                *playerCommands_, c_.settings});
+                                c_.playerCommands, c_.settings});
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
                          [this] { closePlayer(); });
         if (musicMenu_)
@@ -65,7 +70,7 @@ LyricsWindow& WindowHub::lyricsWindow() {
         player();
         lyrics_ = std::make_unique<LyricsWindow>(
             LyricsWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                *playerCommands_, c_.settings});
+                                c_.playerCommands, c_.settings});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
@@ -103,19 +108,15 @@ void WindowHub::clearLyrics() {
 }
 
 void WindowHub::showCommandBox() {
-    if (!commandBox_)
-        return;
     // Whoever shows the box (tray, menus, a later start) means it to be shown: the next Alt+R
     // hides it.
     c_.state.setBoxShown(true);
-    bringUp(*commandBox_);
+    bringUp(c_.commandBox);
 }
 
 void WindowHub::fillCommandBox(const QString& text) {
-    if (!commandBox_)
-        return;
-    commandBox_->input()->setText(text);
-    bringUp(*commandBox_);
+    c_.commandBox.input()->setText(text);
+    bringUp(c_.commandBox);
 }
 
 bool WindowHub::showLyricsDocument(const QString& path) {
@@ -127,9 +128,9 @@ void WindowHub::searchLyrics() {
 }
 
 std::vector<SkinnedWindow*> WindowHub::loadedWindows() const {
-    std::vector<SkinnedWindow*> windows;
+    std::vector<SkinnedWindow*> windows{&c_.commandBox};
     for (SkinnedWindow* window :
-         std::initializer_list<SkinnedWindow*>{commandBox_, player_.get(), lyrics_.get()}) {
+         std::initializer_list<SkinnedWindow*>{player_.get(), lyrics_.get()}) {
         if (window)
             windows.push_back(window);
     }

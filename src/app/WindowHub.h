@@ -21,7 +21,7 @@ class LyricSync;
 class LyricsSearch;
 class LyricsWindow;
 class MediaPlayer;
-class PlayerRequests;
+class PlayerCommands;
 class PlayerWindow;
 
 struct WindowHubContext {
@@ -33,6 +33,10 @@ struct WindowHubContext {
     Settings& settings;
     LyricSync& lyricSync;
     LyricsSearch& lyricsSearch;
+    // The box and the player's commands ask the hub for windows, so they may be made after it:
+    // both are held by their own types, and used only once the program has started.
+    CommandBox& commandBox;
+    PlayerCommands& playerCommands;
 };
 
 // Knows every window, creates the player and lyrics windows on first use, and carries out
@@ -42,8 +46,6 @@ public:
     explicit WindowHub(WindowHubContext context);
     ~WindowHub() override;
 
-    void setCommandBox(CommandBox* box) { commandBox_ = box; }
-    void setPlayerCommands(PlayerRequests* commands) { playerCommands_ = commands; }
     // The music menu of the player window, now and whenever it is made again.
     void setMusicMenu(QMenu* menu);
 
@@ -74,8 +76,6 @@ private:
     std::vector<SkinnedWindow*> loadedWindows() const;
 
     WindowHubContext c_;
-    CommandBox* commandBox_ = nullptr;
-    PlayerRequests* playerCommands_ = nullptr;
     QMenu* musicMenu_ = nullptr;
     std::unique_ptr<PlayerWindow> player_;
     std::unique_ptr<LyricsWindow> lyrics_;

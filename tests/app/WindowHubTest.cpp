@@ -2,13 +2,20 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "app/WindowHub.h"
 #include "appearance/WindowSkin.h"
+#include "commandbox/CommandBox.h"
+#include "commandbox/CommandInterpreter.h"
+#include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
+#include "core/ApplicationCatalog.h"
+#include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
@@ -26,8 +33,6 @@ namespace {
 
 class WindowHubTest : public ::testing::Test {
 protected:
-    WindowHubTest() { hub.setPlayerCommands(&commands); }
-
     TempEnvironment env;
     Settings settings{Settings::defaultFilePath()};
     AppState state;
@@ -39,12 +44,21 @@ protected:
     PluginCatalog plugins{paths.pluginFolders(), posixConventions()};
     LyricsSearch lyricsSearch{state, settings, plugins, media, launcher, notifier};
     LyricSync sync{state, settings, media, posixConventions()};
-    WindowHub hub{
-        {state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch}};
+    // The box and the player's commands come after the hub, as in the program.
+    WindowHub hub{{state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch,
+                   box, commands}};
     RecordingDialogs dialogs;
     RecordingOpener web;
-    PlayerCommands commands{
-        {state, paths, posixConventions(), plugins, launcher, web, media, hub, notifier, dialogs}};
+    Services services{state, paths, posixConventions(), plugins, launcher, web,
+                      media, hub,   notifier,           dialogs};
+    PlayerCommands commands{services};
+    ApplicationCatalog applications{{}};
+    LineHistory history{env.path("config/Mirato.history")};
+    LineCompleter completer{applications, plugins, paths, history};
+    CommandInterpreter interpreter{services, {}, history};
+    KeyCommands keys{services, lyricsSearch};
+    CommandBox box{state,    interpreter, keys, completer,         history,
+                   settings, notifier,    hub,  paths.skinFolder()};
 };
 
 QColor backgroundOf(const WindowSkin& skin) {
@@ -84,19 +98,35 @@ TEST_F(WindowHubTest, ThemeOpacityAndTopMostReachEveryOpenWindow) {
     hub.applyTheme();
     EXPECT_EQ(backgroundOf(player.skin()), solidColour("Player.bmp", 1));
     EXPECT_EQ(backgroundOf(lyrics.skin()), solidColour("LrcShow.bmp", 1));
+    EXPECT_EQ(backgroundOf(box.skin()), solidColour("Mirato.bmp", 1));
 
     state.setOpacity("100");
     hub.applyOpacity();
     EXPECT_NEAR(player.windowOpacity(), 100 / 255.0, 0.01);
     EXPECT_NEAR(lyrics.windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_NEAR(box.windowOpacity(), 100 / 255.0, 0.01);
 
     settings.write("bTopMost", "True");
     hub.applyTopMost();
     EXPECT_TRUE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(lyrics.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     settings.write("bTopMost", "true");  // only the exact text counts
     hub.applyTopMost();
     EXPECT_FALSE(player.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(WindowHubTest, TheBoxIsShownAndFilledWhoeverAsks) {
+    state.setBoxShown(false);
+    hub.fillCommandBox("notes.lrc");
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_EQ(box.input()->text(), "notes.lrc");
+    EXPECT_FALSE(hub.hasPlayer());  // the box alone makes no other window
+
+    box.hide();
+    hub.showCommandBox();
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_TRUE(state.boxShown());  // the next Alt+R hides it
 }
 
 }  // namespace

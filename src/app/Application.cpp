@@ -6,44 +6,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QLoggingCategory>
-#include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
-#include "app/DesktopNotifier.h"
-#include "app/LaterStarts.h"
 #include "app/MenuHost.h"
 #include "app/MprisService.h"
 #include "app/PowerSaver.h"
-#include "app/ProcessLauncher.h"
-#include "app/QtDialogs.h"
 #include "app/SkinLibrary.h"
-#include "app/WindowHub.h"
 #include "appearance/Glyphs.h"
-#include "commandbox/CommandBox.h"
-#include "commandbox/CommandInterpreter.h"
-#include "commandbox/DocumentDispatcher.h"
-#include "commandbox/KeyCommands.h"
-#include "commandbox/LineCompleter.h"
-#include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
-#include "components/MediaPlayer.h"
-#include "core/AppPaths.h"
-#include "core/AppState.h"
-#include "core/ApplicationCatalog.h"
-#include "core/InputModes.h"
-#include "core/LineHistory.h"
 #include "core/Messages.h"
-#include "core/PluginCatalog.h"
 #include "core/ProcessMemory.h"
 #include "core/ServiceAddresses.h"
-#include "core/Settings.h"
 #include "core/Strings.h"
-#include "core/TextRules.h"
-#include "lyrics/LyricSync.h"
-#include "lyrics/LyricsWindow.h"
 #include "platform/AssociationStore.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/IdleClock.h"
@@ -52,31 +28,13 @@
 #include "platform/PlatformBackends.h"
 #include "platform/SessionEnd.h"
 #include "platform/XdgApplications.h"
-#include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 #include "shell/Autostart.h"
 #include "shell/FileAssociations.h"
-#include "shell/WebOpener.h"
 
 Q_LOGGING_CATEGORY(lcApp, "mirato.app", QtWarningMsg)
 
 namespace mirato {
-
-namespace {
-
-// Applications are named in the desktop's language and in the program's own.
-ApplicationFilter applicationFilter(const QString& language) {
-    QStringList own;
-    if (language == QLatin1String("1"))
-        own = {QStringLiteral("zh_CN"), QStringLiteral("zh")};
-    else if (language == QLatin1String("2"))
-        own = {QStringLiteral("zh_TW"), QStringLiteral("zh")};
-    return {nameLanguages(QLocale::system().name(), own),
-            qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts),
-            qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)};
-}
-
-}  // namespace
 
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
@@ -85,6 +43,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       paths_(AppPaths::current()),
       plugins_(paths_.pluginFolders(), hostConventions()),
       web_(launcher_, hostConventions()),
+      engine_(media_, state_, notifier_),
       lyricsSearch_(state_, settings_, plugins_, media_, launcher_, notifier_),
       lyricSync_(state_, settings_, media_, hostConventions()),
       laterStarts_(state_, notifier_),
@@ -101,21 +60,10 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       keys_(services_, lyricsSearch_),
       commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
                   paths_.skinFolder()) {
-    media_.setProblemHandler([this](MediaPlayer::Problem problem, const QString& detail) {
-        reportPlaybackProblem(static_cast<int>(problem), detail);
-    });
-    // Loading the playback engine is most of the wait before the first sound: start it as soon
-    // as a media name is being typed.
-    connect(&state_, &AppState::probesChanged, this, [this] {
-        const QString extension = state_.probes().last4;
-        if (TextRules::isMediaExtension(extension) ||
-            InputModes::isActive(state_, MessageCode::ModeMusic))
-            media_.prepare(QStringLiteral("typed") + extension);
-    });
     trimTimer_.setInterval(5000);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
     connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);
-    connect(&laterStarts_, &LaterStarts::documentAnnounced, this, &Application::prepareEngineFor);
+    connect(&laterStarts_, &LaterStarts::documentAnnounced, &engine_, &EngineReadiness::prepareFor);
     connect(&laterStarts_, &LaterStarts::documentArrived, this, &Application::dispatchDocument);
     connect(&laterStarts_, &LaterStarts::boxWanted, this, &Application::showBox);
     if (instance)
@@ -150,39 +98,15 @@ void Application::dispatchDocument(const QString& document) {
     documents_.dispatch(document);
 }
 
-void Application::reportPlaybackProblem(int problem, const QString& detail) {
-    const QString& language = state_.language();
-    if (problem == static_cast<int>(MediaPlayer::Problem::NoAudioDevice)) {
-        notifier_.balloon(Messages::text(language, Message::NoAudioDevice));
-        return;
-    }
-    notifier_.messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
-}
-
-void Application::prepareEngineFor(const QString& document) {
-    // A document that will be played: its engine loads on a worker while the box comes up (or
-    // during the hand-over), rather than once it is dispatched.
-    if (TextRules::hasMediaExtension(document))
-        media_.prepare(document);
-}
-
 void Application::start(const QString& commandLine) {
     begun_ = true;
     startWrites_.emplace(settings_);
     // The whole command line is one document; quotes around a path with blanks go.
     const QString document = QString(commandLine).remove(QLatin1Char('"'));
-    prepareEngineFor(document);
+    engine_.prepareFor(document);
 
     // What the box shows: language, opacity, theme, position, top-most.
-    // Anything but "2" or "3" is Simplified Chinese with the built-in captions.
-    const QString language = settings_.read(QStringLiteral("Language"));
-    const bool otherLanguage = language == QLatin1String("2") || language == QLatin1String("3");
-    state_.setLanguage(otherLanguage ? language : QStringLiteral("1"));
-    state_.setOpacity(settings_.read(QStringLiteral("TM")));
-    QString theme = settings_.read(QStringLiteral("Skin"));
-    if (theme.isEmpty())
-        theme = QStringLiteral("Blue");
-    state_.setTheme(theme);
+    state_.restoreLook(settings_);
     commandBox_.applySkin();
     commandBox_.restorePosition();
     commandBox_.applyOpacity();
@@ -243,14 +167,7 @@ void Application::finishStart(const QString& document) {
 
     settings_.write(QStringLiteral("MiratoPath"), paths_.programFolder());
     autostart_->load();
-    MenuTicks ticks;
-    ticks.language = state_.language();
-    ticks.theme = state_.theme();
-    ticks.repeat = settings_.readBool(PlayModes::key(PlayMode::Repeat));
-    ticks.shuffle = settings_.readBool(PlayModes::key(PlayMode::Shuffle));
-    ticks.powerSaving = settings_.readBool(QStringLiteral("electricity"));
-    ticks.onTop = settings_.readBool(QStringLiteral("bTopMost"));
-    ticks.autoRun = !state_.autostartValue().isEmpty();
+    MenuTicks ticks = MenuTicks::stored(state_, settings_);
     ticks.fileTypes = associations_->isTakenOver();
     menus_->restoreTicks(ticks);
     // A play mode lives in the player: it is created hidden and turns the mode on from the
@@ -259,8 +176,7 @@ void Application::finishStart(const QString& document) {
         windows_.player();
     if (ticks.powerSaving)
         powerSaver_->setEnabled(idleClock_->isAvailable());
-    for (const char* type : {"WPL", "M3U", "ASX", "MP3", "WMA", "WAV", "MID"})
-        state_.setPreviousClass(QLatin1String(type), settings_.read(QLatin1String(type)));
+    associations_->recallPreviousHandlers(state_);
 
     setUpTray();
     setUpToggleKey();
@@ -271,10 +187,11 @@ void Application::finishStart(const QString& document) {
     if (!document.isEmpty())
         laterStarts_.handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
-    applications_.load(applicationFilter(state_.language()));
+    applications_.load(ApplicationCatalog::sessionFilter(state_.language()));
     // Names in the program's language follow a switch of it.
-    connect(&state_, &AppState::languageChanged, this,
-            [this](const QString& language) { applications_.load(applicationFilter(language)); });
+    connect(&state_, &AppState::languageChanged, this, [this](const QString& language) {
+        applications_.load(ApplicationCatalog::sessionFilter(language));
+    });
     // Reading the entries leaves freed memory behind: it goes back once they are known.
     connect(&applications_, &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
     trimTimer_.start();

@@ -25,6 +25,7 @@
 #include "core/Services.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
+#include "player/EngineReadiness.h"
 #include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
 
@@ -88,8 +89,6 @@ private:
     static constexpr int kStartTrimMs = 500;
     // document: the start's command line without its quotes, dispatched once the start is done.
     void finishStart(const QString& document);
-    void prepareEngineFor(const QString& document);
-    void reportPlaybackProblem(int problem, const QString& detail);
     void toggleBoxByHotkey();
     void setUpToggleKey();
     void setUpPowerSaving();
@@ -113,6 +112,7 @@ private:
     QtDialogs dialogs_;
     MediaPlayer media_;
     WebOpener web_;
+    EngineReadiness engine_;
     LyricsSearch lyricsSearch_;
     LyricSync lyricSync_;
     LaterStarts laterStarts_;

@@ -36,6 +36,18 @@ const char* const kLanguages[][2] = {{"English", "3"}, {"chinese", "1"}, {"chine
 
 }  // namespace
 
+MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
+    MenuTicks ticks;
+    ticks.language = state.language();
+    ticks.theme = state.theme();
+    ticks.repeat = settings.readBool(PlayModes::key(PlayMode::Repeat));
+    ticks.shuffle = settings.readBool(PlayModes::key(PlayMode::Shuffle));
+    ticks.powerSaving = settings.readBool(QStringLiteral("electricity"));
+    ticks.onTop = settings.readBool(QStringLiteral("bTopMost"));
+    ticks.autoRun = !state.autostartValue().isEmpty();
+    return ticks;
+}
+
 MenuHost::MenuHost(const Services& services, PlayerRequests& player, Settings& settings,
                    QObject* parent)
     : QObject(parent),

@@ -36,6 +36,10 @@ struct MenuTicks {
     bool onTop = false;
     bool autoRun = false;
     bool fileTypes = false;
+
+    // The ticks as the state and the settings keep them; fileTypes asks the desktop, so it is
+    // left to the caller.
+    static MenuTicks stored(const AppState& state, const Settings& settings);
 };
 
 // Owns the three popup menus (tray, music, input mode) and carries out their items. Every

@@ -31,8 +31,7 @@ void MediaPlayer::report(Problem problem, const QString& detail) {
         return;
     reported_.insert(static_cast<int>(problem));
     qCDebug(lcPlayer) << "problem:" << detail;
-    if (problemHandler_)
-        problemHandler_(problem, detail);
+    emit problemFound(problem, detail);
 }
 
 PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
@@ -140,7 +139,7 @@ void MediaPlayer::engineChanged() {
 
 void MediaPlayer::engineEnded() {
     // Leave the engine's own call before opening the next item.
-    QTimer::singleShot(0, &context_, [this] { moveOn(); });
+    QTimer::singleShot(0, this, [this] { moveOn(); });
 }
 
 void MediaPlayer::engineFailed(const QString& reason) {
@@ -150,7 +149,7 @@ void MediaPlayer::engineFailed(const QString& reason) {
         stop();
         return;
     }
-    QTimer::singleShot(0, &context_, [this] { moveOn(); });
+    QTimer::singleShot(0, this, [this] { moveOn(); });
 }
 
 void MediaPlayer::play() {

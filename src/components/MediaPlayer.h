@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -16,10 +15,10 @@ namespace mirato {
 // files and streams, fluidsynth for MIDI) that are loaded the first time they are needed. It
 // reads playlists itself, keeps the list, the item playing, loop and shuffle, and moves on at
 // the end of an item. An entry that is missing or cannot be played is skipped.
-class MediaPlayer : public MediaControl, private EngineListener {
+class MediaPlayer : public QObject, public MediaControl, private EngineListener {
+    Q_OBJECT
 public:
     enum class Problem { EngineMissing, NoAudioDevice };
-    using ProblemHandler = std::function<void(Problem, const QString& detail)>;
 
     // Play states beyond the four the windows test.
     static constexpr int kUndefined = 0;
@@ -27,9 +26,6 @@ public:
 
     explicit MediaPlayer(std::unique_ptr<EngineLoader> loader = nullptr);
     ~MediaPlayer() override;
-
-    // Told once per kind of problem; playback goes on where it can.
-    void setProblemHandler(ProblemHandler handler) { problemHandler_ = std::move(handler); }
 
     // A hint that playback is likely soon (the user typed a media name, opened the player):
     // the engine for that kind of location starts loading in the background.
@@ -64,6 +60,11 @@ public:
     // "MM:SS" for a number of seconds; negative reads as 00:00.
     static QString timeText(double seconds);
 
+signals:
+    // An engine cannot be loaded, or plays without a sound device. Said once per kind of
+    // problem; playback goes on where it can.
+    void problemFound(MediaPlayer::Problem problem, const QString& detail);
+
 private:
     void engineChanged() override;
     void engineEnded() override;
@@ -80,8 +81,6 @@ private:
     // The engines made so far, by plug-in name.
     std::map<QString, std::unique_ptr<PlaybackEngine>> engines_;
     PlaybackEngine* current_ = nullptr;
-    QObject context_;  // for deferred calls
-    ProblemHandler problemHandler_;
     QSet<int> reported_;
     QStringList missingEngines_;
 

@@ -1,5 +1,7 @@
 #include "core/AppState.h"
 
+#include "core/Settings.h"
+
 namespace mirato {
 
 namespace {
@@ -20,6 +22,15 @@ TextProbes TextProbes::of(const QString& text) {
 }
 
 AppState::AppState(QObject* parent) : QObject(parent) {}
+
+void AppState::restoreLook(const Settings& settings) {
+    const QString language = settings.read(QStringLiteral("Language"));
+    const bool other = language == QLatin1String("2") || language == QLatin1String("3");
+    setLanguage(other ? language : QStringLiteral("1"));
+    setOpacity(settings.read(QStringLiteral("TM")));
+    const QString theme = settings.read(QStringLiteral("Skin"));
+    setTheme(theme.isEmpty() ? QStringLiteral("Blue") : theme);
+}
 
 void AppState::setLanguage(const QString& language) {
     assign(this, language_, language, &AppState::languageChanged);

@@ -18,10 +18,16 @@ struct TextProbes {
 
 // The state that several windows share. Every window reads it from here and follows its change
 // signals; no window reads another window's widgets.
+class Settings;
+
 class AppState : public QObject {
     Q_OBJECT
 public:
     explicit AppState(QObject* parent = nullptr);
+
+    // The language, theme and opacity the settings keep from the last run. A language other
+    // than "2" or "3" is Simplified Chinese; no theme is "Blue".
+    void restoreLook(const Settings& settings);
 
     // "1" Simplified Chinese, "2" Traditional Chinese, "3" English.
     QString language() const { return language_; }

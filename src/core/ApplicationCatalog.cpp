@@ -1,5 +1,6 @@
 #include "core/ApplicationCatalog.h"
 
+#include <QLocale>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcCatalog, "mirato.core.applications", QtWarningMsg)
@@ -12,6 +13,17 @@ ApplicationCatalog::ApplicationCatalog(QStringList dataFolders, QObject* parent)
 ApplicationCatalog::~ApplicationCatalog() {
     if (worker_.joinable())
         worker_.join();
+}
+
+ApplicationFilter ApplicationCatalog::sessionFilter(const QString& programLanguage) {
+    QStringList own;
+    if (programLanguage == QLatin1String("1"))
+        own = {QStringLiteral("zh_CN"), QStringLiteral("zh")};
+    else if (programLanguage == QLatin1String("2"))
+        own = {QStringLiteral("zh_TW"), QStringLiteral("zh")};
+    return {nameLanguages(QLocale::system().name(), own),
+            qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts),
+            qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)};
 }
 
 void ApplicationCatalog::load(const ApplicationFilter& filter) {

@@ -20,6 +20,11 @@ const QList<AssociationRow>& FileAssociations::rows() {
     return table;
 }
 
+void FileAssociations::recallPreviousHandlers(AppState& state) {
+    for (const AssociationRow& row : rows())
+        state.setPreviousClass(row.settingsKey, settings_.read(row.settingsKey));
+}
+
 void FileAssociations::takeOver() {
     for (const AssociationRow& row : rows()) {
         const auto current = backend_.currentHandler(row);

@@ -21,6 +21,9 @@ public:
     // The seven types in the order they are taken over.
     static const QList<AssociationRow>& rows();
 
+    // Keeps the handlers the settings hold from earlier take-overs in the shared state, so
+    // that giving back restores those and not what a take-over in this run writes.
+    void recallPreviousHandlers(AppState& state);
     void takeOver();
     // Restores the handlers known since start-up (kept in the shared state); a type with none
     // saved stays ours.

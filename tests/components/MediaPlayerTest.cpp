@@ -19,7 +19,8 @@ class MediaPlayerTest : public ::testing::Test {
 protected:
     MediaPlayerTest() {
         env.set("MIRATO_AUDIO_OUTPUT", "null");
-        player.setProblemHandler(
+        QObject::connect(
+            &player, &MediaPlayer::problemFound,
             [this](MediaPlayer::Problem, const QString& detail) { problems << detail; });
     }
     bool waitForState(int state, int ms = 5000) {

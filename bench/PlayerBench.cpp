@@ -106,8 +106,8 @@ struct PlayerSetUp {
           plugins(paths.pluginFolders(), posixConventions()),
           commands({state, paths, posixConventions(), plugins, launcher, web, player, windows,
                     notifier, dialogs}),
-          window(
-              {state, paths, posixConventions(), launcher, player, windows, commands, settings}) {}
+          window({state, paths, posixConventions(), launcher, player, windows, commands, settings},
+                 player) {}
     AppState state;
     const AppPaths paths;
     Settings settings;

@@ -46,8 +46,9 @@ PlayerWindow& WindowHub::player() {
     if (!player_) {
         c_.media.prepare();
         player_ = std::make_unique<PlayerWindow>(
-            PlayerWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                c_.playerCommands, c_.settings});
+            PlaybackWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
+                                  c_.playerCommands, c_.settings},
+            c_.media);
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
                          [this] { closePlayer(); });
         if (musicMenu_)
@@ -69,8 +70,8 @@ LyricsWindow& WindowHub::lyricsWindow() {
         // The lyrics window snaps to the player, so the player exists first (hidden).
         player();
         lyrics_ = std::make_unique<LyricsWindow>(
-            LyricsWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                c_.playerCommands, c_.settings});
+            PlaybackWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
+                                  c_.playerCommands, c_.settings});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());

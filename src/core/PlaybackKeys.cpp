@@ -13,10 +13,10 @@ void playOrPause(MediaControl& media) {
         media.pause();
 }
 
-KeyTable playbackKeys(KeyHost host, const PlaybackKeyContext& c) {
+KeyTable playbackKeys(KeyHost host, const PlaybackWindowContext& c) {
     MediaControl& media = c.media;
     WindowRequests& windows = c.windows;
-    PlayerRequests& player = c.player;
+    PlayerRequests& player = c.commands;
     const bool inPlayer = host == KeyHost::Player;
     KeyTable keys;
     keys.ctrl(Qt::Key_Right, [&media] { media.next(); })

@@ -12,13 +12,12 @@
 
 namespace mirato {
 
-LyricsWindow::LyricsWindow(LyricsWindowContext context, QWidget* parent)
+LyricsWindow::LyricsWindow(PlaybackWindowContext context, QWidget* parent)
     : SkinnedWindow(
           {SkinFiles::Surface::Lyrics, QStringLiteral("LrcShow"), WindowSkin::OnMissing::Skip},
           context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
-      keys_(playbackKeys(KeyHost::LyricsWindow, {c_.state, c_.paths, c_.conventions, c_.launcher,
-                                                 c_.media, c_.windows, c_.player})) {
+      keys_(playbackKeys(KeyHost::LyricsWindow, c_)) {
     setObjectName(QStringLiteral("LyricsWindow"));
     setWindowTitle(QStringLiteral("LrcShow"));
     setFixedSize(px(5100), px(1500));
@@ -106,7 +105,7 @@ void LyricsWindow::dropped(const QList<QUrl>& urls) {
     QStringList paths;
     for (const QUrl& url : urls)
         paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
-    c_.player.dropOnPlayer(paths);
+    c_.commands.dropOnPlayer(paths);
 }
 
 }  // namespace mirato

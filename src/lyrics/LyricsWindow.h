@@ -5,40 +5,21 @@
 
 #include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
+#include "core/PlaybackKeys.h"
 #include "lyrics/LyricsView.h"
 
 class QLabel;
 
 namespace mirato {
 
-class Settings;
-
 class WindowSkin;
-class AppPaths;
-class AppState;
-class HostConventions;
-class Launcher;
-class MediaControl;
-class PlayerRequests;
-class WindowRequests;
-
-struct LyricsWindowContext {
-    AppState& state;
-    const AppPaths& paths;
-    const HostConventions& conventions;
-    Launcher& launcher;
-    MediaControl& media;
-    WindowRequests& windows;
-    PlayerRequests& player;
-    Settings& settings;
-};
 
 // The desktop lyrics window: the title of the media playing over the previous, current (bold)
 // and next lyric lines. It computes nothing; the lyric sync writes the lines.
 class LyricsWindow : public SkinnedWindow, public LyricsView {
     Q_OBJECT
 public:
-    explicit LyricsWindow(LyricsWindowContext context, QWidget* parent = nullptr);
+    explicit LyricsWindow(PlaybackWindowContext context, QWidget* parent = nullptr);
     ~LyricsWindow() override;
 
     void showLines(const QString& previous, const QString& current, const QString& next) override;
@@ -60,7 +41,7 @@ protected:
 private:
     QLabel* makeLine(const QString& name, int top, bool bold);
 
-    LyricsWindowContext c_;
+    PlaybackWindowContext c_;
     KeyTable keys_;
     QLabel* titleLabel_;
     QLabel* previousLabel_;

@@ -61,13 +61,13 @@ QPixmap noteIcon() {
 
 }  // namespace
 
-PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
+PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QWidget* parent)
     : SkinnedWindow(
           {SkinFiles::Surface::Player, QStringLiteral("player"), WindowSkin::OnMissing::Skip},
           context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
-      keys_(playbackKeys(KeyHost::Player, {c_.state, c_.paths, c_.conventions, c_.launcher,
-                                           c_.media, c_.windows, c_.commands})) {
+      media_(media),
+      keys_(playbackKeys(KeyHost::Player, c_)) {
     setObjectName(QStringLiteral("PlayerWindow"));
     setWindowTitle(QStringLiteral("VizavIva"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
@@ -102,9 +102,9 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
     setTitleButtons(minimiseButton_, fullScreenButton_, closeButton_);
     connect(minimiseButton_, &TitleButton::clicked, this, [this] { hide(); });
     connect(fullScreenButton_, &TitleButton::clicked, this, [this] {
-        const int state = c_.media.playState();
+        const int state = media_.playState();
         if (state == MediaControl::kPlaying || state == MediaControl::kPaused)
-            c_.media.setFullScreen(true);
+            media_.setFullScreen(true);
     });
     connect(closeButton_, &TitleButton::clicked, this, &PlayerWindow::closeRequested);
 
@@ -122,7 +122,7 @@ PlayerWindow::PlayerWindow(PlayerWindowContext context, QWidget* parent)
 }
 
 PlayerWindow::~PlayerWindow() {
-    c_.settings.write(QStringLiteral("PlayerVolume"), QString::number(c_.media.volume()));
+    c_.settings.write(QStringLiteral("PlayerVolume"), QString::number(media_.volume()));
     c_.state.setPlayerLoaded(false);
 }
 
@@ -155,33 +155,33 @@ void PlayerWindow::buildPlayBar() {
     positionSlider_->setRange(0, kSliderSteps);
     positionSlider_->setFocusPolicy(Qt::NoFocus);
     connect(positionSlider_, &QSlider::sliderReleased, this, [this] {
-        const double duration = c_.media.durationSeconds();
+        const double duration = media_.durationSeconds();
         if (duration > 0)
-            c_.media.seek(duration * positionSlider_->value() / kSliderSteps);
+            media_.seek(duration * positionSlider_->value() / kSliderSteps);
     });
 
     QToolButton* previous = makeButton(QStringLiteral("previous"), 8, 58, 22);
     previous->setIcon(Glyphs::icon(Glyph::Previous));
-    connect(previous, &QToolButton::clicked, this, [this] { c_.media.previous(); });
+    connect(previous, &QToolButton::clicked, this, [this] { media_.previous(); });
     playButton_ = makeButton(QStringLiteral("playPause"), 34, 58, 22);
     playButton_->setIcon(Glyphs::icon(Glyph::Play));
     connect(playButton_, &QToolButton::clicked, this, [this] {
-        playOrPause(c_.media);
+        playOrPause(media_);
         refreshDisplay();
     });
     QToolButton* stop = makeButton(QStringLiteral("stop"), 60, 58, 22);
     stop->setIcon(Glyphs::icon(Glyph::Stop));
     connect(stop, &QToolButton::clicked, this, [this] {
-        c_.media.stop();
+        media_.stop();
         refreshDisplay();
     });
     QToolButton* next = makeButton(QStringLiteral("next"), 86, 58, 22);
     next->setIcon(Glyphs::icon(Glyph::Next));
-    connect(next, &QToolButton::clicked, this, [this] { c_.media.next(); });
+    connect(next, &QToolButton::clicked, this, [this] { media_.next(); });
 
     muteButton_ = makeButton(QStringLiteral("mute"), 120, 58, 22);
     connect(muteButton_, &QToolButton::clicked, this, [this] {
-        c_.media.setMute(!c_.media.mute());
+        media_.setMute(!media_.mute());
         refreshDisplay();
     });
     volumeSlider_ = new QSlider(Qt::Horizontal, this);
@@ -190,8 +190,8 @@ void PlayerWindow::buildPlayBar() {
     volumeSlider_->setRange(0, 100);
     volumeSlider_->setFocusPolicy(Qt::NoFocus);
     connect(volumeSlider_, &QSlider::valueChanged, this, [this](int value) {
-        if (value != c_.media.volume())
-            c_.media.setVolume(value);
+        if (value != media_.volume())
+            media_.setVolume(value);
     });
 }
 
@@ -199,11 +199,11 @@ void PlayerWindow::restoreSettings() {
     restorePosition();
     const QString volume = c_.settings.read(QStringLiteral("PlayerVolume"));
     if (TextRules::isNumeric(volume))
-        c_.media.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
+        media_.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
     if (c_.settings.readBool(QStringLiteral("RPlay")))
-        c_.media.setMode(QStringLiteral("loop"), true);
+        media_.setMode(QStringLiteral("loop"), true);
     if (c_.settings.readBool(QStringLiteral("RndPlay")))
-        c_.media.setMode(QStringLiteral("shuffle"), true);
+        media_.setMode(QStringLiteral("shuffle"), true);
     c_.state.setPlayerLoaded(true);
     applyOpacity();
     applySkin();
@@ -213,23 +213,23 @@ void PlayerWindow::restoreSettings() {
 }
 
 QString PlayerWindow::titleText() const {
-    return MediaText::title(c_.media);
+    return MediaText::title(media_);
 }
 
 QString PlayerWindow::timeText() const {
-    return MediaText::time(c_.media);
+    return MediaText::time(media_);
 }
 
 void PlayerWindow::refreshDisplay() {
     timeLabel_->setText(timeText());
     const QString title = titleText();
-    if (!title.isEmpty() || c_.media.playState() != MediaPlayer::kUndefined) {
+    if (!title.isEmpty() || media_.playState() != MediaPlayer::kUndefined) {
         titleLabel_->setText(
             titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, titleLabel_->width()));
         titleLabel_->setToolTip(title);
     }
-    const double duration = c_.media.durationSeconds();
-    const double position = c_.media.positionSeconds();
+    const double duration = media_.durationSeconds();
+    const double position = media_.positionSeconds();
     if (!positionSlider_->isSliderDown()) {
         const int value = duration > 0 && position > 0
                               ? boundedInt(kSliderSteps * position / duration, 0, kSliderSteps)
@@ -237,14 +237,14 @@ void PlayerWindow::refreshDisplay() {
         positionSlider_->setValue(value);
     }
     positionSlider_->setEnabled(duration > 0);
-    const int state = c_.media.playState();
+    const int state = media_.playState();
     playButton_->setIcon(
         Glyphs::icon(state == MediaControl::kPlaying ? Glyph::Pause : Glyph::Play));
     fullScreenButton_->setEnabled(state == MediaControl::kPlaying ||
                                   state == MediaControl::kPaused);
-    muteButton_->setIcon(Glyphs::icon(c_.media.mute() ? Glyph::SpeakerMuted : Glyph::Speaker));
-    if (!volumeSlider_->isSliderDown() && volumeSlider_->value() != c_.media.volume())
-        volumeSlider_->setValue(c_.media.volume());
+    muteButton_->setIcon(Glyphs::icon(media_.mute() ? Glyph::SpeakerMuted : Glyph::Speaker));
+    if (!volumeSlider_->isSliderDown() && volumeSlider_->value() != media_.volume())
+        volumeSlider_->setValue(media_.volume());
 }
 
 void PlayerWindow::keyPressEvent(QKeyEvent* event) {
@@ -283,7 +283,7 @@ QMenu* PlayerWindow::ownMusicMenu() {
     }
     connect(ownMenu_, &QMenu::aboutToShow, this, [this] {
         // Saving a list makes sense only while a list plays.
-        const bool list = TextRules::isPlaylistExtension(c_.media.url().right(4));
+        const bool list = TextRules::isPlaylistExtension(media_.url().right(4));
         for (const char* name : {"SavePlaylist", "SaveAsPlaylist"}) {
             if (QAction* action = ownMenu_->findChild<QAction*>(QLatin1String(name)))
                 action->setEnabled(list);

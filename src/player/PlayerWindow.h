@@ -6,6 +6,7 @@
 #include "appearance/Glyphs.h"
 #include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
+#include "core/PlaybackKeys.h"
 
 class QLabel;
 class QMenu;
@@ -14,29 +15,10 @@ class QToolButton;
 
 namespace mirato {
 
-class Settings;
-
 class MagneticGroup;
 class TitleButton;
 class WindowSkin;
-class AppPaths;
-class AppState;
-class HostConventions;
-class Launcher;
 class MediaPlayer;
-class PlayerRequests;
-class WindowRequests;
-
-struct PlayerWindowContext {
-    AppState& state;
-    const AppPaths& paths;
-    const HostConventions& conventions;
-    Launcher& launcher;
-    MediaPlayer& media;
-    WindowRequests& windows;
-    PlayerRequests& commands;
-    Settings& settings;
-};
 
 // The music player window: title, play time and a compact play bar over the media player.
 // Creating it restores its position, the volume and the play modes; destroying it stores the
@@ -47,7 +29,8 @@ public:
     static constexpr int kWidthTwips = 5100;
     static constexpr int kHeightTwips = 1500;
 
-    explicit PlayerWindow(PlayerWindowContext context, QWidget* parent = nullptr);
+    // media: the player the context's media control is, with its own play bar operations.
+    PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QWidget* parent = nullptr);
     ~PlayerWindow() override;
 
     // The menu the mode icon pops up; the window keeps a small one of its own until then.
@@ -77,7 +60,8 @@ private:
     void popUpMusicMenu();
     QToolButton* makeButton(const QString& name, int x, int y, int size);
 
-    PlayerWindowContext c_;
+    PlaybackWindowContext c_;
+    MediaPlayer& media_;
     KeyTable keys_;
     QLabel* modeIcon_;
     QLabel* titleLabel_;

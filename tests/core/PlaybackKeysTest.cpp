@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/PlaybackKeys.h"
+#include "core/Settings.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
 
@@ -28,8 +29,9 @@ TEST(PlaybackKeysTest, EachWindowReachesTheOther) {
     RecordingMedia media;
     RecordingWindows windows;
     Player player;
-    const PlaybackKeyContext context{state,   paths, posixConventions(), launcher, media,
-                                     windows, player};
+    Settings settings{env.path("config/Mirato.ini")};
+    const PlaybackWindowContext context{
+        state, paths, posixConventions(), launcher, media, windows, player, settings};
     const auto ctrl = Qt::ControlModifier;
     const KeyTable inPlayer = playbackKeys(KeyHost::Player, context);
     const KeyTable inLyrics = playbackKeys(KeyHost::LyricsWindow, context);

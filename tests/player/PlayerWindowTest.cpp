@@ -21,8 +21,10 @@ class PlayerWindowTest : public ::testing::Test {
 protected:
     PlayerWindowTest() { env.set("MIRATO_AUDIO_OUTPUT", "null"); }
     std::unique_ptr<PlayerWindow> makeWindow() {
-        return std::make_unique<PlayerWindow>(PlayerWindowContext{
-            state, paths, posixConventions(), launcher, media, windows, commands, settings});
+        return std::make_unique<PlayerWindow>(
+            PlaybackWindowContext{state, paths, posixConventions(), launcher, media, windows,
+                                  commands, settings},
+            media);
     }
 
     TempEnvironment env;

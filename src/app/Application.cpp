@@ -78,12 +78,15 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     connect(&state_, &AppState::playerLoadedChanged, this, [this](bool loaded) {
         if (!loaded || mpris_)
             return;
-        mpris_ = std::make_unique<MprisService>(
-            media_, MprisHooks{[this] { windows_.showPlayer(); }, [this] { shutDown(); },
-                               [this](PlayMode mode, bool on) {
-                                   if (menus_)
-                                       menus_->setPlayMode(mode, on);
-                               }});
+        mpris_ = std::make_unique<MprisService>(media_);
+        connect(mpris_.get(), &MprisService::raiseRequested, this,
+                [this] { windows_.showPlayer(); });
+        connect(mpris_.get(), &MprisService::quitRequested, this, &Application::shutDown);
+        connect(mpris_.get(), &MprisService::playModeRequested, this,
+                [this](PlayMode mode, bool on) {
+                    if (menus_)
+                        menus_->setPlayMode(mode, on);
+                });
         mpris_->registerOnBus();
     });
 }

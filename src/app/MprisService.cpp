@@ -19,8 +19,7 @@ constexpr double kMicroseconds = 1e6;
 
 }  // namespace
 
-MprisService::MprisService(MediaPlayer& media, MprisHooks hooks, QObject* parent)
-    : QObject(parent), media_(media), hooks_(std::move(hooks)) {
+MprisService::MprisService(MediaPlayer& media, QObject* parent) : QObject(parent), media_(media) {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
     poll_.setInterval(500);
@@ -146,27 +145,23 @@ QStringList MprisRootAdaptor::supportedMimeTypes() const {
 }
 
 void MprisRootAdaptor::Raise() {
-    if (service_->hooks().raise)
-        service_->hooks().raise();
+    emit service_->raiseRequested();
 }
 
 void MprisRootAdaptor::Quit() {
-    if (service_->hooks().quit)
-        service_->hooks().quit();
+    emit service_->quitRequested();
 }
 
 MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
     : QDBusAbstractAdaptor(service), service_(service) {}
 
 void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
-    if (service_->hooks().setPlayMode)
-        service_->hooks().setPlayMode(PlayMode::Repeat, status != QLatin1String("None"));
+    emit service_->playModeRequested(PlayMode::Repeat, status != QLatin1String("None"));
     service_->announceChanges();
 }
 
 void MprisPlayerAdaptor::setShuffle(bool on) {
-    if (service_->hooks().setPlayMode)
-        service_->hooks().setPlayMode(PlayMode::Shuffle, on);
+    emit service_->playModeRequested(PlayMode::Shuffle, on);
     service_->announceChanges();
 }
 

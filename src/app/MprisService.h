@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
-#include <functional>
 
 #include "core/PlayMode.h"
 
@@ -14,30 +13,23 @@ namespace mirato {
 
 class MediaPlayer;
 
-// What the MPRIS interfaces need from the rest of the program.
-struct MprisHooks {
-    std::function<void()> raise;
-    std::function<void()> quit;
-    // Repeat or random switched from outside, as the menu does it.
-    std::function<void(PlayMode mode, bool on)> setPlayMode;
-};
-
 // The media player on the session bus as org.mpris.MediaPlayer2.mirato, so media keys, sound
-// menus and desktop widgets control it. Its properties follow the player twice a second.
+// menus and desktop widgets control it. Its properties follow the player twice a second; what
+// it cannot do itself (show the player, end the program, switch a play mode as the menu does)
+// it asks for by signal.
 class MprisService : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* kService = "org.mpris.MediaPlayer2.mirato";
     static constexpr const char* kPath = "/org/mpris/MediaPlayer2";
 
-    MprisService(MediaPlayer& media, MprisHooks hooks, QObject* parent = nullptr);
+    explicit MprisService(MediaPlayer& media, QObject* parent = nullptr);
     ~MprisService() override;
 
     // Puts the service on the session bus; false (with a debug line) when there is none.
     bool registerOnBus();
 
     MediaPlayer& media() { return media_; }
-    const MprisHooks& hooks() const { return hooks_; }
 
     QString playbackStatus() const;
     QVariantMap metadata() const;
@@ -50,9 +42,14 @@ public:
     void announceChanges();
     void emitSeeked(qlonglong position);
 
+signals:
+    void raiseRequested();
+    void quitRequested();
+    // Repeat or random switched from outside.
+    void playModeRequested(PlayMode mode, bool on);
+
 private:
     MediaPlayer& media_;
-    MprisHooks hooks_;
     QVariantMap announced_;
     QTimer poll_;
     bool registered_ = false;

@@ -40,12 +40,12 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
     MediaPlayer media{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
     QStringList modes;
     int raised = 0;
-    MprisService service(media, {[&] { ++raised; },
-                                 {},
-                                 [&](PlayMode mode, bool on) {
-                                     modes << PlayModes::key(mode) + (on ? "=on" : "=off");
-                                     media.setMode(PlayModes::engineMode(mode), on);
-                                 }});
+    MprisService service(media);
+    QObject::connect(&service, &MprisService::raiseRequested, [&] { ++raised; });
+    QObject::connect(&service, &MprisService::playModeRequested, [&](PlayMode mode, bool on) {
+        modes << PlayModes::key(mode) + (on ? "=on" : "=off");
+        media.setMode(PlayModes::engineMode(mode), on);
+    });
     ASSERT_TRUE(service.registerOnBus());
     ChangeWatcher watcher;
     bus.connect(MprisService::kService, MprisService::kPath, "org.freedesktop.DBus.Properties",

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
@@ -14,6 +13,7 @@
 #include "app/MprisService.h"
 #include "app/PowerSaver.h"
 #include "app/SkinLibrary.h"
+#include "app/ToggleKey.h"
 #include "appearance/Glyphs.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "core/Messages.h"
@@ -31,8 +31,6 @@
 #include "player/PlayerWindow.h"
 #include "shell/Autostart.h"
 #include "shell/FileAssociations.h"
-
-Q_LOGGING_CATEGORY(lcApp, "mirato.app", QtWarningMsg)
 
 namespace mirato {
 
@@ -177,8 +175,7 @@ void Application::finishStart(const QString& document) {
     // setting.
     if (ticks.repeat || ticks.shuffle)
         windows_.player();
-    if (ticks.powerSaving)
-        powerSaver_->setEnabled(idleClock_->isAvailable());
+    powerSaver_->setWanted(ticks.powerSaving);
     associations_->recallPreviousHandlers(state_);
 
     setUpTray();
@@ -220,34 +217,23 @@ void Application::setUpTray() {
 
 void Application::setUpPowerSaving() {
     idleClock_ = platform_.idleClock();
-    powerSaver_ = std::make_unique<PowerSaver>(
-        media_, [this] { return idleClock_->idleMilliseconds(); }, [] { return QCursor::pos(); });
-    connect(menus_.get(), &MenuHost::powerSavingChanged, powerSaver_.get(),
-            &PowerSaver::setEnabled);
+    powerSaver_ = std::make_unique<PowerSaver>(media_, *idleClock_, [] { return QCursor::pos(); });
+    connect(menus_.get(), &MenuHost::powerSavingChanged, powerSaver_.get(), &PowerSaver::setWanted);
     menus_->setPowerSavingAvailable(idleClock_->isAvailable());
-    connect(idleClock_.get(), &IdleClock::availabilityChanged, this, [this](bool available) {
-        menus_->setPowerSavingAvailable(available);
-        powerSaver_->setEnabled(available && settings_.readBool(QStringLiteral("electricity")));
-    });
+    connect(idleClock_.get(), &IdleClock::availabilityChanged, menus_.get(),
+            &MenuHost::setPowerSavingAvailable);
 }
 
 void Application::setUpToggleKey() {
-    toggleKey_ = platform_.globalShortcut();
-    connect(toggleKey_.get(), &GlobalShortcut::activated, this, &Application::toggleBoxByHotkey);
-    connect(toggleKey_.get(), &GlobalShortcut::bound, this,
-            [this] { menus_->offerToggleKeyChange(toggleKey_->canChangeTrigger()); });
-    connect(menus_.get(), &MenuHost::toggleKeyChangeRequested, toggleKey_.get(),
+    toggleKey_ =
+        std::make_unique<ToggleKey>(platform_.globalShortcut(), state_, settings_, notifier_);
+    GlobalShortcut& shortcut = toggleKey_->shortcut();
+    connect(&shortcut, &GlobalShortcut::activated, this, &Application::toggleBoxByHotkey);
+    connect(&shortcut, &GlobalShortcut::bound, this,
+            [this, &shortcut] { menus_->offerToggleKeyChange(shortcut.canChangeTrigger()); });
+    connect(menus_.get(), &MenuHost::toggleKeyChangeRequested, &shortcut,
             &GlobalShortcut::changeTrigger);
-    connect(toggleKey_.get(), &GlobalShortcut::unavailable, this,
-            [this](GlobalShortcut::Problem why) {
-                qCDebug(lcApp) << "no Alt+R for the whole desktop:" << why;
-                // Told once: the way round it does not change from one start to the next.
-                if (!settings_.read(QStringLiteral("ToggleKeyHint")).isEmpty())
-                    return;
-                settings_.write(QStringLiteral("ToggleKeyHint"), QStringLiteral("1"));
-                notifier_.balloon(Messages::text(state_.language(), Message::ToggleKeyUnavailable));
-            });
-    toggleKey_->bind(Messages::text(state_.language(), Message::ToggleKeyDescription));
+    toggleKey_->bind();
 }
 
 void Application::showBox() {

@@ -46,6 +46,7 @@ class MenuHost;
 class MprisService;
 class PowerSaver;
 class SkinLibrary;
+class ToggleKey;
 
 // Owns the shared state, the services and the windows, wires them together, starts the
 // program in its fixed order and shuts it down from the tray menu's exit item.
@@ -134,7 +135,7 @@ private:
     std::unique_ptr<MenuHost> menus_;
     std::unique_ptr<IdleClock> idleClock_;
     std::unique_ptr<PowerSaver> powerSaver_;
-    std::unique_ptr<GlobalShortcut> toggleKey_;
+    std::unique_ptr<ToggleKey> toggleKey_;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<AssociationStore> associationStore_;
     std::unique_ptr<FileAssociations> associations_;

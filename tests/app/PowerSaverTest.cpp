@@ -2,19 +2,22 @@
 
 #include "app/PowerSaver.h"
 #include "support/Recorders.h"
+#include "support/TestPlatform.h"
 
 using namespace mirato;
+using mirato::test::FakeIdleClock;
 using mirato::test::RecordingMedia;
 
 namespace {
 
 TEST(PowerSaverTest, PausesAfterFiveIdleMinutesAndResumesOnAMouseMove) {
     RecordingMedia media;
-    std::optional<unsigned long> idle = 4 * 60000 + 59999;
+    FakeIdleClock clock;
+    std::optional<unsigned long>& idle = clock.idle;
+    idle = 4 * 60000 + 59999;
     QPoint mouse(10, 10);
-    PowerSaver saver(
-        media, [&] { return idle; }, [&] { return mouse; });
-    saver.setEnabled(true);
+    PowerSaver saver(media, clock, [&] { return mouse; });
+    saver.setWanted(true);
     media.state = MediaControl::kPlaying;
 
     saver.checkIdle();
@@ -38,9 +41,32 @@ TEST(PowerSaverTest, PausesAfterFiveIdleMinutesAndResumesOnAMouseMove) {
     EXPECT_EQ(media.calls, (QStringList{"pause", "play"}));
     EXPECT_TRUE(saver.watching());
 
-    saver.setEnabled(false);
+    saver.setWanted(false);
     EXPECT_FALSE(saver.watching());
     EXPECT_FALSE(saver.pausedForIdleness());
+}
+
+// The choice is kept while the desktop cannot tell idle time, and takes effect once it can.
+TEST(PowerSaverTest, WatchesOnlyWhileWantedAndTheDesktopCanTell) {
+    RecordingMedia media;
+    FakeIdleClock clock;
+    clock.available = false;
+    PowerSaver saver(media, clock, [] { return QPoint(); });
+    const struct {
+        bool wanted;
+        bool available;
+        bool watching;
+    } steps[] = {{true, false, false},  {true, true, true},   {false, true, false},
+                 {false, false, false}, {true, false, false}, {true, true, true}};
+    for (const auto& step : steps) {
+        saver.setWanted(step.wanted);
+        if (clock.available != step.available) {
+            clock.available = step.available;
+            emit clock.availabilityChanged(step.available);
+        }
+        EXPECT_EQ(saver.watching(), step.watching)
+            << "wanted " << step.wanted << ", available " << step.available;
+    }
 }
 
 }  // namespace

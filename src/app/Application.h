@@ -36,7 +36,6 @@ namespace mirato {
 class Autostart;
 class FileAssociations;
 class AssociationStore;
-class GlobalShortcut;
 class IdleClock;
 class InstanceChannel;
 class LoginEntryStore;
@@ -48,8 +47,9 @@ class PowerSaver;
 class SkinLibrary;
 class ToggleKey;
 
-// Owns the shared state, the services and the windows, wires them together, starts the
-// program in its fixed order and shuts it down from the tray menu's exit item.
+// Makes the program's parts and connects them: what the box needs when the object is made,
+// the rest once the box has painted. It starts the program in its fixed order and shuts it
+// down, however the end is asked for.
 class Application : public QObject {
     Q_OBJECT
 public:

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -127,6 +129,28 @@ TEST_F(WindowHubTest, TheBoxIsShownAndFilledWhoeverAsks) {
     hub.showCommandBox();
     EXPECT_TRUE(box.isVisible());
     EXPECT_TRUE(state.boxShown());  // the next Alt+R hides it
+}
+
+// The menus come after the box has painted; a player made for a play mode may be older.
+TEST_F(WindowHubTest, ThePlayerOffersTheMusicMenuWhicheverCameFirst) {
+    QMenu music;
+    music.addAction("from the menus");
+    const auto pressIcon = [this] {
+        auto* icon = hub.player().findChild<QLabel*>("modeIcon");
+        QTest::mousePress(icon, Qt::LeftButton, {}, QPoint(2, 2));
+    };
+    hub.showPlayer();
+    hub.setMusicMenu(&music);  // the player is older than the menus
+    pressIcon();
+    EXPECT_TRUE(music.isVisible());
+    music.hide();
+
+    hub.player().findChild<QAbstractButton*>("close1")->click();
+    QTest::qWait(10);
+    hub.showPlayer();  // made again, after the menus
+    pressIcon();
+    EXPECT_TRUE(music.isVisible());
+    music.hide();
 }
 
 }  // namespace

@@ -31,9 +31,11 @@ TEST(SessionPlatformTest, EachSessionGetsTheBackendsThatWorkThere) {
          SessionPlatform::ShortcutBackend::X11Grab, SessionPlatform::IdleBackend::X11Counter},
         // A Wayland session has an X display too (XWayland), whose grab sees only our windows.
         {environment({{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}), Session::Wayland,
-         SessionPlatform::ShortcutBackend::Portal, SessionPlatform::IdleBackend::SessionBus},
+         SessionPlatform::ShortcutBackend::Portal,
+         SessionPlatform::IdleBackend::CompositorThenSessionBus},
         {environment({{"XDG_SESSION_TYPE", "wayland"}}), Session::Wayland,
-         SessionPlatform::ShortcutBackend::Portal, SessionPlatform::IdleBackend::SessionBus},
+         SessionPlatform::ShortcutBackend::Portal,
+         SessionPlatform::IdleBackend::CompositorThenSessionBus},
         // No session at all (a test, a console): the X11 backends step aside by themselves.
         {environment({}), Session::X11, SessionPlatform::ShortcutBackend::X11Grab,
          SessionPlatform::IdleBackend::X11Counter},

@@ -4,6 +4,7 @@
 #include "platform/portal/PortalShortcut.h"
 #include "platform/posix/PosixEndSignals.h"
 #include "platform/posix/PosixInstanceChannel.h"
+#include "platform/wayland/WaylandIdleClock.h"
 #include "platform/x11/X11IdleClock.h"
 #include "platform/x11/X11Shortcut.h"
 #include "platform/xdg/XdgAssociationStore.h"
@@ -25,7 +26,8 @@ SessionPlatform::ShortcutBackend SessionPlatform::shortcutBackendFor(Session ses
 
 SessionPlatform::IdleBackend SessionPlatform::idleBackendFor(Session session) {
     // XWayland's screen-saver counter is not fed by native Wayland input.
-    return session == Session::Wayland ? IdleBackend::SessionBus : IdleBackend::X11Counter;
+    return session == Session::Wayland ? IdleBackend::CompositorThenSessionBus
+                                       : IdleBackend::X11Counter;
 }
 
 void SessionPlatform::preferXWayland(const QProcessEnvironment& environment) {
@@ -48,9 +50,14 @@ std::unique_ptr<GlobalShortcut> SessionPlatform::globalShortcut() {
 }
 
 std::unique_ptr<IdleClock> SessionPlatform::idleClock() {
-    if (idleBackendFor(session_) == IdleBackend::SessionBus)
-        return std::make_unique<SessionBusIdleClock>();
-    return std::make_unique<X11IdleClock>();
+    if (idleBackendFor(session_) == IdleBackend::X11Counter)
+        return std::make_unique<X11IdleClock>();
+    // The compositor's notifications reach every Wayland desktop that has them; the session
+    // bus has the desktops that answer there instead (GNOME).
+    auto compositor = std::make_unique<WaylandIdleClock>();
+    if (compositor->isAvailable())
+        return compositor;
+    return std::make_unique<SessionBusIdleClock>();
 }
 
 std::unique_ptr<LoginEntryStore> SessionPlatform::loginEntry() {

@@ -12,7 +12,8 @@ class SessionPlatform : public PlatformBackends {
 public:
     enum class Session { X11, Wayland };
     enum class ShortcutBackend { X11Grab, Portal };
-    enum class IdleBackend { X11Counter, SessionBus };
+    // A Wayland session asks the compositor first and the session bus when it cannot say.
+    enum class IdleBackend { X11Counter, CompositorThenSessionBus };
 
     // A Wayland session says so with WAYLAND_DISPLAY or XDG_SESSION_TYPE; anything else is
     // treated as X11 (whose backends step aside where no display exists).

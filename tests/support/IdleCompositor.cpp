@@ -55,14 +55,16 @@ IdleCompositor::IdleCompositor(bool offerIdle) {
     if (offerIdle)
         wl_global_create(display_, &ext_idle_notifier_v1_interface, 1, this, bindNotifier);
     if (pipe(pipe_) == 0)
-        wl_event_loop_add_fd(wl_display_get_event_loop(display_), pipe_[0], WL_EVENT_READABLE,
-                             onCommand, this);
+        commands_ = wl_event_loop_add_fd(wl_display_get_event_loop(display_), pipe_[0],
+                                         WL_EVENT_READABLE, onCommand, this);
     thread_ = std::thread([this] { wl_display_run(display_); });
 }
 
 IdleCompositor::~IdleCompositor() {
     send('q');
     thread_.join();
+    if (commands_)
+        wl_event_source_remove(commands_);
     wl_display_destroy_clients(display_);
     wl_display_destroy(display_);
     close(pipe_[0]);

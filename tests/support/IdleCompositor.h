@@ -44,6 +44,7 @@ private:
     wl_display* display_ = nullptr;
     QString socket_;
     int pipe_[2] = {-1, -1};
+    wl_event_source* commands_ = nullptr;
     std::atomic<int> notifications_{0};
     std::atomic<unsigned> latestNotice_{0};
     std::thread thread_;

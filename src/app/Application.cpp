@@ -52,7 +52,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       playerCommands_(services_),
       applications_(XdgApplications::dataFolders()),
       history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
-      completer_(applications_, plugins_, paths_, history_),
+      completer_(applications_, plugins_, paths_, history_, hostConventions()),
       interpreter_(services_, programRules(applications_), history_),
       documents_(services_),
       keys_(services_, lyricsSearch_),

@@ -121,6 +121,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     connect(input_, &QLineEdit::textChanged, &state_, &AppState::followText);
     connect(input_, &QLineEdit::textChanged, this, &CommandBox::offerCompletion);
     connect(input_, &QLineEdit::cursorPositionChanged, this, &CommandBox::offerCompletion);
+    connect(&completer_, &LineCompleter::completionsChanged, this, &CommandBox::offerCompletion);
     connect(input_, &QLineEdit::textEdited, this, [this] { walk_.reset(); });
     connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
     connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);

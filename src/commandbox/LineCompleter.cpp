@@ -26,18 +26,28 @@ QStringList baseNames(const QString& folder, const QStringList& patterns) {
 }  // namespace
 
 LineCompleter::LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
-                             const AppPaths& paths, const LineHistory& history, QObject* parent)
+                             const AppPaths& paths, const LineHistory& history,
+                             const HostConventions& conventions, QObject* parent)
     : QObject(parent),
       applications_(applications),
       plugins_(plugins),
       paths_(paths),
-      history_(history) {
+      history_(history),
+      folders_(conventions) {
     // Nothing is read here: the first reading follows the applications' own, after start.
     connect(&applications, &ApplicationCatalog::changed, this, &LineCompleter::refresh);
+    connect(&folders_, &PathCompleter::folderRead, this, &LineCompleter::completionsChanged);
+}
+
+QString LineCompleter::complete(const QString& typed) {
+    // A path typed before completes as a line of the history; one not typed yet, from its folder.
+    const QString line = index_.complete(typed);
+    return line.isEmpty() ? folders_.complete(typed) : line;
 }
 
 void LineCompleter::refresh() {
     applications_.rereadIfChanged();
+    folders_.forget();
     QStringList names;
     for (const PluginFolder& folder : plugins_.folders()) {
         if (plugins_.isPlugin(folder))

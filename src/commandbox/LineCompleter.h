@@ -3,28 +3,36 @@
 #include <QObject>
 #include <QString>
 
+#include "commandbox/PathCompleter.h"
 #include "core/CompletionIndex.h"
 
 namespace mirato {
 
 class AppPaths;
 class ApplicationCatalog;
+class HostConventions;
 class LineHistory;
 class PluginCatalog;
 
 // What a line being typed may become: the names the Enter dispatch knows (plug-ins, saved
-// playlists, shortcuts, installed applications) and the lines typed before.
+// playlists, shortcuts, installed applications) and the lines typed before; a local path, the
+// names of its folder.
 class LineCompleter : public QObject {
     Q_OBJECT
 public:
     LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
-                  const AppPaths& paths, const LineHistory& history, QObject* parent = nullptr);
+                  const AppPaths& paths, const LineHistory& history,
+                  const HostConventions& conventions, QObject* parent = nullptr);
 
     // The best completion of the typed text, or "".
-    QString complete(const QString& typed) const { return index_.complete(typed); }
+    QString complete(const QString& typed);
     // Reads the names again (the folders may have changed; installed applications are read
     // again on a worker when theirs have) and takes the history as it is.
     void refresh();
+
+signals:
+    // A completion asked for earlier may be there now (a folder has been read).
+    void completionsChanged();
 
 private:
     ApplicationCatalog& applications_;
@@ -33,6 +41,7 @@ private:
     const LineHistory& history_;
     QStringList names_;
     CompletionIndex index_;
+    PathCompleter folders_;
 };
 
 }  // namespace mirato

@@ -154,6 +154,18 @@ TEST_F(CommandBoxTest, SkinIsStoredOnlyWhenCompletelyLoaded) {
 
 namespace {
 
+// A path completes from its folder once the folder has been read, without another keystroke.
+TEST_F(CommandBoxTest, APathCompletesFromItsFolder) {
+    h.env.writeFile("docs/report.txt", "x");
+    box.show();
+    auto* pale = box.findChild<QLabel*>("completion");
+    QTest::keyClicks(input, h.env.path("docs/rep"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pale->isVisible(); }, 2000));
+    EXPECT_EQ(pale->text(), "ort.txt");
+    QTest::keyClick(input, Qt::Key_Tab);
+    EXPECT_EQ(input->text(), h.env.path("docs/report.txt"));
+}
+
 TEST_F(CommandBoxTest, TabTakesTheCompletionAndArrowsRecallLines) {
     h.env.writeFile("app/playlist/party mix.m3u", "a.mp3\n");
     h.completer.refresh();

@@ -1,0 +1,97 @@
+#include "commandbox/PathCompleter.h"
+
+#include <QDir>
+
+#include "platform/HostConventions.h"
+
+namespace mirato {
+
+namespace {
+
+QStringList namesIn(const QString& folder) {
+    const QDir dir(folder);
+    const QDir::Filters hidden = QDir::Hidden | QDir::NoDotAndDotDot;
+    QStringList names = dir.entryList(QDir::Dirs | hidden, QDir::Name);
+    for (QString& name : names)
+        name += QLatin1Char('/');
+    names += dir.entryList(QDir::Files | QDir::System | hidden, QDir::Name);
+    if (names.size() > PathCompleter::kMostNames)
+        names.clear();
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
+PathCompleter::PathCompleter(const HostConventions& conventions, QObject* parent)
+    : QObject(parent), conventions_(conventions) {}
+
+PathCompleter::~PathCompleter() {
+    if (worker_.joinable())
+        worker_.join();
+}
+
+QString PathCompleter::complete(const QString& typed) {
+    if (conventions_.isWindows() || !conventions_.isLocalPath(typed))
+        return {};
+    const qsizetype slash = typed.lastIndexOf(QLatin1Char('/'));
+    const QString part = typed.mid(slash + 1);
+    if (part.isEmpty())
+        return {};
+    const QString folder = conventions_.expandLocalPath(typed.left(slash + 1));
+    const auto found = folders_.constFind(folder);
+    if (found == folders_.cend()) {
+        read(folder);
+        return {};
+    }
+    const bool hiddenToo = part.startsWith(QLatin1Char('.'));
+    const QString* best = nullptr;
+    bool bestSameCase = false;
+    for (const QString& name : *found) {
+        if (!name.startsWith(part, Qt::CaseInsensitive) ||
+            (!hiddenToo && name.startsWith(QLatin1Char('.'))))
+            continue;
+        const bool sameCase = name.startsWith(part);
+        if (!best || (sameCase && !bestSameCase) ||
+            (sameCase == bestSameCase && name.size() < best->size())) {
+            best = &name;
+            bestSameCase = sameCase;
+        }
+    }
+    if (!best || *best == part)
+        return {};
+    return typed.left(slash + 1) + *best;
+}
+
+void PathCompleter::read(const QString& folder) {
+    if (!reading_.isEmpty()) {
+        if (folder != reading_)
+            wanted_ = folder;
+        return;
+    }
+    if (worker_.joinable())
+        worker_.join();  // done: it has handed its names over
+    reading_ = folder;
+    worker_ = std::thread([this, folder] {
+        QStringList names = namesIn(folder);
+        QMetaObject::invokeMethod(
+            this,
+            [this, folder, names = std::move(names)]() mutable { take(folder, std::move(names)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void PathCompleter::take(const QString& folder, QStringList names) {
+    reading_.clear();
+    if (folders_.size() >= kMostFolders)
+        folders_.clear();
+    folders_.insert(folder, std::move(names));
+    emit folderRead();
+    if (!wanted_.isEmpty()) {
+        const QString next = std::exchange(wanted_, QString());
+        if (!folders_.contains(next))
+            read(next);
+    }
+}
+
+}  // namespace mirato

@@ -1,7 +1,9 @@
 // The completion index over names taken from desktop entries and the history file (any text,
 // any case, any script): whatever it offers is one of its candidates and continues the typed
-// text at the start or at a word.
+// text at the start or at a word. The same names as the files of a folder: a typed path's
+// completion is one of them and continues the typed part.
 #include "FuzzInput.h"
+#include "commandbox/PathCompleter.h"
 #include "core/CompletionIndex.h"
 #include "core/HistoryWalk.h"
 
@@ -22,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& name : names) {
         if (name.size() > 1 && !name.at(0).isSpace())
             FUZZ_CHECK(!index.complete(name.left(1)).isEmpty() || name.at(0).isSurrogate());
+    }
+    const QString name = mirato::PathCompleter::bestName(names, typed);
+    if (!name.isEmpty()) {
+        FUZZ_CHECK(names.contains(name) && name != typed);
+        FUZZ_CHECK(name.startsWith(typed, Qt::CaseInsensitive));
+        FUZZ_CHECK(typed.startsWith(QLatin1Char('.')) || !name.startsWith(QLatin1Char('.')));
     }
     mirato::HistoryWalk walk;
     for (int i = 0; i < history.size() + 2; ++i)

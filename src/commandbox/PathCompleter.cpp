@@ -44,10 +44,15 @@ QString PathCompleter::complete(const QString& typed) {
         read(folder);
         return {};
     }
+    const QString best = bestName(*found, part);
+    return best.isEmpty() ? QString() : typed.left(slash + 1) + best;
+}
+
+QString PathCompleter::bestName(const QStringList& names, const QString& part) {
     const bool hiddenToo = part.startsWith(QLatin1Char('.'));
     const QString* best = nullptr;
     bool bestSameCase = false;
-    for (const QString& name : *found) {
+    for (const QString& name : names) {
         if (!name.startsWith(part, Qt::CaseInsensitive) ||
             (!hiddenToo && name.startsWith(QLatin1Char('.'))))
             continue;
@@ -60,7 +65,7 @@ QString PathCompleter::complete(const QString& typed) {
     }
     if (!best || *best == part)
         return {};
-    return typed.left(slash + 1) + *best;
+    return *best;
 }
 
 void PathCompleter::read(const QString& folder) {

@@ -32,6 +32,10 @@ public:
     // The folders may have changed: each is read again when next needed.
     void forget() { folders_.clear(); }
 
+    // The name of a folder that a typed part of a name continues best, by the rules above;
+    // "" when none adds anything.
+    static QString bestName(const QStringList& names, const QString& part);
+
 signals:
     void folderRead();
 

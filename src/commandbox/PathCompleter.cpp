@@ -1,6 +1,8 @@
 #include "commandbox/PathCompleter.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 
 #include "platform/HostConventions.h"
 
@@ -11,10 +13,10 @@ namespace {
 QStringList namesIn(const QString& folder) {
     const QDir dir(folder);
     const QDir::Filters hidden = QDir::Hidden | QDir::NoDotAndDotDot;
-    QStringList names = dir.entryList(QDir::Dirs | hidden, QDir::Name);
+    QStringList names = dir.entryList(QDir::Dirs | hidden, QDir::Unsorted);
     for (QString& name : names)
         name += QLatin1Char('/');
-    names += dir.entryList(QDir::Files | QDir::System | hidden, QDir::Name);
+    names += dir.entryList(QDir::Files | QDir::System | hidden, QDir::Unsorted);
     if (names.size() > PathCompleter::kMostNames)
         names.clear();
     names.sort();
@@ -27,8 +29,14 @@ PathCompleter::PathCompleter(const HostConventions& conventions, QObject* parent
     : QObject(parent), conventions_(conventions) {}
 
 PathCompleter::~PathCompleter() {
-    if (worker_.joinable())
+    if (!worker_.joinable())
+        return;
+    // A folder on a server that no longer answers keeps its reader waiting for good: the
+    // program does not wait with it. What the reader finds then goes nowhere.
+    if (reading_.isEmpty())
         worker_.join();
+    else
+        worker_.detach();
 }
 
 QString PathCompleter::complete(const QString& typed) {
@@ -77,11 +85,18 @@ void PathCompleter::read(const QString& folder) {
     if (worker_.joinable())
         worker_.join();  // done: it has handed its names over
     reading_ = folder;
-    worker_ = std::thread([this, folder] {
+    worker_ = std::thread([self = QPointer<PathCompleter>(this), folder] {
         QStringList names = namesIn(folder);
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application)
+            return;
+        // Handed over on the main thread, where the completer may be gone by then.
         QMetaObject::invokeMethod(
-            this,
-            [this, folder, names = std::move(names)]() mutable { take(folder, std::move(names)); },
+            application,
+            [self, folder, names = std::move(names)]() mutable {
+                if (self)
+                    self->take(folder, std::move(names));
+            },
             Qt::QueuedConnection);
     });
 }

@@ -4,6 +4,7 @@
 
 #include <QLoggingCategory>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <cstring>
 
 #include "ext-idle-notify-v1-client.h"
@@ -98,14 +99,19 @@ void WaylandIdleClock::readMessages() {
         wl_display_flush(display_);
         return;
     }
-    qCDebug(lcWaylandIdle) << "the compositor's connection broke:" << std::strerror(errno);
+    const int error = errno;
+    qCDebug(lcWaylandIdle) << "the compositor's connection broke:" << std::strerror(error);
     closeConnection();
     emit availabilityChanged(false);
 }
 
 void WaylandIdleClock::closeConnection() {
-    delete reader_;
-    reader_ = nullptr;
+    if (reader_) {
+        // This may run inside the notifier's own signal: it goes once that has returned.
+        reader_->setEnabled(false);
+        reader_->deleteLater();
+        reader_ = nullptr;
+    }
     if (notification_)
         ext_idle_notification_v1_destroy(notification_);
     if (notifier_)

@@ -48,7 +48,9 @@ grabber_pid=""
 trap 'kill $app $grabber_pid $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 
-"$program" &
+# The catalogue of installed applications says when it has been read (the completion waits
+# for it; a loaded machine may type faster than the worker reads).
+QT_LOGGING_RULES='mirato.core.applications.debug=true' "$program" 2>"$HOME/program.log" &
 app=$!
 shows() { window=$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null); }
 within shows || fail "no command box within 5 s"
@@ -69,6 +71,8 @@ xdotool key Return
 browsed() { grep -qx 'http://www.baidu.com/s?wd=hello world' "$HOME/browser.log" 2>/dev/null; }
 within browsed || fail "the browser did not get the Baidu address: $(cat "$HOME/browser.log" 2>&1)"
 
+catalogued() { grep -q ' applications$' "$HOME/program.log" 2>/dev/null; }
+within catalogued || fail "the installed applications were never read"
 xdotool type --delay 20 "xte"
 xdotool key Tab Return
 started() { grep -qx -- '--started' "$HOME/fixture.log" 2>/dev/null; }
@@ -134,7 +138,9 @@ wait "$app" 2>/dev/null
 grabber_pid=$!
 grabbed() { grep -q grabbed "$HOME/grabber.log"; }
 within grabbed || fail "the other program could not grab Alt+R"
-"$program" &
+# The catalogue of installed applications says when it has been read (the completion waits
+# for it; a loaded machine may type faster than the worker reads).
+QT_LOGGING_RULES='mirato.core.applications.debug=true' "$program" 2>"$HOME/program.log" &
 app=$!
 within shows || fail "no command box after the restart"
 told() { grep -q '^ToggleKeyHint=1' "$windir/Mirato.dat"; }

@@ -150,9 +150,8 @@ void Application::finishStart(const QString& document) {
     loginEntry_ = platform_.loginEntry();
     autostart_ = std::make_unique<Autostart>(*loginEntry_, state_, notifier_);
     connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
-        const QFileInfo program(QCoreApplication::applicationFilePath());
-        menus_->setAutoRunTicked(autostart_->toggle(Autostart::commandFor(
-            program.absolutePath(), program.completeBaseName(), hostConventions())));
+        menus_->setAutoRunTicked(
+            autostart_->toggle(Autostart::commandForThisProgram(hostConventions())));
     });
     connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
         if (takeOver)

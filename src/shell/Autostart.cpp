@@ -1,5 +1,7 @@
 #include "shell/Autostart.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include "core/Strings.h"
@@ -14,6 +16,11 @@ QString Autostart::commandFor(const QString& folder, const QString& name,
     if (!(conventions.isWindows() ? folder.size() == 3 : folder.endsWith(QLatin1Char('/'))))
         command += conventions.separator();
     return command + name + (conventions.isWindows() ? QStringLiteral(".Exe") : QString());
+}
+
+QString Autostart::commandForThisProgram(const HostConventions& conventions) {
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return commandFor(program.absolutePath(), program.completeBaseName(), conventions);
 }
 
 void Autostart::load() {

@@ -20,6 +20,8 @@ public:
     // and its name (with ".Exe" on Windows).
     static QString commandFor(const QString& folder, const QString& name,
                               const HostConventions& conventions);
+    // The command of the program running now.
+    static QString commandForThisProgram(const HostConventions& conventions);
 
     // Start-up: the entry's command into the shared state ("" when there is none).
     void load();

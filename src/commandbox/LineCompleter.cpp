@@ -4,7 +4,9 @@
 #include <QFileInfo>
 
 #include "core/AppPaths.h"
+#include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
+#include "core/InputModes.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 
@@ -25,21 +27,48 @@ QStringList baseNames(const QString& folder, const QStringList& patterns) {
 
 }  // namespace
 
-LineCompleter::LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
-                             const AppPaths& paths, const LineHistory& history,
-                             const HostConventions& conventions, QObject* parent)
+LineCompleter::LineCompleter(const AppState& state, ApplicationCatalog& applications,
+                             const PluginCatalog& plugins, const AppPaths& paths,
+                             const LineHistory& history, const HostConventions& conventions,
+                             QStringList programFolders, QObject* parent)
     : QObject(parent),
+      state_(state),
       applications_(applications),
       plugins_(plugins),
       paths_(paths),
       history_(history),
-      folders_(conventions) {
+      folders_(conventions),
+      programs_(std::move(programFolders)) {
     // Nothing is read here: the first reading follows the applications' own, after start.
     connect(&applications, &ApplicationCatalog::changed, this, &LineCompleter::refresh);
     connect(&folders_, &PathCompleter::folderRead, this, &LineCompleter::completionsChanged);
+    connect(&programs_, &PathPrograms::changed, this, [this] {
+        programIndex_.setNames(programs_.names());
+        emit completionsChanged();
+    });
+    // What is offered depends on the mode.
+    connect(&state, &AppState::inputModeChanged, this, &LineCompleter::completionsChanged);
+}
+
+bool LineCompleter::runsCommands() const {
+    return InputModes::isActive(state_, MessageCode::ModeRun) ||
+           InputModes::isActive(state_, MessageCode::ModeRunCmd);
+}
+
+QString LineCompleter::completeProgram(const QString& typed) {
+    if (!programsWanted_) {
+        programsWanted_ = true;
+        programs_.load();
+    }
+    // The arguments are the user's own.
+    if (typed.contains(QLatin1Char(' ')))
+        return {};
+    return programIndex_.complete(typed);
 }
 
 QString LineCompleter::complete(const QString& typed) {
+    if (runsCommands())
+        return completeProgram(typed);
     // A path typed before completes as a line of the history; one not typed yet, from its folder.
     const QString line = index_.complete(typed);
     return line.isEmpty() ? folders_.complete(typed) : line;
@@ -48,6 +77,8 @@ QString LineCompleter::complete(const QString& typed) {
 void LineCompleter::refresh() {
     applications_.rereadIfChanged();
     folders_.forget();
+    if (programsWanted_)
+        programs_.load();  // again only when a folder of PATH has changed
     QStringList names;
     for (const PluginFolder& folder : plugins_.folders()) {
         if (plugins_.isPlugin(folder))

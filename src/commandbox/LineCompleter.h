@@ -4,11 +4,13 @@
 #include <QString>
 
 #include "commandbox/PathCompleter.h"
+#include "commandbox/PathPrograms.h"
 #include "core/CompletionIndex.h"
 
 namespace mirato {
 
 class AppPaths;
+class AppState;
 class ApplicationCatalog;
 class HostConventions;
 class LineHistory;
@@ -16,13 +18,15 @@ class PluginCatalog;
 
 // What a line being typed may become: the names the Enter dispatch knows (plug-ins, saved
 // playlists, shortcuts, installed applications) and the lines typed before; a local path, the
-// names of its folder.
+// names of its folder. In the modes that run the line as a command, the first word completes
+// to a program of PATH and nothing else is offered.
 class LineCompleter : public QObject {
     Q_OBJECT
 public:
-    LineCompleter(ApplicationCatalog& applications, const PluginCatalog& plugins,
-                  const AppPaths& paths, const LineHistory& history,
-                  const HostConventions& conventions, QObject* parent = nullptr);
+    LineCompleter(const AppState& state, ApplicationCatalog& applications,
+                  const PluginCatalog& plugins, const AppPaths& paths, const LineHistory& history,
+                  const HostConventions& conventions, QStringList programFolders,
+                  QObject* parent = nullptr);
 
     // The best completion of the typed text, or "".
     QString complete(const QString& typed);
@@ -35,6 +39,10 @@ signals:
     void completionsChanged();
 
 private:
+    bool runsCommands() const;
+    QString completeProgram(const QString& typed);
+
+    const AppState& state_;
     ApplicationCatalog& applications_;
     const PluginCatalog& plugins_;
     const AppPaths& paths_;
@@ -42,6 +50,9 @@ private:
     QStringList names_;
     CompletionIndex index_;
     PathCompleter folders_;
+    PathPrograms programs_;
+    CompletionIndex programIndex_;
+    bool programsWanted_ = false;  // read once a command line is first typed
 };
 
 }  // namespace mirato

@@ -56,7 +56,7 @@ protected:
     PlayerCommands commands{services};
     ApplicationCatalog applications{{}};
     LineHistory history{env.path("config/Mirato.history")};
-    LineCompleter completer{applications, plugins, paths, history, posixConventions()};
+    LineCompleter completer{state, applications, plugins, paths, history, posixConventions(), {}};
     CommandInterpreter interpreter{services, {}, history};
     KeyCommands keys{services, lyricsSearch};
     CommandBox box{state,    interpreter, keys, completer,         history,

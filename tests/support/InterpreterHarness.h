@@ -31,7 +31,7 @@ struct InterpreterHarness {
                    opener, media, windows,     notifier, dialogs},
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
-          completer(applications, plugins, paths, history, conventions),
+          completer(state, applications, plugins, paths, history, conventions, {env.path("bin")}),
           interpreter(services, programRules(applications), history),
           keys(services, lyricsSearch) {
         state.setLanguage(language);

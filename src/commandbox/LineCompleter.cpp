@@ -63,7 +63,9 @@ QString LineCompleter::completeProgram(const QString& typed) {
     // The arguments are the user's own.
     if (typed.contains(QLatin1Char(' ')))
         return {};
-    return programIndex_.complete(typed);
+    // A program given by its path completes as any path does.
+    const QString program = programIndex_.complete(typed);
+    return program.isEmpty() ? folders_.complete(typed) : program;
 }
 
 QString LineCompleter::complete(const QString& typed) {

@@ -36,12 +36,17 @@ TEST(LineCompleterTest, CommandModesCompleteProgramsOfThePath) {
             QString completed;
         } rows[] = {
             {"myt", "mytool"},   {"mytool-", "mytool-extra"}, {"myr", ""},  // not executable
-            {"mytool --he", ""},  // the arguments are the user's
-            {"par", ""},          // a playlist is no program
-            {"z", "zap"},
+            {"mytool --he", ""},                               // the arguments are the user's
+            {"par", ""},                                       // a playlist is no program
+            {"z", "zap"},        {h.env.path("bin/zap"), ""},  // a program by its path, complete
+                                                               // already
         };
         for (const auto& row : rows)
             EXPECT_EQ(complete(row.typed), row.completed) << row.typed.toStdString();
+        // A program by its path completes from its folder.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return complete(h.env.path("bin/mytool-e")) == h.env.path("bin/mytool-extra"); },
+            2000));
         InputModes::toggle(h.state, mode);
     }
 }

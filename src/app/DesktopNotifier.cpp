@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include "core/Strings.h"
+#include "platform/PlatformBackends.h"
 
 Q_LOGGING_CATEGORY(lcNotify, "mirato.app.notify", QtWarningMsg)
 
@@ -35,8 +36,10 @@ void DesktopNotifier::balloon(const QString& text) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"),
                                        service, QStringLiteral("Notify"));
+    // The desktop entry lets the desktop show the notice under Mirato's own name and icon.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(kApplicationId)}};
     call << Strings::programTitle() << 0u << QStringLiteral("dialog-information")
-         << Strings::programTitle() << text << QStringList() << QVariantMap() << -1;
+         << Strings::programTitle() << text << QStringList() << hints << -1;
     bus.call(call, QDBus::NoBlock);
 }
 

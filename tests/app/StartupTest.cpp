@@ -176,6 +176,7 @@ TEST(StartupTest, TheToggleKeyShowsAndHidesTheBoxOrTheUserIsToldOnce) {
         emit platform.shortcut->unavailable(GlobalShortcut::Problem::NoPortal);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !notices.bodies.isEmpty(); }));
         EXPECT_TRUE(notices.bodies.first().contains("mirato --toggle"));
+        EXPECT_EQ(notices.desktopEntries.first(), "org.mirato.Mirato");
         app.shutDown();
         EXPECT_TRUE(platform.shortcut->released);
     }

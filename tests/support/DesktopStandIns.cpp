@@ -245,6 +245,8 @@ bool NotificationsStandIn::handleMessage(const QDBusMessage& message, const QDBu
     if (message.member() != QLatin1String("Notify"))
         return false;
     bodies.append(message.arguments().value(4).toString());
+    const QVariantMap hints = qdbus_cast<QVariantMap>(message.arguments().value(6));
+    desktopEntries.append(hints.value(QStringLiteral("desktop-entry")).toString());
     bus_.send(message.createReply(QVariant::fromValue(uint(bodies.size()))));
     return true;
 }

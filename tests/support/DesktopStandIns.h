@@ -86,7 +86,8 @@ public:
     ~NotificationsStandIn() override;
     bool start();
 
-    QStringList bodies;  // the text of each notice, in order
+    QStringList bodies;          // the text of each notice, in order
+    QStringList desktopEntries;  // the "desktop-entry" hint of each
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -53,7 +53,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       applications_(XdgApplications::dataFolders()),
       history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
       completer_(state_, applications_, plugins_, paths_, history_, hostConventions(),
-                 PathPrograms::searchPath()),
+                 hostConventions().searchPath()),
       interpreter_(services_, programRules(applications_), history_),
       documents_(services_),
       keys_(services_, lyricsSearch_),
@@ -64,7 +64,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);
     connect(&laterStarts_, &LaterStarts::documentAnnounced, &engine_, &EngineReadiness::prepareFor);
     connect(&laterStarts_, &LaterStarts::documentArrived, this, &Application::dispatchDocument);
-    connect(&laterStarts_, &LaterStarts::boxWanted, this, &Application::showBox);
+    connect(&laterStarts_, &LaterStarts::boxWanted, this, [this] { windows_.showCommandBox(); });
     if (instance)
         connect(instance, &InstanceChannel::executeReceived, &laterStarts_, &LaterStarts::execute);
     connect(sessionEnd_.get(), &SessionEnd::endRequested, this, &Application::shutDown);
@@ -209,7 +209,7 @@ void Application::setUpTray() {
     connect(tray_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger)
-                    showBox();
+                    windows_.showCommandBox();
             });
     notifier_.setTray(tray_.get());
     tray_->show();
@@ -236,14 +236,9 @@ void Application::setUpToggleKey() {
     toggleKey_->bind();
 }
 
-void Application::showBox() {
-    state_.setBoxShown(true);
-    windows_.showCommandBox();
-}
-
 void Application::toggleBoxByHotkey() {
     if (!state_.boxShown()) {
-        showBox();
+        windows_.showCommandBox();
     } else {
         commandBox_.hideToTray();
     }

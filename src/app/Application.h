@@ -93,7 +93,6 @@ private:
     void toggleBoxByHotkey();
     void setUpToggleKey();
     void setUpPowerSaving();
-    void showBox();
     void setUpTray();
     void showAbout();
 

@@ -34,10 +34,6 @@ PathPrograms::~PathPrograms() {
         worker_.join();
 }
 
-QStringList PathPrograms::searchPath() {
-    return qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-}
-
 QList<std::optional<FileStamp>> PathPrograms::stamps() const {
     QList<std::optional<FileStamp>> stamps;
     for (const QString& folder : folders_)

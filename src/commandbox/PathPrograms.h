@@ -16,11 +16,9 @@ namespace mirato {
 class PathPrograms : public QObject {
     Q_OBJECT
 public:
-    // folders: where to look, in order ($PATH split at ":" by default).
-    explicit PathPrograms(QStringList folders = searchPath(), QObject* parent = nullptr);
+    // folders: where to look, in order (the folders of $PATH in the program).
+    explicit PathPrograms(QStringList folders, QObject* parent = nullptr);
     ~PathPrograms() override;
-
-    static QStringList searchPath();
 
     // Starts a reading unless one runs or the folders are as the last one found them.
     void load();

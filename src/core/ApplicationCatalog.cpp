@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QLoggingCategory>
 
+#include "platform/HostConventions.h"
+
 Q_LOGGING_CATEGORY(lcCatalog, "mirato.core.applications", QtWarningMsg)
 
 namespace mirato {
@@ -23,7 +25,7 @@ ApplicationFilter ApplicationCatalog::sessionFilter(const QString& programLangua
         own = {QStringLiteral("zh_TW"), QStringLiteral("zh")};
     return {nameLanguages(QLocale::system().name(), own),
             qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts),
-            qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)};
+            hostConventions().searchPath()};
 }
 
 void ApplicationCatalog::load(const ApplicationFilter& filter) {

@@ -120,6 +120,11 @@ QString HostConventions::defaultTerminal() {
     return QStringLiteral("xterm");
 }
 
+QStringList HostConventions::searchPath() const {
+    return qEnvironmentVariable("PATH").split(isWindows() ? QLatin1Char(';') : QLatin1Char(':'),
+                                              Qt::SkipEmptyParts);
+}
+
 const HostConventions& windowsConventions() {
     static const HostConventions conventions(HostConventions::Flavour::Windows);
     return conventions;

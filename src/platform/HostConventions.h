@@ -64,6 +64,8 @@ public:
 
     // The desktop's terminal on POSIX: $TERMINAL, else x-terminal-emulator, else xterm.
     static QString defaultTerminal();
+    // The folders of $PATH, in order (":" between them; ";" on Windows).
+    QStringList searchPath() const;
 
 private:
     Flavour flavour_;

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include "components/MediaPlayer.h"
@@ -132,6 +134,44 @@ TEST_F(MediaPlayerTest, TagsOfAnMp3) {
     ASSERT_TRUE(waitForState(MediaControl::kPlaying));
     EXPECT_EQ(player.itemInfo("Author"), "Some Singer");
     EXPECT_EQ(player.itemInfo("title"), "Moon River");
+}
+
+// A web radio on 127.0.0.1: one WAV answered to every request.
+class StreamServer : public QObject {
+public:
+    explicit StreamServer(QByteArray body) : body_(std::move(body)) {
+        server.listen(QHostAddress::LocalHost);
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                if (!socket->readAll().contains("\r\n\r\n"))
+                    return;
+                ++requests;
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: audio/wav\r\nContent-Length: " +
+                              QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" +
+                              body_);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    QString url() const {
+        return QStringLiteral("http://127.0.0.1:%1/radio.wav").arg(server.serverPort());
+    }
+    QTcpServer server;
+    int requests = 0;
+
+private:
+    QByteArray body_;
+};
+
+TEST_F(MediaPlayerTest, AStreamPlaysFromItsServer) {
+    StreamServer radio(mirato::test::wavTone(3));
+    player.setUrl(radio.url());
+    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    EXPECT_GE(radio.requests, 1);
+    EXPECT_EQ(player.itemInfo("sourceURL"), radio.url());
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
 }
 
 TEST_F(MediaPlayerTest, AStreamThatFailsEndsWithoutHanging) {

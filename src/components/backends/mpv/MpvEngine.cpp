@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <array>
 #include <clocale>
 
 Q_LOGGING_CATEGORY(lcMpv, "mirato.components.mpv", QtWarningMsg)
@@ -130,10 +131,29 @@ bool MpvEngine::open(const QString& location) {
     // A local file needs no demuxer thread of its own; a network stream keeps one so a slow
     // server never stalls the audio.
     const bool local = !location.contains(QLatin1String("://"));
-    const char* command[] = {"loadfile", target.constData(), "replace",
-                             local ? "demuxer-thread=no" : "", nullptr};
-    if (mpv_command(mpv_, command) < 0)
+    // Named arguments: libmpv 0.38 put an index before the options ("loadfile URL replace -1
+    // OPTIONS"), which 0.35 and older refuse, while the names url, flags and options mean the
+    // same from 0.32 to 0.40 at least.
+    std::array<mpv_node, 4> values{};
+    std::array<char*, 4> keys{};
+    auto set = [&](std::size_t i, const char* key, const char* value) {
+        keys[i] = const_cast<char*>(key);
+        values[i].format = MPV_FORMAT_STRING;
+        values[i].u.string = const_cast<char*>(value);
+    };
+    set(0, "name", "loadfile");
+    set(1, "url", target.constData());
+    set(2, "flags", "replace");
+    set(3, "options", local ? "demuxer-thread=no" : "");
+    mpv_node_list list{int(values.size()), values.data(), keys.data()};
+    mpv_node command{};
+    command.format = MPV_FORMAT_NODE_MAP;
+    command.u.list = &list;
+    const int result = mpv_command_node(mpv_, &command, nullptr);
+    if (result < 0) {
+        qCDebug(lcMpv) << "loadfile refused:" << mpv_error_string(result);
         return false;
+    }
     int no = 0;
     mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
     state_ = EngineState::Opening;

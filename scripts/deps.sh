@@ -16,8 +16,9 @@ build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus-bin xdg-utils
     desktop-file-utils"
 # lame encodes the MP3 of the tag test; lintian, man-db and appstream check the package, its
-# manual page and its AppStream file.
-test_packages="libgtest-dev libgmock-dev lame lintian man-db appstream"
+# manual page and its AppStream file; dbus-daemon has dbus-run-session, which gives every test
+# a private session bus.
+test_packages="libgtest-dev libgmock-dev lame lintian man-db appstream dbus-daemon"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.
 bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool"
 

@@ -168,10 +168,10 @@ TEST_F(SkinnedButtonTest, CaptionWiderThanTheButtonIsCutNotSpilled) {
 
 TEST_F(SkinnedButtonTest, MessageBoxOverASkinnedWindowGetsSkinnedButtons) {
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QMessageBox box(QMessageBox::Information, "t", "text", QMessageBox::Ok, &window);
     box.show();
-    QApplication::setActiveWindow(&box);
+    box.activateWindow();
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ASSERT_TRUE(QTest::qWaitFor([&] { return SkinnedButton::of(ok) != nullptr; }, 2000));
 }

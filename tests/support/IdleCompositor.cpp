@@ -23,7 +23,16 @@ void makeNotification(wl_client* client, wl_resource* notifier, uint32_t id, uin
     compositor->notificationMade(timeout);
 }
 
-const struct ext_idle_notifier_v1_interface kNotifier = {destroyResource, makeNotification};
+// Named members: newer protocol versions add requests (input idle notifications) this
+// compositor does not offer, and leave them null.
+struct ext_idle_notifier_v1_interface notifierImplementation() {
+    struct ext_idle_notifier_v1_interface implementation {};
+    implementation.destroy = destroyResource;
+    implementation.get_idle_notification = makeNotification;
+    return implementation;
+}
+
+const struct ext_idle_notifier_v1_interface kNotifier = notifierImplementation();
 
 void bindNotifier(wl_client* client, void* data, uint32_t version, uint32_t id) {
     wl_resource* made =

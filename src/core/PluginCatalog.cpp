@@ -80,15 +80,4 @@ QString PluginCatalog::programNamed(const QString& name) const {
     return {};
 }
 
-QString PluginCatalog::programFor(const QString& name) const {
-    if (!isPlainName(name))
-        return {};
-    for (const QString& root : pluginFolders_) {
-        const PluginFolder folder{name, root + QLatin1Char('/') + name};
-        if (isPlugin(folder))
-            return programIn(folder);
-    }
-    return {};
-}
-
 }  // namespace mirato

@@ -31,15 +31,13 @@ public:
     // The description key for a language number.
     static QString captionKey(const QString& language);
 
-    // The program of the plug-in folder called name ("" when there is none): looked up on disk
-    // each time, so a plug-in dropped in after start can be typed at once.
-    QString programFor(const QString& name) const;
-    // The program in the folder called name, description or not: how a program that ships
-    // in the plug-in folder (the lyrics search) is found.
+    // The program in the plug-in folder called name ("" when there is none), description or
+    // not: a typed name starts it, and the lyrics search is found so. Looked up on disk each
+    // time, so a plug-in dropped in after start can be typed at once.
     QString programNamed(const QString& name) const;
     QString programIn(const PluginFolder& folder) const;
-    // What makes a folder a plug-in, for the menus and for a typed name alike: a setting.ini
-    // and a program named like the folder.
+    // What makes a folder a plug-in in the menus: a setting.ini (their caption) and a program
+    // named like the folder.
     bool isPlugin(const PluginFolder& folder) const;
 
 private:

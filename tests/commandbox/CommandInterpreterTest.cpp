@@ -237,17 +237,18 @@ TEST(CommandInterpreterTest, PluginsStartByFolderName) {
     const QString program = h.env.writeFile("app/Plugin/Tool/Tool", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     h.env.writeFile("app/Plugin/Tool/setting.ini", "[title]\nenglish=Tool\n");
-    // A program without its description is no plug-in, typed or in the menus.
+    // A program without its description is in no menu, but its name starts it.
     const QString bare = h.env.writeFile("app/Plugin/Bare/Bare", "#!/bin/sh\n");
     QFile::setPermissions(bare, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     h.enter("Tool");
-    EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal}}));
+    h.enter("Bare");
+    EXPECT_EQ(h.launcher.launches, (QList<Launch>{{Command{program, {}}, WindowStyle::Normal},
+                                                  {Command{bare, {}}, WindowStyle::Normal}}));
     EXPECT_TRUE(h.opener.addresses.isEmpty());
     h.enter("Broken");
-    h.enter("Bare");
     h.enter("../app/Plugin/Tool");
-    EXPECT_EQ(h.launcher.launches.size(), 1);
-    EXPECT_EQ(h.opener.addresses, (QStringList{"Broken", "Bare", "../app/Plugin/Tool"}));
+    EXPECT_EQ(h.launcher.launches.size(), 2);
+    EXPECT_EQ(h.opener.addresses, (QStringList{"Broken", "../app/Plugin/Tool"}));
 }
 
 TEST(CommandInterpreterTest, ModeSetInAnotherLanguageNoLongerCounts) {

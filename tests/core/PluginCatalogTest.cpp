@@ -27,7 +27,7 @@ TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
     env.writeFile("shipped/C/setting.ini", "[TITLE]\nEnglish=Gamma\n");
     env.writeFile("Plugin/D/D", "not executable");
     env.writeFile("Plugin/D/setting.ini", "[title]\nenglish=Delta\n");
-    makeProgram(env, "Plugin/E/E");  // no description: not a plug-in, listed or typed
+    makeProgram(env, "Plugin/E/E");  // no description: not listed, but typed
 
     PluginCatalog catalog({env.path("Plugin"), env.path("shipped")}, posixConventions());
     catalog.scan();
@@ -47,10 +47,11 @@ TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
     EXPECT_EQ(catalog.caption(catalog.folders().at(4), "3"), "Gamma");
     EXPECT_EQ(catalog.caption(catalog.folders().at(4), "1"), "");  // no such key: no caption
 
-    EXPECT_EQ(catalog.programFor("B"), env.path("Plugin/B/B"));
-    EXPECT_EQ(catalog.programFor("C"), env.path("shipped/C/C"));
-    for (const char* bad : {"A", "D", "E", "", ".", "..", "../Plugin/B", "B/B"})
-        EXPECT_EQ(catalog.programFor(bad), "") << bad;
+    EXPECT_EQ(catalog.programNamed("B"), env.path("Plugin/B/B"));
+    EXPECT_EQ(catalog.programNamed("C"), env.path("shipped/C/C"));
+    EXPECT_EQ(catalog.programNamed("E"), env.path("Plugin/E/E"));
+    for (const char* bad : {"A", "D", "", ".", "..", "../Plugin/B", "B/B"})
+        EXPECT_EQ(catalog.programNamed(bad), "") << bad;
 }
 
 TEST(PluginCatalogTest, WindowsProgramsCarryTheirSuffix) {
@@ -58,7 +59,7 @@ TEST(PluginCatalogTest, WindowsProgramsCarryTheirSuffix) {
     env.writeFile("Plugin/Tool/Tool.exe", "MZ");
     env.writeFile("Plugin/Tool/setting.ini", "[title]\nenglish=Tool\n");
     PluginCatalog catalog({env.path("Plugin")}, windowsConventions());
-    EXPECT_EQ(catalog.programFor("Tool"), env.path("Plugin/Tool/Tool.exe"));
+    EXPECT_EQ(catalog.programNamed("Tool"), env.path("Plugin/Tool/Tool.exe"));
     EXPECT_EQ(PluginCatalog::captionKey("7"), "chinese");
 }
 

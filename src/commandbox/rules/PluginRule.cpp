@@ -5,7 +5,7 @@
 namespace mirato {
 
 bool PluginRule::tryRun(const QString& line, LineContext& c) {
-    const QString program = c.plugins.programFor(line);
+    const QString program = c.plugins.programNamed(line);
     if (program.isEmpty())
         return false;
     c.start(Command{program, {}});

@@ -48,10 +48,22 @@ void ApplicationCatalog::startReading() {
     reading_ = true;
     worker_ = std::thread([this, folders, filter] {
         auto found = scanApplications(folders, filter);
-        QMetaObject::invokeMethod(
-            this, [this, found = std::move(found)]() mutable { take(std::move(found)); },
-            Qt::QueuedConnection);
+        {
+            const std::lock_guard lock(resultLock_);
+            result_ = std::move(found);
+        }
+        QMetaObject::invokeMethod(this, &ApplicationCatalog::deliver, Qt::QueuedConnection);
     });
+}
+
+void ApplicationCatalog::deliver() {
+    std::optional<QList<InstalledApplication>> found;
+    {
+        const std::lock_guard lock(resultLock_);
+        found.swap(result_);
+    }
+    if (found)  // else settle() took it already
+        take(std::move(*found));
 }
 
 void ApplicationCatalog::take(QList<InstalledApplication> applications) {
@@ -84,6 +96,15 @@ void ApplicationCatalog::take(QList<InstalledApplication> applications) {
 void ApplicationCatalog::rereadIfChanged() {
     if (loadAsked_ && folderStamps() != readStamps_)
         startReading();
+}
+
+void ApplicationCatalog::settle() {
+    rereadIfChanged();
+    // take() may start another reading, for a change made while the last one ran.
+    while (reading_) {
+        worker_.join();
+        deliver();
+    }
 }
 
 QList<std::optional<FileStamp>> ApplicationCatalog::folderStamps() const {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -30,6 +31,10 @@ public:
     // Reads again when a folder of desktop entries was changed since the last reading (an
     // installed or removed package): a look at a few folders, cheap enough for every Enter.
     void rereadIfChanged();
+    // The same, but waits for the reading (and for one under way): what a line about to be
+    // dispatched needs, so that an application installed a moment ago is found by the first
+    // Enter. A few milliseconds, and only when something changed.
+    void settle();
     bool isLoaded() const { return loaded_; }
 
     // The application a whole line names, compared without case: a shown name first, then a
@@ -42,6 +47,8 @@ signals:
 
 private:
     void startReading();
+    // Takes the worker's result, if it has not been taken yet.
+    void deliver();
     void take(QList<InstalledApplication> applications);
     QList<std::optional<FileStamp>> folderStamps() const;
 
@@ -52,6 +59,8 @@ private:
     QList<std::optional<FileStamp>> readStamps_;  // the folders as the last reading found them
     // A plain thread: it needs no event loop, and a QThread's costs memory that stays.
     std::thread worker_;
+    std::mutex resultLock_;
+    std::optional<QList<InstalledApplication>> result_;  // read, not yet taken
     bool reading_ = false;
     bool readAgain_ = false;
     bool loadAsked_ = false;

@@ -110,6 +110,15 @@ TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
     EXPECT_EQ(h.launcher.launches, (QList<Launch>{{{"later", {"--go"}}, WindowStyle::Normal}}));
     h.completer.refresh();
     EXPECT_EQ(h.completer.complete("La"), "Later");
+
+    // Installed while the box is open and typed at once: the first Enter waits for the
+    // reading instead of sending the name to the web.
+    QTest::qWait(30);
+    h.env.writeFile("data/applications/quick.desktop",
+                    "[Desktop Entry]\nType=Application\nName=Quick\nExec=quick\n");
+    h.enter("quick");
+    EXPECT_EQ(h.launcher.launches.value(1), (Launch{{"quick", {}}, WindowStyle::Normal}));
+    EXPECT_TRUE(h.opener.addresses.isEmpty());
 }
 
 }  // namespace

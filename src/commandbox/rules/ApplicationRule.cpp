@@ -6,6 +6,7 @@
 namespace mirato {
 
 bool ApplicationRule::tryRun(const QString& line, LineContext& c) {
+    catalog_.settle();
     const InstalledApplication* app = catalog_.find(line.trimmed());
     if (!app)
         return false;

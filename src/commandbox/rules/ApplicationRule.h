@@ -10,11 +10,11 @@ class ApplicationCatalog;
 // wants a terminal runs in the terminal.
 class ApplicationRule : public LineRule {
 public:
-    explicit ApplicationRule(const ApplicationCatalog& catalog) : catalog_(catalog) {}
+    explicit ApplicationRule(ApplicationCatalog& catalog) : catalog_(catalog) {}
     bool tryRun(const QString& line, LineContext& context) override;
 
 private:
-    const ApplicationCatalog& catalog_;
+    ApplicationCatalog& catalog_;
 };
 
 }  // namespace mirato

@@ -17,7 +17,7 @@
 
 namespace mirato {
 
-std::vector<std::unique_ptr<LineRule>> programRules(const ApplicationCatalog& applications) {
+std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications) {
     std::vector<std::unique_ptr<LineRule>> rules;
     rules.push_back(std::make_unique<InputModeRule>());
     rules.push_back(std::make_unique<PluginRule>());

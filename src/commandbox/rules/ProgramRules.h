@@ -10,6 +10,6 @@ namespace mirato {
 class ApplicationCatalog;
 
 // The rules of the command box in the order the program asks them.
-std::vector<std::unique_ptr<LineRule>> programRules(const ApplicationCatalog& applications);
+std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications);
 
 }  // namespace mirato

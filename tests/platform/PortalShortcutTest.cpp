@@ -3,34 +3,42 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "platform/DesktopEntry.h"
 #include "platform/portal/PortalShortcut.h"
 #include "support/DesktopStandIns.h"
+#include "support/TempEnvironment.h"
 
 using namespace mirato;
 using mirato::test::PortalStandIn;
+using mirato::test::TempEnvironment;
 using Problem = GlobalShortcut::Problem;
 
 namespace {
 
 // The backend against a stand-in portal on the private session bus, until it has answered.
 struct BindingRun {
-    explicit BindingRun(PortalStandIn::Options options) : portal(options) {
+    explicit BindingRun(PortalStandIn::Options options, const QString& executable = {})
+        : portal(options), shortcut(QStringLiteral("org.mirato.Mirato"), executable) {
         started = portal.start();
         QObject::connect(&shortcut, &GlobalShortcut::bound, [this](const QString& trigger) {
             outcome = QStringLiteral("bound ") + trigger;
+            ++outcomes;
         });
         QObject::connect(&shortcut, &GlobalShortcut::unavailable, [this](Problem why) {
             problem = why;
             outcome = "unavailable";
+            ++outcomes;
         });
         shortcut.bind(QStringLiteral("Show or hide the Mirato box"));
         answered = QTest::qWaitFor([this] { return !outcome.isEmpty(); }, 5000);
+        QTest::qWait(50);  // a second answer would come now
     }
     PortalStandIn portal;
-    PortalShortcut shortcut{QStringLiteral("org.mirato.Mirato")};
+    PortalShortcut shortcut;
     bool started = false;
     bool answered = false;
     QString outcome;
+    int outcomes = 0;
     std::optional<Problem> problem;
 };
 
@@ -50,31 +58,57 @@ TEST(PortalShortcutTest, BindsAltRAndAnswersTheDesktop) {
     const Row rows[] = {
         {"newer portal", O{}, {reg, "CreateSession", kBind}, "bound Alt+R", {}, true},
         {"portal without registry, version 1",
-         O{false, 1},
+         O{.registry = false, .version = 1},
          {"CreateSession", kBind},
          "bound Alt+R",
          {},
          false},
         {"answer before the reply",
-         O{true, 2, 0, 0, true, true},
+         O{.responseFirst = true},
+         {reg, "CreateSession", kBind},
+         "bound Alt+R",
+         {},
+         true},
+        {"description quoted with single quotes",
+         O{.singleQuotes = true},
+         {reg, "CreateSession", kBind},
+         "bound Alt+R",
+         {},
+         true},
+        // GNOME 48 after the user clicked Add: ShortcutsChanged, then response 2 with the
+        // shortcut in its results.
+        {"added, told by ShortcutsChanged, answered 2",
+         O{.version = 1, .bindResponse = 2, .changedSignal = true},
+         {reg, "CreateSession", kBind},
+         "bound Alt+R",
+         {},
+         false},
+        {"answered 2 with the shortcut, no signal",
+         O{.bindResponse = 2},
          {reg, "CreateSession", kBind},
          "bound Alt+R",
          {},
          true},
         {"session refused",
-         O{true, 2, 1},
+         O{.sessionResponse = 1},
          {reg, "CreateSession"},
          "unavailable",
          Problem::Refused,
          false},
         {"binding cancelled by the user",
-         O{true, 2, 0, 1},
+         O{.bindResponse = 1, .grant = false},
+         {reg, "CreateSession", kBind},
+         "unavailable",
+         Problem::Refused,
+         false},
+        {"answered 2 with nothing bound",
+         O{.bindResponse = 2, .grant = false},
          {reg, "CreateSession", kBind},
          "unavailable",
          Problem::Refused,
          false},
         {"binding answered with nothing bound",
-         O{true, 2, 0, 0, false},
+         O{.grant = false},
          {reg, "CreateSession", kBind},
          "unavailable",
          Problem::Refused,
@@ -87,6 +121,7 @@ TEST(PortalShortcutTest, BindsAltRAndAnswersTheDesktop) {
         EXPECT_EQ(run.portal.calls, row.calls);
         EXPECT_EQ(run.outcome, row.outcome);
         EXPECT_EQ(run.problem, row.problem);
+        EXPECT_EQ(run.outcomes, 1);
         if (row.outcome == "unavailable")
             continue;
         // A changeable trigger is a version 2 portal's own dialog.
@@ -118,6 +153,26 @@ TEST(PortalShortcutTest, OnlyOurShortcutInOurSessionToggles) {
     run.portal.activate();
     QTest::qWait(100);
     EXPECT_EQ(activated.count(), 1);
+}
+
+// Run from its build folder, the program is known to no desktop entry: it writes one of its
+// own before registering, and GNOME's registry then knows its id.
+TEST(PortalShortcutTest, AProgramNotInstalledMakesItselfKnownFirst) {
+    TempEnvironment env;
+    env.set("XDG_DATA_HOME", env.path("data"));
+    env.set("XDG_DATA_DIRS", env.path("system"));
+    const QString program = env.writeFile("build/bin/mirato", "");
+    {
+        BindingRun unknown(PortalStandIn::gnome48());
+        EXPECT_EQ(unknown.portal.calls.value(0), "Register unknown org.mirato.Mirato");
+    }
+    BindingRun run(PortalStandIn::gnome48(), program);
+    EXPECT_EQ(run.portal.calls,
+              (QStringList{"Register org.mirato.Mirato", "CreateSession", kBind}));
+    EXPECT_EQ(run.outcome, "bound Alt+R");
+    const auto entry = DesktopEntry::load(env.path("data/applications/org.mirato.Mirato.desktop"));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->execArguments(), QStringList{program});
 }
 
 TEST(PortalShortcutTest, WithoutAPortalItSaysSo) {

@@ -6,6 +6,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace mirato::test {
@@ -80,6 +81,8 @@ QString PortalStandIn::introspect(const QString& path) const {
                       .arg(kShortcuts);
     if (options_.registry)
         xml += QStringLiteral("<interface name=\"org.freedesktop.host.portal.Registry\"/>");
+    if (options_.singleQuotes)
+        xml.replace(QLatin1Char('"'), QLatin1Char('\''));
     return xml;
 }
 
@@ -124,7 +127,18 @@ bool PortalStandIn::handleMessage(const QDBusMessage& message, const QDBusConnec
     }
     if (message.interface() == QLatin1String("org.freedesktop.host.portal.Registry") &&
         options_.registry && member == QLatin1String("Register")) {
-        record(QStringLiteral("Register ") + args.value(0).toString());
+        const QString id = args.value(0).toString();
+        if (options_.registryNeedsEntry &&
+            QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                   QStringLiteral("applications/%1.desktop").arg(id))
+                .isEmpty()) {
+            record(QStringLiteral("Register unknown ") + id);
+            bus_.send(
+                message.createErrorReply(QStringLiteral("org.freedesktop.portal.Error.Failed"),
+                                         QStringLiteral("App info not found for '%1'").arg(id)));
+            return true;
+        }
+        record(QStringLiteral("Register ") + id);
         bus_.send(message.createReply());
         return true;
     }
@@ -173,6 +187,13 @@ bool PortalStandIn::handleMessage(const QDBusMessage& message, const QDBusConnec
         }
         if (!options_.grant)
             granted.clear();
+        if (options_.changedSignal) {
+            QDBusMessage changed = QDBusMessage::createSignal(kPortalPath, kShortcuts,
+                                                              QStringLiteral("ShortcutsChanged"));
+            changed << QVariant::fromValue(QDBusObjectPath(session))
+                    << QVariant::fromValue(granted);
+            bus_.send(changed);
+        }
         const QString request = requestPath(message, options);
         respond(message, request, options_.bindResponse,
                 {{QStringLiteral("shortcuts"), QVariant::fromValue(granted)}});

@@ -22,7 +22,23 @@ public:
         uint bindResponse = 0;       // BindShortcuts's response code
         bool grant = true;           // BindShortcuts answers with the shortcut (else an empty list)
         bool responseFirst = false;  // the Response signal goes out before the call's reply
+        // ShortcutsChanged with the granted shortcuts goes out before BindShortcuts's Response
+        // (GNOME 48, which then answers 2 although the user added the shortcut).
+        bool changedSignal = false;
+        // Register knows only ids with a desktop entry in the XDG data folders ("App info not
+        // found" otherwise), as xdg-desktop-portal 1.18 and later do.
+        bool registryNeedsEntry = false;
+        bool singleQuotes = false;  // the introspection quotes its attributes with '
     };
+    // What GNOME 48 answers after the user clicked Add in its dialog.
+    static Options gnome48() {
+        Options options;
+        options.version = 1;
+        options.bindResponse = 2;
+        options.changedSignal = true;
+        options.registryNeedsEntry = true;
+        return options;
+    }
 
     explicit PortalStandIn(Options options);
     PortalStandIn() : PortalStandIn(Options{}) {}
@@ -31,7 +47,8 @@ public:
     // Takes the portal's bus name; false when another owner has it.
     bool start();
 
-    // What was asked, in order: "Register <app id>", "CreateSession", "BindShortcuts <id>
+    // What was asked, in order: "Register <app id>" (or "Register unknown <app id>" when it
+    // found no desktop entry), "CreateSession", "BindShortcuts <id>
     // <description> <preferred trigger>", "ConfigureShortcuts", "Close".
     QStringList calls;
     // The session handle given out, empty before CreateSession.

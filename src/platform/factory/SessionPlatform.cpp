@@ -1,5 +1,7 @@
 #include "platform/factory/SessionPlatform.h"
 
+#include <QCoreApplication>
+
 #include "platform/dbus/SessionBusIdleClock.h"
 #include "platform/portal/PortalShortcut.h"
 #include "platform/posix/PosixEndSignals.h"
@@ -45,7 +47,8 @@ std::unique_ptr<InstanceChannel> SessionPlatform::instanceChannel() {
 
 std::unique_ptr<GlobalShortcut> SessionPlatform::globalShortcut() {
     if (shortcutBackendFor(session_) == ShortcutBackend::Portal)
-        return std::make_unique<PortalShortcut>(QLatin1String(kApplicationId));
+        return std::make_unique<PortalShortcut>(QLatin1String(kApplicationId),
+                                                QCoreApplication::applicationFilePath());
     return std::make_unique<X11Shortcut>();
 }
 

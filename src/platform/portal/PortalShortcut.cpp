@@ -6,8 +6,11 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QLoggingCategory>
+#include <QXmlStreamReader>
 #include <optional>
 
+#include "platform/OwnDesktopEntry.h"
+#include "platform/XdgApplications.h"
 #include "platform/portal/PortalRequest.h"
 
 Q_LOGGING_CATEGORY(lcPortalShortcut, "mirato.platform.shortcut", QtWarningMsg)
@@ -73,6 +76,21 @@ std::optional<QString> grantedTrigger(const QVariant& answer, const QString& id)
     return std::nullopt;
 }
 
+// The interfaces an introspection description names, read as XML (which quotes attributes
+// with either quote).
+QStringList interfacesOf(const QString& xml) {
+    QStringList names;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement &&
+            reader.name() == QLatin1String("interface"))
+            names.append(reader.attributes().value(QLatin1String("name")).toString());
+    }
+    if (reader.hasError() && reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        qCDebug(lcPortalShortcut) << "unreadable portal description:" << reader.errorString();
+    return names;
+}
+
 // The one shortcut the program binds.
 QList<ShortcutEntry> ourShortcuts(const QString& description) {
     return {{QLatin1String(PortalShortcut::kShortcutId),
@@ -87,8 +105,12 @@ QList<ShortcutEntry> ourShortcuts(const QString& description) {
 
 namespace mirato {
 
-PortalShortcut::PortalShortcut(QString appId, QDBusConnection bus, QObject* parent)
-    : GlobalShortcut(parent), appId_(std::move(appId)), bus_(std::move(bus)) {
+PortalShortcut::PortalShortcut(QString appId, QString executable, QDBusConnection bus,
+                               QObject* parent)
+    : GlobalShortcut(parent),
+      appId_(std::move(appId)),
+      executable_(std::move(executable)),
+      bus_(std::move(bus)) {
     qDBusRegisterMetaType<ShortcutEntry>();
     qDBusRegisterMetaType<QList<ShortcutEntry>>();
 }
@@ -127,13 +149,13 @@ void PortalShortcut::inspectPortal() {
             fail(Problem::NoPortal);
             return;
         }
-        const QString xml = reply.value();
-        if (!xml.contains(QLatin1Char('"') + kInterface + QLatin1Char('"'))) {
+        const QStringList interfaces = interfacesOf(reply.value());
+        if (!interfaces.contains(kInterface)) {
             qCDebug(lcPortalShortcut) << "the desktop portal has no global shortcuts";
             fail(Problem::NoPortal);
             return;
         }
-        if (xml.contains(QLatin1Char('"') + kRegistry + QLatin1Char('"')))
+        if (interfaces.contains(kRegistry))
             registerApplication();
         else
             readVersion();
@@ -141,6 +163,10 @@ void PortalShortcut::inspectPortal() {
 }
 
 void PortalShortcut::registerApplication() {
+    // The registry looks the id up among the installed desktop entries, and GNOME drops the
+    // requests of an id it finds none for.
+    if (!executable_.isEmpty())
+        OwnDesktopEntry(appId_, executable_, XdgApplications::dataFolders()).ensure();
     // Newer portals learn a host program's id this way; it must come before any other call.
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kRegistry, QStringLiteral("Register"));
@@ -196,6 +222,8 @@ void PortalShortcut::createSession() {
             }
             bus_.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                          SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+            bus_.connect(kService, kPath, kInterface, QStringLiteral("ShortcutsChanged"), this,
+                         SLOT(onShortcutsChanged(QDBusMessage)));
             bindShortcut();
         });
 }
@@ -208,23 +236,32 @@ void PortalShortcut::bindShortcut() {
     auto* request = PortalRequest::send(bus_, call, this);
     connect(request, &PortalRequest::finished, this,
             [this](uint response, const QVariantMap& results) {
-                if (response != 0) {
-                    qCDebug(lcPortalShortcut) << "binding refused, response" << response;
-                    fail(Problem::Refused);
+                if (finished_ || takeGranted(results.value(QStringLiteral("shortcuts"))))
                     return;
-                }
-                const std::optional<QString> trigger = grantedTrigger(
-                    results.value(QStringLiteral("shortcuts")), QLatin1String(kShortcutId));
-                if (trigger) {
-                    finished_ = true;
-                    emit bound(*trigger);
-                    return;
-                }
-                // The desktop answered but bound nothing (KDE does so for a program it knows
-                // no application id of).
-                qCDebug(lcPortalShortcut) << "the portal bound no shortcut:" << results;
+                // Cancelled, or answered with nothing bound (KDE does so for a program it
+                // knows no application id of).
+                qCDebug(lcPortalShortcut)
+                    << "binding refused, response" << response << "results" << results;
                 fail(Problem::Refused);
             });
+}
+
+bool PortalShortcut::takeGranted(const QVariant& shortcuts) {
+    const std::optional<QString> trigger = grantedTrigger(shortcuts, QLatin1String(kShortcutId));
+    if (!trigger)
+        return false;
+    if (!finished_) {
+        finished_ = true;
+        emit bound(*trigger);
+    }
+    return true;
+}
+
+void PortalShortcut::onShortcutsChanged(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    const QVariant session = arguments.value(0);
+    if (session.value<QDBusObjectPath>().path() == session_)
+        takeGranted(arguments.value(1));
 }
 
 void PortalShortcut::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong,
@@ -247,6 +284,8 @@ void PortalShortcut::release() {
         return;
     bus_.disconnect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
                     SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    bus_.disconnect(kService, kPath, kInterface, QStringLiteral("ShortcutsChanged"), this,
+                    SLOT(onShortcutsChanged(QDBusMessage)));
     bus_.asyncCall(QDBusMessage::createMethodCall(kService, session_,
                                                   QStringLiteral("org.freedesktop.portal.Session"),
                                                   QStringLiteral("Close")));

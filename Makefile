@@ -1,11 +1,13 @@
 # make run            build and start Mirato (installs missing Debian packages first)
 # make test           build and run every test
 # make test-sanitize  the tests in a debug build with AddressSanitizer and UBSan
+# make test-debian13  the tests in a Debian 13 system made with debootstrap (KDE=1: with the
+#                     KDE Plasma Wayland packages, so the real KDE run is part of it)
 # make package        a .deb of the program (build/mirato_*.deb)
 # make bench          the playback and lyrics benchmarks
 # make fuzz           every fuzz target for FUZZ_SECONDS (60) with clang's libFuzzer
 # make format         clang-format every source file
-.PHONY: run test test-sanitize build package bench fuzz format clean
+.PHONY: run test test-sanitize test-debian13 build package bench fuzz format clean
 
 run:
 	@scripts/dev.sh run
@@ -15,6 +17,9 @@ test:
 
 test-sanitize:
 	@scripts/dev.sh test-sanitize
+
+test-debian13:
+	@scripts/test-debian13.sh $(if $(KDE),--kde)
 
 build:
 	@scripts/dev.sh build

@@ -21,6 +21,9 @@ for root in /sys/fs/cgroup/unified /sys/fs/cgroup/systemd /sys/fs/cgroup; do
 done
 [ -n "$cgroups" ] || { echo "no writable cgroup for an app scope: KDE Wayland test skipped"; exit 77; }
 
+# Before the bus: the portal that KWin has the bus start (Plasma 6) takes the bus's own
+# environment, and without the desktop's name it picks no KDE backend.
+export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland
 if [ -z "${MIRATO_KDE_INNER:-}" ]; then
     # A bus of the desktop's own kind (it starts the portal's backend on demand).
     MIRATO_KDE_INNER=1 exec dbus-run-session -- "$0" "$@"
@@ -52,7 +55,6 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; echo "--- program"; tail -20 "$work/app.log"; exit 1; }
 WITHIN_SECONDS=10
 
-export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland
 export windir="$HOME/windows" MIRATO_AUDIO_OUTPUT=null
 mkdir -p "$windir"
 printf '[Option]\nLanguage=3\nOneRun=1\n' >"$windir/Mirato.dat"

@@ -62,10 +62,11 @@ OwnDesktopEntry::Outcome OwnDesktopEntry::ensure() {
         return Outcome::Failed;
     }
 
-    QByteArray text = "[Desktop Entry]\nType=Application\nName=Mirato\n"
-                      "Comment=Quick entry, music and lyrics\nExec=" +
-                      DesktopEntry::quoteExecWord(executable_).toUtf8() +
-                      " %F\nTryExec=" + stringValue(executable_).toUtf8() + '\n';
+    QByteArray text =
+        "[Desktop Entry]\nType=Application\nName=Mirato\n"
+        "Comment=Quick entry, music and lyrics\nExec=" +
+        DesktopEntry::quoteExecWord(executable_).toUtf8() +
+        " %F\nTryExec=" + stringValue(executable_).toUtf8() + '\n';
     const QString icon =
         QFileInfo(executable_).absolutePath() + QStringLiteral("/skin/other/run.ico");
     if (QFileInfo(icon).isFile())

@@ -16,9 +16,9 @@ const QByteArray kUsersOwn = "[Desktop Entry]\nType=Application\nName=My Mirato\
 TEST(OwnDesktopEntryTest, WrittenOnlyWhereNoOtherEntryServes) {
     struct Row {
         const char* what;
-        QByteArray userEntry;    // already in the user's folder ("" none)
-        bool installed;          // an entry in a system data folder
-        QString runningFrom;     // relative to the scratch folder
+        QByteArray userEntry;     // already in the user's folder ("" none)
+        bool installed;           // an entry in a system data folder
+        QString runningFrom;      // relative to the scratch folder
         QList<Outcome> outcomes;  // of two ensure() calls in a row
         bool entryAfter;
     };
@@ -27,15 +27,31 @@ TEST(OwnDesktopEntryTest, WrittenOnlyWhereNoOtherEntryServes) {
         "X-Mirato-Written=true\n";
     const Row rows[] = {
         {"a build folder", "", false, "build/bin/mirato", {Outcome::Written, Outcome::Kept}, true},
-        {"a folder with blanks", "", false, "My Music/bin/mirato",
-         {Outcome::Written, Outcome::Kept}, true},
-        {"the program moved", oursElsewhere, false, "new/mirato",
-         {Outcome::Written, Outcome::Kept}, true},
-        {"the user's own entry", kUsersOwn, false, "bin/mirato",
-         {Outcome::UsersOwn, Outcome::UsersOwn}, true},
+        {"a folder with blanks",
+         "",
+         false,
+         "My Music/bin/mirato",
+         {Outcome::Written, Outcome::Kept},
+         true},
+        {"the program moved",
+         oursElsewhere,
+         false,
+         "new/mirato",
+         {Outcome::Written, Outcome::Kept},
+         true},
+        {"the user's own entry",
+         kUsersOwn,
+         false,
+         "bin/mirato",
+         {Outcome::UsersOwn, Outcome::UsersOwn},
+         true},
         {"installed", "", true, "bin/mirato", {Outcome::Installed, Outcome::Installed}, false},
-        {"installed after a portable run", oursElsewhere, true, "bin/mirato",
-         {Outcome::Removed, Outcome::Installed}, false},
+        {"installed after a portable run",
+         oursElsewhere,
+         true,
+         "bin/mirato",
+         {Outcome::Removed, Outcome::Installed},
+         false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -59,8 +75,7 @@ TEST(OwnDesktopEntryTest, WrittenOnlyWhereNoOtherEntryServes) {
         if (!written)
             continue;
         // The desktop starts this program from it, and ignores it once the program is gone.
-        EXPECT_EQ(written->execArguments({"/music/a.mp3"}),
-                  (QStringList{program, "/music/a.mp3"}));
+        EXPECT_EQ(written->execArguments({"/music/a.mp3"}), (QStringList{program, "/music/a.mp3"}));
         EXPECT_EQ(written->value("TryExec"), program);
         EXPECT_EQ(written->value("NoDisplay"), "true");
     }

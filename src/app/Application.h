@@ -123,8 +123,8 @@ private:
     PlayerCommands playerCommands_;
     ApplicationCatalog applications_;
     LineHistory history_;
-    LineCompleter completer_;
     CommandInterpreter interpreter_;
+    LineCompleter completer_;  // offers the names the interpreter's rules know
     DocumentDispatcher documents_;
     KeyCommands keys_;
     CommandBox commandBox_;

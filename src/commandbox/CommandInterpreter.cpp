@@ -12,17 +12,38 @@ CommandInterpreter::CommandInterpreter(const Services& services,
 
 CommandInterpreter::~CommandInterpreter() = default;
 
+std::optional<LineAction> CommandInterpreter::decide(const TypedLine& line) const {
+    if (line.text.isEmpty())
+        return std::nullopt;
+    for (const auto& rule : rules_) {
+        if (auto action = rule->decide(line, context_))
+            return action;
+    }
+    return std::nullopt;
+}
+
+std::optional<LineAction> CommandInterpreter::decide(const QString& line) const {
+    return decide(TypedLine::of(line, InputModes::active(context_.state)));
+}
+
 void CommandInterpreter::run(const QString& line) {
-    if (!InputModes::isActive(context_.state, MessageCode::ModeRunCmd))
+    const TypedLine typed = TypedLine::of(line, InputModes::active(context_.state));
+    if (!typed.inMode(MessageCode::ModeRunCmd))
         history_.remember(line);
     context_.state.followText(line);
-    if (!line.isEmpty()) {
-        for (const auto& rule : rules_) {
-            if (rule->tryRun(line, context_))
-                break;
-        }
-    }
+    // The Music mode is used up by reading this line as a media name, whatever takes it.
+    if (!line.isEmpty() && typed.inMode(MessageCode::ModeMusic))
+        context_.state.setInputMode({});
+    if (const std::optional<LineAction> action = decide(typed))
+        action->run(context_);
     context_.state.followText(QString());
+}
+
+QStringList CommandInterpreter::names() const {
+    QStringList names;
+    for (const auto& rule : rules_)
+        names += rule->names(context_);
+    return names;
 }
 
 }  // namespace mirato

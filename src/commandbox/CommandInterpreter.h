@@ -12,18 +12,24 @@ namespace mirato {
 class LineHistory;
 
 // What a line typed into the command box does when Enter is pressed: its rules are asked in
-// order (see programRules()) until one uses the line. The text probes follow the line while
-// the rules run, and the box is empty afterwards. The history keeps each line, except what
-// runs in a terminal (Run CMD) and lines made private with a leading blank.
+// order (see programRules()) and the first one's action runs. The text probes follow the line
+// while it runs, and the box is empty afterwards. The history keeps each line, except what runs
+// in a terminal (Run CMD) and lines made private with a leading blank.
 class CommandInterpreter {
 public:
     CommandInterpreter(const Services& services, std::vector<std::unique_ptr<LineRule>> rules,
                        LineHistory& history);
     ~CommandInterpreter();
 
+    // What Enter would do with the line in the input mode that is on, doing nothing yet.
+    std::optional<LineAction> decide(const QString& line) const;
     void run(const QString& line);
+    // The names every rule knows lines by, for completion.
+    QStringList names() const;
 
 private:
+    std::optional<LineAction> decide(const TypedLine& line) const;
+
     LineContext context_;
     std::vector<std::unique_ptr<LineRule>> rules_;
     LineHistory& history_;

@@ -1,41 +1,21 @@
 #include "commandbox/LineCompleter.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include "core/AppPaths.h"
+#include "commandbox/CommandInterpreter.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
 #include "core/InputModes.h"
 #include "core/LineHistory.h"
-#include "core/PluginCatalog.h"
 
 namespace mirato {
 
-namespace {
-
-// The names the files of a folder are typed by: without their last extension, hidden ones
-// left out.
-QStringList baseNames(const QString& folder, const QStringList& patterns) {
-    QStringList names;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList(patterns, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& file : files)
-        names.append(file.completeBaseName());
-    return names;
-}
-
-}  // namespace
-
 LineCompleter::LineCompleter(const AppState& state, ApplicationCatalog& applications,
-                             const PluginCatalog& plugins, const AppPaths& paths,
-                             const LineHistory& history, const HostConventions& conventions,
-                             QStringList programFolders, QObject* parent)
+                             const CommandInterpreter& interpreter, const LineHistory& history,
+                             const HostConventions& conventions, QStringList programFolders,
+                             QObject* parent)
     : QObject(parent),
       state_(state),
       applications_(applications),
-      plugins_(plugins),
-      paths_(paths),
+      interpreter_(interpreter),
       history_(history),
       folders_(conventions),
       programs_(std::move(programFolders)) {
@@ -81,17 +61,7 @@ void LineCompleter::refresh() {
     folders_.forget();
     if (programsWanted_)
         programs_.load();  // again only when a folder of PATH has changed
-    QStringList names;
-    for (const PluginFolder& folder : plugins_.folders()) {
-        if (plugins_.isPlugin(folder))
-            names.append(folder.name);
-    }
-    names += baseNames(paths_.playlistFolder(), {QStringLiteral("*.m3u"), QStringLiteral("*.wpl")});
-    names += baseNames(paths_.shortcutFolder(), {});
-    for (const InstalledApplication& app : applications_.applications()) {
-        names.append(app.shownName());
-        names.append(app.program);
-    }
+    QStringList names = interpreter_.names();
     names.removeAll(QString());
     // Most refreshes follow an Enter and find the same names: the index stays.
     if (names != names_) {

@@ -9,12 +9,11 @@
 
 namespace mirato {
 
-class AppPaths;
 class AppState;
 class ApplicationCatalog;
+class CommandInterpreter;
 class HostConventions;
 class LineHistory;
-class PluginCatalog;
 
 // What a line being typed may become: the names the Enter dispatch knows (plug-ins, saved
 // playlists, shortcuts, installed applications) and the lines typed before; a local path, the
@@ -23,8 +22,9 @@ class PluginCatalog;
 class LineCompleter : public QObject {
     Q_OBJECT
 public:
+    // interpreter: whose rules know the names.
     LineCompleter(const AppState& state, ApplicationCatalog& applications,
-                  const PluginCatalog& plugins, const AppPaths& paths, const LineHistory& history,
+                  const CommandInterpreter& interpreter, const LineHistory& history,
                   const HostConventions& conventions, QStringList programFolders,
                   QObject* parent = nullptr);
 
@@ -44,8 +44,7 @@ private:
 
     const AppState& state_;
     ApplicationCatalog& applications_;
-    const PluginCatalog& plugins_;
-    const AppPaths& paths_;
+    const CommandInterpreter& interpreter_;
     const LineHistory& history_;
     QStringList names_;
     CompletionIndex index_;

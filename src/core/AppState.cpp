@@ -51,13 +51,6 @@ void AppState::followText(const QString& text) {
     emit probesChanged();
 }
 
-void AppState::overrideExtension(const QString& last4) {
-    if (probes_.last4 == last4)
-        return;
-    probes_.last4 = last4;
-    emit probesChanged();
-}
-
 void AppState::setLyricLine(const QString& line) {
     assign(this, lyricLine_, line, &AppState::lyricLineChanged);
 }

@@ -40,9 +40,6 @@ public:
     const TextProbes& probes() const { return probes_; }
     // Recomputes the probes from the command text; called on every change of the text.
     void followText(const QString& text);
-    // Music mode makes the rest of one dispatch read the line as a media name, without touching
-    // the text; the overwrite lasts until the text changes next.
-    void overrideExtension(const QString& last4);
 
     QString lyricLine() const { return lyricLine_; }
     void setLyricLine(const QString& line);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/AppState.h"
 #include "core/MessageCode.h"
 
@@ -12,6 +14,8 @@ namespace InputModes {
 // Turns the mode (ModeMusic .. ModeGoogle) on, replacing any other, or off when it is on.
 void toggle(AppState& state, MessageCode mode);
 bool isActive(const AppState& state, MessageCode mode);
+// The mode that is on, if any.
+std::optional<MessageCode> active(const AppState& state);
 
 }  // namespace InputModes
 

@@ -1,5 +1,7 @@
 #include "core/Messages.h"
 
+#include <iterator>
+
 namespace mirato::Messages {
 
 QString text(const QString& language, Message message) {
@@ -26,7 +28,24 @@ QString text(const QString& language, Message message) {
         {"此桌面不提供空闲时间，无法使用省电模式。", "此桌面不提供閒置時間，無法使用省電模式。",
          "This desktop does not tell how long it has been idle, so power saving cannot work."},
         {"清除输入记录", "清除輸入記錄", "Clear the typed lines"},
+        {"播放 %1", "播放 %1", "Play %1"},
+        {"播放列表 %1", "播放清單 %1", "Play the list %1"},
+        {"在浏览器中打开 %1", "在瀏覽器中開啟 %1", "Open %1 in the browser"},
+        {"打开 %1", "開啟 %1", "Open %1"},
+        {"启动 %1", "啟動 %1", "Start %1"},
+        {"启动插件 %1", "啟動外掛程式 %1", "Start the plug-in %1"},
+        {"运行 %1", "執行 %1", "Run %1"},
+        {"在终端中运行 %1", "在終端機中執行 %1", "Run %1 in a terminal"},
+        {"在网上搜索 %1", "在網路上搜尋 %1", "Search the web for %1"},
+        {"透明度设为 %1", "透明度設為 %1", "Set the opacity to %1"},
+        {"把当前列表保存为 %1", "把目前清單儲存為 %1", "Save the current list as %1"},
+        {"删除列表 %1", "刪除清單 %1", "Delete the list %1"},
+        {"查询号码 %1", "查詢號碼 %1", "Look up the number %1"},
+        {"查询地址 %1", "查詢位址 %1", "Look up the address %1"},
+        {"注册组件 %1", "註冊元件 %1", "Register the component %1"},
     };
+    static_assert(std::size(table) == static_cast<std::size_t>(Message::RowRegister) + 1,
+                  "one row for each message, the last one last");
     return QString::fromUtf8(table[static_cast<int>(message)][column]);
 }
 

@@ -16,6 +16,22 @@ enum class Message {
     ChangeToggleKey,       // menu item: the desktop's dialog for the key
     NoIdleTime,            // why power saving cannot be switched on
     ClearHistory,          // menu item: forget the lines typed before
+    // What Enter does with a typed line, as the box offers it (%1 the line or a name).
+    RowPlay,
+    RowPlayList,
+    RowOpenInBrowser,
+    RowOpen,
+    RowStart,
+    RowStartPlugin,
+    RowRun,
+    RowRunInTerminal,
+    RowSearchWeb,
+    RowOpacity,
+    RowSavePlaylist,
+    RowDeletePlaylist,
+    RowLookUpNumber,
+    RowLookUpAddress,
+    RowRegister,  // the last: the table checks its size against it
 };
 
 namespace Messages {

@@ -63,6 +63,7 @@ std::optional<InstalledApplication> readApplication(const QString& id, const QSt
     if (app.command.isEmpty())
         return std::nullopt;
     app.terminal = isTrue(entry->value(QStringLiteral("Terminal")));
+    app.icon = entry->value(QStringLiteral("Icon"));
     app.workingFolder = entry->value(QStringLiteral("Path"));
     for (const QString& language : filter.languages) {
         const QString localised = entry->value(QStringLiteral("Name[%1]").arg(language));

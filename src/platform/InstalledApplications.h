@@ -14,6 +14,7 @@ struct InstalledApplication {
     QStringList command;    // Exec as a program and its arguments, field codes removed
     QString workingFolder;  // Path, where the program runs ("": wherever)
     bool terminal = false;
+    QString icon;  // Icon: a theme icon name or a picture's path ("": none)
 
     // The name to show: in the first wanted language that has one.
     QString shownName() const { return names.isEmpty() ? id : names.first(); }

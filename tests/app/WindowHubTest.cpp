@@ -56,8 +56,8 @@ protected:
     PlayerCommands commands{services};
     ApplicationCatalog applications{{}};
     LineHistory history{env.path("config/Mirato.history")};
-    LineCompleter completer{state, applications, plugins, paths, history, posixConventions(), {}};
     CommandInterpreter interpreter{services, {}, history};
+    LineCompleter completer{state, applications, interpreter, history, posixConventions(), {}};
     KeyCommands keys{services, lyricsSearch};
     CommandBox box{state,    interpreter, keys, completer,         history,
                    settings, notifier,    hub,  paths.skinFolder()};

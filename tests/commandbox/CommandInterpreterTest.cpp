@@ -281,15 +281,20 @@ TEST(CommandInterpreterTest, TypedMediaDropsTheOldLyrics) {
 
 namespace {
 
-// A rule that records that it was asked and uses the lines it is given.
+// A rule that records that it was asked and what it ran; it takes the line it is given.
 class ScriptedRule : public LineRule {
 public:
     ScriptedRule(QStringList& asked, QString name, QString takes)
         : asked_(asked), name_(std::move(name)), takes_(std::move(takes)) {}
-    bool tryRun(const QString& line, LineContext& context) override {
+    std::optional<LineAction> decide(const TypedLine& line, const LineContext&) const override {
         asked_.append(name_);
-        EXPECT_EQ(context.state.probes(), TextProbes::of(line));  // the probes follow the line
-        return line == takes_;
+        if (line.text != takes_)
+            return std::nullopt;
+        return LineAction{name_, {}, [this](LineContext& context) {
+                              // The probes follow the line while it runs.
+                              EXPECT_EQ(context.state.probes(), TextProbes::of(takes_));
+                              asked_.append("ran " + name_);
+                          }};
     }
 
 private:
@@ -298,9 +303,11 @@ private:
     QString takes_;
 };
 
-TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneUsesTheLine) {
-    const std::pair<QString, QStringList> cases[] = {
-        {"first", {"a"}}, {"second", {"a", "b"}}, {"none", {"a", "b", "c"}}, {"", {}}};
+TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneHasAnAction) {
+    const std::pair<QString, QStringList> cases[] = {{"first", {"a", "ran a"}},
+                                                     {"second", {"a", "b", "ran b"}},
+                                                     {"none", {"a", "b", "c"}},
+                                                     {"", {}}};
     for (const auto& [line, expected] : cases) {
         InterpreterHarness h;
         QStringList asked;
@@ -312,6 +319,66 @@ TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneUsesTheLine) {
         interpreter.run(line);
         EXPECT_EQ(asked, expected) << line.toStdString();
         EXPECT_EQ(h.state.probes(), TextProbes{});
+    }
+}
+
+// Asked what it would do, the dispatch tells and does nothing; run, it does what it told.
+TEST(CommandInterpreterTest, EachLineSaysWhatItWillDoBeforeDoingIt) {
+    struct Row {
+        const char* line;
+        std::optional<MessageCode> mode;
+        const char* title;
+    };
+    const Row rows[] = {
+        {"/music/a.mp3", {}, "Play /music/a.mp3"},
+        {"radio.example/live.mp3", {}, "Play radio.example/live.mp3"},
+        {"some song", MessageCode::ModeMusic, "Play some song"},
+        {"example.org", {}, "Open example.org in the browser"},
+        {"weather", MessageCode::ModeGoogle, "Search the web for weather"},
+        {"top", MessageCode::ModeRunCmd, "Run top in a terminal"},
+        {"ls -l", MessageCode::ModeRun, "Run ls -l"},
+        {"TM100", {}, "Set the opacity to 100"},
+        {"Add party", {}, "Save the current list as party"},
+        {"Del party", {}, "Delete the list party"},
+        {"party", {}, "Play the list party"},
+        {"Tool", {}, "Start the plug-in Tool"},
+        {"Editor", {}, "Open Editor"},
+        {"12345", {}, "Look up the number 12345"},
+        {"123", {}, ""},  // used up, to no effect
+        {"10.0.0.1", {}, "Look up the address 10.0.0.1"},
+        {"~/music", {}, ""},  // the title names the expanded path
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        InterpreterHarness h;
+        h.env.writeFile("app/playlist/party.m3u", "a.mp3\n");
+        h.env.writeFile("app/lnk/Editor.desktop", "[Desktop Entry]\nExec=my-editor\n");
+        const QString tool = h.env.writeFile("app/Plugin/Tool/Tool", "#!/bin/sh\n");
+        QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner);
+        if (row.mode)
+            InputModes::toggle(h.state, *row.mode);
+        const std::optional<LineAction> action = h.interpreter.decide(row.line);
+        ASSERT_TRUE(action);
+        if (QString(row.line).startsWith("~/"))
+            EXPECT_EQ(action->title, "Open " + QDir::homePath() + "/music");
+        else
+            EXPECT_EQ(action->title, row.title);
+        // Nothing happened yet.
+        EXPECT_TRUE(h.launcher.launches.isEmpty());
+        EXPECT_TRUE(h.opener.addresses.isEmpty());
+        EXPECT_TRUE(h.media.urls.isEmpty());
+        EXPECT_TRUE(h.notifier.messages.isEmpty());
+        EXPECT_EQ(h.state.opacity(), "");
+        EXPECT_EQ(h.state.inputMode().isEmpty(), !row.mode);
+        EXPECT_TRUE(QFileInfo::exists(h.env.path("app/playlist/party.m3u")));
+
+        h.enter(row.line);
+        const qsizetype effects = h.launcher.launches.size() + h.opener.addresses.size() +
+                                  h.media.urls.size() + h.notifier.messages.size() +
+                                  (h.state.opacity().isEmpty() ? 0 : 1);
+        EXPECT_EQ(effects,
+                  QString(row.title).isEmpty() && !QString(row.line).startsWith("~/") ? 0 : 1);
+        EXPECT_EQ(h.state.inputMode(), "");  // every mode ends with its line
     }
 }
 

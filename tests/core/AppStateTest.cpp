@@ -25,18 +25,6 @@ TEST(AppStateTest, ProbesAreLastFourFirstTwoLastTwo) {
     }
 }
 
-TEST(AppStateTest, ExtensionOverwriteLastsUntilTheTextChanges) {
-    AppState state;
-    state.followText("radio stream");
-    state.overrideExtension(".mp3");
-    EXPECT_EQ(state.probes().last4, ".mp3");
-    EXPECT_EQ(state.probes().first2, "ra");
-    state.followText("radio stream");  // the same text is no change
-    EXPECT_EQ(state.probes().last4, ".mp3");
-    state.followText("");
-    EXPECT_EQ(state.probes(), TextProbes{});
-}
-
 TEST(AppStateTest, SignalsFireOnRealChangesOnly) {
     AppState state;
     QSignalSpy language(&state, &AppState::languageChanged);

@@ -31,8 +31,8 @@ struct InterpreterHarness {
                    opener, media, windows,     notifier, dialogs},
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
-          completer(state, applications, plugins, paths, history, conventions, {env.path("bin")}),
           interpreter(services, programRules(applications), history),
+          completer(state, applications, interpreter, history, conventions, {env.path("bin")}),
           keys(services, lyricsSearch) {
         state.setLanguage(language);
     }
@@ -64,8 +64,8 @@ struct InterpreterHarness {
     Services services;
     ApplicationCatalog applications;
     LineHistory history;
-    LineCompleter completer;
     CommandInterpreter interpreter;
+    LineCompleter completer;
     KeyCommands keys;
 };
 

@@ -5,20 +5,33 @@
 
 namespace mirato {
 
-bool ApplicationRule::tryRun(const QString& line, LineContext& c) {
+std::optional<LineAction> ApplicationRule::decide(const TypedLine& line,
+                                                  const LineContext& c) const {
+    // An application installed a moment ago is read before the line is looked up.
     catalog_.settle();
-    const InstalledApplication* app = catalog_.find(line.trimmed());
+    const InstalledApplication* app = catalog_.find(line.text.trimmed());
     if (!app)
-        return false;
+        return std::nullopt;
     QStringList arguments = app->command;
+    Command command;
     if (app->terminal) {
         arguments.prepend(QStringLiteral("-e"));
-        c.start(Command{HostConventions::defaultTerminal(), arguments, app->workingFolder});
+        command = Command{HostConventions::defaultTerminal(), arguments, app->workingFolder};
     } else {
         const QString program = arguments.takeFirst();
-        c.start(Command{program, arguments, app->workingFolder});
+        command = Command{program, arguments, app->workingFolder};
     }
-    return true;
+    return LineAction{c.row(Message::RowStart, app->shownName()), app->icon,
+                      [command](LineContext& c) { c.start(command); }};
+}
+
+QStringList ApplicationRule::names(const LineContext&) const {
+    QStringList names;
+    for (const InstalledApplication& app : catalog_.applications()) {
+        names.append(app.shownName());
+        names.append(app.program);
+    }
+    return names;
 }
 
 }  // namespace mirato

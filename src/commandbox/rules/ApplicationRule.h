@@ -11,7 +11,9 @@ class ApplicationCatalog;
 class ApplicationRule : public LineRule {
 public:
     explicit ApplicationRule(ApplicationCatalog& catalog) : catalog_(catalog) {}
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
+    QStringList names(const LineContext& context) const override;
 
 private:
     ApplicationCatalog& catalog_;

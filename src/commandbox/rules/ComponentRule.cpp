@@ -4,15 +4,15 @@
 
 namespace mirato {
 
-bool ComponentRule::tryRun(const QString& line, LineContext& c) {
-    if (!LineContext::isOneOf(c.state.probes().last4,
-                              {".ocx", ".Ocx", ".OCX", ".dll", ".Dll", ".DLL"}))
-        return false;
-    const auto registrar = c.conventions.componentRegistrar(line);
+std::optional<LineAction> ComponentRule::decide(const TypedLine& line, const LineContext& c) const {
+    if (!LineContext::isOneOf(line.probes.last4, {".ocx", ".Ocx", ".OCX", ".dll", ".Dll", ".DLL"}))
+        return std::nullopt;
+    const auto registrar = c.conventions.componentRegistrar(line.text);
     if (!registrar)
-        return false;
-    c.start(registrar, WindowStyle::MinimisedWithFocus);
-    return true;
+        return std::nullopt;
+    return LineAction{
+        c.row(Message::RowRegister, line.text), QStringLiteral("system-run"),
+        [registrar](LineContext& c) { c.start(registrar, WindowStyle::MinimisedWithFocus); }};
 }
 
 }  // namespace mirato

@@ -7,7 +7,8 @@ namespace mirato {
 // An .ocx or .dll is registered where the host has a component registrar.
 class ComponentRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

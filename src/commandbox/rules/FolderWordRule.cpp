@@ -6,17 +6,21 @@
 
 namespace mirato {
 
-bool FolderWordRule::tryRun(const QString& line, LineContext& c) {
+std::optional<LineAction> FolderWordRule::decide(const TypedLine& line,
+                                                 const LineContext& c) const {
     QString folder;
-    if (LineContext::isOneOf(line, {"Lnk", "lnk", "LNK"}))
+    if (LineContext::isOneOf(line.text, {"Lnk", "lnk", "LNK"}))
         folder = c.paths.shortcutFolder();
-    else if (LineContext::isOneOf(line, {"PlayList", "Playlist", "playlist", "PLAYLIST"}))
+    else if (LineContext::isOneOf(line.text, {"PlayList", "Playlist", "playlist", "PLAYLIST"}))
         folder = c.paths.playlistFolder();
     else
-        return false;
-    QDir().mkpath(folder);
-    c.openWithDesktop(folder.replace(QLatin1Char('\\'), QLatin1Char('/')));
-    return true;
+        return std::nullopt;
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return LineAction{c.row(Message::RowOpen, folder), QStringLiteral("folder"),
+                      [folder](LineContext& c) {
+                          QDir().mkpath(folder);
+                          c.openWithDesktop(folder);
+                      }};
 }
 
 }  // namespace mirato

@@ -7,7 +7,8 @@ namespace mirato {
 // "Lnk" and "PlayList" open the program's shortcut and playlist folders, creating them first.
 class FolderWordRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

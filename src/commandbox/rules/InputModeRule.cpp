@@ -6,31 +6,49 @@
 
 namespace mirato {
 
-bool InputModeRule::tryRun(const QString& line, LineContext& c) {
-    AppState& state = c.state;
-    auto active = [&state](MessageCode mode) { return InputModes::isActive(state, mode); };
-    if (active(MessageCode::ModeMusic)) {
-        // The line stays; the later rules read it as a media name.
-        state.overrideExtension(QStringLiteral(".mp3"));
-        state.setInputMode({});
-        return false;
+std::optional<LineAction> InputModeRule::decide(const TypedLine& line, const LineContext& c) const {
+    // The Music mode reads the line as a media name: the later rules play it.
+    if (!line.mode || line.inMode(MessageCode::ModeMusic))
+        return std::nullopt;
+    const QString text = line.text;
+    std::function<void(LineContext&)> deed;
+    Message title = Message::RowRun;
+    QString icon = QStringLiteral("system-run");
+    switch (*line.mode) {
+        case MessageCode::ModeRun: {
+            std::optional<Command> command;
+            if (LineContext::isOneOf(line.probes.last4, {".msc", ".Msc", ".MSC"}))
+                command = c.conventions.managementConsole(text);
+            if (!command)
+                command = c.conventions.commandFromLine(text);
+            deed = [command](LineContext& c) { c.start(command); };
+            break;
+        }
+        case MessageCode::ModeRunCmd: {
+            const std::optional<Command> command = c.conventions.terminal(text);
+            deed = [command](LineContext& c) { c.start(command); };
+            title = Message::RowRunInTerminal;
+            icon = QStringLiteral("utilities-terminal");
+            break;
+        }
+        case MessageCode::ModeBaidu:
+        case MessageCode::ModeGoogle: {
+            const QString address = *line.mode == MessageCode::ModeBaidu
+                                        ? ServiceAddresses::baiduSearch(text)
+                                        : ServiceAddresses::googleSearch(text);
+            deed = [address](LineContext& c) { c.web.open(address); };
+            title = Message::RowSearchWeb;
+            icon = QStringLiteral("system-search");
+            break;
+        }
+        default:
+            return std::nullopt;
     }
-    if (active(MessageCode::ModeRun)) {
-        std::optional<Command> console;
-        if (LineContext::isOneOf(state.probes().last4, {".msc", ".Msc", ".MSC"}))
-            console = c.conventions.managementConsole(line);
-        c.start(console ? console : c.conventions.commandFromLine(line));
-    } else if (active(MessageCode::ModeRunCmd)) {
-        c.start(c.conventions.terminal(line));
-    } else if (active(MessageCode::ModeBaidu)) {
-        c.web.open(ServiceAddresses::baiduSearch(line));
-    } else if (active(MessageCode::ModeGoogle)) {
-        c.web.open(ServiceAddresses::googleSearch(line));
-    } else {
-        return false;
-    }
-    state.setInputMode({});
-    return true;
+    // The mode ends with the line.
+    return LineAction{c.row(title, text), icon, [deed](LineContext& c) {
+                          deed(c);
+                          c.state.setInputMode({});
+                      }};
 }
 
 }  // namespace mirato

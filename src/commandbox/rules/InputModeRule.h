@@ -8,7 +8,8 @@ namespace mirato {
 // reads the line as a media name and lets the later rules play it. The mode ends with the line.
 class InputModeRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -6,11 +6,13 @@
 
 namespace mirato {
 
-bool IpAddressRule::tryRun(const QString& line, LineContext& c) {
-    if (!TextRules::isNumeric(line.left(2)) || !TextRules::isNumeric(line.right(2)))
-        return false;
-    c.web.open(ServiceAddresses::ipLookup(line));
-    return true;
+std::optional<LineAction> IpAddressRule::decide(const TypedLine& line, const LineContext& c) const {
+    if (!TextRules::isNumeric(line.text.left(2)) || !TextRules::isNumeric(line.text.right(2)))
+        return std::nullopt;
+    const QString address = ServiceAddresses::ipLookup(line.text);
+    return LineAction{c.row(Message::RowLookUpAddress, line.text),
+                      QStringLiteral("network-workgroup"),
+                      [address](LineContext& c) { c.web.open(address); }};
 }
 
 }  // namespace mirato

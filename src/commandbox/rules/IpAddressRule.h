@@ -7,7 +7,8 @@ namespace mirato {
 // A line whose first two and last two characters are numbers is looked up as an IP address.
 class IpAddressRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -1,8 +1,10 @@
 #include "commandbox/rules/LineContext.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include "commandbox/rules/LineRule.h"
 #include "core/Strings.h"
 
 Q_LOGGING_CATEGORY(lcLines, "mirato.commandbox", QtWarningMsg)
@@ -26,6 +28,17 @@ QString LineContext::message(MessageCode code) const {
     return Strings::message(state.language(), code);
 }
 
+QString LineContext::row(Message title, const QString& argument) const {
+    return Messages::text(state.language(), title).arg(argument);
+}
+
+TypedLine TypedLine::of(const QString& text, std::optional<MessageCode> mode) {
+    TypedLine line{text, mode, TextProbes::of(text)};
+    if (mode == MessageCode::ModeMusic)
+        line.probes.last4 = QStringLiteral(".mp3");
+    return line;
+}
+
 bool LineContext::isPathLike(const QString& line) const {
     return line.isEmpty() || conventions.isLocalPath(line) ||
            isOneOf(line.left(2), {"ht", "Ht", "HT", "mm", "Mm", "MM"});
@@ -39,6 +52,15 @@ bool LineContext::isPlainName(const QString& name) {
 bool LineContext::isVisibleFile(const QString& path) {
     const QFileInfo info(path);
     return info.isFile() && !info.isHidden();
+}
+
+QStringList LineContext::baseNames(const QString& folder, const QStringList& patterns) {
+    QStringList names;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(patterns, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& file : files)
+        names.append(file.completeBaseName());
+    return names;
 }
 
 bool LineContext::isOneOf(const QString& text, std::initializer_list<const char*> spellings) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/MessageCode.h"
+#include "core/Messages.h"
 #include "core/Services.h"
 
 namespace mirato {
@@ -19,6 +20,8 @@ public:
     // Hands a file, folder or address to the desktop's handler.
     void openWithDesktop(const QString& target);
     QString message(MessageCode code) const;
+    // The title of an action in the current language, %1 being the line or a name.
+    QString row(Message title, const QString& argument) const;
 
     // Empty, a local path, or starting like an http or mms address: no name to look up.
     bool isPathLike(const QString& line) const;
@@ -27,6 +30,9 @@ public:
     // An ordinary file as a directory listing shows it: hidden files do not count.
     static bool isVisibleFile(const QString& path);
     static bool isOneOf(const QString& text, std::initializer_list<const char*> spellings);
+    // The names the files of a folder are typed by: without their last extension, hidden ones
+    // left out.
+    static QStringList baseNames(const QString& folder, const QStringList& patterns);
 };
 
 }  // namespace mirato

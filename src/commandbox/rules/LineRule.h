@@ -1,18 +1,50 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "core/AppState.h"
+#include "core/MessageCode.h"
 
 namespace mirato {
 
 class LineContext;
 
+// A line as the rules read it when Enter is pressed: the text, the input mode that was on
+// (ModeMusic .. ModeGoogle) and the probes of the text. In the Music mode every line reads as
+// a media name: its extension probe is ".mp3".
+struct TypedLine {
+    QString text;
+    std::optional<MessageCode> mode;
+    TextProbes probes;
+
+    static TypedLine of(const QString& text, std::optional<MessageCode> mode);
+    bool inMode(MessageCode wanted) const { return mode == wanted; }
+};
+
+// What a rule would do with a line: what the user is shown (a title such as "Play a.mp3" and
+// a theme icon name) and the deed itself, done only when run. A line that is used up without
+// any effect (a number of the wrong length) has an action that does nothing.
+struct LineAction {
+    QString title;
+    QString icon;
+    std::function<void(LineContext&)> run;
+};
+
 // One way to understand a line typed into the command box. The interpreter asks its rules in
-// order; the first that uses the line ends the dispatch.
+// order and runs the action of the first that has one. Deciding has no effect: it may look at
+// files but changes nothing, so a line can be asked about while it is being typed.
 class LineRule {
 public:
     virtual ~LineRule() = default;
-    // Acts when the line is of this rule's kind; true when the line has been used.
-    virtual bool tryRun(const QString& line, LineContext& context) = 0;
+    // The action for the line, or nothing when the line is not of this rule's kind.
+    virtual std::optional<LineAction> decide(const TypedLine& line,
+                                             const LineContext& context) const = 0;
+    // The names this rule knows a line by (plug-ins, saved playlists, shortcuts,
+    // applications), offered while typing; most rules know none.
+    virtual QStringList names(const LineContext&) const { return {}; }
 };
 
 }  // namespace mirato

@@ -4,14 +4,15 @@
 
 namespace mirato {
 
-bool LocalPathRule::tryRun(const QString& line, LineContext& c) {
-    if (!c.conventions.isLocalPath(line))
-        return false;
-    QString path = line;
+std::optional<LineAction> LocalPathRule::decide(const TypedLine& line, const LineContext& c) const {
+    if (!c.conventions.isLocalPath(line.text))
+        return std::nullopt;
+    QString path = line.text;
     if (c.conventions.isWindows())
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    c.openWithDesktop(c.conventions.expandLocalPath(path));
-    return true;
+    const QString target = c.conventions.expandLocalPath(path);
+    return LineAction{c.row(Message::RowOpen, target), QStringLiteral("folder"),
+                      [target](LineContext& c) { c.openWithDesktop(target); }};
 }
 
 }  // namespace mirato

@@ -7,7 +7,8 @@ namespace mirato {
 // A local path goes to the desktop's handler.
 class LocalPathRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -5,12 +5,13 @@
 
 namespace mirato {
 
-bool MediaRule::tryRun(const QString& line, LineContext& c) {
-    // The probe, not the line: Music mode makes any line end in ".mp3".
-    if (!TextRules::isMediaExtension(c.state.probes().last4))
-        return false;
-    play(line, c);
-    return true;
+std::optional<LineAction> MediaRule::decide(const TypedLine& line, const LineContext& c) const {
+    // The probe, not the line: in the Music mode every line reads as ".mp3".
+    if (!TextRules::isMediaExtension(line.probes.last4))
+        return std::nullopt;
+    const QString text = line.text;
+    return LineAction{c.row(Message::RowPlay, text), QStringLiteral("audio-x-generic"),
+                      [text](LineContext& c) { play(text, c); }};
 }
 
 void MediaRule::play(const QString& text, LineContext& c) {

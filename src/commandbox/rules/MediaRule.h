@@ -7,7 +7,8 @@ namespace mirato {
 // A line ending in a media extension plays at once.
 class MediaRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 
     // Plays a typed media location: shows the player, forgets the old lyrics and plays the text
     // as it is when it is a local path or starts like an http or mms address, else with

@@ -6,15 +6,19 @@
 
 namespace mirato {
 
-bool NumberRule::tryRun(const QString& line, LineContext& c) {
-    if (!TextRules::isNumeric(line))
-        return false;
-    const qsizetype length = line.size();
+std::optional<LineAction> NumberRule::decide(const TypedLine& line, const LineContext& c) const {
+    if (!TextRules::isNumeric(line.text))
+        return std::nullopt;
+    const qsizetype length = line.text.size();
+    QString address;
     if (length > 4 && length < 11)
-        c.web.open(ServiceAddresses::qqSpace(line));
+        address = ServiceAddresses::qqSpace(line.text);
     else if (length == 11)
-        c.web.open(ServiceAddresses::mobileLookup(line));
-    return true;
+        address = ServiceAddresses::mobileLookup(line.text);
+    if (address.isEmpty())
+        return LineAction{{}, {}, [](LineContext&) {}};  // used up, to no effect
+    return LineAction{c.row(Message::RowLookUpNumber, line.text), QStringLiteral("system-search"),
+                      [address](LineContext& c) { c.web.open(address); }};
 }
 
 }  // namespace mirato

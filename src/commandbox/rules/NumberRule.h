@@ -8,7 +8,8 @@ namespace mirato {
 // number is used up without an effect.
 class NumberRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -5,19 +5,21 @@
 
 namespace mirato {
 
-bool OpacityRule::tryRun(const QString& line, LineContext& c) {
-    if (!LineContext::isOneOf(line.left(2), {"TM", "tm", "Tm"}))
-        return false;
-    const QString value = line.mid(2);
+std::optional<LineAction> OpacityRule::decide(const TypedLine& line, const LineContext& c) const {
+    if (!LineContext::isOneOf(line.text.left(2), {"TM", "tm", "Tm"}))
+        return std::nullopt;
+    const QString value = line.text.mid(2);
     if (!TextRules::isNumeric(value))
-        return false;
+        return std::nullopt;
     const double number = TextRules::numericValue(value);
     if (!(number > 20 && number < 256))
-        return false;
+        return std::nullopt;
     // The value is kept as typed (" 255", "100.4"); the windows round it.
-    c.state.setOpacity(value);
-    c.windows.applyOpacity();
-    return true;
+    return LineAction{c.row(Message::RowOpacity, value.trimmed()),
+                      QStringLiteral("preferences-desktop"), [value](LineContext& c) {
+                          c.state.setOpacity(value);
+                          c.windows.applyOpacity();
+                      }};
 }
 
 }  // namespace mirato

@@ -7,7 +7,8 @@ namespace mirato {
 // "TM" and a number from 21 to 255 sets the windows' opacity; anything else goes on.
 class OpacityRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -59,15 +59,17 @@ void deletePlaylist(const QString& name, LineContext& c) {
 
 }  // namespace
 
-bool PlaylistFileRule::tryRun(const QString& line, LineContext& c) {
-    const QString command = line.left(4);
+std::optional<LineAction> PlaylistFileRule::decide(const TypedLine& line,
+                                                   const LineContext& c) const {
+    const QString command = line.text.left(4);
+    const QString name = line.text.mid(4);
     if (LineContext::isOneOf(command, {"Add ", "add ", "ADD "}))
-        addPlaylist(line.mid(4), c);
-    else if (LineContext::isOneOf(command, {"Del ", "del ", "DEL "}))
-        deletePlaylist(line.mid(4), c);
-    else
-        return false;
-    return true;
+        return LineAction{c.row(Message::RowSavePlaylist, name), QStringLiteral("document-save"),
+                          [name](LineContext& c) { addPlaylist(name, c); }};
+    if (LineContext::isOneOf(command, {"Del ", "del ", "DEL "}))
+        return LineAction{c.row(Message::RowDeletePlaylist, name), QStringLiteral("edit-delete"),
+                          [name](LineContext& c) { deletePlaylist(name, c); }};
+    return std::nullopt;
 }
 
 }  // namespace mirato

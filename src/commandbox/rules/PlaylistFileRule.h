@@ -8,7 +8,8 @@ namespace mirato {
 // one; both answer with a message.
 class PlaylistFileRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -4,12 +4,23 @@
 
 namespace mirato {
 
-bool PluginRule::tryRun(const QString& line, LineContext& c) {
-    const QString program = c.plugins.programNamed(line);
+std::optional<LineAction> PluginRule::decide(const TypedLine& line, const LineContext& c) const {
+    const QString program = c.plugins.programNamed(line.text);
     if (program.isEmpty())
-        return false;
-    c.start(Command{program, {}});
-    return true;
+        return std::nullopt;
+    return LineAction{c.row(Message::RowStartPlugin, line.text),
+                      QStringLiteral("application-x-addon"), [program](LineContext& c) {
+                          c.start(Command{program, {}});
+                      }};
+}
+
+QStringList PluginRule::names(const LineContext& c) const {
+    QStringList names;
+    for (const PluginFolder& folder : c.plugins.folders()) {
+        if (!c.plugins.programIn(folder).isEmpty())
+            names.append(folder.name);
+    }
+    return names;
 }
 
 }  // namespace mirato

@@ -7,7 +7,9 @@ namespace mirato {
 // The name of a plug-in starts its program.
 class PluginRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
+    QStringList names(const LineContext& context) const override;
 };
 
 }  // namespace mirato

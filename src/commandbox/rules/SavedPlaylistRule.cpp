@@ -4,19 +4,26 @@
 
 namespace mirato {
 
-bool SavedPlaylistRule::tryRun(const QString& line, LineContext& c) {
-    if (c.isPathLike(line) || !LineContext::isPlainName(line))
-        return false;
+std::optional<LineAction> SavedPlaylistRule::decide(const TypedLine& line,
+                                                    const LineContext& c) const {
+    if (c.isPathLike(line.text) || !LineContext::isPlainName(line.text))
+        return std::nullopt;
     for (const char* extension : {".wpl", ".m3u"}) {
         const QString list =
-            c.paths.playlistFolder() + QLatin1Char('/') + line + QLatin1String(extension);
-        if (LineContext::isVisibleFile(list)) {
-            c.windows.showPlayer();
-            c.media.setUrl(list);
-            return true;
-        }
+            c.paths.playlistFolder() + QLatin1Char('/') + line.text + QLatin1String(extension);
+        if (LineContext::isVisibleFile(list))
+            return LineAction{c.row(Message::RowPlayList, line.text),
+                              QStringLiteral("audio-x-mpegurl"), [list](LineContext& c) {
+                                  c.windows.showPlayer();
+                                  c.media.setUrl(list);
+                              }};
     }
-    return false;
+    return std::nullopt;
+}
+
+QStringList SavedPlaylistRule::names(const LineContext& c) const {
+    return LineContext::baseNames(c.paths.playlistFolder(),
+                                  {QStringLiteral("*.m3u"), QStringLiteral("*.wpl")});
 }
 
 }  // namespace mirato

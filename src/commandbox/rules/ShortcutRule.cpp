@@ -8,11 +8,19 @@
 
 namespace mirato {
 
-bool ShortcutRule::tryRun(const QString& name, LineContext& c) {
+std::optional<LineAction> ShortcutRule::decide(const TypedLine& line, const LineContext& c) const {
+    const QString name = line.text;
     if (c.isPathLike(name) || !LineContext::isPlainName(name))
-        return false;
-    if (c.conventions.isWindows())
-        return openWindowsShortcut(name, c);
+        return std::nullopt;
+    const std::optional<Deed> deed =
+        c.conventions.isWindows() ? windowsShortcut(name, c) : shortcut(name, c);
+    if (!deed)
+        return std::nullopt;
+    return LineAction{c.row(Message::RowOpen, name), QStringLiteral("emblem-symbolic-link"), *deed};
+}
+
+std::optional<ShortcutRule::Deed> ShortcutRule::shortcut(const QString& name,
+                                                         const LineContext& c) {
     // Here a shortcut is a desktop entry, or any file or link the desktop can open.
     const QString folder = c.paths.shortcutFolder();
     const QString entryPath = folder + QLatin1Char('/') + name + QStringLiteral(".desktop");
@@ -21,39 +29,44 @@ bool ShortcutRule::tryRun(const QString& name, LineContext& c) {
         QStringList words = entry ? entry->execArguments() : QStringList();
         if (!words.isEmpty()) {
             const QString program = words.takeFirst();
-            c.start(Command{program, words});
-        } else if (entry && !entry->value(QStringLiteral("URL")).isEmpty()) {
-            c.web.open(entry->value(QStringLiteral("URL")));
-        } else {
-            c.openWithDesktop(entryPath);
+            return [program, words](LineContext& c) { c.start(Command{program, words}); };
         }
-        return true;
+        const QString url = entry ? entry->value(QStringLiteral("URL")) : QString();
+        if (!url.isEmpty())
+            return [url](LineContext& c) { c.web.open(url); };
+        return [entryPath](LineContext& c) { c.openWithDesktop(entryPath); };
     }
     const QFileInfo exact(folder + QLatin1Char('/') + name);
     if (exact.exists() || exact.isSymLink()) {
-        c.openWithDesktop(exact.filePath());
-        return true;
+        const QString target = exact.filePath();
+        return [target](LineContext& c) { c.openWithDesktop(target); };
     }
     const QStringList matches = QDir(folder).entryList(
         {name + QStringLiteral(".*")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& match : matches) {
         if (QFileInfo(match).completeBaseName() == name) {
-            c.openWithDesktop(folder + QLatin1Char('/') + match);
-            return true;
+            const QString target = folder + QLatin1Char('/') + match;
+            return [target](LineContext& c) { c.openWithDesktop(target); };
         }
     }
-    return false;
+    return std::nullopt;
 }
 
-bool ShortcutRule::openWindowsShortcut(const QString& name, LineContext& c) {
+std::optional<ShortcutRule::Deed> ShortcutRule::windowsShortcut(const QString& name,
+                                                                const LineContext& c) {
     const QString folder = c.paths.shortcutFolder();
     const QString root = QFileInfo(folder).path();
     const bool found = LineContext::isVisibleFile(folder + QLatin1Char('/') + name + ".lnk") ||
                        LineContext::isVisibleFile(root + "/LNK/" + name + ".LNK") ||
                        LineContext::isVisibleFile(root + "/Lnk/" + name + ".Lnk");
-    if (found)
-        c.openWithDesktop(folder + QLatin1Char('/') + name);
-    return found;
+    if (!found)
+        return std::nullopt;
+    const QString target = folder + QLatin1Char('/') + name;
+    return [target](LineContext& c) { c.openWithDesktop(target); };
+}
+
+QStringList ShortcutRule::names(const LineContext& c) const {
+    return LineContext::baseNames(c.paths.shortcutFolder(), {});
 }
 
 }  // namespace mirato

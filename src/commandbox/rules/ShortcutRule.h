@@ -8,10 +8,15 @@ namespace mirato {
 // line, anything else goes to the desktop's handler.
 class ShortcutRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
+
+    QStringList names(const LineContext& context) const override;
 
 private:
-    static bool openWindowsShortcut(const QString& name, LineContext& context);
+    using Deed = std::function<void(LineContext&)>;
+    static std::optional<Deed> shortcut(const QString& name, const LineContext& context);
+    static std::optional<Deed> windowsShortcut(const QString& name, const LineContext& context);
 };
 
 }  // namespace mirato

@@ -4,9 +4,11 @@
 
 namespace mirato {
 
-bool WebAddressRule::tryRun(const QString& line, LineContext& c) {
-    c.web.open(line);
-    return true;
+std::optional<LineAction> WebAddressRule::decide(const TypedLine& line,
+                                                 const LineContext& c) const {
+    const QString address = line.text;
+    return LineAction{c.row(Message::RowOpenInBrowser, address), QStringLiteral("web-browser"),
+                      [address](LineContext& c) { c.web.open(address); }};
 }
 
 }  // namespace mirato

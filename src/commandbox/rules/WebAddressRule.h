@@ -7,7 +7,8 @@ namespace mirato {
 // Whatever is left is a web address.
 class WebAddressRule : public LineRule {
 public:
-    bool tryRun(const QString& line, LineContext& context) override;
+    std::optional<LineAction> decide(const TypedLine& line,
+                                     const LineContext& context) const override;
 };
 
 }  // namespace mirato

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <tuple>
 
 namespace mirato {
@@ -60,18 +59,18 @@ void CompletionIndex::setNames(const QStringList& names) {
 }
 
 QString CompletionIndex::complete(const QString& typed) const {
-    if (typed.trimmed().isEmpty())
+    return candidates(typed, 1).value(0);
+}
+
+QStringList CompletionIndex::candidates(const QString& typed, qsizetype count) const {
+    if (typed.trimmed().isEmpty() || count <= 0)
         return {};
     const QString folded = typed.toCaseFolded();
-    std::optional<Rank> best;
-    auto consider = [&best](const Rank& rank) {
-        if (!best || rank < *best)
-            best = rank;
-    };
+    std::vector<Rank> ranks;
     for (qsizetype age = 0; age < history_.size(); ++age) {
         const QString& line = history_.at(age);
         if (line.size() > typed.size() && line.startsWith(typed, Qt::CaseInsensitive))
-            consider(rankOf(line, typed, 0, int(age)));
+            ranks.push_back(rankOf(line, typed, 0, int(age)));
     }
     const auto first =
         std::lower_bound(keys_.begin(), keys_.end(), folded,
@@ -81,9 +80,21 @@ QString CompletionIndex::complete(const QString& typed) const {
         if (it->atStart && name.size() == typed.size())
             continue;  // nothing left to complete
         const qsizetype at = it->atStart ? 0 : name.size() - it->folded.size();
-        consider(rankOf(name, typed, at, std::numeric_limits<int>::max()));
+        ranks.push_back(rankOf(name, typed, at, std::numeric_limits<int>::max()));
     }
-    return best ? *best->text : QString();
+    // A short line matches thousands of names: only the front is put in order. A candidate
+    // comes at most twice (a line typed before that is also a name), so twice the count will do.
+    const auto front = ranks.begin() + std::min<qsizetype>(qsizetype(ranks.size()), 2 * count);
+    std::partial_sort(ranks.begin(), front, ranks.end());
+    ranks.erase(front, ranks.end());
+    QStringList best;
+    for (const Rank& rank : ranks) {
+        if (best.size() == count)
+            break;
+        if (!best.contains(*rank.text))  // a line typed before may also be a name
+            best.append(*rank.text);
+    }
+    return best;
 }
 
 }  // namespace mirato

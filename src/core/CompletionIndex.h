@@ -20,6 +20,8 @@ public:
     // case, then a line typed before (the newer the better) before a name, then the shorter, then
     // the first in order. "" when there is none.
     QString complete(const QString& typed) const;
+    // The best candidates in that order, at most count, each once.
+    QStringList candidates(const QString& typed, qsizetype count) const;
 
     qsizetype size() const { return qsizetype(names_.size()) + history_.size(); }
 

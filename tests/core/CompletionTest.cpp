@@ -46,6 +46,16 @@ TEST(CompletionTest, ShorterAndThenAlphabeticalAmongEquals) {
     EXPECT_EQ(index.size(), 3);
 }
 
+TEST(CompletionTest, CandidatesInRankOrderEachOnce) {
+    CompletionIndex index;
+    index.setNames({"Firefox", "Files", "GNU Fi Tool", "fish"});
+    index.setHistory({"fish", "first line"});  // "fish" typed before and a name too
+    EXPECT_EQ(index.candidates("fi", 10),
+              (QStringList{"fish", "first line", "Files", "Firefox", "GNU Fi Tool"}));
+    EXPECT_EQ(index.candidates("fi", 2), (QStringList{"fish", "first line"}));
+    EXPECT_EQ(index.candidates("fi", 0), QStringList{});
+}
+
 TEST(CompletionTest, HistoryKeepsTheNewestFiveHundredAndNoPrivateLines) {
     TempEnvironment env;
     const QString file = env.path("config/Mirato.history");

@@ -5,9 +5,11 @@
 #   scripts/test-debian13.sh         the whole test suite
 #   scripts/test-debian13.sh --kde   the same with KDE Plasma's Wayland packages installed in
 #                                    the system first, so the real KDE run is part of it
-# The system is kept in $MIRATO_DEBIAN13_ROOT (/var/cache/mirato-debian13) and made only
-# when it is missing; the copy of the repository and its build are new every run. Needs root
-# (sudo when not root) for debootstrap, the mounts and chroot.
+# The bare system debootstrap makes is kept in $MIRATO_DEBIAN13_ROOT.base (the root being
+# /var/cache/mirato-debian13) and made only when it is missing; every run starts from a fresh
+# copy of it, so nothing a run installed hides a package the scripts forgot. The packages
+# downloaded are kept in $MIRATO_DEBIAN13_ROOT.debs for the next run. Needs root (sudo when
+# not root) for debootstrap, the mounts and chroot.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -27,23 +29,28 @@ mirror=$(sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*debian\)[[:space:]]*$/\1/p' 
     /etc/apt/sources.list 2>/dev/null | head -1)
 [ -n "$mirror" ] || mirror=http://deb.debian.org/debian
 
+base=$root.base
+debs=$root.debs
 started=$(date +%s)
-if [ ! -f "$root/.mirato-ready" ]; then
+if [ ! -f "$base/.mirato-ready" ]; then
     command -v debootstrap >/dev/null 2>&1 || {
         DEBIAN_FRONTEND=noninteractive apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
     }
     # A half-made system from a run that was stopped is made again from the start.
-    rm -rf "$root"
-    mkdir -p "$root"
-    echo "Making Debian 13 in $root from $mirror"
-    debootstrap --variant=minbase trixie "$root" "$mirror" >"$root.debootstrap.log" 2>&1 || {
-        tail -20 "$root.debootstrap.log"
+    rm -rf "$base"
+    mkdir -p "$base"
+    echo "Making Debian 13 in $base from $mirror"
+    debootstrap --variant=minbase trixie "$base" "$mirror" >"$base.log" 2>&1 || {
+        tail -20 "$base.log"
         exit 1
     }
-    touch "$root/.mirato-ready"
+    touch "$base/.mirato-ready"
     echo "Debian 13 made in $(($(date +%s) - started)) s"
 fi
+rm -rf "$root"
+cp -a "$base" "$root"
+mkdir -p "$debs/partial"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 # A fresh copy of the repository's files (the work tree, as committed or not), as a clone
@@ -65,13 +72,14 @@ trap 'rm -f "$log"' EXIT
 # The mounts live in a mount namespace of their own and go with it, however the run ends.
 status=0
 unshare --mount --propagation private sh -c '
-    root=$1; shift
+    root=$1 debs=$2; shift 2
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/tmp"
     mount -t tmpfs tmpfs "$root/run"
-    exec chroot "$root" "$@"' chroot "$root" \
+    mount --bind "$debs" "$root/var/cache/apt/archives"
+    exec chroot "$root" "$@"' chroot "$root" "$debs" \
     env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI="${CI:-}" sh -c "$inner" 2>&1 | tee "$log" || true
 grep -q '100% tests passed' "$log" || status=1

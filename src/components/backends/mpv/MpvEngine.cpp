@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QMetaObject>
-#include <array>
 #include <clocale>
 
 Q_LOGGING_CATEGORY(lcMpv, "mirato.components.mpv", QtWarningMsg)
@@ -59,6 +58,13 @@ MpvEngine::MpvEngine() : inbox_(new QObject) {
         mpv_ = nullptr;
         return;
     }
+    // "mpv 0.35.1", "mpv v0.40.0"
+    char* version = mpv_get_property_string(mpv_, "mpv-version");
+    const QString text = version ? QString::fromUtf8(version) : QString();
+    mpv_free(version);
+    const qsizetype dot = text.indexOf(QLatin1String("0."));
+    indexBeforeOptions_ =
+        dot >= 0 && text.mid(dot + 2).section(QLatin1Char('.'), 0, 0).toInt() >= 38;
     mpv_observe_property(mpv_, 0, "metadata", MPV_FORMAT_NONE);
     mpv_set_wakeup_callback(mpv_, &MpvEngine::wakeup, this);
 }
@@ -131,25 +137,12 @@ bool MpvEngine::open(const QString& location) {
     // A local file needs no demuxer thread of its own; a network stream keeps one so a slow
     // server never stalls the audio.
     const bool local = !location.contains(QLatin1String("://"));
-    // Named arguments: libmpv 0.38 put an index before the options ("loadfile URL replace -1
-    // OPTIONS"), which 0.35 and older refuse, while the names url, flags and options mean the
-    // same from 0.32 to 0.40 at least.
-    std::array<mpv_node, 4> values{};
-    std::array<char*, 4> keys{};
-    auto set = [&](std::size_t i, const char* key, const char* value) {
-        keys[i] = const_cast<char*>(key);
-        values[i].format = MPV_FORMAT_STRING;
-        values[i].u.string = const_cast<char*>(value);
-    };
-    set(0, "name", "loadfile");
-    set(1, "url", target.constData());
-    set(2, "flags", "replace");
-    set(3, "options", local ? "demuxer-thread=no" : "");
-    mpv_node_list list{int(values.size()), values.data(), keys.data()};
-    mpv_node command{};
-    command.format = MPV_FORMAT_NODE_MAP;
-    command.u.list = &list;
-    const int result = mpv_command_node(mpv_, &command, nullptr);
+    // libmpv 0.38 put an index before the options ("loadfile URL replace -1 OPTIONS"), which
+    // 0.35 refuses; named arguments would suit both, but 0.35 leaks their option list.
+    const char* options = local ? "demuxer-thread=no" : "";
+    const char* older[] = {"loadfile", target.constData(), "replace", options, nullptr};
+    const char* newer[] = {"loadfile", target.constData(), "replace", "-1", options, nullptr};
+    const int result = mpv_command(mpv_, indexBeforeOptions_ ? newer : older);
     if (result < 0) {
         qCDebug(lcMpv) << "loadfile refused:" << mpv_error_string(result);
         return false;

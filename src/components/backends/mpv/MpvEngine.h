@@ -35,6 +35,7 @@ private:
     double doubleProperty(const char* name) const;
     void checkAudioOutput();
 
+    bool indexBeforeOptions_ = false;  // libmpv 0.38 and later
     mpv_handle* mpv_ = nullptr;
     QObject* inbox_ = nullptr;  // lives on the UI thread; queued calls land here
     EngineListener* listener_ = nullptr;

@@ -36,11 +36,11 @@ public:
     // time, so a plug-in dropped in after start can be typed at once.
     QString programNamed(const QString& name) const;
     QString programIn(const PluginFolder& folder) const;
+
+private:
     // What makes a folder a plug-in in the menus: a setting.ini (their caption) and a program
     // named like the folder.
     bool isPlugin(const PluginFolder& folder) const;
-
-private:
     QStringList pluginFolders_;
     const HostConventions& conventions_;
     QList<PluginFolder> folders_;

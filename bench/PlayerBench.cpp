@@ -32,6 +32,7 @@
 
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/rules/ProgramRules.h"
+#include "components/CalculatorModule.h"
 #include "components/MediaPlayer.h"
 #include "components/PlaylistReader.h"
 #include "core/AppPaths.h"
@@ -267,10 +268,11 @@ int dispatch() {
     QuietWindows windows;
     QuietDialogs dialogs;
     ApplicationCatalog applications({});
+    CalculatorModule calculator;
     LineHistory history(dir.filePath(QStringLiteral("Mirato.history")));
     CommandInterpreter interpreter({state, paths, posixConventions(), plugins, launcher, web, media,
                                     windows, notifier, dialogs},
-                                   programRules(applications), history);
+                                   programRules(applications, calculator), history);
     const QStringList lines = {QStringLiteral("example.org"),
                                QStringLiteral("12345678"),
                                QStringLiteral("192.168.0.1"),

@@ -9,7 +9,7 @@ set -eu
 # dpkg-dev derives the package's dependencies from its binaries (make package).
 build_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     libfontconfig-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libuchardet-dev dpkg-dev
-    libwayland-dev wayland-protocols"
+    libwayland-dev wayland-protocols libqalculate-dev"
 # A display for machines without one, a window manager for it, screenshots and CJK glyphs.
 # xdg-utils opens files and addresses with the desktop's handlers; desktop-file-utils refreshes
 # the handler cache after the file types change.

@@ -52,7 +52,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       playerCommands_(services_),
       applications_(XdgApplications::dataFolders()),
       history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
-      interpreter_(services_, programRules(applications_), history_),
+      interpreter_(services_, programRules(applications_, calculator_), history_),
       completer_(state_, applications_, interpreter_, history_, hostConventions(),
                  hostConventions().searchPath()),
       documents_(services_),

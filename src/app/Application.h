@@ -16,6 +16,7 @@
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
+#include "components/CalculatorModule.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
@@ -122,6 +123,7 @@ private:
     Services services_;
     PlayerCommands playerCommands_;
     ApplicationCatalog applications_;
+    CalculatorModule calculator_;  // loaded the first time a line looks like a calculation
     LineHistory history_;
     CommandInterpreter interpreter_;
     LineCompleter completer_;  // offers the names the interpreter's rules know

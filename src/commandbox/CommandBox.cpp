@@ -209,8 +209,13 @@ void CommandBox::closeEvent(QCloseEvent* event) {
 }
 
 void CommandBox::runInput() {
-    interpreter_.run(input_->text());
-    input_->clear();
+    const QString result = interpreter_.run(input_->text());
+    input_->setText(result);
+    if (!result.isEmpty()) {
+        // A calculation's result, selected: typing goes on over it, Ctrl+V pastes it elsewhere.
+        input_->selectAll();
+        QApplication::clipboard()->setText(result);
+    }
     input_->setFocus();
     walk_.reset();
     completer_.refresh();  // the line, or a playlist it saved, completes from now on

@@ -26,7 +26,7 @@ std::optional<LineAction> CommandInterpreter::decide(const QString& line) const 
     return decide(TypedLine::of(line, InputModes::active(context_.state)));
 }
 
-void CommandInterpreter::run(const QString& line) {
+QString CommandInterpreter::run(const QString& line) {
     const TypedLine typed = TypedLine::of(line, InputModes::active(context_.state));
     if (!typed.inMode(MessageCode::ModeRunCmd))
         history_.remember(line);
@@ -34,9 +34,15 @@ void CommandInterpreter::run(const QString& line) {
     // The Music mode is used up by reading this line as a media name, whatever takes it.
     if (!line.isEmpty() && typed.inMode(MessageCode::ModeMusic))
         context_.state.setInputMode({});
-    if (const std::optional<LineAction> action = decide(typed))
+    for (const auto& rule : rules_)
+        rule->settle(typed);
+    QString result;
+    if (const std::optional<LineAction> action = decide(typed)) {
         action->run(context_);
-    context_.state.followText(QString());
+        result = action->result;
+    }
+    context_.state.followText(result);
+    return result;
 }
 
 QStringList CommandInterpreter::names() const {

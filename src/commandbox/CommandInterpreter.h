@@ -23,7 +23,9 @@ public:
 
     // What Enter would do with the line in the input mode that is on, doing nothing yet.
     std::optional<LineAction> decide(const QString& line) const;
-    void run(const QString& line);
+    // Runs what Enter does with the line; gives what the field shows afterwards: "" for most
+    // lines, a calculation's result.
+    QString run(const QString& line);
     // The names every rule knows lines by, for completion.
     QStringList names() const;
 

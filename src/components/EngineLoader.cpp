@@ -48,9 +48,11 @@ const QList<EngineLoader::Engine>& EngineLoader::engines() {
          dir.entryList({QStringLiteral("libmirato-*.so")}, QDir::Files, QDir::Name)) {
         const QString path = dir.filePath(file);
         // Read from the file: the library is not loaded for it.
-        const QJsonObject metadata =
-            QPluginLoader(path).metaData().value(QStringLiteral("MetaData")).toObject();
-        if (metadata.isEmpty()) {
+        const QJsonObject plugin = QPluginLoader(path).metaData();
+        const QJsonObject metadata = plugin.value(QStringLiteral("MetaData")).toObject();
+        // The calculator is a plug-in of this folder too.
+        if (metadata.isEmpty() || plugin.value(QStringLiteral("IID")).toString() !=
+                                      QLatin1String(MiratoPlaybackEngineFactory_iid)) {
             qCDebug(lcEngines) << "not an engine plug-in:" << path;
             continue;
         }

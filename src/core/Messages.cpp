@@ -42,6 +42,7 @@ QString text(const QString& language, Message message) {
         {"删除列表 %1", "刪除清單 %1", "Delete the list %1"},
         {"查询号码 %1", "查詢號碼 %1", "Look up the number %1"},
         {"查询地址 %1", "查詢位址 %1", "Look up the address %1"},
+        {"%1 没有有限的结果", "%1 沒有有限的結果", "%1 has no finite answer"},
         {"注册组件 %1", "註冊元件 %1", "Register the component %1"},
     };
     static_assert(std::size(table) == static_cast<std::size_t>(Message::RowRegister) + 1,

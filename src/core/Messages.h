@@ -31,6 +31,7 @@ enum class Message {
     RowDeletePlaylist,
     RowLookUpNumber,
     RowLookUpAddress,
+    RowNoAnswer,
     RowRegister,  // the last: the table checks its size against it
 };
 

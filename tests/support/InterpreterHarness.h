@@ -8,6 +8,7 @@
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
+#include "components/CalculatorModule.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
@@ -31,7 +32,7 @@ struct InterpreterHarness {
                    opener, media, windows,     notifier, dialogs},
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
-          interpreter(services, programRules(applications), history),
+          interpreter(services, programRules(applications, calculator), history),
           completer(state, applications, interpreter, history, conventions, {env.path("bin")}),
           keys(services, lyricsSearch) {
         state.setLanguage(language);
@@ -63,6 +64,8 @@ struct InterpreterHarness {
     LyricsSearch lyricsSearch;
     Services services;
     ApplicationCatalog applications;
+    // The real calculator: the lines of every table go through it as they do in the program.
+    CalculatorModule calculator{MIRATO_TEST_BACKEND_DIR "/libmirato-qalculate.so"};
     LineHistory history;
     CommandInterpreter interpreter;
     LineCompleter completer;

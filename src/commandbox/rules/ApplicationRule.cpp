@@ -7,8 +7,6 @@ namespace mirato {
 
 std::optional<LineAction> ApplicationRule::decide(const TypedLine& line,
                                                   const LineContext& c) const {
-    // An application installed a moment ago is read before the line is looked up.
-    catalog_.settle();
     const InstalledApplication* app = catalog_.find(line.text.trimmed());
     if (!app)
         return std::nullopt;
@@ -23,6 +21,11 @@ std::optional<LineAction> ApplicationRule::decide(const TypedLine& line,
     }
     return LineAction{c.row(Message::RowStart, app->shownName()), app->icon,
                       [command](LineContext& c) { c.start(command); }};
+}
+
+void ApplicationRule::settle(const TypedLine&) const {
+    // An application installed a moment ago is read before Enter looks the line up.
+    catalog_.settle();
 }
 
 QStringList ApplicationRule::names(const LineContext&) const {

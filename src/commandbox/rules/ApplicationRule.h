@@ -13,6 +13,7 @@ public:
     explicit ApplicationRule(ApplicationCatalog& catalog) : catalog_(catalog) {}
     std::optional<LineAction> decide(const TypedLine& line,
                                      const LineContext& context) const override;
+    void settle(const TypedLine& line) const override;
     QStringList names(const LineContext& context) const override;
 
 private:

@@ -26,11 +26,13 @@ struct TypedLine {
 
 // What a rule would do with a line: what the user is shown (a title such as "Play a.mp3" and
 // a theme icon name) and the deed itself, done only when run. A line that is used up without
-// any effect (a number of the wrong length) has an action that does nothing.
+// any effect (a number of the wrong length) has an action that does nothing. A calculation
+// starts nothing: its result stays in the field instead of the line.
 struct LineAction {
     QString title;
     QString icon;
     std::function<void(LineContext&)> run;
+    QString result = {};
 };
 
 // One way to understand a line typed into the command box. The interpreter asks its rules in
@@ -42,6 +44,9 @@ public:
     // The action for the line, or nothing when the line is not of this rule's kind.
     virtual std::optional<LineAction> decide(const TypedLine& line,
                                              const LineContext& context) const = 0;
+    // Called before deciding what Enter does: waits for what the rule is still reading (a
+    // folder of applications, the calculator), which a decision while typing does not.
+    virtual void settle(const TypedLine&) const {}
     // The names this rule knows a line by (plug-ins, saved playlists, shortcuts,
     // applications), offered while typing; most rules know none.
     virtual QStringList names(const LineContext&) const { return {}; }

@@ -1,6 +1,7 @@
 #include "commandbox/rules/ProgramRules.h"
 
 #include "commandbox/rules/ApplicationRule.h"
+#include "commandbox/rules/CalculationRule.h"
 #include "commandbox/rules/ComponentRule.h"
 #include "commandbox/rules/FolderWordRule.h"
 #include "commandbox/rules/InputModeRule.h"
@@ -17,7 +18,8 @@
 
 namespace mirato {
 
-std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications) {
+std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications,
+                                                    Calculator& calculator) {
     std::vector<std::unique_ptr<LineRule>> rules;
     rules.push_back(std::make_unique<InputModeRule>());
     rules.push_back(std::make_unique<PluginRule>());
@@ -33,6 +35,8 @@ std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applicat
     rules.push_back(std::make_unique<NumberRule>());
     rules.push_back(std::make_unique<MediaRule>());
     rules.push_back(std::make_unique<ComponentRule>());
+    // An IP address holds no operator, and an operator makes no address.
+    rules.push_back(std::make_unique<CalculationRule>(calculator));
     rules.push_back(std::make_unique<IpAddressRule>());
     rules.push_back(std::make_unique<LocalPathRule>());
     rules.push_back(std::make_unique<WebAddressRule>());

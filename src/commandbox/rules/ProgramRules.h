@@ -8,8 +8,10 @@
 namespace mirato {
 
 class ApplicationCatalog;
+class Calculator;
 
 // The rules of the command box in the order the program asks them.
-std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications);
+std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications,
+                                                    Calculator& calculator);
 
 }  // namespace mirato

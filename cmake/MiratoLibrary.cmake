@@ -1,15 +1,15 @@
 # mirato_library(<folder> [DEPENDS <lib>...] [QT <component>...] [FOLDERS <subfolder>...]
-#                [WINDOW <class> WINDOW_DEPENDS <lib>...])
+#                [WINDOW <class>... WINDOW_DEPENDS <lib>...])
 #
 # One static library per folder of src/, named mirato_<folder>, built from every .cpp in that
 # folder and in the FOLDERS below it. A folder without sources yet becomes an INTERFACE library
 # so that dependants can already name it. DEPENDS lists exactly the folders below it that it
 # uses.
 #
-# WINDOW names the folder's window class: its file pair goes into mirato_<folder>_window, which
-# links QtWidgets and WINDOW_DEPENDS, so the logic in mirato_<folder> stays without widgets.
+# WINDOW names the folder's window classes: their file pairs go into mirato_<folder>_window,
+# which links QtWidgets and WINDOW_DEPENDS, so the logic in mirato_<folder> stays without widgets.
 function(mirato_library folder)
-    cmake_parse_arguments(ARG "" "WINDOW" "DEPENDS;QT;FOLDERS;WINDOW_DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPENDS;QT;FOLDERS;WINDOW;WINDOW_DEPENDS" ${ARGN})
     set(target mirato_${folder})
     set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     foreach(sub IN LISTS ARG_FOLDERS)
@@ -17,9 +17,12 @@ function(mirato_library folder)
              ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
     endforeach()
     file(GLOB files CONFIGURE_DEPENDS ${patterns})
-    if(ARG_WINDOW)
-        set(window_files ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_WINDOW}.cpp
-                         ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_WINDOW}.h)
+    set(window_files)
+    foreach(class IN LISTS ARG_WINDOW)
+        list(APPEND window_files ${CMAKE_CURRENT_SOURCE_DIR}/${class}.cpp
+                                 ${CMAKE_CURRENT_SOURCE_DIR}/${class}.h)
+    endforeach()
+    if(window_files)
         list(REMOVE_ITEM files ${window_files})
     endif()
     set(qt_libs)

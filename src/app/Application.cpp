@@ -59,6 +59,8 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       keys_(services_, lyricsSearch_),
       commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
                   paths_.skinFolder()) {
+    // A line typed before the calculator had loaded has its answer now.
+    connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     trimTimer_.setInterval(5000);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
     connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);

@@ -19,6 +19,8 @@
 #include "appearance/SkinnedButton.h"
 #include "appearance/TitleButton.h"
 #include "appearance/WindowSkin.h"
+#include "appearance/WindowTraits.h"
+#include "commandbox/AnswerList.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
@@ -63,6 +65,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
       keys_(keys),
       completer_(completer),
       history_(history),
+      answers_(interpreter, completer),
       notifier_(notifier),
       windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
@@ -121,8 +124,17 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     connect(input_, &QLineEdit::textChanged, &state_, &AppState::followText);
     connect(input_, &QLineEdit::textChanged, this, &CommandBox::offerCompletion);
     connect(input_, &QLineEdit::cursorPositionChanged, this, &CommandBox::offerCompletion);
-    connect(&completer_, &LineCompleter::completionsChanged, this, &CommandBox::offerCompletion);
-    connect(input_, &QLineEdit::textEdited, this, [this] { walk_.reset(); });
+    connect(&completer_, &LineCompleter::completionsChanged, this, [this] {
+        if (answersWanted_)
+            offerAnswers();
+        else
+            offerCompletion();
+    });
+    connect(input_, &QLineEdit::textEdited, this, [this] {
+        walk_.reset();
+        answersWanted_ = true;
+        offerAnswers();
+    });
     connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
     connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);
     connect(&state_, &AppState::lyricLineChanged, lyricLabel_, &QLabel::setText);
@@ -166,6 +178,8 @@ void CommandBox::applyOpacity() {
     if (state_.opacity().isEmpty())
         state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
     SkinnedWindow::applyOpacity();
+    if (list_)
+        WindowTraits::applyOpacity(*list_, state_.opacity());
     settings().write(QStringLiteral("TM"), state_.opacity());
 }
 
@@ -201,6 +215,17 @@ void CommandBox::changeEvent(QEvent* event) {
         QTimer::singleShot(0, this, &CommandBox::hideToTray);
 }
 
+void CommandBox::hideEvent(QHideEvent* event) {
+    SkinnedWindow::hideEvent(event);
+    closeAnswers();
+}
+
+void CommandBox::moveEvent(QMoveEvent* event) {
+    SkinnedWindow::moveEvent(event);
+    if (answersShown())
+        list_->place();
+}
+
 void CommandBox::closeEvent(QCloseEvent* event) {
     // The close button only hides the box (hideToTray); a close from elsewhere (the window
     // manager's Alt+F4, the task bar) ends the program the orderly way.
@@ -209,7 +234,9 @@ void CommandBox::closeEvent(QCloseEvent* event) {
 }
 
 void CommandBox::runInput() {
-    const QString result = interpreter_.run(input_->text());
+    const QString line = chosenLine();
+    closeAnswers();
+    const QString result = interpreter_.run(line);
     input_->setText(result);
     if (!result.isEmpty()) {
         // A calculation's result, selected: typing goes on over it, Ctrl+V pastes it elsewhere.
@@ -221,16 +248,63 @@ void CommandBox::runInput() {
     completer_.refresh();  // the line, or a playlist it saved, completes from now on
 }
 
+bool CommandBox::answersShown() const {
+    return list_ && list_->isVisible();
+}
+
+QString CommandBox::chosenLine() const {
+    if (answersShown() && list_->current() >= 0)
+        return list_->rows().at(list_->current()).line;
+    return input_->text();
+}
+
+void CommandBox::closeAnswers() {
+    answersWanted_ = false;
+    calculated_.clear();
+    if (list_)
+        list_->hide();
+}
+
+void CommandBox::offerAnswers() {
+    const QString text = input_->text();
+    const QList<AnswerRow> rows = answers_.rowsFor(text);
+    const bool calculation =
+        !rows.isEmpty() && rows.first().line == text && !rows.first().result.isEmpty();
+    calculated_ = calculation ? text : QString();
+    result_ = calculation ? rows.first().result : QString();
+    // One answer is the pale completion's to show; a list is for choosing among several.
+    if (rows.size() > 1) {
+        if (!list_) {
+            list_ = new AnswerList(this);
+            WindowTraits::applyOpacity(*list_, state_.opacity());
+            connect(list_, &AnswerList::rowActivated, this, [this](int row) {
+                list_->moveChoice(row - list_->current());
+                runInput();
+            });
+        }
+        const QColor background = skin().colourUnder(rect());
+        list_->showRows(rows, background.isValid() ? background : palette().color(QPalette::Window),
+                        background.isValid() ? skin().textColorOver(rect())
+                                             : palette().color(QPalette::WindowText));
+    } else if (list_) {
+        list_->hide();
+    }
+    offerCompletion();
+}
+
 void CommandBox::offerCompletion() {
     const QString text = input_->text();
     const bool atEnd = input_->cursorPosition() == text.size() && !input_->hasSelectedText();
-    completion_ = atEnd ? completer_.complete(text) : QString();
+    const bool calculation = atEnd && !calculated_.isEmpty() && calculated_ == text;
+    // Tab takes a calculation's result in place of the line.
+    completion_ = calculation ? result_ : atEnd ? completer_.complete(text) : QString();
     if (completion_.isEmpty()) {
         completionLabel_->hide();
         return;
     }
     // The rest of a name the text starts; the whole name when the text starts one of its words.
-    const QString shown = completion_.startsWith(text, Qt::CaseInsensitive)
+    const QString shown = calculation ? QStringLiteral("  = ") + result_
+                          : completion_.startsWith(text, Qt::CaseInsensitive)
                               ? completion_.mid(text.size())
                               : QStringLiteral("  \u2192 ") + completion_;
     // The field reports a rectangle a few pixels wider than the caret, centred on it.
@@ -307,6 +381,10 @@ bool CommandBox::handleKey(QKeyEvent* event) {
         runInput();
         return true;
     }
+    if (key == Qt::Key_Escape && answersShown()) {
+        closeAnswers();
+        return true;
+    }
     if (keys_.handle(key, modifiers))
         input_->setFocus();
     if (ctrl && key == Qt::Key_A) {
@@ -320,12 +398,20 @@ bool CommandBox::handleKey(QKeyEvent* event) {
 }
 
 bool CommandBox::handlePlainKey(int key) {
+    // With answers under the box Up and Down choose among them; else they walk the history.
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && answersShown() && !input_->text().isEmpty()) {
+        list_->moveChoice(key == Qt::Key_Up ? -1 : 1);
+        return true;
+    }
     std::optional<QString> line;
     switch (key) {
         case Qt::Key_Tab:
-            if (!completion_.isEmpty())
-                line = completion_;
-            break;
+            if (!completion_.isEmpty()) {
+                input_->setText(completion_);
+                answersWanted_ = true;
+                offerAnswers();  // what the completed line may still become
+            }
+            return true;
         case Qt::Key_Up:
             line = walk_.older(history_.lines(), input_->text());
             break;
@@ -335,8 +421,10 @@ bool CommandBox::handlePlainKey(int key) {
         default:
             return false;
     }
-    if (line)
+    if (line) {
+        closeAnswers();
         input_->setText(*line);
+    }
     return true;
 }
 
@@ -355,6 +443,7 @@ void CommandBox::takeDroppedFiles(const QList<QUrl>& urls) {
     if (urls.isEmpty())
         return;
     const QUrl& first = urls.first();
+    closeAnswers();
     input_->setText(first.isLocalFile() ? first.toLocalFile() : first.toString());
     input_->setFocus();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "appearance/SkinnedWindow.h"
+#include "commandbox/LineAnswers.h"
 #include "core/HistoryWalk.h"
 
 class QLabel;
@@ -13,6 +14,7 @@ class QPushButton;
 
 namespace mirato {
 
+class AnswerList;
 class AppState;
 class CommandInterpreter;
 class KeyCommands;
@@ -45,6 +47,8 @@ public:
     // The completion offered after the caret ("" when none); Tab takes it.
     QString completion() const { return completion_; }
     QPushButton* okButton() const { return okButton_; }
+    // The list of answers under the box; nullptr until a line first had several.
+    AnswerList* answerList() const { return list_; }
 
     // The menu the mode icon pops up; the box keeps a small one of its own until then.
     void setModeMenu(QMenu* menu) { modeMenu_ = menu; }
@@ -76,6 +80,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void backgroundReleased(bool moved, QPoint pressed) override;
     void dropped(const QList<QUrl>& urls) override;
@@ -86,6 +92,12 @@ private:
     bool handleKey(QKeyEvent* event);
     bool handlePlainKey(int key);
     void offerCompletion();
+    // Asks for the answers to the line the user is typing and shows them under the box.
+    void offerAnswers();
+    void closeAnswers();
+    bool answersShown() const;
+    // The line Enter runs: the chosen row's, else the field's.
+    QString chosenLine() const;
     void copyToClipboard();
     void popUpModeMenu();
     void retranslate();
@@ -97,6 +109,11 @@ private:
     LineCompleter& completer_;
     const LineHistory& history_;
     HistoryWalk walk_;
+    LineAnswers answers_;
+    AnswerList* list_ = nullptr;
+    bool answersWanted_ = false;  // the text is the user's typing, not a line brought back
+    QString calculated_;          // the typed line whose first answer is a calculation's result
+    QString result_;
     Notifier& notifier_;
     WindowRequests& windows_;
 

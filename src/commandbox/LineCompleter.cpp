@@ -35,7 +35,7 @@ bool LineCompleter::runsCommands() const {
            InputModes::isActive(state_, MessageCode::ModeRunCmd);
 }
 
-QString LineCompleter::completeProgram(const QString& typed) {
+QStringList LineCompleter::programCandidates(const QString& typed, qsizetype count) {
     if (!programsWanted_) {
         programsWanted_ = true;
         programs_.load();
@@ -43,17 +43,24 @@ QString LineCompleter::completeProgram(const QString& typed) {
     // The arguments are the user's own.
     if (typed.contains(QLatin1Char(' ')))
         return {};
-    // A program given by its path completes as any path does.
-    const QString program = programIndex_.complete(typed);
-    return program.isEmpty() ? folders_.complete(typed) : program;
+    return programIndex_.candidates(typed, count);
+}
+
+QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
+    QStringList lines =
+        runsCommands() ? programCandidates(typed, count) : index_.candidates(typed, count);
+    // A path typed before completes as a line of the history; one not typed yet (or a program
+    // given by its path), from its folder.
+    if (lines.isEmpty() && count > 0) {
+        const QString path = folders_.complete(typed);
+        if (!path.isEmpty())
+            lines.append(path);
+    }
+    return lines;
 }
 
 QString LineCompleter::complete(const QString& typed) {
-    if (runsCommands())
-        return completeProgram(typed);
-    // A path typed before completes as a line of the history; one not typed yet, from its folder.
-    const QString line = index_.complete(typed);
-    return line.isEmpty() ? folders_.complete(typed) : line;
+    return candidates(typed, 1).value(0);
 }
 
 void LineCompleter::refresh() {

@@ -30,6 +30,8 @@ public:
 
     // The best completion of the typed text, or "".
     QString complete(const QString& typed);
+    // The best completions, best first, at most count: the first is complete()'s.
+    QStringList candidates(const QString& typed, qsizetype count);
     // Reads the names again (the folders may have changed; installed applications are read
     // again on a worker when theirs have) and takes the history as it is.
     void refresh();
@@ -40,7 +42,7 @@ signals:
 
 private:
     bool runsCommands() const;
-    QString completeProgram(const QString& typed);
+    QStringList programCandidates(const QString& typed, qsizetype count);
 
     const AppState& state_;
     ApplicationCatalog& applications_;

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "appearance/SkinnedButton.h"
+#include "commandbox/AnswerList.h"
 #include "commandbox/CommandBox.h"
 #include "core/InputModes.h"
 #include "core/Settings.h"
@@ -205,6 +206,129 @@ TEST_F(CommandBoxTest, TabTakesTheCompletionAndArrowsRecallLines) {
     EXPECT_EQ(input->text(), "draft");
     QTest::keyClick(input, Qt::Key_Up, Qt::ControlModifier);  // still the volume
     EXPECT_EQ(input->text(), "draft");
+}
+
+}  // namespace
+
+namespace {
+
+// What the list under the box shows, row by row.
+QStringList titlesOf(const AnswerList& list) {
+    QStringList titles;
+    for (const AnswerRow& row : list.rows())
+        titles.append(row.title);
+    return titles;
+}
+
+TEST_F(CommandBoxTest, TheAnswersOpenUnderTheBoxAndDownChoosesOne) {
+    auto entry = [this](const QString& id, const QByteArray& body) {
+        h.env.writeFile("data/applications/" + id + ".desktop",
+                        "[Desktop Entry]\nType=Application\n" + body);
+    };
+    entry("xfix", "Name=Xtest Fixture\nExec=fixture-one\nIcon=utilities-terminal\n");
+    entry("xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n");
+    h.env.writeFile("app/playlist/xmas.m3u", "a.mp3\n");
+    h.history.remember("xkcd.com");
+    h.loadApplications();
+    h.completer.refresh();
+    box.show();
+    box.move(100, 100);
+    ASSERT_EQ(box.answerList(), nullptr);  // made when first needed
+
+    QTest::keyClicks(input, "x");
+    AnswerList* list = box.answerList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    const QStringList titles = titlesOf(*list);
+    ASSERT_LE(titles.size(), LineAnswers::kMaxRows);
+    EXPECT_EQ(titles.value(0), "Open x in the browser");  // what Enter does as typed
+    for (const char* alternative : {"Start Xtest Fixture", "Start Xtest Fixture Two",
+                                    "Play the list xmas", "Open xkcd.com in the browser"})
+        EXPECT_TRUE(titles.contains(alternative)) << alternative;
+    EXPECT_EQ(list->rows().first().icon, "web-browser");
+    EXPECT_EQ(list->geometry().top(), box.frameGeometry().bottom() + 1);
+    EXPECT_EQ(list->width(), box.width());
+    EXPECT_NE(QApplication::activeWindow(), list);  // typing goes on in the field
+    EXPECT_FALSE(list->hasFocus());
+
+    // Further typing narrows the rows; the list follows the box.
+    QTest::keyClicks(input, "test");
+    EXPECT_EQ(titlesOf(*list).mid(1),
+              (QStringList{"Start Xtest Fixture", "Start Xtest Fixture Two"}));
+    box.move(140, 120);
+    EXPECT_EQ(list->geometry().topLeft(),
+              QPoint(box.frameGeometry().left(), box.frameGeometry().bottom() + 1));
+
+    // Down twice, Up once, Down once: the second alternative runs, nothing else.
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+        QTest::keyClick(input, key);
+    EXPECT_EQ(list->current(), 2);
+    EXPECT_EQ(input->text(), "xtest");  // choosing leaves the typing alone
+    QTest::keyClick(input, Qt::Key_Return);
+    ASSERT_EQ(h.launcher.launches.size(), 1);
+    EXPECT_EQ(h.launcher.launches.first().command.program, "fixture-two");
+    EXPECT_TRUE(h.opener.addresses.isEmpty());
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(input->text(), "");
+}
+
+TEST_F(CommandBoxTest, TheListClosesAndTheArrowsGoBackToTheHistory) {
+    h.history.remember("older line");
+    h.env.writeFile("app/playlist/xmas.m3u", "a.mp3\n");
+    h.history.remember("xkcd.com");
+    h.completer.refresh();
+    box.show();
+    QTest::keyClicks(input, "x");
+    AnswerList* list = box.answerList();
+    ASSERT_TRUE(list && list->isVisible());
+
+    // Escape closes it; Enter then runs the line as typed.
+    QTest::keyClick(input, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(box.isVisible());
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(h.opener.addresses, QStringList{"x"});
+
+    // A line with nothing more to offer closes it.
+    QTest::keyClicks(input, "x");
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClicks(input, "yz-nothing");
+    EXPECT_FALSE(list->isVisible());
+
+    // With the field empty Up and Down walk the history, and a line brought back opens nothing.
+    input->clear();
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "x");
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "xkcd.com");
+    EXPECT_FALSE(list->isVisible());
+
+    // Hiding the box closes the list.
+    input->clear();
+    QTest::keyClicks(input, "x");
+    ASSERT_TRUE(list->isVisible());
+    box.hide();
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(CommandBoxTest, ACalculationShowsItsResultAndEnterKeepsIt) {
+    QSignalSpy ready(&h.calculator, &Calculator::ready);
+    box.show();
+    QTest::keyClicks(input, "2+3*4");
+    auto* pale = box.findChild<QLabel*>("completion");
+    if (ready.isEmpty()) {
+        ASSERT_TRUE(ready.wait(5000));
+    }
+    // The box hears of the calculator through the completer, as the program wires it.
+    emit h.completer.completionsChanged();
+    EXPECT_TRUE(pale->isVisible());
+    EXPECT_EQ(pale->text().trimmed(), "= 14");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(input->text(), "14");
+    EXPECT_EQ(input->selectedText(), "14");
+    EXPECT_EQ(QApplication::clipboard()->text(), "14");
+    EXPECT_TRUE(h.opener.addresses.isEmpty());
+    EXPECT_TRUE(h.launcher.launches.isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace mirato {
+
+class CommandInterpreter;
+class LineCompleter;
+
+// One row of the list under the box: what running it does, and the line it runs.
+struct AnswerRow {
+    QString title;
+    QString icon;
+    QString line;
+    QString result;  // a calculation's, shown as the pale completion
+    bool operator==(const AnswerRow&) const = default;
+};
+
+// The answers to a line being typed: first what Enter does with it as typed, then what it may
+// become (applications, playlists, shortcuts, plug-ins, lines typed before), each titled with
+// what running it would do. Asking does nothing.
+class LineAnswers {
+public:
+    static constexpr qsizetype kMaxRows = 6;
+
+    LineAnswers(const CommandInterpreter& interpreter, LineCompleter& completer)
+        : interpreter_(interpreter), completer_(completer) {}
+
+    // At most kMaxRows; the first is the typed line's own when Enter does something with it.
+    QList<AnswerRow> rowsFor(const QString& typed) const;
+
+private:
+    const CommandInterpreter& interpreter_;
+    LineCompleter& completer_;
+};
+
+}  // namespace mirato

@@ -52,8 +52,9 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       playerCommands_(services_),
       applications_(XdgApplications::dataFolders()),
       history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
+      picks_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.picks"))),
       interpreter_(services_, programRules(applications_, calculator_), history_),
-      completer_(state_, applications_, interpreter_, history_, hostConventions(),
+      completer_(state_, applications_, interpreter_, history_, picks_, hostConventions(),
                  hostConventions().searchPath()),
       documents_(services_),
       keys_(services_, lyricsSearch_),
@@ -145,6 +146,7 @@ void Application::finishStart(const QString& document) {
     connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_.applyTheme(); });
     connect(menus_.get(), &MenuHost::historyClearRequested, this, [this] {
         history_.clear();
+        picks_.clear();
         completer_.refresh();
     });
     associationStore_ =

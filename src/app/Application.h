@@ -21,6 +21,7 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
+#include "core/LearntPicks.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/Services.h"
@@ -125,6 +126,7 @@ private:
     ApplicationCatalog applications_;
     CalculatorModule calculator_;  // loaded the first time a line looks like a calculation
     LineHistory history_;
+    LearntPicks picks_;  // kept and cleared with the history
     CommandInterpreter interpreter_;
     LineCompleter completer_;  // offers the names the interpreter's rules know
     DocumentDispatcher documents_;

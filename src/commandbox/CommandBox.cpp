@@ -133,6 +133,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     connect(input_, &QLineEdit::textEdited, this, [this] {
         walk_.reset();
         answersWanted_ = true;
+        typed_ = input_->text();
         offerAnswers();
     });
     connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
@@ -235,6 +236,9 @@ void CommandBox::closeEvent(QCloseEvent* event) {
 
 void CommandBox::runInput() {
     const QString line = chosenLine();
+    // A row chosen or a completion taken teaches what this typing is for.
+    if (answersWanted_ && !typed_.isEmpty() && line != typed_)
+        completer_.picked(typed_, line);
     closeAnswers();
     const QString result = interpreter_.run(line);
     input_->setText(result);
@@ -260,6 +264,7 @@ QString CommandBox::chosenLine() const {
 
 void CommandBox::closeAnswers() {
     answersWanted_ = false;
+    typed_.clear();
     calculated_.clear();
     if (list_)
         list_->hide();

@@ -112,6 +112,7 @@ private:
     LineAnswers answers_;
     AnswerList* list_ = nullptr;
     bool answersWanted_ = false;  // the text is the user's typing, not a line brought back
+    QString typed_;               // what the user typed by hand, before choosing or completing
     QString calculated_;          // the typed line whose first answer is a calculation's result
     QString result_;
     Notifier& notifier_;

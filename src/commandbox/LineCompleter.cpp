@@ -4,19 +4,21 @@
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
 #include "core/InputModes.h"
+#include "core/LearntPicks.h"
 #include "core/LineHistory.h"
 
 namespace mirato {
 
 LineCompleter::LineCompleter(const AppState& state, ApplicationCatalog& applications,
                              const CommandInterpreter& interpreter, const LineHistory& history,
-                             const HostConventions& conventions, QStringList programFolders,
-                             QObject* parent)
+                             LearntPicks& picks, const HostConventions& conventions,
+                             QStringList programFolders, QObject* parent)
     : QObject(parent),
       state_(state),
       applications_(applications),
       interpreter_(interpreter),
       history_(history),
+      picks_(picks),
       folders_(conventions),
       programs_(std::move(programFolders)) {
     // Nothing is read here: the first reading follows the applications' own, after start.
@@ -49,6 +51,14 @@ QStringList LineCompleter::programCandidates(const QString& typed, qsizetype cou
 QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
     QStringList lines =
         runsCommands() ? programCandidates(typed, count) : index_.candidates(typed, count);
+    // What the user picked for this typing comes first.
+    const QString pick = picks_.pickFor(typed);
+    if (!pick.isEmpty() && count > 0) {
+        lines.removeAll(pick);
+        lines.prepend(pick);
+        if (lines.size() > count)
+            lines.resize(count);
+    }
     // A path typed before completes as a line of the history; one not typed yet (or a program
     // given by its path), from its folder.
     if (lines.isEmpty() && count > 0) {
@@ -61,6 +71,10 @@ QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
 
 QString LineCompleter::complete(const QString& typed) {
     return candidates(typed, 1).value(0);
+}
+
+void LineCompleter::picked(const QString& typed, const QString& line) {
+    picks_.learn(typed, line);
 }
 
 void LineCompleter::refresh() {

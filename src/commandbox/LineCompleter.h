@@ -13,25 +13,28 @@ class AppState;
 class ApplicationCatalog;
 class CommandInterpreter;
 class HostConventions;
+class LearntPicks;
 class LineHistory;
 
-// What a line being typed may become: the names the Enter dispatch knows (plug-ins, saved
-// playlists, shortcuts, installed applications) and the lines typed before; a local path, the
-// names of its folder. In the modes that run the line as a command, the first word completes
-// to a program of PATH and nothing else is offered.
+// What a line being typed may become: what the user picked before for the same typing, the
+// names the Enter dispatch knows (plug-ins, saved playlists, shortcuts, installed applications)
+// and the lines typed before; a local path, the names of its folder. In the modes that run the line
+// as a command, the first word completes to a program of PATH and nothing else is offered.
 class LineCompleter : public QObject {
     Q_OBJECT
 public:
     // interpreter: whose rules know the names.
     LineCompleter(const AppState& state, ApplicationCatalog& applications,
                   const CommandInterpreter& interpreter, const LineHistory& history,
-                  const HostConventions& conventions, QStringList programFolders,
-                  QObject* parent = nullptr);
+                  LearntPicks& picks, const HostConventions& conventions,
+                  QStringList programFolders, QObject* parent = nullptr);
 
     // The best completion of the typed text, or "".
     QString complete(const QString& typed);
     // The best completions, best first, at most count: the first is complete()'s.
     QStringList candidates(const QString& typed, qsizetype count);
+    // The user typed typed and ran line, a row or a completion they picked.
+    void picked(const QString& typed, const QString& line);
     // Reads the names again (the folders may have changed; installed applications are read
     // again on a worker when theirs have) and takes the history as it is.
     void refresh();
@@ -48,6 +51,7 @@ private:
     ApplicationCatalog& applications_;
     const CommandInterpreter& interpreter_;
     const LineHistory& history_;
+    LearntPicks& picks_;
     QStringList names_;
     CompletionIndex index_;
     PathCompleter folders_;

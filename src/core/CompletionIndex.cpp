@@ -17,24 +17,27 @@ bool startsWord(const QString& name, qsizetype at) {
            before == QLatin1Char('.') || before == QLatin1Char('/');
 }
 
+// Where a candidate matched, the better first.
+enum class Place { Start, Word, Words };
+
 // How good a candidate is; smaller is better.
 struct Rank {
-    bool atWord;
+    Place place;
     bool otherCase;
     int age;  // place in the history; names come after every line typed
     qsizetype length;
     const QString* text;
 
     bool operator<(const Rank& other) const {
-        return std::tie(atWord, otherCase, age, length, *text) <
-               std::tie(other.atWord, other.otherCase, other.age, other.length, *other.text);
+        return std::tie(place, otherCase, age, length, *text) <
+               std::tie(other.place, other.otherCase, other.age, other.length, *other.text);
     }
 };
 
 // Where in the candidate a match begins, given that its folded form matches there.
 Rank rankOf(const QString& candidate, const QString& typed, qsizetype at, int age) {
     const bool sameCase = QStringView(candidate).mid(at).startsWith(typed);
-    return {at != 0, !sameCase, age, candidate.size(), &candidate};
+    return {at != 0 ? Place::Word : Place::Start, !sameCase, age, candidate.size(), &candidate};
 }
 
 }  // namespace
@@ -44,9 +47,21 @@ void CompletionIndex::setNames(const QStringList& names) {
     std::sort(names_.begin(), names_.end());
     names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
     keys_.clear();
+    words_.clear();
     for (int i = 0; i < int(names_.size()); ++i) {
         const QString& name = names_[size_t(i)];
         const QString folded = name.toCaseFolded();
+        Words words;
+        for (qsizetype at = 0; at < folded.size(); ++at) {
+            if (startsWord(folded, at) && !folded.at(at).isSpace()) {
+                qsizetype end = at + 1;
+                while (end < folded.size() && !startsWord(folded, end))
+                    ++end;
+                words.words.append(folded.mid(at, end - at).trimmed());
+                words.initials.append(folded.at(at));
+            }
+        }
+        words_.push_back(std::move(words));
         // Folding keeps the length of nearly every text; where it does not, the start is enough.
         const bool sameLength = folded.size() == name.size();
         for (qsizetype at = 0; at < name.size(); ++at) {
@@ -56,6 +71,22 @@ void CompletionIndex::setNames(const QStringList& names) {
     }
     std::sort(keys_.begin(), keys_.end(),
               [](const Key& a, const Key& b) { return a.folded < b.folded; });
+}
+
+bool CompletionIndex::matchesWords(const Words& name, const QString& folded) const {
+    if (!folded.contains(QLatin1Char(' ')))
+        return name.initials.size() > folded.size() - 1 && name.initials.startsWith(folded);
+    // Each word typed starts a word of the name, in order.
+    const QStringList typedWords = folded.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    qsizetype next = 0;
+    for (const QString& typedWord : typedWords) {
+        while (next < name.words.size() && !name.words.at(next).startsWith(typedWord))
+            ++next;
+        if (next == name.words.size())
+            return false;
+        ++next;
+    }
+    return true;
 }
 
 QString CompletionIndex::complete(const QString& typed) const {
@@ -81,6 +112,15 @@ QStringList CompletionIndex::candidates(const QString& typed, qsizetype count) c
             continue;  // nothing left to complete
         const qsizetype at = it->atStart ? 0 : name.size() - it->folded.size();
         ranks.push_back(rankOf(name, typed, at, std::numeric_limits<int>::max()));
+    }
+    // Initials and word starts need two letters at least: one is any word's start already.
+    if (folded.trimmed().size() >= 2) {
+        const QString simplified = folded.simplified();
+        for (size_t i = 0; i < names_.size(); ++i) {
+            if (matchesWords(words_[i], simplified))
+                ranks.push_back({Place::Words, false, std::numeric_limits<int>::max(),
+                                 names_[i].size(), &names_[i]});
+        }
     }
     // A short line matches thousands of names: only the front is put in order. A candidate
     // comes at most twice (a line typed before that is also a name), so twice the count will do.

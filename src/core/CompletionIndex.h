@@ -16,9 +16,11 @@ public:
     void setHistory(const QStringList& lines) { history_ = lines; }
 
     // The best candidate that the typed text starts, or whose word starts with it (not the text
-    // itself): a match at the start before one at a word, then the same case before another
-    // case, then a line typed before (the newer the better) before a name, then the shorter, then
-    // the first in order. "" when there is none.
+    // itself), or a name whose words the typing starts in order ("lib wri" for "LibreOffice
+    // Writer") or spells by their initials ("yft" for "Y Fixture Two"): a match at the start
+    // before one at a word before one of the words, then the same case before another case,
+    // then a line typed before (the newer the better) before a name, then the shorter, then the
+    // first in order. "" when there is none.
     QString complete(const QString& typed) const;
     // The best candidates in that order, at most count, each once.
     QStringList candidates(const QString& typed, qsizetype count) const;
@@ -32,7 +34,15 @@ private:
         bool atStart;
     };
 
+    // A name's words, case-folded, and their first letters, for matching by words.
+    struct Words {
+        QStringList words;
+        QString initials;
+    };
+    bool matchesWords(const Words& name, const QString& folded) const;
+
     std::vector<QString> names_;
+    std::vector<Words> words_;  // by index into names_
     std::vector<Key> keys_;
     QStringList history_;
 };

@@ -17,6 +17,7 @@
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
 #include "core/ApplicationCatalog.h"
+#include "core/LearntPicks.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
@@ -56,8 +57,10 @@ protected:
     PlayerCommands commands{services};
     ApplicationCatalog applications{{}};
     LineHistory history{env.path("config/Mirato.history")};
+    LearntPicks picks{env.path("config/Mirato.picks")};
     CommandInterpreter interpreter{services, {}, history};
-    LineCompleter completer{state, applications, interpreter, history, posixConventions(), {}};
+    LineCompleter completer{state, applications,       interpreter, history,
+                            picks, posixConventions(), {}};
     KeyCommands keys{services, lyricsSearch};
     CommandBox box{state,    interpreter, keys, completer,         history,
                    settings, notifier,    hub,  paths.skinFolder()};

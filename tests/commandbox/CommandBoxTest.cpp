@@ -272,6 +272,58 @@ TEST_F(CommandBoxTest, TheAnswersOpenUnderTheBoxAndDownChoosesOne) {
     EXPECT_EQ(input->text(), "");
 }
 
+// A row chosen twice for the same typing comes first for it: first alternative, and the pale
+// completion that Tab takes.
+TEST_F(CommandBoxTest, WhatIsPickedTwiceComesFirst) {
+    auto entry = [this](const QString& id, const QByteArray& body) {
+        h.env.writeFile("data/applications/" + id + ".desktop",
+                        "[Desktop Entry]\nType=Application\n" + body);
+    };
+    entry("xfix", "Name=Xtest Fixture\nExec=fixture-one\n");
+    entry("xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n");
+    h.loadApplications();
+    h.completer.refresh();
+    box.show();
+
+    // Initials find it too.
+    QTest::keyClicks(input, "xft");
+    ASSERT_TRUE(box.answerList());
+    EXPECT_TRUE(titlesOf(*box.answerList()).contains("Start Xtest Fixture Two"));
+    input->clear();
+
+    const auto pickTheSecondApplication = [&] {
+        QTest::keyClicks(input, "xt");
+        const QStringList titles = titlesOf(*box.answerList());
+        const int row = int(titles.indexOf("Start Xtest Fixture Two"));
+        ASSERT_GT(row, 0);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(input, Qt::Key_Down);
+        QTest::keyClick(input, Qt::Key_Return);
+    };
+    // Each time the other one is typed out after the pick, so that the newest line of the
+    // history is not the pick.
+    const auto typeTheFirstOut = [&] {
+        QTest::keyClicks(input, "Xtest Fixture");
+        QTest::keyClick(input, Qt::Key_Return);
+    };
+    pickTheSecondApplication();
+    typeTheFirstOut();
+    QTest::keyClicks(input, "xt");
+    EXPECT_EQ(box.completion(), "Xtest Fixture");  // once is not enough
+    input->clear();
+    pickTheSecondApplication();
+    typeTheFirstOut();
+    EXPECT_EQ(h.launcher.launches.size(), 4);
+
+    QTest::keyClicks(input, "xt");
+    EXPECT_EQ(titlesOf(*box.answerList()).value(1), "Start Xtest Fixture Two");
+    EXPECT_EQ(box.completion(), "Xtest Fixture Two");
+    // Other typings have learnt nothing.
+    input->clear();
+    QTest::keyClicks(input, "xte");
+    EXPECT_EQ(box.completion(), "Xtest Fixture");
+}
+
 TEST_F(CommandBoxTest, TheListClosesAndTheArrowsGoBackToTheHistory) {
     h.history.remember("older line");
     h.env.writeFile("app/playlist/xmas.m3u", "a.mp3\n");

@@ -28,6 +28,14 @@ TEST(CompletionTest, BestCandidateFirst) {
         {"stu", "Visual Studio Code"},        // at the start of a word
         {"writ", "LibreOffice Writer"},
         {"manip", "GNU Image Manipulation Program"},
+        // By the words' starts, in order, or their initials; below any match of the text.
+        {"lib wri", "LibreOffice Writer"},
+        {"vi st co", "Visual Studio Code"},
+        {"vsc", "Visual Studio Code"},
+        {"gimp", "GNU Image Manipulation Program"},  // initials, with nothing left of "gimp"
+        {"te", "Terminal"},                          // a prefix before any initials
+        {"wri lib", ""},                             // words out of order
+        {"vsx", ""},
         {"kate", ""},  // nothing left to complete
         {"ate", ""},   // inside a word is no match
         {"", ""},
@@ -36,6 +44,15 @@ TEST(CompletionTest, BestCandidateFirst) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(index.complete(c.typed), c.expected) << c.typed;
+}
+
+TEST(CompletionTest, InitialsComeAfterEveryMatchOfTheText) {
+    CompletionIndex index;
+    index.setNames({"Y Fixture Two", "yft-tool", "Yellow Fin Tuna", "Yak"});
+    EXPECT_EQ(index.candidates("yft", 5),
+              (QStringList{"yft-tool", "Y Fixture Two", "Yellow Fin Tuna"}));
+    EXPECT_EQ(index.candidates("y", 5),
+              (QStringList{"yft-tool", "Yak", "Y Fixture Two", "Yellow Fin Tuna"}));
 }
 
 TEST(CompletionTest, ShorterAndThenAlphabeticalAmongEquals) {

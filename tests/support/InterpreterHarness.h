@@ -12,6 +12,7 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
+#include "core/LearntPicks.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/Settings.h"
@@ -33,7 +34,8 @@ struct InterpreterHarness {
           applications({env.path("data"), env.path("system")}),
           history(env.path("config/Mirato.history")),
           interpreter(services, programRules(applications, calculator), history),
-          completer(state, applications, interpreter, history, conventions, {env.path("bin")}),
+          completer(state, applications, interpreter, history, picks, conventions,
+                    {env.path("bin")}),
           keys(services, lyricsSearch) {
         state.setLanguage(language);
     }
@@ -67,6 +69,7 @@ struct InterpreterHarness {
     // The real calculator: the lines of every table go through it as they do in the program.
     CalculatorModule calculator{MIRATO_TEST_BACKEND_DIR "/libmirato-qalculate.so"};
     LineHistory history;
+    LearntPicks picks{env.path("config/Mirato.picks")};
     CommandInterpreter interpreter;
     LineCompleter completer;
     KeyCommands keys;

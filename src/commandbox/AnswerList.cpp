@@ -43,6 +43,7 @@ AnswerList::AnswerList(QWidget* box)
     : QWidget(box, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       box_(box) {
     setObjectName(QStringLiteral("AnswerList"));
+    setWindowTitle(QStringLiteral("Mirato answers"));  // never shown; found by scripts
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -40,6 +40,8 @@ SCRIPT
 chmod +x "$HOME/bin/fixture-app"
 printf '[Desktop Entry]\nType=Application\nName=Xtest Fixture\nExec="%s" --started %%U\n' \
     "$HOME/bin/fixture-app" >"$XDG_DATA_HOME/applications/xtest-fixture.desktop"
+printf '[Desktop Entry]\nType=Application\nName=Xtest Fixture Two\nExec="%s" --second\n' \
+    "$HOME/bin/fixture-app" >"$XDG_DATA_HOME/applications/xtest-fixture-two.desktop"
 
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
@@ -77,6 +79,21 @@ xdotool type --delay 20 "xte"
 xdotool key Tab Return
 started() { grep -qx -- '--started' "$HOME/fixture.log" 2>/dev/null; }
 within started || fail "xte, Tab and Enter did not start the installed application"
+
+# The answers open under the box as the line is typed; Down chooses one, Enter starts it. The
+# rows: the line as typed, the line run just now, the other application.
+xdotool type --delay 20 "xte"
+answers() { list=$(xdotool search --onlyvisible --name '^Mirato answers$' 2>/dev/null | head -n 1); [ -n "$list" ]; }
+within answers || fail "no list of answers opened under the box"
+boxBottom=$(xdotool getwindowgeometry "$window" | awk '/Position/ { split($2, p, ","); y = p[2] } /Geometry/ { split($2, g, "x"); print y + g[2] }')
+listTop=$(xdotool getwindowgeometry "$list" | awk '/Position/ { split($2, p, ","); print p[2] }')
+[ $((listTop - boxBottom)) -ge 0 ] && [ $((listTop - boxBottom)) -le 2 ] ||
+    fail "the answers are not under the box: list at y $listTop, box ends at $boxBottom"
+xdotool key Down Down Return
+second() { grep -qx -- '--second' "$HOME/fixture.log" 2>/dev/null; }
+within second || fail "Down, Down and Enter did not start the chosen application: $(cat "$HOME/fixture.log")"
+gone() { ! answers; }
+within gone || fail "the answers stayed open after Enter"
 
 # Alt+R hides the box and shows it again.
 hidden() { [ -z "$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null)" ]; }

@@ -13,6 +13,10 @@
 //                              sync running as in the program
 //   mirato-bench entities      a WPL list of 1 MB of character references read through
 //   mirato-bench completion    the completion look-up over 5 000 names and 500 typed lines
+//   mirato-bench answers       keystroke to answers in the real box: 5 000 applications, 500
+//                              typed lines and 200 learnt picks
+//   mirato-bench calculator    the first calculation-like line to its answer (the calculator
+//                              loading), and the answers after it
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <malloc.h>
 #include <sys/resource.h>
@@ -21,8 +25,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -30,7 +36,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "commandbox/AnswerList.h"
+#include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
+#include "commandbox/KeyCommands.h"
+#include "commandbox/LineCompleter.h"
+#include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "components/CalculatorModule.h"
 #include "components/MediaPlayer.h"
@@ -40,6 +51,7 @@
 #include "core/ApplicationCatalog.h"
 #include "core/CompletionIndex.h"
 #include "core/Launcher.h"
+#include "core/LearntPicks.h"
 #include "core/LineHistory.h"
 #include "core/PluginCatalog.h"
 #include "core/ProcessMemory.h"
@@ -337,6 +349,117 @@ int completion() {
     return 0;
 }
 
+double percentile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(share * double(values.size())))];
+}
+
+// Keystroke to answers, in the box as the program builds it: each key typed until the list
+// under the box and the pale completion are updated and painted.
+int answers() {
+    QTemporaryDir dir;
+    qputenv("windir", dir.path().toUtf8());
+    QDir().mkpath(dir.filePath(QStringLiteral("app/skin")));
+    QDir().mkpath(dir.filePath(QStringLiteral("data/applications")));
+    QRandomGenerator random(11);
+    const char* const words[] = {"office", "image",   "studio", "player",   "text",   "editor",
+                                 "viewer", "manager", "sound",  "terminal", "system", "photo"};
+    auto word = [&] { return QString::fromLatin1(words[random.bounded(12)]); };
+    QStringList names;
+    for (int i = 0; i < 5000; ++i) {
+        QString name = word();
+        name[0] = name[0].toUpper();
+        name += QLatin1Char(' ') + word() + QString::number(i);
+        names.append(name);
+        QFile entry(dir.filePath(QStringLiteral("data/applications/app%1.desktop").arg(i)));
+        entry.open(QIODevice::WriteOnly);
+        entry.write("[Desktop Entry]\nType=Application\nName=" + name.toUtf8() +
+                    "\nExec=/bin/true\nIcon=utilities-terminal\n");
+    }
+    AppState state;
+    state.setLanguage(QStringLiteral("3"));
+    const AppPaths paths = AppPaths::forProgramFolder(dir.filePath(QStringLiteral("app")));
+    Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
+    PluginCatalog plugins(paths.pluginFolders(), posixConventions());
+    StillMedia media;
+    QuietLauncher launcher;
+    QuietOpener web;
+    QuietNotifier notifier;
+    QuietWindows windows;
+    QuietDialogs dialogs;
+    const Services services{state, paths,   posixConventions(), plugins, launcher, web,
+                            media, windows, notifier,           dialogs};
+    ApplicationCatalog applications({dir.filePath(QStringLiteral("data"))});
+    CalculatorModule calculator;
+    LineHistory history(dir.filePath(QStringLiteral("Mirato.history")));
+    for (int i = 0; i < 500; ++i)
+        history.remember(word() + QStringLiteral(".example.org/") + QString::number(i));
+    LearntPicks picks(dir.filePath(QStringLiteral("Mirato.picks")));
+    for (int i = 0; i < 400; ++i)
+        picks.learn(word().left(2), names.at(random.bounded(5000)));
+    CommandInterpreter interpreter(services, programRules(applications, calculator), history);
+    LineCompleter completer(state, applications, interpreter, history, picks, posixConventions(),
+                            {});
+    LyricsSearch lyricsSearch(state, settings, plugins, media, launcher, notifier);
+    KeyCommands keys(services, lyricsSearch);
+    CommandBox box(state, interpreter, keys, completer, history, settings, notifier, windows,
+                   paths.skinFolder());
+    QSignalSpy read(&applications, &ApplicationCatalog::changed);
+    applications.load({});
+    if (!read.wait(30000))
+        return 1;
+    completer.refresh();
+    box.show();
+    QTest::qWaitForWindowExposed(&box);
+    std::vector<double> micros;
+    for (int round = 0; round < 300; ++round) {
+        box.input()->clear();
+        const QString typed = word().left(1 + random.bounded(5));
+        for (const QChar key : typed) {
+            QElapsedTimer clock;
+            clock.start();
+            QTest::keyClick(box.input(), key.toLatin1());
+            QCoreApplication::processEvents();  // the list and the field paint
+            micros.push_back(clock.nsecsElapsed() / 1e3);
+        }
+    }
+    if (!box.answerList() || box.answerList()->rows().size() < 2)
+        return 1;
+    std::printf("answers median %.2f ms, 95th percentile %.2f ms over %zu keystrokes\n",
+                percentile(micros, 0.5) / 1e3, percentile(micros, 0.95) / 1e3, micros.size());
+    return 0;
+}
+
+// The calculator: its first answer comes once it has loaded, on a worker; later ones at once.
+int calculator() {
+    CalculatorModule calculator;
+    QSignalSpy ready(&calculator, &Calculator::ready);
+    QElapsedTimer clock;
+    clock.start();
+    calculator.answer(QStringLiteral("2+3*4"));
+    if (!ready.wait(10000))
+        return 1;
+    const std::optional<QString> first = calculator.answer(QStringLiteral("2+3*4"));
+    const double firstMs = clock.nsecsElapsed() / 1e6;
+    if (first != QStringLiteral("14"))
+        return 1;
+    const QStringList lines = {QStringLiteral("10 km to mi"),
+                               QStringLiteral("(1+2)^10/7"),
+                               QStringLiteral("212 fahrenheit to celsius"),
+                               QStringLiteral("sqrt(2)*3"),
+                               QStringLiteral("1 GiB to MiB"),
+                               QStringLiteral("1-800-flowers")};
+    std::vector<double> micros;
+    for (int i = 0; i < 600; ++i) {
+        clock.start();
+        calculator.answer(lines.at(i % lines.size()));
+        micros.push_back(clock.nsecsElapsed() / 1e3);
+    }
+    std::printf("calculator first %.0f ms, then median %.2f ms, 95th percentile %.2f ms\n", firstMs,
+                percentile(micros, 0.5) / 1e3, percentile(micros, 0.95) / 1e3);
+    return 0;
+}
+
 int entities() {
     // A crafted list once took a minute on the GUI thread: reading must stay linear.
     QByteArray reference;
@@ -488,12 +611,16 @@ int main(int argc, char** argv) {
         return entities();
     if (args.size() >= 2 && args.at(1) == QLatin1String("completion"))
         return completion();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("answers"))
+        return answers();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("calculator"))
+        return calculator();
     if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))
         return soak(args.size() >= 3 ? args.at(2).toInt() : 1000);
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
                  "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
-                 "[CHANGES] | entities | completion | wav FILE SECONDS\n");
+                 "[CHANGES] | entities | completion | answers | calculator | wav FILE SECONDS\n");
     return 2;
 }

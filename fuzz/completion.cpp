@@ -1,7 +1,7 @@
 // The completion index over names taken from desktop entries and the history file (any text,
-// any case, any script): whatever it offers is one of its candidates and continues the typed
-// text at the start or at a word. The same names as the files of a folder: a typed path's
-// completion is one of them and continues the typed part.
+// any case, any script): whatever it offers is one of its candidates and holds the typed
+// letters in order (at the start, at a word, or as the words' starts and initials). The same names
+// as the files of a folder: a typed path's completion is one of them and continues the typed part.
 #include "FuzzInput.h"
 #include "commandbox/PathCompleter.h"
 #include "core/CompletionIndex.h"
@@ -18,7 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString best = index.complete(typed);
     if (!best.isEmpty()) {
         FUZZ_CHECK(names.contains(best) || history.contains(best));
-        FUZZ_CHECK(best.toCaseFolded().contains(typed.toCaseFolded()));
+        const QString folded = best.toCaseFolded();
+        qsizetype at = 0;
+        for (const QChar c : typed.toCaseFolded()) {
+            if (c.isSpace())
+                continue;
+            at = folded.indexOf(c, at);
+            FUZZ_CHECK(at >= 0);
+            ++at;
+        }
     }
     // Every prefix of a name finds something.
     for (const QString& name : names) {

@@ -49,15 +49,19 @@ QStringList LineCompleter::programCandidates(const QString& typed, qsizetype cou
 }
 
 QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
-    QStringList lines =
-        runsCommands() ? programCandidates(typed, count) : index_.candidates(typed, count);
-    // What the user picked for this typing comes first.
-    const QString pick = picks_.pickFor(typed);
-    if (!pick.isEmpty() && count > 0) {
-        lines.removeAll(pick);
-        lines.prepend(pick);
-        if (lines.size() > count)
-            lines.resize(count);
+    QStringList lines;
+    if (runsCommands()) {
+        lines = programCandidates(typed, count);
+    } else {
+        lines = index_.candidates(typed, count);
+        // What the user picked for this typing comes first.
+        const QString pick = picks_.pickFor(typed);
+        if (!pick.isEmpty() && count > 0) {
+            lines.removeAll(pick);
+            lines.prepend(pick);
+            if (lines.size() > count)
+                lines.resize(count);
+        }
     }
     // A path typed before completes as a line of the history; one not typed yet (or a program
     // given by its path), from its folder.
@@ -74,7 +78,9 @@ QString LineCompleter::complete(const QString& typed) {
 }
 
 void LineCompleter::picked(const QString& typed, const QString& line) {
-    picks_.learn(typed, line);
+    // A command's first word is a program of PATH, which a pick of the other modes is not.
+    if (!runsCommands())
+        picks_.learn(typed, line);
 }
 
 void LineCompleter::refresh() {

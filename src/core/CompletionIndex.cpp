@@ -47,21 +47,17 @@ void CompletionIndex::setNames(const QStringList& names) {
     std::sort(names_.begin(), names_.end());
     names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
     keys_.clear();
-    words_.clear();
+    initials_.clear();
     for (int i = 0; i < int(names_.size()); ++i) {
         const QString& name = names_[size_t(i)];
         const QString folded = name.toCaseFolded();
-        Words words;
+        Initials initials{{}, i};
         for (qsizetype at = 0; at < folded.size(); ++at) {
-            if (startsWord(folded, at) && !folded.at(at).isSpace()) {
-                qsizetype end = at + 1;
-                while (end < folded.size() && !startsWord(folded, end))
-                    ++end;
-                words.words.append(folded.mid(at, end - at).trimmed());
-                words.initials.append(folded.at(at));
-            }
+            if (startsWord(folded, at) && !folded.at(at).isSpace())
+                initials.letters.append(folded.at(at));
         }
-        words_.push_back(std::move(words));
+        if (initials.letters.size() > 1)
+            initials_.push_back(std::move(initials));
         // Folding keeps the length of nearly every text; where it does not, the start is enough.
         const bool sameLength = folded.size() == name.size();
         for (qsizetype at = 0; at < name.size(); ++at) {
@@ -71,20 +67,19 @@ void CompletionIndex::setNames(const QStringList& names) {
     }
     std::sort(keys_.begin(), keys_.end(),
               [](const Key& a, const Key& b) { return a.folded < b.folded; });
+    std::sort(initials_.begin(), initials_.end(),
+              [](const Initials& a, const Initials& b) { return a.letters < b.letters; });
 }
 
-bool CompletionIndex::matchesWords(const Words& name, const QString& folded) const {
-    if (!folded.contains(QLatin1Char(' ')))
-        return name.initials.size() > folded.size() - 1 && name.initials.startsWith(folded);
-    // Each word typed starts a word of the name, in order.
-    const QStringList typedWords = folded.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    qsizetype next = 0;
+bool CompletionIndex::startsWordsOf(const QString& foldedName, const QStringList& typedWords) {
+    qsizetype at = 0;
     for (const QString& typedWord : typedWords) {
-        while (next < name.words.size() && !name.words.at(next).startsWith(typedWord))
-            ++next;
-        if (next == name.words.size())
+        while (at < foldedName.size() && !(startsWord(foldedName, at) &&
+                                           QStringView(foldedName).mid(at).startsWith(typedWord)))
+            ++at;
+        if (at == foldedName.size())
             return false;
-        ++next;
+        at += typedWord.size();
     }
     return true;
 }
@@ -114,12 +109,24 @@ QStringList CompletionIndex::candidates(const QString& typed, qsizetype count) c
         ranks.push_back(rankOf(name, typed, at, std::numeric_limits<int>::max()));
     }
     // Initials and word starts need two letters at least: one is any word's start already.
-    if (folded.trimmed().size() >= 2) {
-        const QString simplified = folded.simplified();
-        for (size_t i = 0; i < names_.size(); ++i) {
-            if (matchesWords(words_[i], simplified))
-                ranks.push_back({Place::Words, false, std::numeric_limits<int>::max(),
-                                 names_[i].size(), &names_[i]});
+    const QString simplified = folded.simplified();
+    const auto byWords = [&](int name) {
+        const QString& text = names_[size_t(name)];
+        ranks.push_back({Place::Words, false, std::numeric_limits<int>::max(), text.size(), &text});
+    };
+    if (simplified.size() >= 2 && !simplified.contains(QLatin1Char(' '))) {
+        const auto from = std::lower_bound(
+            initials_.begin(), initials_.end(), simplified,
+            [](const Initials& entry, const QString& text) { return entry.letters < text; });
+        for (auto it = from; it != initials_.end() && it->letters.startsWith(simplified); ++it)
+            byWords(it->name);
+    } else if (simplified.contains(QLatin1Char(' '))) {
+        const QStringList typedWords = simplified.split(QLatin1Char(' '));
+        for (const Initials& entry : initials_) {
+            // Most names fail on the first letter, which costs no folding.
+            if (entry.letters.contains(typedWords.first().at(0)) &&
+                startsWordsOf(names_[size_t(entry.name)].toCaseFolded(), typedWords))
+                byWords(entry.name);
         }
     }
     // A short line matches thousands of names: only the front is put in order. A candidate

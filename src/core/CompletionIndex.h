@@ -34,15 +34,15 @@ private:
         bool atStart;
     };
 
-    // A name's words, case-folded, and their first letters, for matching by words.
-    struct Words {
-        QStringList words;
-        QString initials;
+    struct Initials {
+        QString letters;  // the first letter of each word, case-folded
+        int name;
     };
-    bool matchesWords(const Words& name, const QString& folded) const;
+    // Whether the typed words (case-folded, one blank between) start words of the name in order.
+    static bool startsWordsOf(const QString& foldedName, const QStringList& typedWords);
 
     std::vector<QString> names_;
-    std::vector<Words> words_;  // by index into names_
+    std::vector<Initials> initials_;  // sorted by letters
     std::vector<Key> keys_;
     QStringList history_;
 };

@@ -54,8 +54,16 @@ std::optional<QString> CalculatorModule::answer(const QString& line) {
         if (stage_ != Stage::Loaded)
             return std::nullopt;
     }
+    for (const auto& [asked, answer] : recent_) {
+        if (asked == line)
+            return answer;
+    }
     // Only this thread asks once the engine is there.
-    return engine_->evaluate(line);
+    const std::optional<QString> answer = engine_->evaluate(line);
+    recent_.prepend({line, answer});
+    if (recent_.size() > kRemembered)
+        recent_.removeLast();
+    return answer;
 }
 
 void CalculatorModule::settle() {

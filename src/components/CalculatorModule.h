@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMutex>
 #include <QString>
 #include <QWaitCondition>
@@ -29,6 +30,10 @@ private:
     enum class Stage { Unloaded, Loading, Loaded, Failed };
     void load();
 
+    // The last lines asked about and their answers: the box asks about a line as it is typed
+    // and again at Enter, and the engine is spared the same calculation.
+    static constexpr qsizetype kRemembered = 16;
+    QList<std::pair<QString, std::optional<QString>>> recent_;
     const QString path_;
     QMutex mutex_;
     QWaitCondition loaded_;

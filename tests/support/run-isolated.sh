@@ -14,6 +14,7 @@ export XDG_CONFIG_HOME="$scratch/home/.config"
 export XDG_DATA_HOME="$scratch/home/.local/share"
 export XDG_CACHE_HOME="$scratch/home/.cache"
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 unset windir DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 if command -v dbus-run-session >/dev/null 2>&1; then
     dbus-run-session --config-file="$(dirname "$0")/session-bus.conf" -- "$@"

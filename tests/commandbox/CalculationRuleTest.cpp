@@ -15,7 +15,7 @@ namespace {
 TEST(CalculationRuleTest, CalculationsAreAnsweredAndLookAlikesKeepTheirMeaning) {
     struct Row {
         const char* line;
-        const char* result;  // what the field keeps; "" when something else happens
+        const char* result;  // what the field keeps, "|" between spellings; "" when not a result
         const char* opened;  // the address handed to the browser, if any
     };
     const Row rows[] = {
@@ -29,7 +29,7 @@ TEST(CalculationRuleTest, CalculationsAreAnsweredAndLookAlikesKeepTheirMeaning) 
         {"1 GiB to MiB", "1024 MiB", ""},
         {"1.5 m to ft", "4.9212598425 ft", ""},
         {"2-5", "-3", ""},
-        {"3 m * 2 m", "6 m^2", ""},
+        {"3 m * 2 m", "6 m^2|6 m²", ""},  // libqalculate 5 writes the square
         // No finite answer: nothing at all happens, not even a search.
         {"1/0", "", ""},
         // Words the calculator does not know, or that are not its own, stay addresses.
@@ -47,7 +47,8 @@ TEST(CalculationRuleTest, CalculationsAreAnsweredAndLookAlikesKeepTheirMeaning) 
         SCOPED_TRACE(row.line);
         InterpreterHarness h;
         const QString result = h.interpreter.run(row.line);
-        EXPECT_EQ(result, QString::fromUtf8(row.result));
+        const QStringList spellings = QString::fromUtf8(row.result).split('|');
+        EXPECT_TRUE(spellings.contains(result)) << result.toStdString();
         EXPECT_EQ(h.opener.addresses,
                   *row.opened ? QStringList{QString::fromUtf8(row.opened)} : QStringList{});
         EXPECT_TRUE(h.launcher.launches.isEmpty());

@@ -214,6 +214,7 @@ struct StillMedia : MediaControl {
     void next() override {}
     void previous() override {}
     QString positionString() const override { return position; }
+    double positionSeconds() const override { return seconds; }
     QString durationString() const override { return QStringLiteral("59:59"); }
     QString itemInfo(const QString& attribute) const override {
         return attribute == QLatin1String("sourceURL") ? source : QString();
@@ -226,6 +227,7 @@ struct StillMedia : MediaControl {
     void setMode(const QString&, bool) override {}
     void setFullScreen(bool) override {}
     QString position = QStringLiteral("00:00");
+    double seconds = 0;
     QString source;
 };
 

@@ -22,8 +22,12 @@ constexpr double kMicroseconds = 1e6;
 MprisService::MprisService(MediaPlayer& media, QObject* parent) : QObject(parent), media_(media) {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
-    poll_.setInterval(500);
-    connect(&poll_, &QTimer::timeout, this, &MprisService::announceChanges);
+    // What the properties say changes only when the player tells.
+    connect(&media_, &MediaControl::stateChanged, this, &MprisService::announceChanges);
+    connect(&media_, &MediaControl::itemChanged, this, &MprisService::announceChanges);
+    connect(&media_, &MediaControl::tagsChanged, this, &MprisService::announceChanges);
+    connect(&media_, &MediaControl::volumeChanged, this, &MprisService::announceChanges);
+    connect(&media_, &MediaControl::modesChanged, this, &MprisService::announceChanges);
 }
 
 MprisService::~MprisService() {
@@ -46,7 +50,7 @@ bool MprisService::registerOnBus() {
         return false;
     }
     registered_ = true;
-    poll_.start();
+    announceChanges();
     return true;
 }
 

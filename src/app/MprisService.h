@@ -4,7 +4,6 @@
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <QVariantMap>
 
 #include "core/PlayMode.h"
@@ -51,7 +50,6 @@ signals:
 private:
     MediaPlayer& media_;
     QVariantMap announced_;
-    QTimer poll_;
     bool registered_ = false;
 };
 

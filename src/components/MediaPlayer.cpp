@@ -22,7 +22,37 @@ bool isMissingLocalFile(const QString& location) {
 }  // namespace
 
 MediaPlayer::MediaPlayer(std::unique_ptr<EngineLoader> loader)
-    : loader_(loader ? std::move(loader) : std::make_unique<EngineLoader>()) {}
+    : loader_(loader ? std::move(loader) : std::make_unique<EngineLoader>()) {
+    positionTimer_.setInterval(kPositionIntervalMs);
+    connect(&positionTimer_, &QTimer::timeout, this,
+            [this] { emit positionChanged(positionSeconds()); });
+}
+
+void MediaPlayer::announce() {
+    const QString source = current_ && !finished_ ? items_.value(index_) : QString();
+    if (source != toldSource_) {
+        toldSource_ = source;
+        emit itemChanged(source);
+    }
+    const QString tags = itemInfo(QStringLiteral("title")) + QLatin1Char('\n') +
+                         itemInfo(QStringLiteral("Author")) + QLatin1Char('\n') +
+                         QString::number(durationSeconds());
+    if (tags != toldTags_) {
+        toldTags_ = tags;
+        emit tagsChanged();
+    }
+    const int state = playState();
+    if (state != toldState_) {
+        toldState_ = state;
+        if (state == kPlaying)
+            positionTimer_.start();
+        else
+            positionTimer_.stop();
+        emit stateChanged(state);
+        // Where a pause or a stop left it, and where playing starts from.
+        emit positionChanged(positionSeconds());
+    }
+}
 
 MediaPlayer::~MediaPlayer() = default;
 
@@ -75,6 +105,7 @@ void MediaPlayer::setUrl(const QString& url) {
     if (items_.isEmpty()) {
         qCDebug(lcPlayer) << "nothing to play in" << url;
         finished_ = true;
+        announce();
         return;
     }
     const int first =
@@ -95,6 +126,7 @@ void MediaPlayer::playFrom(int index, int step) {
             index_ = index;
             current_ = engine;
             finished_ = false;
+            announce();
             return;
         }
         qCDebug(lcPlayer) << "skipping" << location;
@@ -103,6 +135,7 @@ void MediaPlayer::playFrom(int index, int step) {
     if (current_)
         current_->stop();
     finished_ = true;
+    announce();
 }
 
 int MediaPlayer::nextIndex(int from, int step) const {
@@ -125,6 +158,7 @@ void MediaPlayer::moveOn() {
     const int next = nextIndex(index_, 1);
     if (next < 0) {
         finished_ = true;
+        announce();
         return;
     }
     playFrom(next, 1);
@@ -135,6 +169,7 @@ void MediaPlayer::engineChanged() {
         failuresInARow_ = 0;
     if (current_ && !current_->audioProblem().isEmpty())
         report(Problem::NoAudioDevice, current_->audioProblem());
+    announce();
 }
 
 void MediaPlayer::engineEnded() {
@@ -161,17 +196,20 @@ void MediaPlayer::play() {
         return;
     }
     current_->play();
+    announce();
 }
 
 void MediaPlayer::pause() {
     if (current_)
         current_->pause();
+    announce();
 }
 
 void MediaPlayer::stop() {
     if (current_)
         current_->stop();
     finished_ = true;
+    announce();
 }
 
 void MediaPlayer::next() {
@@ -189,6 +227,7 @@ void MediaPlayer::previous() {
 void MediaPlayer::seek(double seconds) {
     if (current_)
         current_->seek(std::max(0.0, seconds));
+    emit positionChanged(positionSeconds());
 }
 
 double MediaPlayer::positionSeconds() const {
@@ -256,6 +295,7 @@ void MediaPlayer::setVolume(int volume) {
         if (engine)
             engine->setVolume(volume_);
     }
+    emit volumeChanged();
 }
 
 void MediaPlayer::setMute(bool mute) {
@@ -264,6 +304,7 @@ void MediaPlayer::setMute(bool mute) {
         if (engine)
             engine->setMute(mute_);
     }
+    emit volumeChanged();
 }
 
 void MediaPlayer::setMode(const QString& mode, bool on) {
@@ -271,6 +312,7 @@ void MediaPlayer::setMode(const QString& mode, bool on) {
         loop_ = on;
     else if (mode == QLatin1String("shuffle"))
         shuffle_ = on;
+    emit modesChanged();
 }
 
 void MediaPlayer::setFullScreen(bool on) {

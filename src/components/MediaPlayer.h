@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -11,11 +12,12 @@
 
 namespace mirato {
 
-// The program's media player: the operations every window uses, over two engines (mpv for
-// files and streams, fluidsynth for MIDI) that are loaded the first time they are needed. It
-// reads playlists itself, keeps the list, the item playing, loop and shuffle, and moves on at
-// the end of an item. An entry that is missing or cannot be played is skipped.
-class MediaPlayer : public QObject, public MediaControl, private EngineListener {
+// The program's media player: the operations every window uses, over the engine plug-ins
+// (libmpv for files and streams, fluidsynth for MIDI), each loaded the first time it is needed.
+// It reads playlists itself, keeps the list, the item playing, loop and shuffle, and moves on
+// at the end of an item. An entry that is missing or cannot be played is skipped. It tells its
+// state, item, tags and (while playing, four times a second) its position by signals.
+class MediaPlayer : public MediaControl, private EngineListener {
     Q_OBJECT
 public:
     enum class Problem { EngineMissing, NoAudioDevice };
@@ -23,6 +25,8 @@ public:
     // Play states beyond the four the windows test.
     static constexpr int kUndefined = 0;
     static constexpr int kTransitioning = 9;
+    // How often the position is told while playing: the lyrics keep their own clock between.
+    static constexpr int kPositionIntervalMs = 250;
 
     explicit MediaPlayer(std::unique_ptr<EngineLoader> loader = nullptr);
     ~MediaPlayer() override;
@@ -51,7 +55,7 @@ public:
     // For the player's own play bar.
     void stop();
     void seek(double seconds);
-    double positionSeconds() const;
+    double positionSeconds() const override;
     double durationSeconds() const;
     bool loop() const { return loop_; }
     bool shuffle() const { return shuffle_; }
@@ -76,6 +80,8 @@ private:
     void moveOn();
     int nextIndex(int from, int step) const;
     void report(Problem problem, const QString& detail);
+    // Tells what changed since it was last told.
+    void announce();
 
     std::unique_ptr<EngineLoader> loader_;
     // The engines made so far, by plug-in name.
@@ -95,6 +101,11 @@ private:
     bool shuffle_ = false;
     int volume_ = 50;
     bool mute_ = false;
+
+    QTimer positionTimer_;  // runs only while playing
+    int toldState_ = -1;
+    QString toldSource_;
+    QString toldTags_;
 };
 
 }  // namespace mirato

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace mirato {
 
 // Everything the program asks of playback. The player component implements it; the other
-// windows reach playback only through this interface.
-class MediaControl {
+// windows reach playback only through this interface, and follow it by its signals rather
+// than by asking on a timer.
+class MediaControl : public QObject {
+    Q_OBJECT
 public:
     // Play states as the windows test them.
     static constexpr int kStopped = 1;
@@ -14,7 +17,8 @@ public:
     static constexpr int kPlaying = 3;
     static constexpr int kReady = 10;
 
-    virtual ~MediaControl() = default;
+    using QObject::QObject;
+    ~MediaControl() override = default;
 
     // Writing opens the file, playlist or address and starts playing at once.
     virtual void setUrl(const QString& url) = 0;
@@ -27,6 +31,8 @@ public:
 
     // "MM:SS"; empty when nothing is loaded.
     virtual QString positionString() const = 0;
+    // Seconds into the item; negative when nothing is loaded.
+    virtual double positionSeconds() const = 0;
     virtual QString durationString() const = 0;
     // "Author", "title" or "sourceURL" of the item playing.
     virtual QString itemInfo(const QString& attribute) const = 0;
@@ -41,6 +47,21 @@ public:
     // "loop" or "shuffle".
     virtual void setMode(const QString& mode, bool on) = 0;
     virtual void setFullScreen(bool on) = 0;
+
+signals:
+    // The play state changed (see playState()).
+    void stateChanged(int state);
+    // While playing, a few times a second, and at once after a new item, a seek or a pause: a
+    // listener that needs finer steps keeps its own clock from there.
+    void positionChanged(double seconds);
+    // Another item plays: its location ("" when nothing does any more).
+    void itemChanged(const QString& source);
+    // The item's title, artist or duration became known or changed.
+    void tagsChanged();
+    // The volume or the mute switch changed.
+    void volumeChanged();
+    // Loop or shuffle was switched.
+    void modesChanged();
 };
 
 }  // namespace mirato

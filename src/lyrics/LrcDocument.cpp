@@ -47,7 +47,9 @@ qint64 parseTime(QStringView tag) {
         if (!isDigits(fraction) || fraction.size() > 3)
             return -1;
         // ".5" is 500 ms, ".50" 500 ms, ".505" 505 ms.
-        fractionMs = fraction.toLongLong() * (fraction.size() == 1 ? 100 : fraction.size() == 2 ? 10 : 1);
+        fractionMs = fraction.toLongLong() * (fraction.size() == 1   ? 100
+                                              : fraction.size() == 2 ? 10
+                                                                     : 1);
     }
     return (ms * 60 + whole) * 1000 + fractionMs;
 }
@@ -64,7 +66,8 @@ QList<LyricWord> splitWords(const QString& text, qint64 lineMs, QString* plain) 
     while (at < text.size()) {
         const qsizetype open = text.indexOf(QLatin1Char('<'), at);
         const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char('>'), open);
-        const qint64 ms = close < 0 ? -1 : LrcDocument::tagMs(QStringView(text).mid(open + 1, close - open - 1));
+        const qint64 ms =
+            close < 0 ? -1 : LrcDocument::tagMs(QStringView(text).mid(open + 1, close - open - 1));
         if (ms < 0) {
             // No further word tag: the rest is text ("<3" stays as it is).
             const qsizetype end = open < 0 ? text.size() : open + 1;
@@ -145,9 +148,9 @@ LrcDocument LrcDocument::parse(const QStringList& fileLines) {
 }
 
 qsizetype LrcDocument::lineAt(qint64 positionMs) const {
-    const auto after = std::upper_bound(
-        lines_.begin(), lines_.end(), positionMs,
-        [](qint64 position, const LyricLine& line) { return position < line.ms; });
+    const auto after =
+        std::upper_bound(lines_.begin(), lines_.end(), positionMs,
+                         [](qint64 position, const LyricLine& line) { return position < line.ms; });
     return qsizetype(after - lines_.begin()) - 1;
 }
 

@@ -48,9 +48,8 @@ LyricsWindow::LyricsWindow(PlaybackWindowContext context, QWidget* parent)
 
     applySkin();
     applyTopMost();
-    titleTimer_.setInterval(500);
-    connect(&titleTimer_, &QTimer::timeout, this, &LyricsWindow::refreshTitle);
-    titleTimer_.start();
+    connect(&c_.media, &MediaControl::itemChanged, this, &LyricsWindow::refreshTitle);
+    connect(&c_.media, &MediaControl::tagsChanged, this, &LyricsWindow::refreshTitle);
     refreshTitle();
 }
 

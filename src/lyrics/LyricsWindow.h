@@ -47,7 +47,6 @@ private:
     QLabel* previousLabel_;
     QLabel* currentLabel_;
     QLabel* nextLabel_;
-    QTimer titleTimer_;
 };
 
 }  // namespace mirato

@@ -111,9 +111,12 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     buildPlayBar();
     restoreSettings();
 
-    displayTimer_.setInterval(500);
-    connect(&displayTimer_, &QTimer::timeout, this, &PlayerWindow::refreshDisplay);
-    displayTimer_.start();
+    // The display follows what the player tells.
+    connect(&media_, &MediaControl::stateChanged, this, &PlayerWindow::refreshDisplay);
+    connect(&media_, &MediaControl::positionChanged, this, &PlayerWindow::refreshDisplay);
+    connect(&media_, &MediaControl::itemChanged, this, &PlayerWindow::refreshDisplay);
+    connect(&media_, &MediaControl::tagsChanged, this, &PlayerWindow::refreshDisplay);
+    connect(&media_, &MediaControl::volumeChanged, this, &PlayerWindow::refreshDisplay);
     // Give freed memory back to the system now and then, as a resident helper should.
     trimTimer_.setInterval(2000);
     connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });

@@ -76,7 +76,6 @@ private:
     QSlider* volumeSlider_;
     QMenu* musicMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
-    QTimer displayTimer_;
     QTimer trimTimer_;
 };
 

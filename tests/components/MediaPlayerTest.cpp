@@ -197,3 +197,48 @@ TEST_F(MediaPlayerTest, MidiHasPositionDurationAndAnEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the player said, in order: the windows and the lyrics follow this instead of asking.
+TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
+    const QString first = env.writeFile("one.wav", mirato::test::wavTone(1));
+    const QString second = env.writeFile("two.wav", mirato::test::wavTone(2));
+    const QString list = env.writeFile("list.m3u", (first + "\n" + second + "\n").toUtf8());
+    QStringList items;
+    QList<int> states;
+    QList<double> positions;
+    int tags = 0;
+    QObject::connect(&player, &MediaControl::itemChanged, [&](const QString& s) { items << s; });
+    QObject::connect(&player, &MediaControl::stateChanged, [&](int s) { states << s; });
+    QObject::connect(&player, &MediaControl::positionChanged, [&](double p) { positions << p; });
+    QObject::connect(&player, &MediaControl::tagsChanged, [&] { ++tags; });
+
+    player.setUrl(list);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return items.size() == 2; }, 6000));
+    EXPECT_EQ(items, (QStringList{first, second}));
+    EXPECT_GE(tags, 2);  // each item's duration
+    // A few times a second while playing, never backwards within an item.
+    const qsizetype before = positions.size();
+    QTest::qWait(1000);
+    const QList<double> during = positions.mid(before);
+    EXPECT_GE(during.size(), 3);
+    EXPECT_LE(during.size(), 6);
+    EXPECT_TRUE(std::is_sorted(during.begin(), during.end()));
+
+    player.pause();
+    EXPECT_EQ(states.last(), MediaControl::kPaused);
+    const qsizetype paused = positions.size();
+    QTest::qWait(600);
+    EXPECT_EQ(positions.size(), paused);  // nothing to tell while paused
+    player.play();
+    EXPECT_EQ(states.last(), MediaControl::kPlaying);
+    // The list ends: no item, stopped, and quiet from then on.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return items.last().isEmpty(); }, 5000));
+    EXPECT_EQ(states.last(), MediaControl::kStopped);
+    const qsizetype ended = positions.size();
+    QTest::qWait(600);
+    EXPECT_EQ(positions.size(), ended);
+}
+
+}  // namespace

@@ -8,9 +8,20 @@ namespace {
 
 TEST(LrcDocumentTest, TimeTags) {
     const std::pair<const char*, qint64> cases[] = {
-        {"00:12.34", 12340}, {"00:12.3", 12300}, {"00:12.345", 12345}, {"01:02", 62000},
-        {"1:02:03.5", 3723500}, {" 00:05.00 ", 5000}, {"00:12.3456", -1}, {"ar:Someone", -1},
-        {"-00:01.00", -1}, {"00:+1.00", -1}, {"00:01.", -1}, {"12", -1}, {"", -1}, {"a:b:c:d", -1},
+        {"00:12.34", 12340},
+        {"00:12.3", 12300},
+        {"00:12.345", 12345},
+        {"01:02", 62000},
+        {"1:02:03.5", 3723500},
+        {" 00:05.00 ", 5000},
+        {"00:12.3456", -1},
+        {"ar:Someone", -1},
+        {"-00:01.00", -1},
+        {"00:+1.00", -1},
+        {"00:01.", -1},
+        {"12", -1},
+        {"", -1},
+        {"a:b:c:d", -1},
     };
     for (const auto& [tag, ms] : cases)
         EXPECT_EQ(LrcDocument::tagMs(QString::fromLatin1(tag)), ms) << tag;
@@ -55,8 +66,9 @@ TEST(LrcDocumentTest, EachLineHasItsMoment) {
 }
 
 TEST(LrcDocumentTest, ASharedTagIsATranslation) {
-    const LrcDocument document = LrcDocument::parse(
-        {"[00:01.00]你好", "[00:01.00]Hello", "[00:02.00]世界", "[00:02.00]World", "[00:03.00]Solo"});
+    const LrcDocument document =
+        LrcDocument::parse({"[00:01.00]你好", "[00:01.00]Hello", "[00:02.00]世界",
+                            "[00:02.00]World", "[00:03.00]Solo"});
     ASSERT_EQ(document.lines().size(), 3u);
     EXPECT_EQ(document.lines()[0].text, "你好");
     EXPECT_EQ(document.lines()[0].translation, "Hello");
@@ -65,8 +77,8 @@ TEST(LrcDocumentTest, ASharedTagIsATranslation) {
 }
 
 TEST(LrcDocumentTest, WordsAreSungInTurn) {
-    const LrcDocument document =
-        LrcDocument::parse({"[00:12.00]<00:12.00>Hello <00:12.50>big <00:13.00>world", "[00:15.00]Next"});
+    const LrcDocument document = LrcDocument::parse(
+        {"[00:12.00]<00:12.00>Hello <00:12.50>big <00:13.00>world", "[00:15.00]Next"});
     const LyricLine& line = document.lines().front();
     ASSERT_EQ(line.words.size(), 3);
     EXPECT_EQ(line.words[1].text, "big ");

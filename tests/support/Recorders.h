@@ -123,6 +123,7 @@ public:
     void next() override { calls.append("next"); }
     void previous() override { calls.append("previous"); }
     QString positionString() const override { return position; }
+    double positionSeconds() const override { return seconds; }
     QString durationString() const override { return duration; }
     QString itemInfo(const QString& attribute) const override {
         if (attribute == QLatin1String("sourceURL"))
@@ -142,6 +143,7 @@ public:
     QStringList urls;
     QStringList calls;
     QString position, duration, title, source;
+    double seconds = -1;
     int state = kStopped;
     int volumeValue = 50;
     bool muted = false;

@@ -105,6 +105,7 @@ struct QuietWindows : WindowRequests {
     bool showLyricsDocument(const QString&) override { return false; }
     void closeLyricsWindow() override {}
     void searchLyrics() override {}
+    void nudgeLyrics(qint64) override {}
     void applyOpacity() override {}
 };
 struct QuietLauncher : Launcher {

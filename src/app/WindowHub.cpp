@@ -148,6 +148,10 @@ void WindowHub::applyTopMost() {
         window->applyTopMost();
 }
 
+void WindowHub::nudgeLyrics(qint64 earlierMs) {
+    c_.lyricSync.nudge(earlierMs);
+}
+
 void WindowHub::applyOpacity() {
     for (SkinnedWindow* window : loadedWindows())
         window->applyOpacity();

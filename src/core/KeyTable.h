@@ -16,14 +16,17 @@ public:
     KeyTable& ctrl(int key, Action action);
     // The key alone (F1); matches with any modifiers.
     KeyTable& plain(int key, Action action);
+    // Alt and the key, without Ctrl.
+    KeyTable& alt(int key, Action action);
 
     // Runs what the press stands for; false when it stands for nothing here.
     bool trigger(int key, Qt::KeyboardModifiers modifiers) const;
 
 private:
+    enum class Held { Any, Ctrl, AltWithoutCtrl };
     struct Binding {
         int key;
-        bool ctrl;
+        Held held;
         Action action;
     };
     std::vector<Binding> bindings_;

@@ -16,6 +16,10 @@ enum class Message {
     ChangeToggleKey,       // menu item: the desktop's dialog for the key
     NoIdleTime,            // why power saving cannot be switched on
     ClearHistory,          // menu item: forget the lines typed before
+    FindLyricsOnline,      // menu item: look for the lyrics of songs that have none
+    LyricsEarlier,         // menu item: the lyrics 0.1 s earlier
+    LyricsLater,           // menu item: the lyrics 0.1 s later
+    LyricsOffset,          // %1 the offset, "+0.3 s"
     // What Enter does with a typed line, as the box offers it (%1 the line or a name).
     RowPlay,
     RowPlayList,

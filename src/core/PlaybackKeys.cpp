@@ -37,6 +37,8 @@ KeyTable playbackKeys(KeyHost host, const PlaybackWindowContext& c) {
         .ctrl(Qt::Key_U, [&player] { player.openAddress(); })
         .ctrl(Qt::Key_S, [&player] { player.saveMediaAs(); })
         .ctrl(Qt::Key_F, [&windows] { windows.searchLyrics(); })
+        .alt(Qt::Key_Left, [&windows] { windows.nudgeLyrics(kLyricsNudgeMs); })
+        .alt(Qt::Key_Right, [&windows] { windows.nudgeLyrics(-kLyricsNudgeMs); })
         .plain(Qt::Key_F1,
                [c] { openHelp(c.paths, c.state.language(), c.conventions, c.launcher); });
     return keys;

@@ -17,6 +17,9 @@ class Settings;
 
 enum class KeyHost { Player, LyricsWindow };
 
+// How far one press of Alt+Left or Alt+Right moves the lyrics.
+constexpr qint64 kLyricsNudgeMs = 100;
+
 // Ctrl+P everywhere: play when stopped, paused or ready; pause when playing; else nothing.
 void playOrPause(MediaControl& media);
 
@@ -36,7 +39,7 @@ struct PlaybackWindowContext {
 // The keys of the player and of the desktop lyrics window: Ctrl+Right/P/Left/Up/Down control
 // playback, Ctrl+R or Ctrl+X show the box, Ctrl+L (player) shows the lyrics window and Ctrl+I
 // (lyrics window) the player, Ctrl+O/U/S open files, an address, save the media, Ctrl+F
-// searches lyrics, F1 opens the help.
+// searches lyrics, Alt+Left and Alt+Right move the lyrics earlier and later, F1 opens the help.
 KeyTable playbackKeys(KeyHost host, const PlaybackWindowContext& context);
 
 }  // namespace mirato

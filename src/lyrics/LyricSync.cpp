@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QSaveFile>
 
+#include "core/LyricsPlaces.h"
 #include "core/ProfileFile.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -17,45 +19,48 @@ namespace {
 const QString kMusicPath = QStringLiteral("MusicPath");
 const QString kLrc = QStringLiteral("LRC");
 
-bool isFirstSeconds(const QString& position) {
-    return position == QLatin1String("00:00") || position == QLatin1String("00:01") ||
-           position == QLatin1String("00:02") || position == QLatin1String("00:03");
-}
-
 }  // namespace
 
 LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
-                     const HostConventions& conventions, QObject* parent)
+                     const HostConventions& conventions, QString cacheFolder, QObject* parent)
     : QObject(parent),
       state_(state),
       settings_(settings),
       media_(media),
-      conventions_(conventions) {
-    syncTimer_.setInterval(200);
-    startTimer_.setInterval(500);
-    playingTimer_.setInterval(10000);
-    connect(&syncTimer_, &QTimer::timeout, this, &LyricSync::tick);
-    connect(&startTimer_, &QTimer::timeout, this, &LyricSync::checkTrackStart);
-    connect(&playingTimer_, &QTimer::timeout, this, &LyricSync::checkWhilePlaying);
+      conventions_(conventions),
+      cacheFolder_(std::move(cacheFolder)) {
+    nextTimer_.setSingleShot(true);
+    nextTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&nextTimer_, &QTimer::timeout, this, &LyricSync::sync);
+    connect(&media_, &MediaControl::itemChanged, this, &LyricSync::itemChanged);
+    connect(&media_, &MediaControl::stateChanged, this, &LyricSync::stateChanged);
+    connect(&media_, &MediaControl::positionChanged, this, &LyricSync::positionChanged);
 }
 
-void LyricSync::setActive(bool active) {
-    if (active) {
-        startTimer_.start();
-        playingTimer_.start();
-    } else {
-        startTimer_.stop();
-        playingTimer_.stop();
-        syncTimer_.stop();
-    }
+QString LyricSync::defaultCacheFolder() {
+    return LyricsPlaces::cacheFolder();
 }
 
 QString LyricSync::lyricsFileOf(const QString& source) {
-    return source.left(source.size() - 4) + QStringLiteral(".lrc");
+    return LyricsPlaces::besideSong(source);
 }
 
-bool LyricSync::isLocal(const QString& source) const {
-    return conventions_.isLocalPath(source);
+QString LyricSync::cachedLyricsOf(const QString& source) const {
+    return LyricsPlaces::cached(cacheFolder_, source);
+}
+
+void LyricSync::setActive(bool active) {
+    active_ = active;
+    if (!active) {
+        nextTimer_.stop();
+        loadedFor_.clear();
+        return;
+    }
+    // What plays already when the player window comes.
+    playing_ = media_.playState() == MediaControl::kPlaying;
+    positionChanged(media_.positionSeconds());
+    if (playing_)
+        itemChanged(media_.itemInfo(QStringLiteral("sourceURL")));
 }
 
 QString LyricSync::noLineText() const {
@@ -70,15 +75,17 @@ void LyricSync::writeLrc(const QString& value) {
 }
 
 void LyricSync::clearLines() {
-    lines_.clear();
+    document_ = {};
+    lyricsFile_.clear();
+    nextTimer_.stop();
     state_.setLyricLine({});
 }
 
 void LyricSync::showNoLyrics() {
     state_.setHasLyrics(false);
-    syncTimer_.stop();
+    nextTimer_.stop();
     writeLrc(noLineText());
-    showOnView({}, Strings::message(state_.language(), MessageCode::NoLyrics), {});
+    show({{}, Strings::message(state_.language(), MessageCode::NoLyrics), {}, {}, -1});
 }
 
 void LyricSync::forget() {
@@ -86,110 +93,157 @@ void LyricSync::forget() {
     showNoLyrics();
 }
 
-void LyricSync::checkTrackStart() {
-    if (!isFirstSeconds(media_.positionString()))
+void LyricSync::itemChanged(const QString& source) {
+    if (!active_ || source.isEmpty() || source == loadedFor_)
         return;
-    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
-    if (!isLocal(source))
+    // A stream reached inside a list leaves the old lines where they are.
+    if (!conventions_.isLocalPath(source))
         return;
-    const QString lyricsFile = lyricsFileOf(source);
-    if (!QFileInfo(lyricsFile).isFile()) {
-        clearLines();
-        showNoLyrics();
-        return;
-    }
-    loadFile(source, lyricsFile);
+    load(source);
 }
 
-void LyricSync::checkWhilePlaying() {
-    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
-    if (media_.playState() != MediaControl::kPlaying || !isLocal(source))
+void LyricSync::stateChanged(int state) {
+    if (!active_)
         return;
-    const QString lyricsFile = lyricsFileOf(source);
-    if (QFileInfo(lyricsFile).isFile()) {
-        loadFile(source, lyricsFile);
+    playing_ = state == MediaControl::kPlaying;
+    if (state == MediaControl::kStopped) {
+        nextTimer_.stop();
+        if (hasLines()) {
+            writeLrc(noLineText());
+            settings_.write(kMusicPath, QStringLiteral("End"));
+        }
+        // Played again, the song's lyrics are looked for again.
+        loadedFor_.clear();
         return;
     }
+    if (playing_)
+        itemChanged(media_.itemInfo(QStringLiteral("sourceURL")));
+    sync();
+}
+
+void LyricSync::positionChanged(double seconds) {
+    anchorMs_ = seconds > 0 ? qint64(seconds * 1000) : 0;
+    sinceAnchor_.start();
+    if (active_)
+        sync();
+}
+
+qint64 LyricSync::nowMs() const {
+    return anchorMs_ + (playing_ && sinceAnchor_.isValid() ? sinceAnchor_.elapsed() : 0);
+}
+
+void LyricSync::load(const QString& source) {
+    loadedFor_ = source;
+    for (const QString& file : {lyricsFileOf(source), cachedLyricsOf(source)}) {
+        if (QFileInfo(file).isFile() && takeFile(file)) {
+            // The setting names whose lyrics are loaded (as it reads back, cut like any value).
+            settings_.write(kMusicPath, source.left(source.size() - 4));
+            writeLrc(noLineText());
+            sync();
+            return;
+        }
+    }
     clearLines();
-    showOnView({}, {}, {});
     showNoLyrics();
+    emit lyricsMissing(source);
 }
 
-void LyricSync::loadFile(const QString& source, const QString& lyricsFile) {
-    // The setting marks which media's lyrics are loaded (as it reads back, cut like any value).
-    const QString marker = source.left(source.size() - 4);
-    if (ProfileFile::cutForRead(marker) == settings_.read(kMusicPath))
-        return;
-    const auto lines = LyricsText::readLines(lyricsFile);
-    if (!lines) {
-        qCDebug(lcLyrics) << "cannot read" << lyricsFile;
-        clearLines();
-        showNoLyrics();
-        return;
-    }
-    settings_.write(kMusicPath, marker);
-    clearLines();
-    showOnView({}, {}, {});
-    state_.setHasLyrics(true);
-    lines_ = *lines;
-    writeLrc(noLineText());
-    syncTimer_.start();
-}
-
-bool LyricSync::loadDocument(const QString& path) {
+bool LyricSync::takeFile(const QString& path) {
     const auto lines = LyricsText::readLines(path);
-    clearLines();
-    state_.setHasLyrics(true);
     if (!lines) {
-        qCDebug(lcLyrics) << "cannot read the lyrics document" << path;
+        qCDebug(lcLyrics) << "cannot read" << path;
         return false;
     }
-    lines_ = *lines;
-    syncTimer_.start();
+    clearLines();
+    document_ = LrcDocument::parse(*lines);
+    lyricsFile_ = path;
+    state_.setHasLyrics(true);
+    shown_ = {};
+    show({});
     return true;
 }
 
-qsizetype LyricSync::lineAt(const QStringList& lines, const QString& position) {
-    // Every matching line is shown in turn within one tick, so the last one is what stays.
-    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
-        if (lines.at(i).contains(position))
-            return i;
+bool LyricSync::loadDocument(const QString& path) {
+    if (!takeFile(path)) {
+        clearLines();
+        state_.setHasLyrics(true);
+        return false;
     }
-    return -1;
+    sync();
+    return true;
 }
 
-void LyricSync::tick() {
-    const qsizetype match = lineAt(lines_, media_.positionString());
-    if (match < 0)
+void LyricSync::sync() {
+    nextTimer_.stop();
+    if (document_.isEmpty())
         return;
-    const QString shown = LyricsText::shownPart(lines_.at(match));
-    state_.setLyricLine(shown);
-    const int playState = media_.playState();
-    if (playState == MediaControl::kPlaying || playState == MediaControl::kPaused) {
-        writeLrc(shown.isEmpty() ? noLineText() : LyricsText::trimTrailingBlanks(shown));
-    } else if (playState == MediaControl::kStopped) {
-        syncTimer_.stop();
-        writeLrc(noLineText());
-        settings_.write(kMusicPath, QStringLiteral("End"));
+    const qint64 now = nowMs();
+    const qsizetype at = document_.lineAt(now);
+    if (at >= 0) {
+        const auto& lines = document_.lines();
+        const LyricLine& line = lines[size_t(at)];
+        LyricsMoment moment{at > 0 ? lines[size_t(at - 1)].text : QString(), line.text,
+                            size_t(at + 1) < lines.size() ? lines[size_t(at + 1)].text : QString(),
+                            line.translation, -1};
+        if (!line.words.isEmpty()) {
+            const int words = LrcDocument::wordsSung(line, now);
+            moment.sung = 0;
+            for (int i = 0; i < words; ++i)
+                moment.sung += int(line.words[i].text.size());
+        }
+        if (moment != shown_) {
+            state_.setLyricLine(line.text);
+            if (playing_ || media_.playState() == MediaControl::kPaused)
+                writeLrc(line.text.trimmed().isEmpty() ? noLineText()
+                                                       : LyricsText::trimTrailingBlanks(line.text));
+            show(moment);
+        }
     }
-    const QString previous = match > 0 ? LyricsText::shownPart(lines_.at(match - 1)) : QString();
-    const QString next =
-        match + 1 < lines_.size() ? LyricsText::shownPart(lines_.at(match + 1)) : QString();
-    showOnView(previous, shown, next);
+    if (!playing_)
+        return;
+    const qint64 next = document_.nextChangeAfter(now);
+    if (next >= 0)
+        nextTimer_.start(int(std::min<qint64>(next - now, 60 * 60 * 1000)));
+}
+
+std::optional<qint64> LyricSync::nudge(qint64 earlierMs) {
+    if (lyricsFile_.isEmpty())
+        return std::nullopt;
+    const auto lines = LyricsText::readLines(lyricsFile_);
+    if (!lines)
+        return std::nullopt;
+    const qint64 offset = document_.offsetMs() + earlierMs;
+    const QStringList changed = LrcDocument::withOffset(*lines, offset);
+    // Written beside and renamed over: a failed write never loses the lyrics.
+    QSaveFile file(lyricsFile_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCDebug(lcLyrics) << "cannot write" << lyricsFile_;
+        return std::nullopt;
+    }
+    file.write(changed.join(QLatin1Char('\n')).toUtf8());
+    file.write("\n");
+    if (!file.commit()) {
+        qCDebug(lcLyrics) << "cannot replace" << lyricsFile_;
+        return std::nullopt;
+    }
+    document_ = LrcDocument::parse(changed);
+    shown_ = {};
+    sync();
+    if (view_)
+        view_->showOffset(offset);
+    return offset;
 }
 
 void LyricSync::setView(LyricsView* view) {
     view_ = view;
     if (view_)
-        view_->showLines(shown_[0], shown_[1], shown_[2]);
+        view_->showMoment(shown_);
 }
 
-void LyricSync::showOnView(const QString& previous, const QString& current, const QString& next) {
-    shown_[0] = previous;
-    shown_[1] = current;
-    shown_[2] = next;
+void LyricSync::show(const LyricsMoment& moment) {
+    shown_ = moment;
     if (view_)
-        view_->showLines(previous, current, next);
+        view_->showMoment(moment);
 }
 
 }  // namespace mirato

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QStringList>
 #include <QTimer>
-#include <functional>
+#include <optional>
 
 #include "core/AppState.h"
 #include "core/MediaControl.h"
+#include "lyrics/LrcDocument.h"
 #include "lyrics/LyricsView.h"
 #include "platform/HostConventions.h"
 
@@ -14,68 +15,92 @@ namespace mirato {
 
 class Settings;
 
-// Finds the .lrc file beside a local media file and shows the line whose time tag matches the
-// play position: in the command box (the shared lyric line), in the desktop lyrics window and
-// in the setting "LRC" for plug-ins. A line matches when it contains the position text
-// ("01:23") anywhere; of all matching lines the last one in the file stays shown.
+// Shows the line of timed lyrics that playback has reached: in the command box (the shared
+// lyric line), in the desktop lyrics window (with the lines around it, its translation and
+// the words sung) and in the setting "LRC" for plug-ins. The lyrics of a local song are the
+// .lrc beside it, else the one kept for it in the lyrics cache folder.
 //
-// Three timers drive it while the player is loaded: the track-start check (500 ms, first
-// seconds only), the check while playing (10 s) and the line sync (200 ms, while lyrics are
-// loaded).
+// It follows what the player tells; between two position reports it keeps its own clock and
+// wakes when the next line or word is due, so a line shows within a few milliseconds of its
+// time tag and nothing runs while nothing plays.
 class LyricSync : public QObject {
     Q_OBJECT
 public:
-    LyricSync(AppState& state, Settings& settings, MediaControl& media,
-              const HostConventions& conventions, QObject* parent = nullptr);
+    static constexpr qint64 kNudgeMs = 100;
 
-    // Where the three lines show while the desktop lyrics window is loaded (nullptr once it is
+    // cacheFolder: where lyrics found for songs in folders that cannot be written are kept.
+    LyricSync(AppState& state, Settings& settings, MediaControl& media,
+              const HostConventions& conventions, QString cacheFolder = defaultCacheFolder(),
+              QObject* parent = nullptr);
+
+    // $XDG_CACHE_HOME/mirato/lyrics.
+    static QString defaultCacheFolder();
+
+    // Where the lines show while the desktop lyrics window is loaded (nullptr once it is
     // gone); a new view shows the lines of the moment at once.
     void setView(LyricsView* view);
 
-    // Starts or stops the timers (they run while the player window is loaded).
+    // Follows the player while the player window is loaded.
     void setActive(bool active);
 
-    // The 500 ms check: loads lyrics within the first seconds of a track.
-    void checkTrackStart();
-    // The 10 s check: catches tracks whose first seconds were missed.
-    void checkWhilePlaying();
-    // The 200 ms sync step.
-    void tick();
     // No lyrics for the media playing.
     void showNoLyrics();
     // Drops the lines and shows that there are none (a stream was started, the player closed).
     void forget();
     // Lyrics handed over as a document while a song plays: they replace the lines shown.
     bool loadDocument(const QString& path);
+    // Moves the song's lyrics earlier (positive) or later by ms and writes the new offset into
+    // its lyrics file; the new offset, or nothing when the song has no lyrics file.
+    std::optional<qint64> nudge(qint64 earlierMs);
 
-    const QStringList& lines() const { return lines_; }
-    bool syncing() const { return syncTimer_.isActive(); }
+    const LrcDocument& document() const { return document_; }
+    bool hasLines() const { return !document_.isEmpty(); }
+    // The file the lines come from ("" for none).
+    const QString& lyricsFile() const { return lyricsFile_; }
+    // The lyrics waiting for their next line or word.
+    bool syncing() const { return nextTimer_.isActive(); }
 
     // The lyrics file of a media path: the path without its last four characters plus ".lrc".
     static QString lyricsFileOf(const QString& source);
-    // The line shown at a position ("01:23"): the last that contains it; -1 for none.
-    static qsizetype lineAt(const QStringList& lines, const QString& position);
+    // Where lyrics found for the source are kept when its folder cannot be written.
+    QString cachedLyricsOf(const QString& source) const;
+
+signals:
+    // A local song plays that has no lyrics anywhere: a finder may look for them.
+    void lyricsMissing(const QString& source);
 
 private:
-    void loadFile(const QString& source, const QString& lyricsFile);
+    void itemChanged(const QString& source);
+    void stateChanged(int state);
+    void positionChanged(double seconds);
+    void load(const QString& source);
+    bool takeFile(const QString& path);
+    // Shows what is due at the clock's time and waits for what comes next.
+    void sync();
+    qint64 nowMs() const;
     void clearLines();
     void writeLrc(const QString& value);
     QString noLineText() const;
-    bool isLocal(const QString& source) const;
+    void show(const LyricsMoment& moment);
 
     AppState& state_;
     Settings& settings_;
     MediaControl& media_;
     const HostConventions& conventions_;
-    void showOnView(const QString& previous, const QString& current, const QString& next);
+    const QString cacheFolder_;
 
     LyricsView* view_ = nullptr;
-    QString shown_[3];  // the lines last shown: previous, current, next
-    QStringList lines_;
+    bool active_ = false;
+    LrcDocument document_;
+    QString lyricsFile_;
+    QString loadedFor_;  // the source whose lyrics were looked for
+    LyricsMoment shown_;
     QString lastLrc_;  // what "LRC" holds, so an unchanged line is not written again
-    QTimer syncTimer_;
-    QTimer startTimer_;
-    QTimer playingTimer_;
+    // The player's last report and the time since.
+    qint64 anchorMs_ = 0;
+    QElapsedTimer sinceAnchor_;
+    bool playing_ = false;
+    QTimer nextTimer_;
 };
 
 }  // namespace mirato

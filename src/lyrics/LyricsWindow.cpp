@@ -7,6 +7,7 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
+#include "core/Messages.h"
 #include "core/PlaybackKeys.h"
 #include "core/Settings.h"
 
@@ -48,6 +49,9 @@ LyricsWindow::LyricsWindow(PlaybackWindowContext context, QWidget* parent)
 
     applySkin();
     applyTopMost();
+    offsetTimer_.setSingleShot(true);
+    offsetTimer_.setInterval(2000);
+    connect(&offsetTimer_, &QTimer::timeout, this, &LyricsWindow::refreshTitle);
     connect(&c_.media, &MediaControl::itemChanged, this, &LyricsWindow::refreshTitle);
     connect(&c_.media, &MediaControl::tagsChanged, this, &LyricsWindow::refreshTitle);
     refreshTitle();
@@ -67,20 +71,44 @@ QLabel* LyricsWindow::makeLine(const QString& name, int top, bool) {
     return label;
 }
 
-void LyricsWindow::showLines(const QString& previous, const QString& current, const QString& next) {
-    previousLabel_->setText(previous);
-    currentLabel_->setText(current);
-    nextLabel_->setText(next);
+void LyricsWindow::showMoment(const LyricsMoment& moment) {
+    moment_ = moment;
+    previousLabel_->setText(moment.previous);
+    if (moment.sung >= 0) {
+        // The sung part in the highlight colour; the text as text, never as markup.
+        const QString sung = moment.current.left(moment.sung).toHtmlEscaped();
+        const QString rest = moment.current.mid(moment.sung).toHtmlEscaped();
+        currentLabel_->setTextFormat(Qt::RichText);
+        currentLabel_->setText(QStringLiteral("<span style=\"color:%1\">%2</span>%3")
+                                   .arg(palette().color(QPalette::Highlight).name(), sung, rest));
+    } else {
+        currentLabel_->setTextFormat(Qt::PlainText);
+        currentLabel_->setText(moment.current);
+    }
+    QFont nextFont = nextLabel_->font();
+    nextFont.setPointSize(moment.translation.isEmpty() ? 9 : 8);
+    nextFont.setItalic(!moment.translation.isEmpty());
+    nextLabel_->setFont(nextFont);
+    nextLabel_->setText(moment.translation.isEmpty() ? moment.next : moment.translation);
+}
+
+void LyricsWindow::showOffset(qint64 offsetMs) {
+    // "+0.3 s": earlier lyrics have a positive offset.
+    const QString text = QStringLiteral("%1%2 s")
+                             .arg(offsetMs > 0 ? QStringLiteral("+") : QString())
+                             .arg(double(offsetMs) / 1000.0, 0, 'f', 1);
+    titleLabel_->setText(Messages::text(c_.state.language(), Message::LyricsOffset).arg(text));
+    offsetTimer_.start();
 }
 
 QString LyricsWindow::previousLine() const {
-    return previousLabel_->text();
+    return moment_.previous;
 }
 QString LyricsWindow::currentLine() const {
-    return currentLabel_->text();
+    return moment_.current;
 }
 QString LyricsWindow::nextLine() const {
-    return nextLabel_->text();
+    return moment_.translation.isEmpty() ? moment_.next : moment_.translation;
 }
 
 void LyricsWindow::recolourTexts() {
@@ -88,6 +116,8 @@ void LyricsWindow::recolourTexts() {
 }
 
 void LyricsWindow::refreshTitle() {
+    if (offsetTimer_.isActive())
+        return;  // the new offset shows until its moment is over
     const QString title = MediaText::title(c_.media);
     if (title.isEmpty())
         return;

@@ -15,14 +15,17 @@ namespace mirato {
 class WindowSkin;
 
 // The desktop lyrics window: the title of the media playing over the previous, current (bold)
-// and next lyric lines. It computes nothing; the lyric sync writes the lines.
+// and next lyric lines; a translation takes the next line's place, smaller; the words sung so
+// far of a line timed by word are in the highlight colour. It computes nothing; the lyric sync
+// writes the lines.
 class LyricsWindow : public SkinnedWindow, public LyricsView {
     Q_OBJECT
 public:
     explicit LyricsWindow(PlaybackWindowContext context, QWidget* parent = nullptr);
     ~LyricsWindow() override;
 
-    void showLines(const QString& previous, const QString& current, const QString& next) override;
+    void showMoment(const LyricsMoment& moment) override;
+    void showOffset(qint64 offsetMs) override;
     void refreshTitle();
 
     QString previousLine() const;
@@ -47,6 +50,8 @@ private:
     QLabel* previousLabel_;
     QLabel* currentLabel_;
     QLabel* nextLabel_;
+    LyricsMoment moment_;
+    QTimer offsetTimer_;  // how long a new offset shows in the title
 };
 
 }  // namespace mirato

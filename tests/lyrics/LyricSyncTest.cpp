@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
 #include "core/Settings.h"
-#include "core/Strings.h"
 #include "lyrics/LyricSync.h"
+#include "lyrics/LyricsText.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
 
@@ -12,33 +16,44 @@ using namespace mirato::test;
 namespace {
 
 struct RecordingView : LyricsView {
-    void showLines(const QString& p, const QString& c, const QString& n) override {
-        previous = p, current = c, next = n;
+    void showMoment(const LyricsMoment& m) override {
+        moment = m;
         ++shown;
     }
-    QString previous, current, next;
+    void showOffset(qint64 ms) override { offsets.append(ms); }
+    LyricsMoment moment;
+    QList<qint64> offsets;
     int shown = 0;
 };
 
+// The lyric sync follows what a player tells; here the test tells it.
 class LyricSyncTest : public ::testing::Test {
 protected:
     LyricSyncTest() {
         state.setLanguage("3");
         sync.setView(&view);
+        sync.setActive(true);
     }
 
-    // Plays a song at a position; the lyrics file lies beside it.
-    QString song(const QByteArray& lrc) {
-        const QString path = env.writeFile("music/song.mp3", "ID3");
+    // A song starts playing; its lyrics file lies beside it unless lrc is null.
+    QString play(const QByteArray& lrc, const QString& name = "music/song.mp3") {
+        const QString path = env.writeFile(name, "ID3");
         if (!lrc.isNull())
-            env.writeFile("music/song.lrc", lrc);
+            env.writeFile(LyricSync::lyricsFileOf(name), lrc);
         media.source = path;
-        media.state = MediaControl::kPlaying;
+        tell(MediaControl::kPlaying);
+        emit media.itemChanged(path);
         return path;
     }
-    void at(const char* position) {
-        media.position = position;
-        sync.tick();
+    void tell(int state) {
+        media.state = state;
+        emit media.stateChanged(state);
+    }
+    // Paused at a position: the sync's clock stands still there.
+    void at(double seconds) {
+        if (media.state != MediaControl::kPaused)
+            tell(MediaControl::kPaused);
+        emit media.positionChanged(seconds);
     }
 
     TempEnvironment env;
@@ -46,135 +61,149 @@ protected:
     AppState state;
     RecordingMedia media;
     RecordingView view;
-    LyricSync sync{state, settings, media, posixConventions()};
+    LyricSync sync{state, settings, media, posixConventions(), env.path("cache")};
 };
 
-TEST_F(LyricSyncTest, LoadsInTheFirstSecondsAndMatchesByMinutesAndSeconds) {
-    song(
+TEST_F(LyricSyncTest, EachLineShowsFromItsMomentToTheNext) {
+    play(
         "[ti:Title]\n[00:05.10]first\n[00:05.90]second\n[00:07.00][01:40.00]chorus  \n"
-        "lone 00:09 line\n[00:11]\n");
-    media.position = "00:04";
-    sync.checkTrackStart();
-    EXPECT_TRUE(sync.lines().isEmpty());  // too late for the start check
-    media.position = "00:02";
-    sync.checkTrackStart();
-    ASSERT_EQ(sync.lines().size(), 6);
-    EXPECT_TRUE(sync.syncing());
+        "[00:09.00]lone\n[00:11]\n");
+    ASSERT_TRUE(sync.hasLines());
     EXPECT_TRUE(state.hasLyrics());
     EXPECT_EQ(settings.read("MusicPath"), env.path("music/song"));
     EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
 
     struct Step {
-        const char* position;
+        double at;
         const char* line;
         const char* previous;
         const char* next;
         const char* lrc;
     };
     const Step steps[] = {
-        {"00:05", "second", "first", "chorus  ", "second"},  // the later line of the second
-        {"00:07", "chorus  ", "second", "lone 00:09 line", "chorus"},
-        {"00:08", "chorus  ", "second", "lone 00:09 line", "chorus"},  // no match: unchanged
-        {"00:09", "lone 00:09 line", "chorus  ", "", "lone 00:09 line"},
-        {"00:11", "", "lone 00:09 line", "", "Kavelo LrcShow"},        // an empty line
-        {"01:40", "chorus  ", "second", "lone 00:09 line", "chorus"},  // second tag
+        {5.0, "", "", "", "Kavelo LrcShow"},  // before the first line
+        {5.1, "first", "", "second", "first"},
+        {5.89, "first", "", "second", "first"},
+        {5.9, "second", "first", "chorus", "second"},  // two lines in one second
+        {8.5, "chorus", "second", "lone", "chorus"},
+        {11.0, "", "lone", "chorus", "Kavelo LrcShow"},  // an empty line
+        {100.0, "chorus", "", "", "chorus"},             // the second tag, the last line
+        {6.0, "second", "first", "chorus", "second"},    // a seek back
     };
     for (const Step& step : steps) {
-        at(step.position);
-        EXPECT_EQ(state.lyricLine(), step.line) << step.position;
-        EXPECT_EQ(view.current, step.line) << step.position;
-        EXPECT_EQ(view.previous, step.previous) << step.position;
-        EXPECT_EQ(view.next, step.next) << step.position;
-        EXPECT_EQ(settings.read("LRC"), step.lrc) << step.position;
+        at(step.at);
+        SCOPED_TRACE(step.at);
+        EXPECT_EQ(state.lyricLine(), step.line);
+        EXPECT_EQ(view.moment.current, step.line);
+        EXPECT_EQ(view.moment.previous, step.previous);
+        EXPECT_EQ(view.moment.next, step.next);
+        EXPECT_EQ(settings.read("LRC"), step.lrc);
     }
-
-    // The same song again does not load again; after a stop it does.
-    settings.write("LRC", "x");
-    media.position = "00:00";
-    sync.checkTrackStart();
-    EXPECT_EQ(settings.read("LRC"), "x");
 }
 
-TEST_F(LyricSyncTest, PauseKeepsTheLineStopEndsTheSync) {
-    song("[00:01]one\n[00:02]two\n");
-    media.position = "00:00";
-    sync.checkTrackStart();
-    at("00:02");
-    media.state = MediaControl::kPaused;
-    at("00:02");
-    EXPECT_EQ(state.lyricLine(), "two");
+// Playing, the sync keeps its own clock from the player's last report and wakes for each line.
+TEST_F(LyricSyncTest, WhilePlayingTheLinesComeByThemselves) {
+    play("[00:00.20]one\n[00:00.40]two\n");
+    emit media.positionChanged(0.0);
     EXPECT_TRUE(sync.syncing());
-    media.state = MediaControl::kStopped;
-    at("");  // stopped: no position, every line matches
+    QSignalSpy lines(&state, &AppState::lyricLineChanged);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state.lyricLine() == "two"; }, 2000));
+    EXPECT_EQ(lines.first().first().toString(), "one");
+    EXPECT_FALSE(sync.syncing());  // nothing comes after the last line
+    // Paused, it waits for nothing; stopped, the lines end.
+    emit media.positionChanged(0.1);
+    tell(MediaControl::kPaused);
     EXPECT_FALSE(sync.syncing());
+    tell(MediaControl::kStopped);
     EXPECT_EQ(settings.read("MusicPath"), "End");
     EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
-    media.state = MediaControl::kPlaying;
-    media.position = "00:00";
-    sync.checkTrackStart();  // replaying loads again
-    EXPECT_TRUE(sync.syncing());
 }
 
-TEST_F(LyricSyncTest, NoLyricsAndStreams) {
-    song(QByteArray());
-    media.position = "00:01";
-    sync.checkTrackStart();
+TEST_F(LyricSyncTest, TranslationsAndWordsReachTheView) {
+    play("[00:01.00]<00:01.00>你 <00:01.50>好\n[00:01.00]Hello\n[00:03.00]Next\n");
+    at(1.2);
+    EXPECT_EQ(view.moment.current, "你 好");
+    EXPECT_EQ(view.moment.translation, "Hello");
+    EXPECT_EQ(view.moment.sung, 2);            // "你 "
+    EXPECT_EQ(settings.read("LRC"), "你 好");  // the original, without word tags
+    at(1.6);
+    EXPECT_EQ(view.moment.sung, 3);
+    at(3.0);
+    EXPECT_EQ(view.moment.translation, "");
+    EXPECT_EQ(view.moment.sung, -1);
+}
+
+TEST_F(LyricSyncTest, NoLyricsStreamsAndTheCache) {
+    QSignalSpy missing(&sync, &LyricSync::lyricsMissing);
+    const QString bare = play(QByteArray());
     EXPECT_FALSE(state.hasLyrics());
-    EXPECT_FALSE(sync.syncing());
-    EXPECT_EQ(view.current, "No Lyrics");
-    EXPECT_EQ(view.previous, "");
+    EXPECT_EQ(view.moment.current, "No Lyrics");
     EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
+    ASSERT_EQ(missing.size(), 1);
+    EXPECT_EQ(missing.first().first().toString(), bare);
 
     // A stream reached inside a list leaves the old lines where they are.
-    song("[00:01]kept\n");
-    sync.checkTrackStart();
-    ASSERT_EQ(sync.lines().size(), 1);
+    play("[00:01]kept\n", "music/other.mp3");
+    ASSERT_TRUE(sync.hasLines());
     media.source = "http://radio.example/live.mp3";
-    media.position = "00:00";
-    sync.checkTrackStart();
-    sync.checkWhilePlaying();
-    EXPECT_EQ(sync.lines().size(), 1);
+    emit media.itemChanged(media.source);
+    EXPECT_TRUE(sync.hasLines());
+    EXPECT_EQ(missing.size(), 1);
+
+    // Lyrics kept in the cache for a song whose folder cannot take them.
+    env.writeFile(
+        QDir(env.path("cache")).relativeFilePath(sync.cachedLyricsOf(bare)).prepend("cache/"),
+        "[00:01]cached\n");
+    tell(MediaControl::kStopped);
+    media.source = bare;
+    tell(MediaControl::kPlaying);
+    EXPECT_EQ(sync.lyricsFile(), sync.cachedLyricsOf(bare));
 
     // The last four characters go, whatever they are.
     EXPECT_EQ(LyricSync::lyricsFileOf("/music/a.Mp3"), "/music/a.lrc");
     EXPECT_EQ(LyricSync::lyricsFileOf("/music/a.midi"), "/music/a..lrc");
 }
 
-TEST_F(LyricSyncTest, CheckWhilePlayingCatchesMissedStartsAndVanishedFiles) {
-    song("[00:30]late\n");
-    media.position = "00:30";
-    sync.checkWhilePlaying();
-    EXPECT_TRUE(sync.syncing());
-    QFile::remove(env.path("music/song.lrc"));
-    settings.write("MusicPath", "");
-    sync.checkWhilePlaying();
-    EXPECT_FALSE(sync.syncing());
-    EXPECT_TRUE(sync.lines().isEmpty());
-    EXPECT_FALSE(state.hasLyrics());
-}
-
-TEST_F(LyricSyncTest, LyricsDocumentReplacesTheLines) {
-    song("[00:01]old\n");
+TEST_F(LyricSyncTest, ALyricsDocumentReplacesTheLines) {
+    play("[00:01]old\n");
     const QString document = env.writeFile("cache/new.wrc", "[00:01]new\n");
     EXPECT_TRUE(sync.loadDocument(document));
-    at("00:01");
+    at(1.0);
     EXPECT_EQ(state.lyricLine(), "new");
     EXPECT_FALSE(sync.loadDocument(env.path("cache/gone.wrc")));
 }
 
-TEST_F(LyricSyncTest, TenThousandLinesStayCheap) {
+TEST_F(LyricSyncTest, NudgesMoveTheLyricsAndStayInTheirFile) {
+    play("[ar:Someone]\n[00:10.00]one\n[00:20.00]two\n");
+    at(9.95);
+    EXPECT_EQ(state.lyricLine(), "");
+    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), 100);  // earlier: "one" is due at 9.9 s
+    EXPECT_EQ(state.lyricLine(), "one");
+    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), 200);
+    EXPECT_EQ(sync.nudge(-LyricSync::kNudgeMs), 100);
+    EXPECT_EQ(view.offsets, (QList<qint64>{100, 200, 100}));
+    const auto file = LyricsText::readLines(env.path("music/song.lrc"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->mid(0, 4),
+              (QStringList{"[ar:Someone]", "[offset:+100]", "[00:10.00]one", "[00:20.00]two"}));
+    // Without a lyrics file there is nothing to move.
+    play(QByteArray(), "music/bare.mp3");
+    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), std::nullopt);
+}
+
+// A long file costs a search, not a scan, at each step.
+TEST_F(LyricSyncTest, TenThousandLines) {
     QByteArray big;
     for (int i = 0; i < 10000; ++i)
-        big += QByteArray("[") + QByteArray::number(10 + i / 60 % 50) + ":" +
-               QByteArray::number(10 + i % 50) + ".00]line " + QByteArray::number(i) + "\n";
-    song(big);
-    media.position = "00:00";
-    sync.checkTrackStart();
-    ASSERT_EQ(sync.lines().size(), 10000);
-    at("00:01");  // matches nothing
+        big += "[" + QByteArray::number(i / 60).rightJustified(2, '0') + ":" +
+               QByteArray::number(i % 60).rightJustified(2, '0') + ".50]line " +
+               QByteArray::number(i) + "\n";
+    play(big);
+    ASSERT_EQ(sync.document().lines().size(), 10000u);
+    at(0.2);
     EXPECT_EQ(state.lyricLine(), "");
-    at("12:11");
-    EXPECT_TRUE(state.lyricLine().startsWith("line "));
+    at(731.6);
+    EXPECT_EQ(state.lyricLine(), "line 731");
 }
 
 }  // namespace

@@ -81,6 +81,8 @@ public:
     QStringList lyricsDocuments;
     void closeLyricsWindow() override { ++lyricsClosed; }
     void searchLyrics() override { ++lyricsSearched; }
+    void nudgeLyrics(qint64 earlierMs) override { nudges.append(earlierMs); }
+    QList<qint64> nudges;
     int commandBoxShown = 0;
     int lyricsClosed = 0;
     int lyricsSearched = 0;

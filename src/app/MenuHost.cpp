@@ -12,6 +12,7 @@
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
 #include "core/Messages.h"
+#include "core/PlaybackKeys.h"
 #include "core/PlayerRequests.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
@@ -202,12 +203,33 @@ void MenuHost::buildMusicMenu() {
             [this] { c_.windows.showCommandBox(); });
     connect(add(m, "showLRC", "打开LRC歌词", 58, ctrl(Qt::Key_L)), &QAction::triggered, this,
             [this] { c_.windows.showLyricsWindow(); });
+    // Looking songs' lyrics up sends their tags to the lyrics service: only when ticked.
+    QAction* findLyrics = add(m, "FindLyrics", "");
+    ownTexts_.insert(QStringLiteral("FindLyrics"), Message::FindLyricsOnline);
+    findLyrics->setCheckable(true);
+    connect(findLyrics, &QAction::triggered, this, [this](bool on) {
+        settings_.writeBool(QStringLiteral("AutoLyrics"), on);
+        emit autoLyricsChanged(on);
+    });
+    const auto alt = [](Qt::Key key) { return QKeySequence(Qt::ALT | key); };
+    const std::pair<const char*, Message> nudges[] = {{"LyricsEarlier", Message::LyricsEarlier},
+                                                      {"LyricsLater", Message::LyricsLater}};
+    for (const auto& [name, text] : nudges) {
+        const bool earlier = text == Message::LyricsEarlier;
+        QAction* nudge = add(m, name, "", -1, alt(earlier ? Qt::Key_Left : Qt::Key_Right));
+        ownTexts_.insert(QLatin1String(name), text);
+        connect(nudge, &QAction::triggered, this, [this, earlier] {
+            c_.windows.nudgeLyrics(earlier ? kLyricsNudgeMs : -kLyricsNudgeMs);
+        });
+    }
     pluginMenus_.append(addMenu(m, "Plugin1", "附加插件", 47));
     // Saving a list makes sense only while a list plays.
     connect(m, &QMenu::aboutToShow, this, [this] {
         const bool list = TextRules::isPlaylistExtension(c_.media.url().right(4));
         item(QStringLiteral("SavePlaylist"))->setEnabled(list);
         item(QStringLiteral("SaveAsPlaylist"))->setEnabled(list);
+        item(QStringLiteral("FindLyrics"))
+            ->setChecked(settings_.read(QStringLiteral("AutoLyrics")) == QLatin1String("True"));
     });
 }
 

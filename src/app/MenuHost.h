@@ -89,6 +89,8 @@ signals:
     void linkToggled(bool takeOver);
     // Forget the lines typed before.
     void historyClearRequested();
+    // "Find lyrics online" was ticked or unticked (the setting is written already).
+    void autoLyricsChanged(bool on);
 
 private:
     void setTicked(const QString& name, bool ticked);

@@ -37,9 +37,8 @@ QString notFoundMark(const QString& folder, const QString& source) {
 
 bool askedRecently(const QString& folder, const QString& source) {
     const QFileInfo mark(notFoundMark(folder, source));
-    return mark.isFile() &&
-           mark.lastModified().secsTo(QDateTime::currentDateTime()) <
-               qint64(kDaysBeforeAskingAgain) * 24 * 3600;
+    return mark.isFile() && mark.lastModified().secsTo(QDateTime::currentDateTime()) <
+                                qint64(kDaysBeforeAskingAgain) * 24 * 3600;
 }
 
 }  // namespace mirato::LyricsPlaces

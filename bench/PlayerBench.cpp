@@ -216,6 +216,7 @@ struct StillMedia : MediaControl {
     void previous() override {}
     QString positionString() const override { return position; }
     double positionSeconds() const override { return seconds; }
+    double durationSeconds() const override { return 3599; }
     QString durationString() const override { return QStringLiteral("59:59"); }
     QString itemInfo(const QString& attribute) const override {
         return attribute == QLatin1String("sourceURL") ? source : QString();

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "FindMode.h"
 #include "HandBack.h"
 #include "LrclibClient.h"
 #include "SearchWindow.h"
@@ -21,6 +22,14 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Started by Mirato for a song without lyrics: no window, no display needed.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--find") == 0) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("mirato"));
+            return mirato::lyricsearch::runFindMode(QCoreApplication::arguments());
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mirato"));
     // The program's settings file, which the program keeps up to date while it plays.

@@ -16,6 +16,7 @@
 #include "app/ToggleKey.h"
 #include "appearance/Glyphs.h"
 #include "commandbox/rules/ProgramRules.h"
+#include "core/LyricsPlaces.h"
 #include "core/Messages.h"
 #include "core/ProcessMemory.h"
 #include "core/ServiceAddresses.h"
@@ -44,6 +45,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       engine_(media_, state_, notifier_),
       lyricsSearch_(state_, settings_, plugins_, media_, launcher_, notifier_),
       lyricSync_(state_, settings_, media_, hostConventions()),
+      autoLyrics_(settings_, plugins_, media_, launcher_, LyricsPlaces::cacheFolder()),
       laterStarts_(state_, notifier_),
       windows_({state_, paths_, hostConventions(), launcher_, media_, settings_, lyricSync_,
                 lyricsSearch_, commandBox_, playerCommands_}),
@@ -74,6 +76,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     // The session manager ends the event loop at logout: what must survive is stored first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
     connect(&commandBox_, &CommandBox::endRequested, this, &Application::shutDown);
+    connect(&lyricSync_, &LyricSync::lyricsMissing, &autoLyrics_, &AutoLyrics::songWithoutLyrics);
     // The lyric timers run while the player window is loaded.
     connect(&state_, &AppState::playerLoadedChanged, &lyricSync_, &LyricSync::setActive);
     // The desktop's media keys and sound menu reach the player once it exists.

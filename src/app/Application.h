@@ -10,6 +10,7 @@
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
 #include "app/WindowHub.h"
+#include "commandbox/AutoLyrics.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
@@ -117,6 +118,7 @@ private:
     EngineReadiness engine_;
     LyricsSearch lyricsSearch_;
     LyricSync lyricSync_;
+    AutoLyrics autoLyrics_;  // asks the lyrics plug-in for songs without lyrics, when ticked
     LaterStarts laterStarts_;
     // Made before the box and the player's commands, which ask it for windows; it holds both
     // by reference and uses them once they exist.

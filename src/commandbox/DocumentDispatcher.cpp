@@ -7,6 +7,7 @@
 
 #include "commandbox/rules/MediaRule.h"
 #include "core/FileCopy.h"
+#include "core/LyricsPlaces.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
 
@@ -64,6 +65,23 @@ void DocumentDispatcher::dispatch(const QString& document) {
 }
 
 void DocumentDispatcher::loadLyricsDocument(const QString& document) {
+    // Lyrics the plug-in found by itself are kept already; they load without a word, and only
+    // for the song they were found for.
+    const QString cache = LyricsPlaces::cacheFolder();
+    if (LyricsPlaces::isFound(cache, document)) {
+        const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
+        if (QFileInfo(document).absoluteFilePath() !=
+            QFileInfo(LyricsPlaces::found(cache, source)).absoluteFilePath()) {
+            qCDebug(lcDocuments) << "lyrics found for a song no longer playing:" << document;
+            return;
+        }
+        const QString beside = LyricsPlaces::besideSong(source);
+        const QString cached = LyricsPlaces::cached(cache, source);
+        c_.windows.showLyricsDocument(QFileInfo(beside).isFile()   ? beside
+                                      : QFileInfo(cached).isFile() ? cached
+                                                                   : document);
+        return;
+    }
     const QString& language = c_.state.language();
     if (c_.media.playState() != MediaControl::kPlaying) {
         c_.notifier.messageBox(Strings::message(language, MessageCode::LyricsOnlyWhilePlaying),

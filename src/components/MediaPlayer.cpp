@@ -267,6 +267,8 @@ QString MediaPlayer::itemInfo(const QString& attribute) const {
         return current_->tag(QStringLiteral("artist"));
     if (attribute == QLatin1String("title"))
         return current_->tag(QStringLiteral("title"));
+    if (attribute == QLatin1String("album"))
+        return current_->tag(QStringLiteral("album"));
     return {};
 }
 

@@ -56,7 +56,7 @@ public:
     void stop();
     void seek(double seconds);
     double positionSeconds() const override;
-    double durationSeconds() const;
+    double durationSeconds() const override;
     bool loop() const { return loop_; }
     bool shuffle() const { return shuffle_; }
     int currentIndex() const { return index_; }

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace mirato::LyricsPlaces {
@@ -29,6 +30,17 @@ QString besideSong(const QString& source) {
 
 QString cached(const QString& folder, const QString& source) {
     return stem(folder, source) + QStringLiteral(".lrc");
+}
+
+QString found(const QString& folder, const QString& source) {
+    return stem(folder, source) + QStringLiteral(".wrc");
+}
+
+bool isFound(const QString& folder, const QString& document) {
+    const QFileInfo file(document);
+    static const QRegularExpression name(QStringLiteral("-[0-9a-f]{12}\\.wrc$"));
+    return file.absolutePath() == QFileInfo(folder).absoluteFilePath() &&
+           name.match(file.fileName()).hasMatch();
 }
 
 QString notFoundMark(const QString& folder, const QString& source) {

@@ -14,6 +14,10 @@ QString besideSong(const QString& source);
 // In the cache folder, for songs whose own folder cannot be written: the song's name and a
 // digest of its whole path, so two songs of one name in two folders keep apart.
 QString cached(const QString& cacheFolder, const QString& source);
+// The document the lyrics plug-in hands over with lyrics it found by itself for the song.
+QString found(const QString& cacheFolder, const QString& source);
+// Whether a handed-over document is one of those (for whichever song).
+bool isFound(const QString& cacheFolder, const QString& document);
 // The mark that the lyrics service does not know the song, written when it was asked.
 QString notFoundMark(const QString& cacheFolder, const QString& source);
 // A song the service did not know is asked about again after this many days.

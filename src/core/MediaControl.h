@@ -31,10 +31,11 @@ public:
 
     // "MM:SS"; empty when nothing is loaded.
     virtual QString positionString() const = 0;
-    // Seconds into the item; negative when nothing is loaded.
+    // Seconds into the item, and its length; negative when nothing is loaded or not known.
     virtual double positionSeconds() const = 0;
+    virtual double durationSeconds() const = 0;
     virtual QString durationString() const = 0;
-    // "Author", "title" or "sourceURL" of the item playing.
+    // "Author", "title", "album" or "sourceURL" of the item playing.
     virtual QString itemInfo(const QString& attribute) const = 0;
     virtual int playState() const = 0;
 

@@ -126,10 +126,15 @@ public:
     void previous() override { calls.append("previous"); }
     QString positionString() const override { return position; }
     double positionSeconds() const override { return seconds; }
+    double durationSeconds() const override { return length; }
     QString durationString() const override { return duration; }
     QString itemInfo(const QString& attribute) const override {
         if (attribute == QLatin1String("sourceURL"))
             return source;
+        if (attribute == QLatin1String("Author"))
+            return artist;
+        if (attribute == QLatin1String("album"))
+            return album;
         return attribute == QLatin1String("title") ? title : QString();
     }
     int playState() const override { return state; }
@@ -145,7 +150,9 @@ public:
     QStringList urls;
     QStringList calls;
     QString position, duration, title, source;
+    QString artist, album;
     double seconds = -1;
+    double length = -1;
     int state = kStopped;
     int volumeValue = 50;
     bool muted = false;

@@ -1,0 +1,80 @@
+#include "FindMode.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+
+#include "LyricsFinder.h"
+#include "core/LyricsPlaces.h"
+#include "core/ProfileFile.h"
+#include "core/Settings.h"
+
+namespace mirato::lyricsearch {
+
+namespace {
+
+bool writeText(const QString& path, const QString& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+// The service named in the plug-in's own setting.ini, the one place it is configured.
+QUrl serviceUrl() {
+    const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    const QString service =
+        mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
+    return QUrl(service.isEmpty() ? QStringLiteral("https://lrclib.net") : service);
+}
+
+}  // namespace
+
+int runFindMode(const QStringList& arguments) {
+    QCommandLineParser parser;
+    for (const char* option : {"source", "artist", "title", "album", "duration"})
+        parser.addOption({QLatin1String(option), QString(), QStringLiteral("value")});
+    parser.addOption({QStringLiteral("find"), QString()});
+    if (!parser.parse(arguments)) {
+        qWarning("%s", qPrintable(parser.errorText()));
+        return 2;
+    }
+    const QString source = parser.value(QStringLiteral("source"));
+    SongQuery song{parser.value(QStringLiteral("artist")), parser.value(QStringLiteral("title")),
+                   parser.value(QStringLiteral("album")),
+                   parser.value(QStringLiteral("duration")).toDouble()};
+    if (source.isEmpty() || song.title.isEmpty() || song.artist.isEmpty())
+        return 2;
+    const QString cache = LyricsPlaces::cacheFolder();
+    LyricsFinder finder(serviceUrl());
+    int code = 1;
+    QObject::connect(&finder, &LyricsFinder::done, [&](const std::optional<LyricsHit>& hit,
+                                                       bool answered) {
+        if (hit) {
+            // Beside the song when its folder takes it, else in the cache, where Mirato looks
+            // next.
+            const QString beside = LyricsPlaces::besideSong(source);
+            if (!writeText(beside, hit->synced))
+                writeText(LyricsPlaces::cached(cache, source), hit->synced);
+            const QString document = LyricsPlaces::found(cache, source);
+            const Settings settings(Settings::defaultFilePath());
+            const QString program =
+                settings.read(QStringLiteral("MiratoPath")) + QStringLiteral("/mirato");
+            if (writeText(document, hit->synced) && QProcess::startDetached(program, {document}))
+                code = 0;
+        } else if (answered) {
+            writeText(LyricsPlaces::notFoundMark(cache, source), QString());
+        }
+        QCoreApplication::exit(code);
+    });
+    finder.find(song);
+    return QCoreApplication::exec();
+}
+
+}  // namespace mirato::lyricsearch

@@ -54,25 +54,26 @@ int runFindMode(const QStringList& arguments) {
     const QString cache = LyricsPlaces::cacheFolder();
     LyricsFinder finder(serviceUrl());
     int code = 1;
-    QObject::connect(&finder, &LyricsFinder::done, [&](const std::optional<LyricsHit>& hit,
-                                                       bool answered) {
-        if (hit) {
-            // Beside the song when its folder takes it, else in the cache, where Mirato looks
-            // next.
-            const QString beside = LyricsPlaces::besideSong(source);
-            if (!writeText(beside, hit->synced))
-                writeText(LyricsPlaces::cached(cache, source), hit->synced);
-            const QString document = LyricsPlaces::found(cache, source);
-            const Settings settings(Settings::defaultFilePath());
-            const QString program =
-                settings.read(QStringLiteral("MiratoPath")) + QStringLiteral("/mirato");
-            if (writeText(document, hit->synced) && QProcess::startDetached(program, {document}))
-                code = 0;
-        } else if (answered) {
-            writeText(LyricsPlaces::notFoundMark(cache, source), QString());
-        }
-        QCoreApplication::exit(code);
-    });
+    QObject::connect(
+        &finder, &LyricsFinder::done, [&](const std::optional<LyricsHit>& hit, bool answered) {
+            if (hit) {
+                // Beside the song when its folder takes it, else in the cache, where Mirato looks
+                // next.
+                const QString beside = LyricsPlaces::besideSong(source);
+                if (!writeText(beside, hit->synced))
+                    writeText(LyricsPlaces::cached(cache, source), hit->synced);
+                const QString document = LyricsPlaces::found(cache, source);
+                const Settings settings(Settings::defaultFilePath());
+                const QString program =
+                    settings.read(QStringLiteral("MiratoPath")) + QStringLiteral("/mirato");
+                if (writeText(document, hit->synced) &&
+                    QProcess::startDetached(program, {document}))
+                    code = 0;
+            } else if (answered) {
+                writeText(LyricsPlaces::notFoundMark(cache, source), QString());
+            }
+            QCoreApplication::exit(code);
+        });
     finder.find(song);
     return QCoreApplication::exec();
 }

@@ -64,10 +64,14 @@ void AutoLyrics::askWhenKnown() {
         qCDebug(lcAutoLyrics) << "no lyrics plug-in to ask";
         return;
     }
-    QStringList arguments{QStringLiteral("--find"),   QStringLiteral("--source"),
-                          source,                     QStringLiteral("--artist"),
-                          artist,                     QStringLiteral("--title"),
-                          title,                      QStringLiteral("--duration"),
+    QStringList arguments{QStringLiteral("--find"),
+                          QStringLiteral("--source"),
+                          source,
+                          QStringLiteral("--artist"),
+                          artist,
+                          QStringLiteral("--title"),
+                          title,
+                          QStringLiteral("--duration"),
                           QString::number(std::lround(duration))};
     const QString album = media_.itemInfo(QStringLiteral("album"));
     if (!album.isEmpty())

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -53,9 +53,8 @@ TEST_F(AutoLyricsTest, ASongIsDescribedByItsTagsOrItsName) {
     ASSERT_EQ(h.launcher.launches.size(), 1);
     EXPECT_EQ(h.launcher.launches[0].command.program, plugin);
     EXPECT_EQ(h.launcher.launches[0].command.arguments,
-              (QStringList{"--find", "--source", h.env.path("music/a.mp3"), "--artist",
-                           "The Band", "--title", "Song", "--duration", "200", "--album",
-                           "Album"}));
+              (QStringList{"--find", "--source", h.env.path("music/a.mp3"), "--artist", "The Band",
+                           "--title", "Song", "--duration", "200", "--album", "Album"}));
     h.media.album.clear();
     play("music/Other Band - Other Song.mp3", "", "");
     ASSERT_EQ(h.launcher.launches.size(), 2);

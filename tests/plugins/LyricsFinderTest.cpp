@@ -22,7 +22,8 @@ using namespace mirato::test;
 
 namespace {
 
-LyricsHit hit(const char* artist, const char* track, double duration, const char* synced = "[00:01.00]x") {
+LyricsHit hit(const char* artist, const char* track, double duration,
+              const char* synced = "[00:01.00]x") {
     LyricsHit h;
     h.artist = artist;
     h.track = track;
@@ -42,17 +43,22 @@ TEST(LyricsMatchTest, OnlyTheSameSongIsTaken) {
     const Row rows[] = {
         {"exact", {hit("The Band", "Song Title", 200)}, "The Band", 200},
         {"case, punctuation and a bracketed addition",
-         {hit("the band", "Song-Title (Remastered 2011)", 202)}, "the band", 202},
+         {hit("the band", "Song-Title (Remastered 2011)", 202)},
+         "the band",
+         202},
         {"a longer master within 5 s", {hit("The Band", "Song Title", 204.5)}, "The Band", 204.5},
         {"too long a master", {hit("The Band", "Song Title", 206)}, "", 0},
         {"an unrelated song a careless matcher would take",
-         {hit("The Band", "Song Title Two", 200), hit("Other Band", "Song Title", 200)}, "", 0},
+         {hit("The Band", "Song Title Two", 200), hit("Other Band", "Song Title", 200)},
+         "",
+         0},
         {"plain lyrics only", {hit("The Band", "Song Title", 200, "")}, "", 0},
         {"no duration", {hit("The Band", "Song Title", 0)}, "", 0},
         {"the nearest of several",
          {hit("The Band", "Song Title", 203), hit("The Band", "Song Title [Live]", 199),
           hit("The Band", "Song Title", 196)},
-         "The Band", 199},
+         "The Band",
+         199},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -158,9 +164,9 @@ protected:
 };
 
 TEST_F(FindModeTest, ALongerMasterIsFoundBySearchKeptAndHandedOver) {
-    service.searchBody = "[" + StandInService::record("The Band", "Song Title Two", 200, "[00:01.00]wrong") +
-                         "," + StandInService::record("The Band", "Song Title", 203, "[00:01.00]right") +
-                         "]";
+    service.searchBody =
+        "[" + StandInService::record("The Band", "Song Title Two", 200, "[00:01.00]wrong") + "," +
+        StandInService::record("The Band", "Song Title", 203, "[00:01.00]right") + "]";
     service.delayMs = 300;  // a slow answer is waited for
     EXPECT_EQ(find({"--album", "Album"}), 0);
     ASSERT_EQ(service.requests.size(), 2);
@@ -186,7 +192,8 @@ TEST_F(FindModeTest, TheExactLookUpIsEnough) {
 }
 
 TEST_F(FindModeTest, AnUnrelatedHitIsRefusedAndTheSongMarked) {
-    service.searchBody = "[" + StandInService::record("Other Band", "Song Title", 200, "[00:01.00]no") + "]";
+    service.searchBody =
+        "[" + StandInService::record("Other Band", "Song Title", 200, "[00:01.00]no") + "]";
     EXPECT_NE(find(), 0);
     EXPECT_FALSE(QFile::exists(LyricsPlaces::besideSong(song)));
     EXPECT_TRUE(handedOver().isEmpty());

@@ -6,7 +6,8 @@
 //                              engine, creating the player window and starting FILE, and the
 //                              RSS then; "warm" loads the engine first, as typing a media name
 //                              does
-//   mirato-bench lyrics        one lyric sync tick over a 10 000-line file
+//   mirato-bench lyrics        the lyric work per second of playback over a 10 000-line file
+//   mirato-bench lateness      how late lines show against the engine over a 3-minute song
 //   mirato-bench dispatch      10 000 typed lines through the Enter dispatch
 //   mirato-bench soak [CHANGES]   RSS after the first song of a 300-song list and after CHANGES
 //                              (1000) song changes, with the player window and the lyric
@@ -233,38 +234,93 @@ struct StillMedia : MediaControl {
     QString source;
 };
 
+int wav(const QString& file, int seconds);
+
+// The lyric work per second of playback over a 10 000-line file: each position report of the
+// player (four a second) and each line's moment costs one step of the sync.
 int lyrics() {
     QTemporaryDir dir;
     qputenv("windir", dir.path().toUtf8());
     const QString song = dir.filePath(QStringLiteral("song.mp3"));
+    QFile(song).open(QIODevice::WriteOnly);
     QFile lrc(dir.filePath(QStringLiteral("song.lrc")));
     lrc.open(QIODevice::WriteOnly);
-    for (int i = 0; i < 10000; ++i)
-        lrc.write(QStringLiteral("[%1:%2.00]line %3 of the lyrics\n")
-                      .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
-                      .arg(i % 60, 2, 10, QLatin1Char('0'))
+    // A line every 0.36 s: an hour of lyrics.
+    for (int i = 0; i < 10000; ++i) {
+        const int ms = i * 360;
+        lrc.write(QStringLiteral("[%1:%2.%3]line %4 of the lyrics\n")
+                      .arg(ms / 60000, 2, 10, QLatin1Char('0'))
+                      .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+                      .arg(ms / 10 % 100, 2, 10, QLatin1Char('0'))
                       .arg(i)
                       .toUtf8());
+    }
     lrc.close();
     AppState state;
     StillMedia media;
     media.source = song;
     Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
-    LyricSync sync(state, settings, media, posixConventions());
-    sync.checkTrackStart();
-    const int ticks = 500;
+    LyricSync sync(state, settings, media, posixConventions(),
+                   dir.filePath(QStringLiteral("cache")));
+    sync.setActive(true);
+    emit media.stateChanged(MediaControl::kPlaying);
+    emit media.itemChanged(song);
+    const int steps = 20000;
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < ticks; ++i) {
-        media.position = QStringLiteral("%1:%2")
-                             .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
-                             .arg(i % 60, 2, 10, QLatin1Char('0'));
-        sync.tick();
+    for (int i = 0; i < steps; ++i)
+        emit media.positionChanged(i * 0.18);  // two steps a line
+    const double perStep = clock.nsecsElapsed() / 1e3 / steps;
+    const double stepsPerSecond = 4 + 1 / 0.36;
+    if (!state.lyricLine().startsWith(QLatin1String("line ")))
+        return 1;
+    std::printf("lyrics step over %zu lines %.2f us, %.3f ms of work a second of playback\n",
+                sync.document().lines().size(), perStep, perStep * stepsPerSecond / 1e3);
+    return 0;
+}
+
+// How late each line shows against the real engine's position, over a 3-minute song with a line
+// every 0.37 s.
+int lyricsLateness() {
+    QTemporaryDir dir;
+    qputenv("windir", dir.path().toUtf8());
+    const QString song = dir.filePath(QStringLiteral("song.wav"));
+    if (wav(song, 180) != 0)
+        return 1;
+    QFile lrc(dir.filePath(QStringLiteral("song.lrc")));
+    lrc.open(QIODevice::WriteOnly);
+    QList<qint64> moments;
+    for (qint64 ms = 500; ms < 179000; ms += 370) {
+        moments.append(ms);
+        lrc.write(QStringLiteral("[%1:%2.%3]line at %4\n")
+                      .arg(ms / 60000, 2, 10, QLatin1Char('0'))
+                      .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+                      .arg(ms / 10 % 100, 2, 10, QLatin1Char('0'))
+                      .arg(ms)
+                      .toUtf8());
     }
-    const double perTick = clock.nsecsElapsed() / 1e6 / ticks;
-    // Five sync ticks and two start checks a second while a song plays.
-    std::printf("lyrics tick over %d lines %.3f ms, timers %.2f%% of one core\n",
-                static_cast<int>(sync.lines().size()), perTick, perTick * 5 / 10.0);
+    lrc.close();
+    MediaPlayer player;
+    AppState state;
+    Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
+    LyricSync sync(state, settings, player, posixConventions(),
+                   dir.filePath(QStringLiteral("cache")));
+    sync.setActive(true);
+    std::vector<double> late;
+    QObject::connect(&state, &AppState::lyricLineChanged, [&](const QString& line) {
+        if (!line.startsWith(QLatin1String("line at ")))
+            return;
+        const double tag = line.mid(8).toDouble();
+        late.push_back(player.positionSeconds() * 1000 - tag);
+    });
+    player.setUrl(song);
+    if (!QTest::qWaitFor([&] { return player.playState() == MediaControl::kStopped; }, 200000))
+        return 1;
+    if (late.size() < size_t(moments.size()) / 2)
+        return 1;
+    std::sort(late.begin(), late.end());
+    std::printf("lyrics lateness over %zu lines: median %.1f ms, worst %.1f ms, earliest %.1f ms\n",
+                late.size(), late[late.size() / 2], late.back(), late.front());
     return 0;
 }
 
@@ -308,8 +364,6 @@ int dispatch() {
                 clock.nsecsElapsed() / 1e6, clock.nsecsElapsed() / 1e3 / count);
     return 0;
 }
-
-int wav(const QString& file, int seconds);
 
 // Completion over 5 000 names and 500 lines typed before: the median look-up of a typed
 // beginning, and the heap the index takes.
@@ -414,7 +468,8 @@ int answers() {
         return 1;
     completer.refresh();
     box.show();
-    QTest::qWaitForWindowExposed(&box);
+    if (!QTest::qWaitForWindowExposed(&box))
+        return 1;
     std::vector<double> micros;
     for (int round = 0; round < 300; ++round) {
         box.input()->clear();
@@ -611,6 +666,8 @@ int main(int argc, char** argv) {
         return dispatch();
     if (args.size() >= 2 && args.at(1) == QLatin1String("lyrics"))
         return lyrics();
+    if (args.size() >= 2 && args.at(1) == QLatin1String("lateness"))
+        return lyricsLateness();
     if (args.size() >= 2 && args.at(1) == QLatin1String("entities"))
         return entities();
     if (args.size() >= 2 && args.at(1) == QLatin1String("completion"))
@@ -625,6 +682,7 @@ int main(int argc, char** argv) {
         return wav(args.at(2), args.at(3).toInt());
     std::fprintf(stderr,
                  "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
-                 "[CHANGES] | entities | completion | answers | calculator | wav FILE SECONDS\n");
+                 "[CHANGES] | entities | completion | answers | calculator | lateness | wav FILE "
+                 "SECONDS\n");
     return 2;
 }

@@ -1,10 +1,12 @@
 #include "core/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+#include <cstdio>
 
 #include "core/Log.h"
 
@@ -189,7 +191,30 @@ QHash<QString, QString> ProfileFile::readSection(const QString& section) const {
     return values;
 }
 
-bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
+bool ProfileFile::replaceWithoutSync(const QByteArray& bytes) const {
+    // Beside the file and renamed over it, as QSaveFile does, without its wait for the disk.
+    const QString temporary =
+        path_ + QStringLiteral(".%1.tmp").arg(QCoreApplication::applicationPid());
+    QFile out(temporary);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
+        qCDebug(lcSettings) << "cannot write" << temporary << out.errorString();
+        out.remove();
+        return false;
+    }
+    if (QFile::exists(path_))
+        out.setPermissions(QFile::permissions(path_));
+    out.close();
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(path_).constData()) != 0) {
+        qCDebug(lcSettings) << "cannot replace" << path_;
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool ProfileFile::write(const QString& section, const QString& key, const QString& value,
+                        Durability durability) const {
     RawFile file = load(path_);
     if (!file.readable) {
         qCDebug(lcSettings) << "not writing" << key << "- cannot read" << path_;
@@ -246,6 +271,8 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
         qCDebug(lcSettings) << "cannot create the folder of" << path_;
         return false;
     }
+    if (durability == Durability::Passing)
+        return replaceWithoutSync(file.bytes());
     QSaveFile out(path_);
     // Unbuffered, so a short write shows in write()'s result instead of vanishing in a flush.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

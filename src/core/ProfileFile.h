@@ -26,13 +26,19 @@ public:
     // Every key of a section as read() would give it, by its case-folded name.
     QHash<QString, QString> readSection(const QString& section) const;
     // Returns false, leaving the file as it was, when the file cannot be written.
-    bool write(const QString& section, const QString& key, const QString& value) const;
+    // Durable: the new file is on the disk before it replaces the old one. Passing (a value that
+    // only matters while the program runs, such as the current lyric) skips that wait; the
+    // replacement is atomic all the same.
+    enum class Durability { Durable, Passing };
+    bool write(const QString& section, const QString& key, const QString& value,
+               Durability durability = Durability::Durable) const;
 
     // The cuts applied on the way in and out, exposed for the few callers that must predict them.
     static QString cutForWrite(const QString& value);
     static QString cutForRead(const QString& stored);
 
 private:
+    bool replaceWithoutSync(const QByteArray& bytes) const;
     QString path_;
 };
 

@@ -95,6 +95,13 @@ bool Settings::readBool(const QString& key) const {
     return read(key) == QLatin1String("True");
 }
 
+bool Settings::publish(const QString& key, const QString& value) {
+    if (holds_ > 0)
+        return write(key, value);
+    valuesRead_ = false;
+    return file_.write(kSection, key, value, ProfileFile::Durability::Passing);
+}
+
 bool Settings::writeBool(const QString& key, bool value) {
     return write(key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }

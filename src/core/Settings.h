@@ -40,6 +40,9 @@ public:
     // Only the exact text "True" is true.
     bool readBool(const QString& key) const;
     bool writeBool(const QString& key, bool value);
+    // A value published for plug-ins that only matters while the program runs (the current
+    // lyric, many times a minute): written the same way, without waiting for the disk.
+    bool publish(const QString& key, const QString& value);
 
     // Writes prefix.top, then prefix.left.
     bool savePosition(const QString& prefix, double topTwips, double leftTwips);

@@ -31,7 +31,16 @@ LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
       cacheFolder_(std::move(cacheFolder)) {
     nextTimer_.setSingleShot(true);
     nextTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&nextTimer_, &QTimer::timeout, this, &LyricSync::sync);
+    // Woken for a line, the sync asks the player where it is rather than trusting its own
+    // clock, so a line never shows before its moment; not there yet, it waits the rest.
+    connect(&nextTimer_, &QTimer::timeout, this, [this] {
+        const double seconds = media_.positionSeconds();
+        if (seconds >= 0) {
+            anchorMs_ = qint64(seconds * 1000);
+            sinceAnchor_.start();
+        }
+        sync();
+    });
     connect(&media_, &MediaControl::itemChanged, this, &LyricSync::itemChanged);
     connect(&media_, &MediaControl::stateChanged, this, &LyricSync::stateChanged);
     connect(&media_, &MediaControl::positionChanged, this, &LyricSync::positionChanged);
@@ -71,7 +80,7 @@ void LyricSync::writeLrc(const QString& value) {
     if (value == lastLrc_)
         return;
     lastLrc_ = value;
-    settings_.write(kLrc, value);
+    settings_.publish(kLrc, value);
 }
 
 void LyricSync::clearLines() {
@@ -203,7 +212,7 @@ void LyricSync::sync() {
         return;
     const qint64 next = document_.nextChangeAfter(now);
     if (next >= 0)
-        nextTimer_.start(int(std::min<qint64>(next - now, 60 * 60 * 1000)));
+        nextTimer_.start(int(std::clamp<qint64>(next - now, 1, 60 * 60 * 1000)));
 }
 
 std::optional<qint64> LyricSync::nudge(qint64 earlierMs) {

@@ -80,7 +80,7 @@ void LyricsWindow::showMoment(const LyricsMoment& moment) {
         const QString rest = moment.current.mid(moment.sung).toHtmlEscaped();
         currentLabel_->setTextFormat(Qt::RichText);
         currentLabel_->setText(QStringLiteral("<span style=\"color:%1\">%2</span>%3")
-                                   .arg(palette().color(QPalette::Highlight).name(), sung, rest));
+                                   .arg(highlight_.name(), sung, rest));
     } else {
         currentLabel_->setTextFormat(Qt::PlainText);
         currentLabel_->setText(moment.current);
@@ -113,6 +113,14 @@ QString LyricsWindow::nextLine() const {
 
 void LyricsWindow::recolourTexts() {
     skin().colourTexts({titleLabel_, previousLabel_, currentLabel_, nextLabel_});
+    // The words sung stand out in the theme's own opposite hue, light on a deep background and
+    // deep on a light one.
+    const QColor under = skin().colourUnder(currentLabel_->geometry());
+    if (under.isValid()) {
+        const int hue = under.hslHue() < 0 ? 40 : (under.hslHue() + 180) % 360;
+        highlight_ = QColor::fromHsl(hue, 230, under.lightness() < 128 ? 180 : 80);
+    }
+    showMoment(moment_);
 }
 
 void LyricsWindow::refreshTitle() {

@@ -51,7 +51,8 @@ private:
     QLabel* currentLabel_;
     QLabel* nextLabel_;
     LyricsMoment moment_;
-    QTimer offsetTimer_;  // how long a new offset shows in the title
+    QColor highlight_{255, 200, 60};  // of the words sung
+    QTimer offsetTimer_;              // how long a new offset shows in the title
 };
 
 }  // namespace mirato

@@ -1,8 +1,8 @@
 // A stand-in of the lyrics service for the end-to-end run and the benchmark, on 127.0.0.1:
 // /api/get answers 404 as the service does for a track it does not know by those exact
-// fields, /api/search a list with one hit: the song "The Band - Song Title" of the given
-// length and lyrics. Each request's target is appended to the log file; the port goes to the
-// port file once it listens.
+// fields, /api/search a list with one hit: the song searched for, of the given length and
+// lyrics, and an unrelated one a careless matcher would take. Each request's target is appended to
+// the log file; the port goes to the port file once it listens.
 //   mirato-lyrics-stand-in PORT_FILE LOG_FILE SECONDS LYRICS
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUrl>
+#include <QUrlQuery>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -18,16 +20,26 @@ int main(int argc, char** argv) {
     if (args.size() != 5)
         return 2;
     const QString log = args.at(2);
-    const QByteArray hits =
-        QJsonDocument(QJsonArray{QJsonObject{{"id", 7},
-                                             {"trackName", "Song Title"},
-                                             {"artistName", "The Band"},
-                                             {"albumName", "Album"},
-                                             {"duration", args.at(3).toDouble()},
-                                             {"instrumental", false},
-                                             {"plainLyrics", "Hello"},
-                                             {"syncedLyrics", args.at(4)}}})
+    const double duration = args.at(3).toDouble();
+    const QString lyrics = args.at(4);
+    const auto hits = [duration, lyrics](const QUrlQuery& query) {
+        const auto hit = [duration](const QString& track, const QString& artist,
+                                    const QString& synced) {
+            return QJsonObject{{"id", 7},
+                               {"trackName", track},
+                               {"artistName", artist},
+                               {"albumName", "Album"},
+                               {"duration", duration},
+                               {"instrumental", false},
+                               {"plainLyrics", synced},
+                               {"syncedLyrics", synced}};
+        };
+        const QString track = query.queryItemValue("track_name", QUrl::FullyDecoded);
+        const QString artist = query.queryItemValue("artist_name", QUrl::FullyDecoded);
+        return QJsonDocument(QJsonArray{hit(track + " (Live)", "Someone Else", "[00:00.00]wrong"),
+                                        hit(track, artist, lyrics)})
             .toJson(QJsonDocument::Compact);
+    };
     const QByteArray notFound =
         R"({"code":404,"name":"TrackNotFound","message":"Failed to find specified track"})";
     QTcpServer server;
@@ -35,7 +47,7 @@ int main(int argc, char** argv) {
         return 1;
     QObject::connect(&server, &QTcpServer::newConnection, [&] {
         QTcpSocket* socket = server.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &log, &hits, &notFound] {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, &log, hits, &notFound] {
             const QByteArray request = socket->peek(socket->bytesAvailable());
             if (!request.contains("\r\n\r\n"))
                 return;
@@ -45,11 +57,11 @@ int main(int argc, char** argv) {
             if (file.open(QIODevice::Append))
                 file.write(target + "\n");
             const bool exact = target.startsWith("/api/get");
-            const QByteArray body = exact ? notFound : hits;
+            const QByteArray body =
+                exact ? notFound : hits(QUrlQuery(QUrl(QString::fromUtf8(target)).query()));
             socket->write(QByteArray("HTTP/1.1 ") + (exact ? "404 Not Found" : "200 OK") +
                           "\r\nContent-Type: application/json\r\nContent-Length: " +
-                          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
-                          body);
+                          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     });

@@ -50,6 +50,14 @@ TEST(PlaybackKeysTest, EachWindowReachesTheOther) {
         EXPECT_TRUE(inPlayer.trigger(key, ctrl));
     EXPECT_EQ(player.calls, (QStringList{"open", "address", "save"}));
     EXPECT_FALSE(inPlayer.trigger(Qt::Key_O, Qt::NoModifier));
+
+    // Alt+Left and Alt+Right move the lyrics; with Ctrl held too, the songs.
+    EXPECT_TRUE(inLyrics.trigger(Qt::Key_Left, Qt::AltModifier));
+    EXPECT_TRUE(inPlayer.trigger(Qt::Key_Right, Qt::AltModifier));
+    EXPECT_TRUE(inPlayer.trigger(Qt::Key_Left, ctrl | Qt::AltModifier));
+    EXPECT_FALSE(inPlayer.trigger(Qt::Key_Left, Qt::NoModifier));
+    EXPECT_EQ(windows.nudges, (QList<qint64>{kLyricsNudgeMs, -kLyricsNudgeMs}));
+    EXPECT_EQ(media.calls, QStringList{"previous"});
 }
 
 }  // namespace

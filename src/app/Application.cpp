@@ -64,8 +64,15 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
                   paths_.skinFolder()) {
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
+    // Freed memory goes back a moment after something happened, not on a clock: idle, the
+    // program wakes for nothing.
     trimTimer_.setInterval(5000);
+    trimTimer_.setSingleShot(true);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
+    const auto trimSoon = [this] { trimTimer_.start(); };
+    connect(&state_, &AppState::boxShownChanged, this, trimSoon);
+    connect(&media_, &MediaControl::itemChanged, this, trimSoon);
+    connect(&media_, &MediaControl::stateChanged, this, trimSoon);
     connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);
     connect(&laterStarts_, &LaterStarts::documentAnnounced, &engine_, &EngineReadiness::prepareFor);
     connect(&laterStarts_, &LaterStarts::documentArrived, this, &Application::dispatchDocument);

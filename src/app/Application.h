@@ -147,7 +147,7 @@ private:
     std::unique_ptr<LoginEntryStore> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<MprisService> mpris_;
-    QTimer trimTimer_;  // gives freed memory back every 5 s
+    QTimer trimTimer_;  // gives freed memory back 5 s after the box or the player changed
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;
 };

@@ -117,9 +117,13 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     connect(&media_, &MediaControl::itemChanged, this, &PlayerWindow::refreshDisplay);
     connect(&media_, &MediaControl::tagsChanged, this, &PlayerWindow::refreshDisplay);
     connect(&media_, &MediaControl::volumeChanged, this, &PlayerWindow::refreshDisplay);
-    // Give freed memory back to the system now and then, as a resident helper should.
+    // Give freed memory back to the system after each change of song or state, as a resident
+    // helper should; nothing wakes while nothing changes.
     trimTimer_.setInterval(2000);
+    trimTimer_.setSingleShot(true);
     connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
+    connect(&media_, &MediaControl::itemChanged, &trimTimer_, qOverload<>(&QTimer::start));
+    connect(&media_, &MediaControl::stateChanged, &trimTimer_, qOverload<>(&QTimer::start));
     trimTimer_.start();
     refreshDisplay();
 }

@@ -169,9 +169,13 @@ int cpu(const QString& file) {
         // A player of its own each round, as the command line is a process of its own.
         const double before = cpuSeconds(RUSAGE_SELF);
         MediaPlayer player;
+        // Untimed, a minute plays in a blink: the player's word that it played is what counts.
+        bool played = false;
+        QObject::connect(&player, &MediaControl::stateChanged,
+                         [&played](int state) { played |= state == MediaControl::kPlaying; });
         player.setUrl(file);
-        if (!waitFor(player, MediaControl::kPlaying, 10000) ||
-            !waitFor(player, MediaControl::kStopped, 600000)) {
+        if (!QTest::qWaitFor([&] { return played && player.playState() == MediaControl::kStopped; },
+                             600000)) {
             std::fprintf(stderr, "the component did not play %s\n", qPrintable(file));
             return 1;
         }
@@ -510,8 +514,10 @@ int calculator() {
                                QStringLiteral("1-800-flowers")};
     std::vector<double> micros;
     for (int i = 0; i < 600; ++i) {
+        // Each line new, as typing makes them: the calculator's last answers are no help.
+        const QString line = lines.at(i % lines.size()) + QStringLiteral(" + %1").arg(i);
         clock.start();
-        calculator.answer(lines.at(i % lines.size()));
+        calculator.answer(line);
         micros.push_back(clock.nsecsElapsed() / 1e3);
     }
     std::printf("calculator first %.0f ms, then median %.2f ms, 95th percentile %.2f ms\n", firstMs,

@@ -69,7 +69,11 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     trimTimer_.setInterval(5000);
     trimTimer_.setSingleShot(true);
     connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
-    const auto trimSoon = [this] { trimTimer_.start(); };
+    // The first change of a burst sets the moment: a run of song changes does not put it off.
+    const auto trimSoon = [this] {
+        if (!trimTimer_.isActive())
+            trimTimer_.start();
+    };
     connect(&state_, &AppState::boxShownChanged, this, trimSoon);
     connect(&media_, &MediaControl::itemChanged, this, trimSoon);
     connect(&media_, &MediaControl::stateChanged, this, trimSoon);

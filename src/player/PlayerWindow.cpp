@@ -122,8 +122,13 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     trimTimer_.setInterval(2000);
     trimTimer_.setSingleShot(true);
     connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
-    connect(&media_, &MediaControl::itemChanged, &trimTimer_, qOverload<>(&QTimer::start));
-    connect(&media_, &MediaControl::stateChanged, &trimTimer_, qOverload<>(&QTimer::start));
+    // The first change of a burst sets the moment: a run of song changes does not put it off.
+    const auto trimSoon = [this] {
+        if (!trimTimer_.isActive())
+            trimTimer_.start();
+    };
+    connect(&media_, &MediaControl::itemChanged, this, trimSoon);
+    connect(&media_, &MediaControl::stateChanged, this, trimSoon);
     trimTimer_.start();
     refreshDisplay();
 }
@@ -171,7 +176,7 @@ void PlayerWindow::buildPlayBar() {
     previous->setIcon(Glyphs::icon(Glyph::Previous));
     connect(previous, &QToolButton::clicked, this, [this] { media_.previous(); });
     playButton_ = makeButton(QStringLiteral("playPause"), 34, 58, 22);
-    playButton_->setIcon(Glyphs::icon(Glyph::Play));
+    playButton_->setIcon(icons_.play);
     connect(playButton_, &QToolButton::clicked, this, [this] {
         playOrPause(media_);
         refreshDisplay();
@@ -244,12 +249,13 @@ void PlayerWindow::refreshDisplay() {
         positionSlider_->setValue(value);
     }
     positionSlider_->setEnabled(duration > 0);
+    // The same four icons over and over: a new icon each time would leave its scaled pictures
+    // in the pixmap cache at every change of state.
     const int state = media_.playState();
-    playButton_->setIcon(
-        Glyphs::icon(state == MediaControl::kPlaying ? Glyph::Pause : Glyph::Play));
-    fullScreenButton_->setEnabled(state == MediaControl::kPlaying ||
-                                  state == MediaControl::kPaused);
-    muteButton_->setIcon(Glyphs::icon(media_.mute() ? Glyph::SpeakerMuted : Glyph::Speaker));
+    const bool playing = state == MediaControl::kPlaying;
+    playButton_->setIcon(playing ? icons_.pause : icons_.play);
+    muteButton_->setIcon(media_.mute() ? icons_.muted : icons_.speaker);
+    fullScreenButton_->setEnabled(playing || state == MediaControl::kPaused);
     if (!volumeSlider_->isSliderDown() && volumeSlider_->value() != media_.volume())
         volumeSlider_->setValue(media_.volume());
 }

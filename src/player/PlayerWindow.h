@@ -77,6 +77,12 @@ private:
     QMenu* musicMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;
     QTimer trimTimer_;
+    struct Icons {
+        QIcon play = Glyphs::icon(Glyph::Play);
+        QIcon pause = Glyphs::icon(Glyph::Pause);
+        QIcon speaker = Glyphs::icon(Glyph::Speaker);
+        QIcon muted = Glyphs::icon(Glyph::SpeakerMuted);
+    } icons_;
 };
 
 }  // namespace mirato

@@ -8,6 +8,9 @@
 #include <QTest>
 
 #include "components/MediaPlayer.h"
+#include "core/AppState.h"
+#include "core/Settings.h"
+#include "lyrics/LyricSync.h"
 #include "support/MediaFiles.h"
 #include "support/TempEnvironment.h"
 
@@ -239,6 +242,35 @@ TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
     const qsizetype ended = positions.size();
     QTest::qWait(600);
     EXPECT_EQ(positions.size(), ended);
+}
+
+}  // namespace
+
+namespace {
+
+// The lyric sync against the real engine: every line shows, in order, and never before the
+// position the engine reports has reached its time tag.
+TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
+    const QString song = env.writeFile("song.wav", mirato::test::wavTone(2));
+    env.writeFile("song.lrc", "[00:00.30]one\n[00:00.65]two\n[00:00.65]zwei\n[00:01.05]three\n");
+    AppState state;
+    Settings settings(env.path("Mirato.dat"));
+    LyricSync sync(state, settings, player, posixConventions(), env.path("cache"));
+    sync.setActive(true);
+    QStringList shown;
+    QList<double> early;
+    QObject::connect(&state, &AppState::lyricLineChanged, [&](const QString& line) {
+        if (line.isEmpty())
+            return;
+        shown << line;
+        const double tag = line == "one" ? 0.30 : line == "two" ? 0.65 : 1.05;
+        early << tag - player.positionSeconds();
+    });
+    player.setUrl(song);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 5000));
+    EXPECT_EQ(shown, (QStringList{"one", "two", "three"}));
+    for (const double ahead : early)
+        EXPECT_LE(ahead, 0.0);
 }
 
 }  // namespace

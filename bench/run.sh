@@ -119,12 +119,21 @@ for n in 1 2 3 4 5; do
     start=$(date +%s%N)
     # shellcheck disable=SC2086
     $user "$work/program/mirato" "$song"
-    until grep -q '^LRC=First line$' "$lyricsHome/Mirato.dat"; do sleep 0.005; done
+    waited=0
+    until grep -q '^LRC=First line$' "$lyricsHome/Mirato.dat"; do
+        sleep 0.005
+        waited=$((waited + 1))
+        [ "$waited" -lt 2000 ] || break  # about ten seconds: not found
+    done
     echo $((($(date +%s%N) - start) / 1000000))
     # The next song starts without a line shown.
     # shellcheck disable=SC2086
     $user "$work/program/mirato" "$work/minute.mp3"
-    until ! grep -q '^LRC=First line$' "$lyricsHome/Mirato.dat"; do sleep 0.05; done
+    waited=0
+    until ! grep -q '^LRC=First line$' "$lyricsHome/Mirato.dat" || [ "$waited" -ge 200 ]; do
+        sleep 0.05
+        waited=$((waited + 1))
+    done
 done >"$work/found"
 found=$(median <"$work/found")
 foundWorst=$(sort -n "$work/found" | tail -n 1)

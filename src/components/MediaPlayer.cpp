@@ -235,7 +235,9 @@ double MediaPlayer::positionSeconds() const {
 }
 
 double MediaPlayer::durationSeconds() const {
-    return current_ && !finished_ ? current_->duration() : -1;
+    if (!current_ || finished_ || current_->state() == EngineState::Opening)
+        return -1;
+    return current_->duration();
 }
 
 QString MediaPlayer::timeText(double seconds) {
@@ -261,7 +263,8 @@ QString MediaPlayer::durationString() const {
 QString MediaPlayer::itemInfo(const QString& attribute) const {
     if (attribute == QLatin1String("sourceURL"))
         return items_.value(index_);
-    if (!current_ || finished_)
+    // While the next item opens, the engine still tells the last one's tags.
+    if (!current_ || finished_ || current_->state() == EngineState::Opening)
         return {};
     if (attribute == QLatin1String("Author"))
         return current_->tag(QStringLiteral("artist"));

@@ -248,6 +248,25 @@ TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
 
 namespace {
 
+// A song handed over while another plays is told without the other's length and tags, which
+// the engine still holds while it opens the new one (a lyrics look-up would go by them).
+TEST_F(MediaPlayerTest, ANewItemNeverTellsTheLastOnesLength) {
+    const QString longer = env.writeFile("long.wav", mirato::test::wavTone(4));
+    const QString shorter = env.writeFile("short.wav", mirato::test::wavTone(1));
+    player.setUrl(longer);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.durationSeconds() > 3; }, 5000));
+    QList<double> lengths;
+    QObject::connect(&player, &MediaControl::itemChanged,
+                     [&] { lengths << player.durationSeconds(); });
+    QObject::connect(&player, &MediaControl::tagsChanged,
+                     [&] { lengths << player.durationSeconds(); });
+    player.setUrl(shorter);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.durationSeconds() > 0; }, 5000));
+    ASSERT_FALSE(lengths.isEmpty());
+    for (const double length : lengths)
+        EXPECT_LT(length, 2) << "the last item's length";
+}
+
 // The lyric sync against the real engine: every line shows, in order, and never before the
 // position the engine reports has reached its time tag.
 TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {

@@ -16,7 +16,7 @@ work=$(mktemp -d)
 chmod 700 "$work"
 export XDG_RUNTIME_DIR="$work"  # Qt wants one; the bench tools need nothing more
 pids=""
-trap 'kill $pids 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $pids 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 number=170
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done

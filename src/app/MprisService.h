@@ -13,7 +13,7 @@ namespace mirato {
 class MediaPlayer;
 
 // The media player on the session bus as org.mpris.MediaPlayer2.mirato, so media keys, sound
-// menus and desktop widgets control it. Its properties follow the player twice a second; what
+// menus and desktop widgets control it. Its properties follow what the player tells; what
 // it cannot do itself (show the player, end the program, switch a play mode as the menu does)
 // it asks for by signal.
 class MprisService : public QObject {

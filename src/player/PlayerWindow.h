@@ -22,7 +22,7 @@ class MediaPlayer;
 
 // The music player window: title, play time and a compact play bar over the media player.
 // Creating it restores its position, the volume and the play modes; destroying it stores the
-// volume. It polls the player twice a second, as the other windows do.
+// volume. Its display follows what the player tells.
 class PlayerWindow : public SkinnedWindow {
     Q_OBJECT
 public:

@@ -114,7 +114,7 @@ private:
     bool answersWanted_ = false;  // the text is the user's typing, not a line brought back
     QString typed_;               // what the user typed by hand, before choosing or completing
     QString calculated_;          // the typed line whose first answer is a calculation's result
-    QString result_;
+    QString result_;              // that result, shown pale and taken by Tab
     Notifier& notifier_;
     WindowRequests& windows_;
 

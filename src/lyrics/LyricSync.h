@@ -26,8 +26,6 @@ class Settings;
 class LyricSync : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 kNudgeMs = 100;
-
     // cacheFolder: where lyrics found for songs in folders that cannot be written are kept.
     LyricSync(AppState& state, Settings& settings, MediaControl& media,
               const HostConventions& conventions, QString cacheFolder = defaultCacheFolder(),

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/PlaybackKeys.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsText.h"
@@ -177,10 +178,10 @@ TEST_F(LyricSyncTest, NudgesMoveTheLyricsAndStayInTheirFile) {
     play("[ar:Someone]\n[00:10.00]one\n[00:20.00]two\n");
     at(9.95);
     EXPECT_EQ(state.lyricLine(), "");
-    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), 100);  // earlier: "one" is due at 9.9 s
+    EXPECT_EQ(sync.nudge(kLyricsNudgeMs), 100);  // earlier: "one" is due at 9.9 s
     EXPECT_EQ(state.lyricLine(), "one");
-    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), 200);
-    EXPECT_EQ(sync.nudge(-LyricSync::kNudgeMs), 100);
+    EXPECT_EQ(sync.nudge(kLyricsNudgeMs), 200);
+    EXPECT_EQ(sync.nudge(-kLyricsNudgeMs), 100);
     EXPECT_EQ(view.offsets, (QList<qint64>{100, 200, 100}));
     const auto file = LyricsText::readLines(env.path("music/song.lrc"));
     ASSERT_TRUE(file);
@@ -188,7 +189,7 @@ TEST_F(LyricSyncTest, NudgesMoveTheLyricsAndStayInTheirFile) {
               (QStringList{"[ar:Someone]", "[offset:+100]", "[00:10.00]one", "[00:20.00]two"}));
     // Without a lyrics file there is nothing to move.
     play(QByteArray(), "music/bare.mp3");
-    EXPECT_EQ(sync.nudge(LyricSync::kNudgeMs), std::nullopt);
+    EXPECT_EQ(sync.nudge(kLyricsNudgeMs), std::nullopt);
 }
 
 // A long file costs a search, not a scan, at each step.

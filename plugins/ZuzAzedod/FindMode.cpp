@@ -8,9 +8,9 @@
 #include <QProcess>
 #include <QSaveFile>
 
+#include "LrclibClient.h"
 #include "LyricsFinder.h"
 #include "core/LyricsPlaces.h"
-#include "core/ProfileFile.h"
 #include "core/Settings.h"
 
 namespace mirato::lyricsearch {
@@ -24,14 +24,6 @@ bool writeText(const QString& path, const QString& text) {
         return false;
     file.write(text.toUtf8());
     return file.commit();
-}
-
-// The service named in the plug-in's own setting.ini, the one place it is configured.
-QUrl serviceUrl() {
-    const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
-    const QString service =
-        mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
-    return QUrl(service.isEmpty() ? QStringLiteral("https://lrclib.net") : service);
 }
 
 }  // namespace
@@ -52,7 +44,7 @@ int runFindMode(const QStringList& arguments) {
     if (source.isEmpty() || song.title.isEmpty() || song.artist.isEmpty())
         return 2;
     const QString cache = LyricsPlaces::cacheFolder();
-    LyricsFinder finder(serviceUrl());
+    LyricsFinder finder(LrclibClient::configuredService());
     int code = 1;
     QObject::connect(
         &finder, &LyricsFinder::done, [&](const std::optional<LyricsHit>& hit, bool answered) {

@@ -1,5 +1,6 @@
 #include "LrclibClient.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,6 +8,8 @@
 #include <QUrlQuery>
 #include <algorithm>
 #include <cmath>
+
+#include "core/ProfileFile.h"
 
 namespace mirato::lyricsearch {
 
@@ -17,14 +20,29 @@ QByteArray LrclibClient::userAgent() {
 LrclibClient::LrclibClient(QUrl service, QObject* parent)
     : QObject(parent), service_(std::move(service)) {}
 
+QUrl LrclibClient::configuredService() {
+    const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    const QString service = ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
+    return QUrl(service.isEmpty() ? QStringLiteral("https://lrclib.net") : service);
+}
+
+QUrl LrclibClient::endpoint(const QUrl& service, const QString& path) {
+    QUrl url = service;
+    QString base = url.path();
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    url.setPath(base + path);
+    return url;
+}
+
+void LrclibClient::addQueryItem(QUrlQuery& query, const QString& key, const QString& value) {
+    query.addQueryItem(key, QString(value).replace(QLatin1Char('+'), "%2B"));
+}
+
 QUrl LrclibClient::searchUrl(const QString& title) const {
-    QUrl url = service_;
-    QString path = url.path();
-    if (path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    url.setPath(path + QStringLiteral("/api/search"));
+    QUrl url = endpoint(service_, QStringLiteral("/api/search"));
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("q"), QString(title).replace(QLatin1Char('+'), "%2B"));
+    addQueryItem(query, QStringLiteral("q"), title);
     url.setQuery(query);
     return url;
 }

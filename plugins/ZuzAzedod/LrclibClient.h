@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include "LyricsHit.h"
 
@@ -20,6 +21,14 @@ public:
     static QByteArray userAgent();
 
     explicit LrclibClient(QUrl service, QObject* parent = nullptr);
+
+    // The service named in the plug-in's own setting.ini ([service] url=), the one place it is
+    // configured; the public service when it names none.
+    static QUrl configuredService();
+    // An address of the service's API: its path after the service's own.
+    static QUrl endpoint(const QUrl& service, const QString& path);
+    // A query item as the service reads it: a "+" would read as a blank.
+    static void addQueryItem(QUrlQuery& query, const QString& key, const QString& value);
 
     void setTimeout(int ms) { timeoutMs_ = ms; }
     // The address of a search, the title encoded as UTF-8.

@@ -11,38 +11,24 @@ namespace mirato::lyricsearch {
 LyricsFinder::LyricsFinder(QUrl service, QObject* parent)
     : QObject(parent), service_(std::move(service)) {}
 
-QUrl LyricsFinder::endpoint(const QString& path) const {
-    QUrl url = service_;
-    QString base = url.path();
-    if (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    url.setPath(base + path);
-    return url;
-}
-
 QUrl LyricsFinder::exactUrl(const SongQuery& song) const {
-    QUrl url = endpoint(QStringLiteral("/api/get"));
+    QUrl url = LrclibClient::endpoint(service_, QStringLiteral("/api/get"));
     QUrlQuery query;
-    const auto add = [&query](const char* key, const QString& value) {
-        // A "+" would read as a blank in a query.
-        query.addQueryItem(QLatin1String(key), QString(value).replace(QLatin1Char('+'), "%2B"));
-    };
-    add("track_name", song.title);
-    add("artist_name", song.artist);
+    LrclibClient::addQueryItem(query, QStringLiteral("track_name"), song.title);
+    LrclibClient::addQueryItem(query, QStringLiteral("artist_name"), song.artist);
     if (!song.album.isEmpty())
-        add("album_name", song.album);
-    add("duration", QString::number(std::lround(song.durationSeconds)));
+        LrclibClient::addQueryItem(query, QStringLiteral("album_name"), song.album);
+    query.addQueryItem(QStringLiteral("duration"),
+                       QString::number(std::lround(song.durationSeconds)));
     url.setQuery(query);
     return url;
 }
 
 QUrl LyricsFinder::searchUrl(const SongQuery& song) const {
-    QUrl url = endpoint(QStringLiteral("/api/search"));
+    QUrl url = LrclibClient::endpoint(service_, QStringLiteral("/api/search"));
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("track_name"),
-                       QString(song.title).replace(QLatin1Char('+'), "%2B"));
-    query.addQueryItem(QStringLiteral("artist_name"),
-                       QString(song.artist).replace(QLatin1Char('+'), "%2B"));
+    LrclibClient::addQueryItem(query, QStringLiteral("track_name"), song.title);
+    LrclibClient::addQueryItem(query, QStringLiteral("artist_name"), song.artist);
     url.setQuery(query);
     return url;
 }

@@ -35,7 +35,6 @@ signals:
     void done(const std::optional<mirato::lyricsearch::LyricsHit>& hit, bool answered);
 
 private:
-    QUrl endpoint(const QString& path) const;
     void get(const QUrl& url, void (LyricsFinder::*then)(QNetworkReply*));
     void exactAnswered(QNetworkReply* reply);
     void searchAnswered(QNetworkReply* reply);

@@ -7,7 +7,6 @@
 #include "HandBack.h"
 #include "LrclibClient.h"
 #include "SearchWindow.h"
-#include "core/ProfileFile.h"
 #include "core/Settings.h"
 
 namespace {
@@ -34,18 +33,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("mirato"));
     // The program's settings file, which the program keeps up to date while it plays.
     const mirato::Settings settings(mirato::Settings::defaultFilePath());
-    const QString own = QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
-    QString service =
-        mirato::ProfileFile(own).read(QStringLiteral("service"), QStringLiteral("url"));
-    if (service.isEmpty())
-        service = QStringLiteral("https://lrclib.net");
 
     const QString musicPath = settings.read(QStringLiteral("MusicPath"));
     QString title = settings.read(QStringLiteral("MP3Title"));
     if (title.isEmpty() && musicPath != QLatin1String("Close") && musicPath != QLatin1String("End"))
         title = musicPath.section(QLatin1Char('/'), -1);
 
-    mirato::lyricsearch::LrclibClient client{QUrl(service)};
+    mirato::lyricsearch::LrclibClient client{
+        mirato::lyricsearch::LrclibClient::configuredService()};
     DetachedLauncher launcher;
     const mirato::lyricsearch::HandBack handBack(
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +

@@ -65,7 +65,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
       keys_(keys),
       completer_(completer),
       history_(history),
-      answers_(interpreter, completer),
+      answers_(interpreter),
       notifier_(notifier),
       windows_(windows) {
     setObjectName(QStringLiteral("CommandBox"));
@@ -125,6 +125,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
     connect(input_, &QLineEdit::textChanged, this, &CommandBox::offerCompletion);
     connect(input_, &QLineEdit::cursorPositionChanged, this, &CommandBox::offerCompletion);
     connect(&completer_, &LineCompleter::completionsChanged, this, [this] {
+        completedFor_.reset();
         if (answersWanted_)
             offerAnswers();
         else
@@ -272,7 +273,10 @@ void CommandBox::closeAnswers() {
 
 void CommandBox::offerAnswers() {
     const QString text = input_->text();
-    const QList<AnswerRow> rows = answers_.rowsFor(text);
+    const QStringList candidates = completer_.candidates(text, LineAnswers::kMaxRows);
+    completedFor_ = text;
+    completed_ = candidates.value(0);
+    const QList<AnswerRow> rows = answers_.rowsFor(text, candidates);
     const bool calculation =
         !rows.isEmpty() && rows.first().line == text && !rows.first().result.isEmpty();
     calculated_ = calculation ? text : QString();
@@ -302,7 +306,11 @@ void CommandBox::offerCompletion() {
     const bool atEnd = input_->cursorPosition() == text.size() && !input_->hasSelectedText();
     const bool calculation = atEnd && !calculated_.isEmpty() && calculated_ == text;
     // Tab takes a calculation's result in place of the line.
-    completion_ = calculation ? result_ : atEnd ? completer_.complete(text) : QString();
+    if (atEnd && !calculation && completedFor_ != text) {
+        completed_ = completer_.complete(text);
+        completedFor_ = text;
+    }
+    completion_ = calculation ? result_ : atEnd ? completed_ : QString();
     if (completion_.isEmpty()) {
         completionLabel_->hide();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "appearance/SkinnedWindow.h"
 #include "commandbox/LineAnswers.h"
@@ -115,6 +116,10 @@ private:
     QString typed_;               // what the user typed by hand, before choosing or completing
     QString calculated_;          // the typed line whose first answer is a calculation's result
     QString result_;              // that result, shown pale and taken by Tab
+    // The completion of the text as last asked: the field's change and the typing both offer
+    // it, and the completer is asked once. Forgotten when the names change.
+    std::optional<QString> completedFor_;
+    QString completed_;
     Notifier& notifier_;
     WindowRequests& windows_;
 

@@ -1,11 +1,10 @@
 #include "commandbox/LineAnswers.h"
 
 #include "commandbox/CommandInterpreter.h"
-#include "commandbox/LineCompleter.h"
 
 namespace mirato {
 
-QList<AnswerRow> LineAnswers::rowsFor(const QString& typed) const {
+QList<AnswerRow> LineAnswers::rowsFor(const QString& typed, const QStringList& candidates) const {
     QList<AnswerRow> rows;
     if (typed.trimmed().isEmpty())
         return rows;
@@ -24,7 +23,7 @@ QList<AnswerRow> LineAnswers::rowsFor(const QString& typed) const {
     // A calculation has one answer.
     if (own && !own->result.isEmpty())
         return rows;
-    for (const QString& candidate : completer_.candidates(typed, kMaxRows)) {
+    for (const QString& candidate : candidates) {
         if (rows.size() == kMaxRows)
             break;
         add(interpreter_.decide(candidate), candidate);

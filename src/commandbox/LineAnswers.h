@@ -2,11 +2,11 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace mirato {
 
 class CommandInterpreter;
-class LineCompleter;
 
 // One row of the list under the box: what running it does, and the line it runs.
 struct AnswerRow {
@@ -18,21 +18,20 @@ struct AnswerRow {
 };
 
 // The answers to a line being typed: first what Enter does with it as typed, then what it may
-// become (applications, playlists, shortcuts, plug-ins, lines typed before), each titled with
-// what running it would do. Asking does nothing.
+// become (the completer's candidates: applications, playlists, shortcuts, plug-ins, lines typed
+// before), each titled with what running it would do. Asking does nothing.
 class LineAnswers {
 public:
     static constexpr qsizetype kMaxRows = 6;
 
-    LineAnswers(const CommandInterpreter& interpreter, LineCompleter& completer)
-        : interpreter_(interpreter), completer_(completer) {}
+    explicit LineAnswers(const CommandInterpreter& interpreter) : interpreter_(interpreter) {}
 
     // At most kMaxRows; the first is the typed line's own when Enter does something with it.
-    QList<AnswerRow> rowsFor(const QString& typed) const;
+    // candidates: what the completer offers for the typing, best first.
+    QList<AnswerRow> rowsFor(const QString& typed, const QStringList& candidates) const;
 
 private:
     const CommandInterpreter& interpreter_;
-    LineCompleter& completer_;
 };
 
 }  // namespace mirato

@@ -96,6 +96,7 @@ void LineCompleter::refresh() {
         names_ = names;
     }
     index_.setHistory(history_.lines());
+    emit completionsChanged();
 }
 
 }  // namespace mirato

@@ -40,7 +40,8 @@ public:
     void refresh();
 
 signals:
-    // A completion asked for earlier may be there now (a folder has been read).
+    // A completion asked for earlier may be other now (a folder has been read, the names or
+    // the history were read again, the mode changed).
     void completionsChanged();
 
 private:

@@ -2,14 +2,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 
 #include "LrclibClient.h"
 #include "LyricsFinder.h"
+#include "core/FileCopy.h"
 #include "core/LyricsPlaces.h"
 #include "core/Settings.h"
 
@@ -18,12 +15,7 @@ namespace mirato::lyricsearch {
 namespace {
 
 bool writeText(const QString& path, const QString& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    return FileCopy::write(path, text.toUtf8());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "core/FileCopy.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "core/Log.h"
@@ -29,6 +31,22 @@ bool replace(const QString& source, const QString& target) {
             out.cancelWriting();
             return false;
         }
+    }
+    return out.commit();
+}
+
+bool write(const QString& target, const QByteArray& bytes, Readers readers) {
+    QDir().mkpath(QFileInfo(target).path());
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        qCDebug(lcCore) << "cannot write" << target << out.errorString();
+        return false;
+    }
+    if (readers == Readers::OwnerOnly)
+        out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (out.write(bytes) != bytes.size()) {
+        out.cancelWriting();
+        return false;
     }
     return out.commit();
 }

@@ -1,13 +1,11 @@
 #include "core/LearntPicks.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <algorithm>
 #include <tuple>
 
+#include "core/FileCopy.h"
 #include "core/LineHistory.h"
 
 Q_LOGGING_CATEGORY(lcPicks, "mirato.core.picks", QtWarningMsg)
@@ -116,24 +114,21 @@ void LearntPicks::clear() {
 
 bool LearntPicks::save() {
     saveTimer_.stop();
-    QDir().mkpath(QFileInfo(filePath_).path());
-    QSaveFile file(filePath_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCDebug(lcPicks) << "cannot write" << filePath_;
-        return false;
-    }
-    // What was typed is the user's alone.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QByteArray bytes;
     for (auto typing = typings_.constBegin(); typing != typings_.constEnd(); ++typing) {
         for (auto pick = typing->lines.constBegin(); pick != typing->lines.constEnd(); ++pick) {
-            file.write(QStringLiteral("%1\t%2\t%3\t%4\n")
-                           .arg(pick->count)
-                           .arg(pick->lastUsed)
-                           .arg(typing.key(), pick.key())
-                           .toUtf8());
+            bytes += QStringLiteral("%1\t%2\t%3\t%4\n")
+                         .arg(pick->count)
+                         .arg(pick->lastUsed)
+                         .arg(typing.key(), pick.key())
+                         .toUtf8();
         }
     }
-    return file.commit();
+    // What was typed is the user's alone.
+    if (FileCopy::write(filePath_, bytes, FileCopy::Readers::OwnerOnly))
+        return true;
+    qCDebug(lcPicks) << "cannot write" << filePath_;
+    return false;
 }
 
 }  // namespace mirato

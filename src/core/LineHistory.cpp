@@ -1,10 +1,9 @@
 #include "core/LineHistory.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
+
+#include "core/FileCopy.h"
 
 Q_LOGGING_CATEGORY(lcHistory, "mirato.core.history", QtWarningMsg)
 
@@ -58,17 +57,12 @@ void LineHistory::clear() {
 
 bool LineHistory::save() {
     saveTimer_.stop();
-    QDir().mkpath(QFileInfo(filePath_).path());
-    QSaveFile file(filePath_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCDebug(lcHistory) << "cannot write" << filePath_;
-        return false;
-    }
     // Only the owner may read what was typed.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(lines_.join(QLatin1Char('\n')).toUtf8());
-    file.write("\n");
-    return file.commit();
+    if (FileCopy::write(filePath_, (lines_.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(),
+                        FileCopy::Readers::OwnerOnly))
+        return true;
+    qCDebug(lcHistory) << "cannot write" << filePath_;
+    return false;
 }
 
 }  // namespace mirato

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
+#include "core/FileCopy.h"
 #include "core/LyricsPlaces.h"
 #include "core/ProfileFile.h"
 #include "core/Settings.h"
@@ -224,14 +224,8 @@ std::optional<qint64> LyricSync::nudge(qint64 earlierMs) {
     const qint64 offset = document_.offsetMs() + earlierMs;
     const QStringList changed = LrcDocument::withOffset(*lines, offset);
     // Written beside and renamed over: a failed write never loses the lyrics.
-    QSaveFile file(lyricsFile_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCDebug(lcLyrics) << "cannot write" << lyricsFile_;
-        return std::nullopt;
-    }
-    file.write(changed.join(QLatin1Char('\n')).toUtf8());
-    file.write("\n");
-    if (!file.commit()) {
+    if (!FileCopy::write(lyricsFile_,
+                         (changed.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8())) {
         qCDebug(lcLyrics) << "cannot replace" << lyricsFile_;
         return std::nullopt;
     }

@@ -240,6 +240,14 @@ struct StillMedia : MediaControl {
 
 int wav(const QString& file, int seconds);
 
+// A time tag for a moment: "[mm:ss.xx]".
+QString timeTag(qint64 ms) {
+    return QStringLiteral("[%1:%2.%3]")
+        .arg(ms / 60000, 2, 10, QLatin1Char('0'))
+        .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(ms / 10 % 100, 2, 10, QLatin1Char('0'));
+}
+
 // The lyric work per second of playback over a 10 000-line file: each position report of the
 // player (four a second) and each line's moment costs one step of the sync.
 int lyrics() {
@@ -251,13 +259,7 @@ int lyrics() {
     lrc.open(QIODevice::WriteOnly);
     // A line every 0.36 s: an hour of lyrics.
     for (int i = 0; i < 10000; ++i) {
-        const int ms = i * 360;
-        lrc.write(QStringLiteral("[%1:%2.%3]line %4 of the lyrics\n")
-                      .arg(ms / 60000, 2, 10, QLatin1Char('0'))
-                      .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
-                      .arg(ms / 10 % 100, 2, 10, QLatin1Char('0'))
-                      .arg(i)
-                      .toUtf8());
+        lrc.write((timeTag(i * 360) + QStringLiteral("line %1 of the lyrics\n").arg(i)).toUtf8());
     }
     lrc.close();
     AppState state;
@@ -296,12 +298,7 @@ int lyricsLateness() {
     QList<qint64> moments;
     for (qint64 ms = 500; ms < 179000; ms += 370) {
         moments.append(ms);
-        lrc.write(QStringLiteral("[%1:%2.%3]line at %4\n")
-                      .arg(ms / 60000, 2, 10, QLatin1Char('0'))
-                      .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
-                      .arg(ms / 10 % 100, 2, 10, QLatin1Char('0'))
-                      .arg(ms)
-                      .toUtf8());
+        lrc.write((timeTag(ms) + QStringLiteral("line at %1\n").arg(ms)).toUtf8());
     }
     lrc.close();
     MediaPlayer player;

@@ -212,6 +212,16 @@ TEST_F(CommandBoxTest, TabTakesTheCompletionAndArrowsRecallLines) {
 
 namespace {
 
+// Installs desktop entries of applications named so, one per id.
+void installApplications(InterpreterHarness& h,
+                         std::initializer_list<std::pair<const char*, const char*>> apps) {
+    for (const auto& [id, body] : apps)
+        h.env.writeFile(QStringLiteral("data/applications/%1.desktop").arg(id),
+                        "[Desktop Entry]\nType=Application\n" + QByteArray(body));
+    h.loadApplications();
+    h.completer.refresh();
+}
+
 // What the list under the box shows, row by row.
 QStringList titlesOf(const AnswerList& list) {
     QStringList titles;
@@ -221,16 +231,11 @@ QStringList titlesOf(const AnswerList& list) {
 }
 
 TEST_F(CommandBoxTest, TheAnswersOpenUnderTheBoxAndDownChoosesOne) {
-    auto entry = [this](const QString& id, const QByteArray& body) {
-        h.env.writeFile("data/applications/" + id + ".desktop",
-                        "[Desktop Entry]\nType=Application\n" + body);
-    };
-    entry("xfix", "Name=Xtest Fixture\nExec=fixture-one\nIcon=utilities-terminal\n");
-    entry("xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n");
     h.env.writeFile("app/playlist/xmas.m3u", "a.mp3\n");
     h.history.remember("xkcd.com");
-    h.loadApplications();
-    h.completer.refresh();
+    installApplications(
+        h, {{"xfix", "Name=Xtest Fixture\nExec=fixture-one\nIcon=utilities-terminal\n"},
+            {"xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n"}});
     box.show();
     box.move(100, 100);
     ASSERT_EQ(box.answerList(), nullptr);  // made when first needed
@@ -275,14 +280,8 @@ TEST_F(CommandBoxTest, TheAnswersOpenUnderTheBoxAndDownChoosesOne) {
 // A row chosen twice for the same typing comes first for it: first alternative, and the pale
 // completion that Tab takes.
 TEST_F(CommandBoxTest, WhatIsPickedTwiceComesFirst) {
-    auto entry = [this](const QString& id, const QByteArray& body) {
-        h.env.writeFile("data/applications/" + id + ".desktop",
-                        "[Desktop Entry]\nType=Application\n" + body);
-    };
-    entry("xfix", "Name=Xtest Fixture\nExec=fixture-one\n");
-    entry("xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n");
-    h.loadApplications();
-    h.completer.refresh();
+    installApplications(h, {{"xfix", "Name=Xtest Fixture\nExec=fixture-one\n"},
+                            {"xfix2", "Name=Xtest Fixture Two\nExec=fixture-two\n"}});
     box.show();
 
     // Initials find it too.

@@ -52,7 +52,8 @@ within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 
 # The catalogue of installed applications says when it has been read (the completion waits
 # for it; a loaded machine may type faster than the worker reads).
-QT_LOGGING_RULES='mirato.core.applications.debug=true' "$program" 2>"$HOME/program.log" &
+log="$HOME/program.log"
+QT_LOGGING_RULES='mirato.*.debug=true' "$program" 2>"$log" &
 app=$!
 shows() { window=$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null); }
 within shows || fail "no command box within 5 s"
@@ -73,7 +74,7 @@ xdotool key Return
 browsed() { grep -qx 'http://www.baidu.com/s?wd=hello world' "$HOME/browser.log" 2>/dev/null; }
 within browsed || fail "the browser did not get the Baidu address: $(cat "$HOME/browser.log" 2>&1)"
 
-catalogued() { grep -q ' applications$' "$HOME/program.log" 2>/dev/null; }
+catalogued() { grep -q ' applications$' "$log" 2>/dev/null; }
 within catalogued || fail "the installed applications were never read"
 xdotool type --delay 20 "xte"
 xdotool key Tab Return
@@ -157,7 +158,8 @@ grabbed() { grep -q grabbed "$HOME/grabber.log"; }
 within grabbed || fail "the other program could not grab Alt+R"
 # The catalogue of installed applications says when it has been read (the completion waits
 # for it; a loaded machine may type faster than the worker reads).
-QT_LOGGING_RULES='mirato.core.applications.debug=true' "$program" 2>"$HOME/program.log" &
+log="$HOME/program.log"
+QT_LOGGING_RULES='mirato.*.debug=true' "$program" 2>"$log" &
 app=$!
 within shows || fail "no command box after the restart"
 told() { grep -q '^ToggleKeyHint=1' "$windir/Mirato.dat"; }

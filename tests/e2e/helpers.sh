@@ -7,7 +7,22 @@ need() {
     done
 }
 
-fail() { echo "FAIL: $*"; exit 1; }
+# Fails the test. Where the script names the program it started ($app) and its log ($log),
+# it shows what the program was doing: the end of its log, and where each of its threads
+# stood when the wait ran out (gdb, where the machine has it).
+fail() {
+    echo "FAIL: $*"
+    if [ -n "${log:-}" ] && [ -s "$log" ]; then
+        echo "--- the program's log, last lines:"
+        tail -n 40 "$log"
+    fi
+    if [ -n "${app:-}" ] && kill -0 "$app" 2>/dev/null && command -v gdb >/dev/null 2>&1; then
+        echo "--- where the program stood:"
+        gdb -p "$app" -batch -ex 'thread 1' -ex 'bt 30' -ex 'thread apply all bt 6' 2>/dev/null |
+            grep -E '^(\[Current|Thread|#)' | head -n 100
+    fi
+    exit 1
+}
 
 # Waits up to WITHIN_SECONDS (5) for a command to succeed.
 within() {

@@ -18,6 +18,9 @@
 //                              typed lines and 200 learnt picks
 //   mirato-bench calculator    the first calculation-like line to its answer (the calculator
 //                              loading), and the answers after it
+//   mirato-bench gaps [CHANGES]   the silence at each change of song in a list of one-second
+//                              WAV files (20 changes), from where the engine says each song
+//                              began against how long the one before it lasted
 //   mirato-bench wav FILE SECONDS   writes a test tone to encode
 #include <malloc.h>
 #include <sys/resource.h>
@@ -32,6 +35,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -233,6 +237,7 @@ struct StillMedia : MediaControl {
     void setMute(bool) override {}
     void setMode(const QString&, bool) override {}
     void setFullScreen(bool) override {}
+    void setLoudness(Loudness) override {}
     QString position = QStringLiteral("00:00");
     double seconds = 0;
     QString source;
@@ -322,6 +327,67 @@ int lyricsLateness() {
     std::sort(late.begin(), late.end());
     std::printf("lyrics lateness over %zu lines: median %.1f ms, worst %.1f ms, earliest %.1f ms\n",
                 late.size(), late[late.size() / 2], late.back(), late.front());
+    return 0;
+}
+
+// Each song's start on the wall clock, read off the engine's position many times while it
+// plays; a change of song costs the time between one song's end so reckoned and the next one's
+// start. The null output runs in real time, as a sound card does.
+int gaps(int changes) {
+    QTemporaryDir dir;
+    QFile list(dir.filePath(QStringLiteral("album.m3u")));
+    list.open(QIODevice::WriteOnly);
+    for (int i = 0; i <= changes; ++i) {
+        const QString song = dir.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
+        if (wav(song, 1) != 0)
+            return 1;
+        list.write(song.toUtf8() + '\n');
+    }
+    list.close();
+    MediaPlayer player;
+    std::vector<std::vector<double>> starts(changes + 1);
+    QElapsedTimer clock;
+    clock.start();
+    QTimer sampler;
+    sampler.setInterval(3);
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        const double position = player.positionSeconds();
+        const int index = player.currentIndex();
+        if (qEnvironmentVariableIsSet("GAPS_DEBUG"))
+            std::fprintf(stderr, "%.0f %d %.3f %d\n", clock.nsecsElapsed() / 1e6, index, position,
+                         player.playState());
+        // Clear of both ends, where the position may still belong to the song before.
+        if (player.playState() == MediaControl::kPlaying && position > 0.15 && position < 0.85 &&
+            index >= 0 && index <= changes)
+            starts[index].push_back(clock.nsecsElapsed() / 1e6 - position * 1000);
+    });
+    sampler.start();
+    player.setUrl(list.fileName());
+    // Between two songs the player may be stopped for a moment: the last one ends the wait.
+    if (!QTest::qWaitFor(
+            [&] {
+                return player.currentIndex() == changes &&
+                       player.playState() == MediaControl::kStopped;
+            },
+            (changes + 10) * 2000)) {
+        std::fprintf(stderr, "the list did not play to its end\n");
+        return 1;
+    }
+    auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values.empty() ? -1 : values[values.size() / 2];
+    };
+    std::vector<double> gaps;
+    for (int i = 0; i < changes; ++i) {
+        if (starts[i].empty() || starts[i + 1].empty()) {
+            std::fprintf(stderr, "song %d was never seen playing\n", starts[i].empty() ? i : i + 1);
+            return 1;
+        }
+        gaps.push_back(median(starts[i + 1]) - median(starts[i]) - 1000);
+    }
+    std::sort(gaps.begin(), gaps.end());
+    std::printf("gaps over %d changes: median %.1f ms, worst %.1f ms\n", changes,
+                gaps[gaps.size() / 2], gaps.back());
     return 0;
 }
 
@@ -681,11 +747,14 @@ int main(int argc, char** argv) {
         return calculator();
     if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))
         return soak(args.size() >= 3 ? args.at(2).toInt() : 1000);
+    if (args.size() >= 2 && args.at(1) == QLatin1String("gaps"))
+        return gaps(args.size() >= 3 ? args.at(2).toInt() : 20);
     if (args.size() >= 4 && args.at(1) == QLatin1String("wav"))
         return wav(args.at(2), args.at(3).toInt());
-    std::fprintf(stderr,
-                 "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
-                 "[CHANGES] | entities | completion | answers | calculator | lateness | wav FILE "
-                 "SECONDS\n");
+    std::fprintf(
+        stderr,
+        "usage: mirato-bench cpu FILE | start FILE [warm] | lyrics | dispatch | soak "
+        "[CHANGES] | entities | completion | answers | calculator | lateness | gaps [CHANGES] | "
+        "wav FILE SECONDS\n");
     return 2;
 }

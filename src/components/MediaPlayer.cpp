@@ -81,6 +81,7 @@ PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
             slot->setListener(this);
             slot->setVolume(volume_);
             slot->setMute(mute_);
+            slot->setLoudness(loudness_);
         }
     }
     return slot.get();
@@ -126,7 +127,10 @@ void MediaPlayer::playFrom(int index, int step) {
             index_ = index;
             current_ = engine;
             finished_ = false;
+            queued_.clear();
+            begun_.clear();
             announce();
+            queueNext();
             return;
         }
         qCDebug(lcPlayer) << "skipping" << location;
@@ -154,6 +158,26 @@ int MediaPlayer::nextIndex(int from, int step) const {
     return loop_ ? (next + count) % count : -1;
 }
 
+void MediaPlayer::queueNext() {
+    if (!current_ || finished_)
+        return;
+    // After the item the engine reads, which is ahead of the one heard for a moment.
+    int next = nextIndex(begun_.isEmpty() ? index_ : begun_.last(), 1);
+    // Missing files are skipped here as they are when opened.
+    for (int tried = 0; next >= 0 && tried < items_.size() && isMissingLocalFile(items_.at(next));
+         ++tried)
+        next = nextIndex(next, 1);
+    QString location = next >= 0 ? items_.at(next) : QString();
+    if (!location.isEmpty()) {
+        const auto engine = engines_.find(loader_->engineFor(location));
+        if (isMissingLocalFile(location) || engine == engines_.end() ||
+            engine->second.get() != current_)
+            location.clear();  // opened once the current item has ended
+    }
+    if (current_->queue(location) && !location.isEmpty())
+        queued_.append(next);
+}
+
 void MediaPlayer::moveOn() {
     const int next = nextIndex(index_, 1);
     if (next < 0) {
@@ -175,6 +199,36 @@ void MediaPlayer::engineChanged() {
 void MediaPlayer::engineEnded() {
     // Leave the engine's own call before opening the next item.
     QTimer::singleShot(0, this, [this] { moveOn(); });
+}
+
+void MediaPlayer::engineBegan(const QString& location) {
+    // The latest item queued that is this location: the queue may have changed while the
+    // engine was already going on to an earlier one.
+    int index = -1;
+    for (auto it = queued_.crbegin(); it != queued_.crend() && index < 0; ++it) {
+        if (items_.value(*it) == location)
+            index = *it;
+    }
+    if (index < 0)
+        index = static_cast<int>(items_.indexOf(location));
+    queued_.clear();
+    if (index < 0) {
+        qCDebug(lcPlayer) << "went on to an item not in the list:" << location;
+        stop();
+        return;
+    }
+    begun_.append(index);
+    queueNext();
+}
+
+void MediaPlayer::engineAdvanced(const QString& location) {
+    if (begun_.isEmpty() || items_.value(begun_.first()) != location) {
+        qCDebug(lcPlayer) << "heard an item that was not begun:" << location;
+        return;
+    }
+    index_ = begun_.takeFirst();
+    finished_ = false;
+    announce();
 }
 
 void MediaPlayer::engineFailed(const QString& reason) {
@@ -208,6 +262,8 @@ void MediaPlayer::pause() {
 void MediaPlayer::stop() {
     if (current_)
         current_->stop();
+    queued_.clear();
+    begun_.clear();
     finished_ = true;
     announce();
 }
@@ -317,7 +373,16 @@ void MediaPlayer::setMode(const QString& mode, bool on) {
         loop_ = on;
     else if (mode == QLatin1String("shuffle"))
         shuffle_ = on;
+    queueNext();
     emit modesChanged();
+}
+
+void MediaPlayer::setLoudness(Loudness loudness) {
+    loudness_ = loudness;
+    for (const auto& [name, engine] : engines_) {
+        if (engine)
+            engine->setLoudness(loudness_);
+    }
 }
 
 void MediaPlayer::setFullScreen(bool on) {

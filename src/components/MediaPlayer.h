@@ -15,8 +15,10 @@ namespace mirato {
 // The program's media player: the operations every window uses, over the engine plug-ins
 // (libmpv for files and streams, fluidsynth for MIDI), each loaded the first time it is needed.
 // It reads playlists itself, keeps the list, the item playing, loop and shuffle, and moves on
-// at the end of an item. An entry that is missing or cannot be played is skipped. It tells its
-// state, item, tags and (while playing, four times a second) its position by signals.
+// at the end of an item: while an item plays, the one after it is queued in the same engine,
+// which joins the two without a gap where it can. An entry that is missing or cannot be played is
+// skipped. It tells its state, item, tags and (while playing, four times a second) its position by
+// signals.
 class MediaPlayer : public MediaControl, private EngineListener {
     Q_OBJECT
 public:
@@ -51,6 +53,7 @@ public:
     void setMute(bool mute) override;
     void setMode(const QString& mode, bool on) override;
     void setFullScreen(bool on) override;
+    void setLoudness(Loudness loudness) override;
 
     // For the player's own play bar.
     void stop();
@@ -72,6 +75,8 @@ signals:
 private:
     void engineChanged() override;
     void engineEnded() override;
+    void engineBegan(const QString& location) override;
+    void engineAdvanced(const QString& location) override;
     void engineFailed(const QString& reason) override;
 
     PlaybackEngine* engineFor(const QString& location);
@@ -79,6 +84,9 @@ private:
     void playFrom(int index, int step);
     void moveOn();
     int nextIndex(int from, int step) const;
+    // Tells the engine playing which item follows the current one (none when another engine
+    // plays it, or the list ends there).
+    void queueNext();
     void report(Problem problem, const QString& detail);
     // Tells what changed since it was last told.
     void announce();
@@ -99,6 +107,11 @@ private:
     int failuresInARow_ = 0;
     bool loop_ = false;
     bool shuffle_ = false;
+    // The items queued since the current engine last opened one, the latest last.
+    QList<int> queued_;
+    // Items the engine has begun after the one heard, not heard yet, in order.
+    QList<int> begun_;
+    Loudness loudness_ = Loudness::Track;
     int volume_ = 50;
     bool mute_ = false;
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtPlugin>
 
+#include "core/Loudness.h"
+
 namespace mirato {
 
 // Told by an engine, always on the user-interface thread, when something changed.
@@ -11,8 +13,13 @@ public:
     virtual ~EngineListener() = default;
     // The state, the position or the tags changed.
     virtual void engineChanged() = 0;
-    // The item played to its end.
+    // The item played to its end, and nothing was queued after it.
     virtual void engineEnded() = 0;
+    // The queued item (location) took over from the one that ended: it is being read, and its
+    // first sample follows the other's last. Whatever is to follow it is queued now.
+    virtual void engineBegan(const QString& location) = 0;
+    // The item begun is heard from now on; until this, the engine tells the one before.
+    virtual void engineAdvanced(const QString& location) = 0;
     // The item cannot be played; the reason is for the debug log.
     virtual void engineFailed(const QString& reason) = 0;
 };
@@ -43,6 +50,16 @@ public:
     // 0..100.
     virtual void setVolume(int volume) = 0;
     virtual void setMute(bool mute) = 0;
+
+    // The item to play when the current one ends, prepared while it plays so that the two join
+    // without a gap ("" forgets it). Opening or stopping forgets it too. False when this engine
+    // cannot: the player then opens the next item once the current one has ended.
+    virtual bool queue(const QString& location) {
+        Q_UNUSED(location);
+        return false;
+    }
+    // How loud each song plays, from its ReplayGain tags.
+    virtual void setLoudness(Loudness loudness) { Q_UNUSED(loudness); }
 
     // Why no sound can be heard (no audio device), "" when all is well. Playback goes on.
     virtual QString audioProblem() const = 0;

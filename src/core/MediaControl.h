@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "core/Loudness.h"
+
 namespace mirato {
 
 // Everything the program asks of playback. The player component implements it; the other
@@ -48,6 +50,8 @@ public:
     // "loop" or "shuffle".
     virtual void setMode(const QString& mode, bool on) = 0;
     virtual void setFullScreen(bool on) = 0;
+    // The level songs play at, from their ReplayGain tags.
+    virtual void setLoudness(Loudness loudness) = 0;
 
 signals:
     // The play state changed (see playState()).

@@ -40,6 +40,31 @@ QByteArray wavTone(double seconds, int sampleRate) {
     return out;
 }
 
+QByteArray wavSine(const Sine& sine) {
+    const auto bytes = static_cast<quint32>(sine.count * 4);
+    QByteArray out("RIFF");
+    appendLe(out, 36 + bytes, 4);
+    out.append("WAVEfmt ");
+    appendLe(out, 16, 4);
+    appendLe(out, 1, 2);  // PCM
+    appendLe(out, 2, 2);  // stereo
+    appendLe(out, sine.rate, 4);
+    appendLe(out, sine.rate * 4, 4);
+    appendLe(out, 4, 2);
+    appendLe(out, 16, 2);
+    out.append("data");
+    appendLe(out, bytes, 4);
+    out.reserve(out.size() + bytes);
+    for (qint64 i = sine.from; i < sine.from + sine.count; ++i) {
+        const double phase = 2 * M_PI * sine.frequency * static_cast<double>(i) / sine.rate;
+        const auto value =
+            static_cast<qint16>(std::lround(sine.amplitude * 32767 * std::sin(phase)));
+        appendLe(out, static_cast<quint16>(value), 2);
+        appendLe(out, static_cast<quint16>(value), 2);
+    }
+    return out;
+}
+
 QByteArray midiNotes(int notes) {
     QByteArray track;
     for (int i = 0; i < notes; ++i) {

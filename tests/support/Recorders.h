@@ -146,6 +146,7 @@ public:
         calls.append(mode + (on ? "=on" : "=off"));
     }
     void setFullScreen(bool) override {}
+    void setLoudness(Loudness chosen) override { loudness = chosen; }
 
     QStringList urls;
     QStringList calls;
@@ -156,6 +157,7 @@ public:
     int state = kStopped;
     int volumeValue = 50;
     bool muted = false;
+    Loudness loudness = Loudness::Track;
 };
 
 }  // namespace mirato::test

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QTimer>
+#include <algorithm>
 #include <clocale>
 
 Q_LOGGING_CATEGORY(lcMpv, "mirato.components.mpv", QtWarningMsg)
@@ -18,7 +20,10 @@ void setOption(mpv_handle* mpv, const char* name, const char* value) {
 
 }  // namespace
 
-MpvEngine::MpvEngine() : inbox_(new QObject) {
+MpvEngine::MpvEngine() : inbox_(new QObject), leadTimer_(new QTimer(inbox_)) {
+    leadTimer_->setSingleShot(true);
+    leadTimer_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(leadTimer_, &QTimer::timeout, inbox_, [this] { checkLead(); });
     // libmpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
     mpv_ = mpv_create();
@@ -43,6 +48,11 @@ MpvEngine::MpvEngine() : inbox_(new QObject) {
     setOption(mpv_, "demuxer-max-back-bytes", "1MiB");
     setOption(mpv_, "network-timeout", "10");
     setOption(mpv_, "ad-lavc-threads", "1");
+    // Songs of a list join without a gap: the output stays open in the first song's format
+    // (later ones are converted to it), and the next file is opened before the current ends.
+    setOption(mpv_, "gapless-audio", "yes");
+    setOption(mpv_, "prefetch-playlist", "yes");
+    setOption(mpv_, "replaygain", "track");
     // Without a sound card playback goes on silently rather than stopping.
     QByteArray output = requestedOutput_.isEmpty() ? QByteArray("pipewire,pulse,alsa,jack,null")
                                                    : requestedOutput_.toUtf8();
@@ -50,6 +60,15 @@ MpvEngine::MpvEngine() : inbox_(new QObject) {
         // Decode as fast as possible: for benchmarks.
         output = "null";
         setOption(mpv_, "ao-null-untimed", "yes");
+    } else if (output.startsWith("pcm:")) {
+        // Every sample played, as 16-bit stereo at 44.1 kHz without a header, into one file:
+        // for tests of what is heard. The file is begun afresh whenever the output reopens.
+        setOption(mpv_, "ao-pcm-file", output.mid(4).constData());
+        setOption(mpv_, "ao-pcm-waveheader", "no");
+        setOption(mpv_, "audio-format", "s16");
+        setOption(mpv_, "audio-samplerate", "44100");
+        setOption(mpv_, "audio-channels", "stereo");
+        output = "pcm";
     }
     setOption(mpv_, "ao", output.constData());
     if (mpv_initialize(mpv_) < 0) {
@@ -90,19 +109,41 @@ void MpvEngine::drainEvents() {
         if (event->event_id == MPV_EVENT_NONE)
             break;
         switch (event->event_id) {
+            case MPV_EVENT_START_FILE: {
+                // An entry this engine appended starts only when mpv goes on to it by itself.
+                const auto* start = static_cast<mpv_event_start_file*>(event->data);
+                const auto queued = appended_.find(start->playlist_entry_id);
+                if (queued != appended_.end()) {
+                    const QString location = queued->second;
+                    appended_.clear();
+                    beginQueued(location);
+                }
+                break;
+            }
             case MPV_EVENT_FILE_LOADED:
-                state_ = EngineState::Playing;
                 checkAudioOutput();
+                remember();
+                if (leading_)
+                    break;
+                state_ = EngineState::Playing;
                 if (listener_)
                     listener_->engineChanged();
                 break;
             case MPV_EVENT_END_FILE: {
                 const auto* end = static_cast<mpv_event_end_file*>(event->data);
-                if (end->reason == MPV_END_FILE_REASON_EOF) {
+                const bool ended = end->reason == MPV_END_FILE_REASON_EOF;
+                const bool failed = end->reason == MPV_END_FILE_REASON_ERROR;
+                // A queued file that failed, or ended before it was even heard (a very short
+                // one, or an output that does not keep time), is told all the same.
+                if (ended || failed)
+                    finishLead();
+                if (ended && queued_) {
+                    // mpv goes on to the queued item by itself.
+                } else if (ended) {
                     state_ = EngineState::Ended;
                     if (listener_)
                         listener_->engineEnded();
-                } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
+                } else if (failed) {
                     state_ = EngineState::Ended;
                     if (listener_)
                         listener_->engineFailed(QString::fromUtf8(mpv_error_string(end->error)));
@@ -111,6 +152,7 @@ void MpvEngine::drainEvents() {
             }
             case MPV_EVENT_PROPERTY_CHANGE:
             case MPV_EVENT_PLAYBACK_RESTART:
+                remember();
                 if (listener_)
                     listener_->engineChanged();
                 break;
@@ -118,6 +160,56 @@ void MpvEngine::drainEvents() {
                 break;
         }
     }
+}
+
+void MpvEngine::beginQueued(const QString& location) {
+    // The one before may not have been heard yet: it is told first.
+    finishLead();
+    queued_ = false;
+    // The queued file opens while the one before is still heard: it takes over once its own
+    // first sample is. Meanwhile the engine tells the one before.
+    leading_ = true;
+    heard_ = reading_;
+    reading_ = {};
+    leadLocation_ = location;
+    leadTimer_->start(10);
+    // What follows it is queued now, while mpv reads it.
+    if (listener_)
+        listener_->engineBegan(leadLocation_);
+}
+
+void MpvEngine::remember() {
+    reading_.title = liveTag(QStringLiteral("title"));
+    reading_.artist = liveTag(QStringLiteral("artist"));
+    reading_.album = liveTag(QStringLiteral("album"));
+    reading_.duration = doubleProperty("duration");
+}
+
+void MpvEngine::checkLead() {
+    if (!leading_ || !mpv_)
+        return;
+    // Negative while the samples of the file before are still ahead of this one's in the
+    // output; it reaches zero when the first of this file's is heard.
+    double position = 0;
+    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0) {
+        leadTimer_->start(10);
+        return;
+    }
+    if (position < -0.002) {
+        // While paused it stays where it is: look again now and then.
+        leadTimer_->start(std::clamp(static_cast<int>(-position * 1000), 1, 200));
+        return;
+    }
+    finishLead();
+}
+
+void MpvEngine::finishLead() {
+    if (!leading_)
+        return;
+    leading_ = false;
+    leadTimer_->stop();
+    if (listener_)
+        listener_->engineAdvanced(leadLocation_);
 }
 
 void MpvEngine::checkAudioOutput() {
@@ -130,9 +222,7 @@ void MpvEngine::checkAudioOutput() {
         audioProblem_ = QStringLiteral("no audio device could be opened");
 }
 
-bool MpvEngine::open(const QString& location) {
-    if (!mpv_)
-        return false;
+int MpvEngine::load(const QString& location, const char* how) {
     const QByteArray target = location.toUtf8();
     // A local file needs no demuxer thread of its own; a network stream keeps one so a slow
     // server never stalls the audio.
@@ -140,13 +230,21 @@ bool MpvEngine::open(const QString& location) {
     // libmpv 0.38 put an index before the options ("loadfile URL replace -1 OPTIONS"), which
     // 0.35 refuses; named arguments would suit both, but 0.35 leaks their option list.
     const char* options = local ? "demuxer-thread=no" : "";
-    const char* older[] = {"loadfile", target.constData(), "replace", options, nullptr};
-    const char* newer[] = {"loadfile", target.constData(), "replace", "-1", options, nullptr};
+    const char* older[] = {"loadfile", target.constData(), how, options, nullptr};
+    const char* newer[] = {"loadfile", target.constData(), how, "-1", options, nullptr};
     const int result = mpv_command(mpv_, indexBeforeOptions_ ? newer : older);
-    if (result < 0) {
+    if (result < 0)
         qCDebug(lcMpv) << "loadfile refused:" << mpv_error_string(result);
+    return result;
+}
+
+bool MpvEngine::open(const QString& location) {
+    if (!mpv_)
         return false;
-    }
+    // Replacing clears mpv's list, the queued item with it.
+    forgetQueue();
+    if (load(location, "replace") < 0)
+        return false;
     int no = 0;
     mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
     state_ = EngineState::Opening;
@@ -173,14 +271,22 @@ void MpvEngine::pause() {
 void MpvEngine::stop() {
     if (!mpv_)
         return;
+    // Stopping clears mpv's list, the queued item with it.
     const char* command[] = {"stop", nullptr};
     mpv_command(mpv_, command);
     state_ = EngineState::Idle;
+    forgetQueue();
 }
 
 void MpvEngine::seek(double seconds) {
     if (!mpv_ || state_ == EngineState::Idle)
         return;
+    if (leading_) {
+        // The song shown has ended but for its last fraction of a second, which is no longer
+        // in the file mpv reads.
+        qCDebug(lcMpv) << "no seeking in the last moment of a song";
+        return;
+    }
     const QByteArray target = QByteArray::number(seconds, 'f', 3);
     const char* command[] = {"seek", target.constData(), "absolute", nullptr};
     mpv_command(mpv_, command);
@@ -200,18 +306,43 @@ double MpvEngine::doubleProperty(const char* name) const {
 double MpvEngine::position() const {
     if (state_ == EngineState::Idle)
         return -1;
-    // Right after a gapless switch mpv reports a slightly negative time.
-    const double value = doubleProperty("time-pos");
-    return value < 0 && value > -1 ? 0 : value;
+    double value = 0;
+    const bool known = mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &value) >= 0;
+    if (leading_) {
+        // The song before, in its last moment: its end less what is still to be heard, or
+        // until the next file says where it is, on from where it was last seen.
+        const double last = lastPosition_ + lastSeen_.elapsed() / 1000.0;
+        return std::max(
+            0.0, known ? heard_.duration + std::min(value, 0.0) : std::min(heard_.duration, last));
+    }
+    if (!known)
+        return -1;
+    // A moment after a seek to the start mpv may report a slightly negative time.
+    value = value < 0 && value > -1 ? 0 : value;
+    lastPosition_ = value;
+    lastSeen_.start();
+    return value;
 }
 
 double MpvEngine::duration() const {
-    return state_ == EngineState::Idle ? -1 : doubleProperty("duration");
+    if (state_ == EngineState::Idle)
+        return -1;
+    return leading_ ? heard_.duration : doubleProperty("duration");
 }
 
 QString MpvEngine::tag(const QString& name) const {
     if (!mpv_ || state_ == EngineState::Idle)
         return {};
+    if (leading_) {
+        return name == QLatin1String("title")    ? heard_.title
+               : name == QLatin1String("artist") ? heard_.artist
+               : name == QLatin1String("album")  ? heard_.album
+                                                 : QString();
+    }
+    return liveTag(name);
+}
+
+QString MpvEngine::liveTag(const QString& name) const {
     const QByteArray property = "metadata/by-key/" + name.toUtf8();
     char* value = mpv_get_property_string(mpv_, property.constData());
     QString text = value ? QString::fromUtf8(value) : QString();
@@ -237,6 +368,42 @@ void MpvEngine::setMute(bool mute) {
         return;
     int flag = mute ? 1 : 0;
     mpv_set_property(mpv_, "mute", MPV_FORMAT_FLAG, &flag);
+}
+
+void MpvEngine::forgetQueue() {
+    appended_.clear();
+    queued_ = false;
+    leading_ = false;
+    leadTimer_->stop();
+}
+
+bool MpvEngine::queue(const QString& location) {
+    if (!mpv_)
+        return false;
+    // Everything but the item playing goes: what was queued before, and the items played.
+    const char* clear[] = {"playlist-clear", nullptr};
+    mpv_command(mpv_, clear);
+    // Should mpv have reached the end already (a very short song), it starts the item at once.
+    queued_ = !location.isEmpty() && load(location, "append-play") >= 0;
+    if (queued_) {
+        // The entry just appended is the list's last; its id comes back in its start event.
+        qint64 count = 0;
+        qint64 id = -1;
+        mpv_get_property(mpv_, "playlist-count", MPV_FORMAT_INT64, &count);
+        const QByteArray property = "playlist/" + QByteArray::number(count - 1) + "/id";
+        if (mpv_get_property(mpv_, property.constData(), MPV_FORMAT_INT64, &id) >= 0)
+            appended_[id] = location;
+    }
+    return queued_ || location.isEmpty();
+}
+
+void MpvEngine::setLoudness(Loudness loudness) {
+    if (!mpv_)
+        return;
+    const char* mode = loudness == Loudness::Off     ? "no"
+                       : loudness == Loudness::Album ? "album"
+                                                     : "track";
+    mpv_set_property_string(mpv_, "replaygain", mode);
 }
 
 }  // namespace mirato

@@ -2,7 +2,12 @@
 
 #include <mpv/client.h>
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QString>
+#include <map>
+
+class QTimer;
 
 #include "components/PlaybackEngine.h"
 
@@ -27,19 +32,48 @@ public:
     QString tag(const QString& name) const override;
     void setVolume(int volume) override;
     void setMute(bool mute) override;
+    bool queue(const QString& location) override;
+    void setLoudness(Loudness loudness) override;
     QString audioProblem() const override { return audioProblem_; }
 
 private:
     static void wakeup(void* self);
     void drainEvents();
     double doubleProperty(const char* name) const;
+    // "loadfile" with this engine's per-file options, replacing the list or appended to it.
+    int load(const QString& location, const char* how);
     void checkAudioOutput();
+    // The tags and length of the file mpv reads, kept for its last moment (see leading_).
+    void remember();
+    QString liveTag(const QString& name) const;
+    void beginQueued(const QString& location);
+    void checkLead();
+    void finishLead();
+    void forgetQueue();
 
     bool indexBeforeOptions_ = false;  // libmpv 0.38 and later
     mpv_handle* mpv_ = nullptr;
     QObject* inbox_ = nullptr;  // lives on the UI thread; queued calls land here
     EngineListener* listener_ = nullptr;
     EngineState state_ = EngineState::Idle;
+    // An item waits in mpv's own list after the current one, which mpv goes on to by itself.
+    bool queued_ = false;
+    // The entries appended to mpv's list since it last went on by itself, by their ids.
+    std::map<qint64, QString> appended_;
+    // The queued file has begun while the output still holds the last samples of the one
+    // before: until they are heard, the engine goes on telling the one before.
+    bool leading_ = false;
+    QString leadLocation_;
+    QTimer* leadTimer_ = nullptr;  // owned by inbox_
+    struct Tags {
+        QString title, artist, album;
+        double duration = -1;
+    };
+    Tags reading_;  // of the file mpv reads
+    Tags heard_;    // of the one before, while its last samples are heard
+    // Where the song was when last asked, and when.
+    mutable double lastPosition_ = 0;
+    mutable QElapsedTimer lastSeen_;
     QString requestedOutput_;
     QString audioProblem_;
 };

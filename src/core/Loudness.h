@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace mirato {
+
+// Which ReplayGain tags set a song's level: none, the song's own, or its album's (the songs
+// of one record keep their differences).
+enum class Loudness { Off, Track, Album };
+
+namespace Loudnesses {
+// The settings key "ReplayGain" holds "Off", "Track" or "Album"; anything else reads as Track.
+inline constexpr const char* kSettingsKey = "ReplayGain";
+Loudness fromSetting(const QString& text);
+QString toSetting(Loudness loudness);
+}  // namespace Loudnesses
+
+}  // namespace mirato

@@ -353,9 +353,6 @@ int gaps(int changes) {
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double position = player.positionSeconds();
         const int index = player.currentIndex();
-        if (qEnvironmentVariableIsSet("GAPS_DEBUG"))
-            std::fprintf(stderr, "%.0f %d %.3f %d\n", clock.nsecsElapsed() / 1e6, index, position,
-                         player.playState());
         // Clear of both ends, where the position may still belong to the song before.
         if (player.playState() == MediaControl::kPlaying && position > 0.15 && position < 0.85 &&
             index >= 0 && index <= changes)

@@ -3,7 +3,8 @@
 #   start-up to the first painted window, measured from outside by an X client, for the command
 #   box and for a bare Qt window as the floor (median of 10 cold starts, Xvfb + openbox);
 #   memory with the box alone and with the player playing; idle CPU with the box hidden;
-#   the Enter dispatch; a lyric sync tick; playback CPU against the mpv command line.
+#   the Enter dispatch; a lyric sync tick; playback CPU against the mpv command line; the gap
+#   at a change of song.
 # IDLE_SECONDS (default 60) sets how long the idle CPU is watched.
 set -eu
 cd "$(dirname "$0")/.."
@@ -90,6 +91,7 @@ pss_play=$(kb $app Pss)
 dispatch=$("$bin/mirato-bench" dispatch | sed 's/.*(\(.*\) a line)/\1/')
 lyrics=$("$bin/mirato-bench" lyrics 2>/dev/null | sed 's/^lyrics step over 10000 lines //')
 cpu=$("$bin/mirato-bench" cpu "$work/minute.mp3" | sed 's/^cpu //')
+gaps=$("$bin/mirato-bench" gaps 20 2>/dev/null | sed 's/^gaps over 20 changes: //')
 soak=$("$bin/mirato-bench" soak 1000 2>/dev/null | sed 's/^soak rss //')
 entities=$("$bin/mirato-bench" entities | sed 's/^entities \([0-9.]* ms\).*/\1/')
 completion=$("$bin/mirato-bench" completion 2>/dev/null | sed 's/^completion //')
@@ -156,6 +158,7 @@ Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /p
 | Enter dispatch, 10 000 lines | $dispatch a line | |
 | lyric work a second of playback, 10 000-line file | $lyrics | well under 1 ms |
 | playback CPU, one minute of MP3 (median of 5) | $cpu | at most 0.8x |
+| silence at a change of song in a list, 20 changes (null output in real time) | $gaps | none |
 | a WPL list of 1 MB of character references | $entities | linear in the size |
 | completion over 5 000 names and 500 typed lines | $completion | median well under 1 ms |
 | keystroke to answers and completion in the box (5 000 applications, 500 typed lines, learnt picks) | $answers | 16 ms at the 95th percentile |

@@ -16,6 +16,7 @@
 #include "app/ToggleKey.h"
 #include "appearance/Glyphs.h"
 #include "commandbox/rules/ProgramRules.h"
+#include "core/Loudness.h"
 #include "core/LyricsPlaces.h"
 #include "core/Messages.h"
 #include "core/ProcessMemory.h"
@@ -62,6 +63,9 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       keys_(services_, lyricsSearch_),
       commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
                   paths_.skinFolder()) {
+    // The engine plays at the level the user chose from the first song on.
+    media_.setLoudness(
+        Loudnesses::fromSetting(settings_.read(QLatin1String(Loudnesses::kSettingsKey))));
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     // Freed memory goes back a moment after something happened, not on a clock: idle, the

@@ -32,6 +32,14 @@ const char* const kThemes[][2] = {{"blue", "Blue"},
                                   {"Green", "Green"},
                                   {"LightGreen", "LightGreen"},
                                   {"Purple", "Purple"}};
+struct LoudnessItem {
+    const char* name;
+    Loudness loudness;
+    Message text;
+};
+const LoudnessItem kLoudnesses[] = {{"LoudnessOff", Loudness::Off, Message::LoudnessOff},
+                                    {"LoudnessTrack", Loudness::Track, Message::LoudnessTrack},
+                                    {"LoudnessAlbum", Loudness::Album, Message::LoudnessAlbum}};
 // In the menu's order: English, Simplified Chinese, Traditional Chinese.
 const char* const kLanguages[][2] = {{"English", "3"}, {"chinese", "1"}, {"chinese1", "2"}};
 
@@ -46,6 +54,8 @@ MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     ticks.powerSaving = settings.readBool(QStringLiteral("electricity"));
     ticks.onTop = settings.readBool(QStringLiteral("bTopMost"));
     ticks.autoRun = !state.autostartValue().isEmpty();
+    ticks.loudness =
+        Loudnesses::fromSetting(settings.read(QLatin1String(Loudnesses::kSettingsKey)));
     return ticks;
 }
 
@@ -139,6 +149,15 @@ void MenuHost::buildTrayMenu() {
         settings_.writeBool(QStringLiteral("electricity"), on);
         emit powerSavingChanged(on);
     });
+    QMenu* loudness = addMenu(settings, "Loudness", "");
+    ownTexts_.insert(QStringLiteral("Loudness"), Message::Loudness);
+    for (const auto& [name, level, text] : kLoudnesses) {
+        QAction* action = add(loudness, name, "");
+        ownTexts_.insert(QLatin1String(name), text);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, level = level] { chooseLoudness(level); });
+    }
     QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
     QAction* onTop = add(settings, "FormTop", "窗口置顶", 14);
     QAction* link = add(settings, "link", "关联 MP3", 15);
@@ -333,6 +352,13 @@ void MenuHost::setPlayMode(PlayMode mode, bool on) {
     settings_.writeBool(PlayModes::key(mode), on);
 }
 
+void MenuHost::chooseLoudness(Loudness loudness) {
+    for (const auto& entry : kLoudnesses)
+        setTicked(QLatin1String(entry.name), entry.loudness == loudness);
+    c_.media.setLoudness(loudness);
+    settings_.write(QLatin1String(Loudnesses::kSettingsKey), Loudnesses::toSetting(loudness));
+}
+
 void MenuHost::restoreTicks(const MenuTicks& ticks) {
     if (ticks.language == QLatin1String("2") || ticks.language == QLatin1String("3"))
         applyLanguage();
@@ -352,6 +378,8 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
     setTicked(QStringLiteral("FormTop"), ticks.onTop);
     setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
     setTicked(QStringLiteral("link"), ticks.fileTypes);
+    for (const auto& entry : kLoudnesses)
+        setTicked(QLatin1String(entry.name), entry.loudness == ticks.loudness);
 }
 
 void MenuHost::applyLanguage() {

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QObject>
 
+#include "core/Loudness.h"
 #include "core/MessageCode.h"
 #include "core/Messages.h"
 #include "core/PlayMode.h"
@@ -36,6 +37,7 @@ struct MenuTicks {
     bool onTop = false;
     bool autoRun = false;
     bool fileTypes = false;
+    Loudness loudness = Loudness::Track;
 
     // The ticks as the state and the settings keep them; fileTypes asks the desktop, so it is
     // left to the caller.
@@ -66,6 +68,7 @@ public:
     void applyLanguage();
     // Repeat or random on or off: the player's mode, the setting, the tick.
     void setPlayMode(PlayMode mode, bool on);
+    void chooseLoudness(Loudness loudness);
     // Fills the three plug-in submenus from the catalogue (once per run).
     void buildPluginMenus();
     // Power saving needs the desktop's idle time: without it the item is disabled and its

@@ -20,6 +20,10 @@ enum class Message {
     LyricsEarlier,         // menu item: the lyrics 0.1 s earlier
     LyricsLater,           // menu item: the lyrics 0.1 s later
     LyricsOffset,          // %1 the offset, "+0.3 s"
+    Loudness,              // submenu: which ReplayGain tags set the level
+    LoudnessOff,
+    LoudnessTrack,
+    LoudnessAlbum,
     // What Enter does with a typed line, as the box offers it (%1 the line or a name).
     RowPlay,
     RowPlayList,

@@ -174,6 +174,34 @@ TEST_F(MenuHostTest, PluginEntriesKeepTheirFolderIndex) {
 
 namespace {
 
+// One of three levels, ticked alone, stored for the next start and given to the player; a
+// missing or unknown value reads as Track.
+TEST_F(MenuHostTest, LoudnessIsOneOfThreeAndStored) {
+    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Track);
+    item("LoudnessAlbum")->trigger();
+    EXPECT_EQ(settings.read("ReplayGain"), "Album");
+    EXPECT_EQ(media.loudness, Loudness::Album);
+    item("LoudnessOff")->trigger();
+    EXPECT_EQ(settings.read("ReplayGain"), "Off");
+    EXPECT_EQ(media.loudness, Loudness::Off);
+    EXPECT_TRUE(item("LoudnessOff")->isChecked());
+    EXPECT_FALSE(item("LoudnessAlbum")->isChecked());
+    EXPECT_FALSE(item("LoudnessTrack")->isChecked());
+    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Off);
+    settings.write("ReplayGain", "loud");
+    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Track);
+
+    MenuTicks ticks;
+    ticks.loudness = Loudness::Album;
+    menus.restoreTicks(ticks);
+    EXPECT_TRUE(item("LoudnessAlbum")->isChecked());
+    EXPECT_FALSE(item("LoudnessOff")->isChecked());
+    item("English")->trigger();
+    EXPECT_EQ(item("Loudness")->text(), "Loudness");
+    EXPECT_EQ(item("LoudnessTrack")->text(), "Track");
+    EXPECT_EQ(item("Loudness")->menu()->parentWidget(), item("Setting")->menu());
+}
+
 TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
     const struct {
         const char* language;

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The platform backends are reached through the interfaces of core/ only: no source outside a
+# The platform backends are reached through the interfaces in platform/ only: no source outside a
 # backend's own folder includes it, except the factory that picks them (and main, which asks
 # the factory). Prints each offending include.
 set -u
@@ -21,5 +21,5 @@ if [ -n "$offenders" ]; then
     echo "$offenders"
     status=1
 fi
-[ "$status" -eq 0 ] && echo "every platform backend is reached through core/ and the factory"
+[ "$status" -eq 0 ] && echo "every platform backend is reached through platform/ and the factory"
 exit "$status"

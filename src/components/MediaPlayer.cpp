@@ -98,6 +98,8 @@ void MediaPlayer::setUrl(const QString& url) {
     if (current_)
         current_->stop();
     current_ = nullptr;
+    queued_.clear();
+    begun_.clear();
     url_ = url;
     items_ = PlaylistReader::isPlaylist(url) ? PlaylistReader::read(url) : QStringList{url};
     index_ = -1;

@@ -196,8 +196,9 @@ void MpvEngine::checkLead() {
         return;
     }
     if (position < -0.002) {
-        // While paused it stays where it is: look again now and then.
-        leadTimer_->start(std::clamp(static_cast<int>(-position * 1000), 1, 200));
+        // Paused, it stays where it is: playing again looks once more.
+        if (state_ != EngineState::Paused)
+            leadTimer_->start(std::clamp(static_cast<int>(-position * 1000), 1, 200));
         return;
     }
     finishLead();
@@ -258,6 +259,8 @@ void MpvEngine::play() {
     mpv_set_property(mpv_, "pause", MPV_FORMAT_FLAG, &no);
     if (state_ == EngineState::Paused)
         state_ = EngineState::Playing;
+    if (leading_)
+        leadTimer_->start(10);
 }
 
 void MpvEngine::pause() {

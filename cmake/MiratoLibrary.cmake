@@ -1,30 +1,25 @@
-# mirato_library(<folder> [DEPENDS <lib>...] [QT <component>...] [FOLDERS <subfolder>...]
+# mirato_library(<folder> SOURCES <file>... [DEPENDS <lib>...] [QT <component>...]
 #                [WINDOW <class>... WINDOW_DEPENDS <lib>...])
 #
-# One static library per folder of src/, named mirato_<folder>, built from every .cpp in that
-# folder and in the FOLDERS below it. A folder without sources yet becomes an INTERFACE library
-# so that dependants can already name it. DEPENDS lists exactly the folders below it that it
-# uses.
+# One static library per folder of src/, named mirato_<folder>, built from the files SOURCES
+# names (relative to the folder, headers included, so that moc sees every Q_OBJECT). A folder
+# without sources yet becomes an INTERFACE library so that dependants can already name it.
+# DEPENDS lists exactly the folders below it that it uses.
 #
 # WINDOW names the folder's window classes: their file pairs go into mirato_<folder>_window,
 # which links QtWidgets and WINDOW_DEPENDS, so the logic in mirato_<folder> stays without widgets.
 function(mirato_library folder)
-    cmake_parse_arguments(ARG "" "" "DEPENDS;QT;FOLDERS;WINDOW;WINDOW_DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;QT;WINDOW;WINDOW_DEPENDS" ${ARGN})
     set(target mirato_${folder})
-    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    foreach(sub IN LISTS ARG_FOLDERS)
-        list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp
-             ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
+    set(files)
+    foreach(file IN LISTS ARG_SOURCES)
+        list(APPEND files ${CMAKE_CURRENT_SOURCE_DIR}/${file})
     endforeach()
-    file(GLOB files CONFIGURE_DEPENDS ${patterns})
     set(window_files)
     foreach(class IN LISTS ARG_WINDOW)
         list(APPEND window_files ${CMAKE_CURRENT_SOURCE_DIR}/${class}.cpp
                                  ${CMAKE_CURRENT_SOURCE_DIR}/${class}.h)
     endforeach()
-    if(window_files)
-        list(REMOVE_ITEM files ${window_files})
-    endif()
     set(qt_libs)
     foreach(component IN LISTS ARG_QT)
         list(APPEND qt_libs Qt6::${component})

@@ -1,0 +1,22 @@
+# One interface target carries what every compiled target of the project is built with: the
+# warnings and the checked C library calls. mirato_apply_build_options() hands it to each
+# target of a folder and the folders below, once they all exist, so that none is left out.
+add_library(mirato_build_options INTERFACE)
+target_compile_options(mirato_build_options INTERFACE -Wall -Wextra)
+# Checked string and memory functions where the optimiser can see the sizes.
+target_compile_definitions(mirato_build_options INTERFACE
+                           $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+
+function(mirato_apply_build_options directory)
+    get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY)$")
+            target_link_libraries(${target} PRIVATE mirato_build_options)
+        endif()
+    endforeach()
+    get_property(folders DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+    foreach(folder IN LISTS folders)
+        mirato_apply_build_options(${folder})
+    endforeach()
+endfunction()

@@ -64,8 +64,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
                   paths_.skinFolder()) {
     // The engine plays at the level the user chose from the first song on.
-    media_.setLoudness(
-        Loudnesses::fromSetting(settings_.read(QLatin1String(Loudnesses::kSettingsKey))));
+    media_.setLoudness(Loudnesses::fromSetting(settings_.read(Loudnesses::settingsKey())));
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     // Freed memory goes back a moment after something happened, not on a clock: idle, the

@@ -54,8 +54,7 @@ MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     ticks.powerSaving = settings.readBool(QStringLiteral("electricity"));
     ticks.onTop = settings.readBool(QStringLiteral("bTopMost"));
     ticks.autoRun = !state.autostartValue().isEmpty();
-    ticks.loudness =
-        Loudnesses::fromSetting(settings.read(QLatin1String(Loudnesses::kSettingsKey)));
+    ticks.loudness = Loudnesses::fromSetting(settings.read(Loudnesses::settingsKey()));
     return ticks;
 }
 
@@ -356,7 +355,7 @@ void MenuHost::chooseLoudness(Loudness loudness) {
     for (const auto& entry : kLoudnesses)
         setTicked(QLatin1String(entry.name), entry.loudness == loudness);
     c_.media.setLoudness(loudness);
-    settings_.write(QLatin1String(Loudnesses::kSettingsKey), Loudnesses::toSetting(loudness));
+    settings_.write(Loudnesses::settingsKey(), Loudnesses::toSetting(loudness));
 }
 
 void MenuHost::restoreTicks(const MenuTicks& ticks) {

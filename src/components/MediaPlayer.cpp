@@ -79,9 +79,7 @@ PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
             report(Problem::EngineMissing, name + QStringLiteral(": ") + error);
         } else {
             slot->setListener(this);
-            slot->setVolume(volume_);
-            slot->setMute(mute_);
-            slot->setLoudness(loudness_);
+            passSettings(*slot);
         }
     }
     return slot.get();
@@ -354,19 +352,13 @@ int MediaPlayer::playState() const {
 
 void MediaPlayer::setVolume(int volume) {
     volume_ = std::clamp(volume, 0, 100);
-    for (const auto& [name, engine] : engines_) {
-        if (engine)
-            engine->setVolume(volume_);
-    }
+    passSettingsToEngines();
     emit volumeChanged();
 }
 
 void MediaPlayer::setMute(bool mute) {
     mute_ = mute;
-    for (const auto& [name, engine] : engines_) {
-        if (engine)
-            engine->setMute(mute_);
-    }
+    passSettingsToEngines();
     emit volumeChanged();
 }
 
@@ -381,9 +373,19 @@ void MediaPlayer::setMode(const QString& mode, bool on) {
 
 void MediaPlayer::setLoudness(Loudness loudness) {
     loudness_ = loudness;
+    passSettingsToEngines();
+}
+
+void MediaPlayer::passSettings(PlaybackEngine& engine) const {
+    engine.setVolume(volume_);
+    engine.setMute(mute_);
+    engine.setLoudness(loudness_);
+}
+
+void MediaPlayer::passSettingsToEngines() const {
     for (const auto& [name, engine] : engines_) {
         if (engine)
-            engine->setLoudness(loudness_);
+            passSettings(*engine);
     }
 }
 

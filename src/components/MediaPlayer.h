@@ -88,6 +88,9 @@ private:
     // plays it, or the list ends there).
     void queueNext();
     void report(Problem problem, const QString& detail);
+    // Volume, mute and loudness, to one engine or to every engine made so far.
+    void passSettings(PlaybackEngine& engine) const;
+    void passSettingsToEngines() const;
     // Tells what changed since it was last told.
     void announce();
 

@@ -10,7 +10,9 @@ enum class Loudness { Off, Track, Album };
 
 namespace Loudnesses {
 // The settings key "ReplayGain" holds "Off", "Track" or "Album"; anything else reads as Track.
-inline constexpr const char* kSettingsKey = "ReplayGain";
+inline QString settingsKey() {
+    return QStringLiteral("ReplayGain");
+}
 Loudness fromSetting(const QString& text);
 QString toSetting(Loudness loudness);
 }  // namespace Loudnesses

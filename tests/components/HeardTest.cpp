@@ -155,10 +155,16 @@ int largestJump(const std::vector<qint16>& samples) {
     return largest;
 }
 
+// The samples of [from, to) seconds, as far as there are any.
+std::pair<std::size_t, std::size_t> span(const std::vector<qint16>& samples, double from,
+                                         double to) {
+    return {static_cast<std::size_t>(from * kRate),
+            std::min(samples.size(), static_cast<std::size_t>(to * kRate))};
+}
+
 // Level in dB of full scale over [from, to) seconds.
 double level(const std::vector<qint16>& samples, double from, double to) {
-    const auto first = static_cast<std::size_t>(from * kRate);
-    const auto last = std::min(samples.size(), static_cast<std::size_t>(to * kRate));
+    const auto [first, last] = span(samples, from, to);
     double sum = 0;
     for (std::size_t i = first; i < last; ++i)
         sum += double(samples[i]) * samples[i];
@@ -167,8 +173,7 @@ double level(const std::vector<qint16>& samples, double from, double to) {
 
 // The share of samples at full scale over [from, to) seconds.
 double clipped(const std::vector<qint16>& samples, double from, double to) {
-    const auto first = static_cast<std::size_t>(from * kRate);
-    const auto last = std::min(samples.size(), static_cast<std::size_t>(to * kRate));
+    const auto [first, last] = span(samples, from, to);
     std::size_t full = 0;
     for (std::size_t i = first; i < last; ++i)
         full += std::abs(samples[i]) >= 32760;

@@ -7,9 +7,9 @@
 #include <QString>
 #include <map>
 
-class QTimer;
-
 #include "components/PlaybackEngine.h"
+
+class QTimer;
 
 namespace mirato {
 

@@ -140,7 +140,7 @@ struct PlayerSetUp {
     PlayerWindow window;
 };
 
-bool waitFor(MediaPlayer& player, int state, int ms) {
+bool waitFor(MediaPlayer& player, PlayState state, int ms) {
     return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
 }
 
@@ -176,9 +176,9 @@ int cpu(const QString& file) {
         // Untimed, a minute plays in a blink: the player's word that it played is what counts.
         bool played = false;
         QObject::connect(&player, &MediaControl::stateChanged,
-                         [&played](int state) { played |= state == MediaControl::kPlaying; });
+                         [&played](PlayState state) { played |= state == PlayState::Playing; });
         player.setUrl(file);
-        if (!QTest::qWaitFor([&] { return played && player.playState() == MediaControl::kStopped; },
+        if (!QTest::qWaitFor([&] { return played && player.playState() == PlayState::Stopped; },
                              600000)) {
             std::fprintf(stderr, "the component did not play %s\n", qPrintable(file));
             return 1;
@@ -204,7 +204,7 @@ int start(const QString& file, bool warm) {
     PlayerSetUp set(player, QDir::tempPath());
     set.window.show();
     player.setUrl(file);
-    if (!waitFor(player, MediaControl::kPlaying, 10000)) {
+    if (!waitFor(player, PlayState::Playing, 10000)) {
         std::fprintf(stderr, "did not start %s\n", qPrintable(file));
         return 1;
     }
@@ -230,12 +230,12 @@ struct StillMedia : MediaControl {
     QString itemInfo(const QString& attribute) const override {
         return attribute == QLatin1String("sourceURL") ? source : QString();
     }
-    int playState() const override { return kPlaying; }
+    PlayState playState() const override { return PlayState::Playing; }
     int volume() const override { return 50; }
     void setVolume(int) override {}
     bool mute() const override { return false; }
     void setMute(bool) override {}
-    void setMode(const QString&, bool) override {}
+    void setMode(PlayMode, bool) override {}
     void setFullScreen(bool) override {}
     void setLoudness(Loudness) override {}
     QString position = QStringLiteral("00:00");
@@ -274,7 +274,7 @@ int lyrics() {
     LyricSync sync(state, settings, media, posixConventions(),
                    dir.filePath(QStringLiteral("cache")));
     sync.setActive(true);
-    emit media.stateChanged(MediaControl::kPlaying);
+    emit media.stateChanged(PlayState::Playing);
     emit media.itemChanged(song);
     const int steps = 20000;
     QElapsedTimer clock;
@@ -320,7 +320,7 @@ int lyricsLateness() {
         late.push_back(player.positionSeconds() * 1000 - tag);
     });
     player.setUrl(song);
-    if (!QTest::qWaitFor([&] { return player.playState() == MediaControl::kStopped; }, 200000))
+    if (!QTest::qWaitFor([&] { return player.playState() == PlayState::Stopped; }, 200000))
         return 1;
     if (late.size() < size_t(moments.size()) / 2)
         return 1;
@@ -354,7 +354,7 @@ int gaps(int changes) {
         const double position = player.positionSeconds();
         const int index = player.currentIndex();
         // Clear of both ends, where the position may still belong to the song before.
-        if (player.playState() == MediaControl::kPlaying && position > 0.15 && position < 0.85 &&
+        if (player.playState() == PlayState::Playing && position > 0.15 && position < 0.85 &&
             index >= 0 && index <= changes)
             starts[index].push_back(clock.nsecsElapsed() / 1e6 - position * 1000);
     });
@@ -363,8 +363,7 @@ int gaps(int changes) {
     // Between two songs the player may be stopped for a moment: the last one ends the wait.
     if (!QTest::qWaitFor(
             [&] {
-                return player.currentIndex() == changes &&
-                       player.playState() == MediaControl::kStopped;
+                return player.currentIndex() == changes && player.playState() == PlayState::Stopped;
             },
             (changes + 10) * 2000)) {
         std::fprintf(stderr, "the list did not play to its end\n");
@@ -394,7 +393,7 @@ int dispatch() {
     qputenv("windir", dir.path().toUtf8());
     QDir().mkpath(dir.filePath(QStringLiteral("app/skin")));
     AppState state;
-    state.setLanguage(QStringLiteral("3"));
+    state.setLanguage(Language::English);
     const AppPaths paths = AppPaths::forProgramFolder(dir.filePath(QStringLiteral("app")));
     PluginCatalog plugins(paths.pluginFolders(), posixConventions());
     StillMedia media;
@@ -499,7 +498,7 @@ int answers() {
                     "\nExec=/bin/true\nIcon=utilities-terminal\n");
     }
     AppState state;
-    state.setLanguage(QStringLiteral("3"));
+    state.setLanguage(Language::English);
     const AppPaths paths = AppPaths::forProgramFolder(dir.filePath(QStringLiteral("app")));
     Settings settings(dir.filePath(QStringLiteral("Mirato.dat")));
     PluginCatalog plugins(paths.pluginFolders(), posixConventions());
@@ -634,9 +633,9 @@ int soak(int changes) {
     LyricSync sync(set.state, set.settings, player, posixConventions());
     sync.setActive(true);
     set.window.show();
-    player.setMode(QStringLiteral("loop"), true);
+    player.setMode(PlayMode::Repeat, true);
     player.setUrl(m3u.fileName());
-    if (!waitFor(player, MediaControl::kPlaying, 10000))
+    if (!waitFor(player, PlayState::Playing, 10000))
         return 1;
     QTest::qWait(500);
     malloc_trim(0);
@@ -651,7 +650,7 @@ int soak(int changes) {
         if (!QTest::qWaitFor(
                 [&] {
                     return player.currentIndex() != before &&
-                           player.playState() == MediaControl::kPlaying;
+                           player.playState() == PlayState::Playing;
                 },
                 5000))
             return 1;

@@ -18,9 +18,9 @@
 #include "commandbox/rules/ProgramRules.h"
 #include "core/Loudness.h"
 #include "core/LyricsPlaces.h"
-#include "core/Messages.h"
 #include "core/ProcessMemory.h"
 #include "core/ServiceAddresses.h"
+#include "core/SettingKeys.h"
 #include "core/Strings.h"
 #include "platform/AssociationStore.h"
 #include "platform/GlobalShortcut.h"
@@ -64,7 +64,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
                   paths_.skinFolder()) {
     // The engine plays at the level the user chose from the first song on.
-    media_.setLoudness(Loudnesses::fromSetting(settings_.read(Loudnesses::settingsKey())));
+    media_.setLoudness(Loudnesses::fromSetting(settings_.read(SettingKeys::kLoudness)));
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     // Freed memory goes back a moment after something happened, not on a clock: idle, the
@@ -187,7 +187,7 @@ void Application::finishStart(const QString& document) {
     windows_.setMusicMenu(menus_->musicMenu());
     setUpPowerSaving();
 
-    settings_.write(QStringLiteral("MiratoPath"), paths_.programFolder());
+    settings_.write(SettingKeys::kProgramPath, paths_.programFolder());
     autostart_->load();
     MenuTicks ticks = MenuTicks::stored(state_, settings_);
     ticks.fileTypes = associations_->isTakenOver();
@@ -201,16 +201,16 @@ void Application::finishStart(const QString& document) {
 
     setUpTray();
     setUpToggleKey();
-    if (settings_.read(QStringLiteral("OneRun")).isEmpty()) {
+    if (settings_.read(SettingKeys::kFirstRunDone).isEmpty()) {
         notifier_.balloon(Strings::message(state_.language(), MessageCode::FirstStartHint));
-        settings_.write(QStringLiteral("OneRun"), QStringLiteral("1"));
+        settings_.write(SettingKeys::kFirstRunDone, QStringLiteral("1"));
     }
     if (!document.isEmpty())
         laterStarts_.handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
     applications_.load(ApplicationCatalog::sessionFilter(state_.language()));
     // Names in the program's language follow a switch of it.
-    connect(&state_, &AppState::languageChanged, this, [this](const QString& language) {
+    connect(&state_, &AppState::languageChanged, this, [this](Language language) {
         applications_.load(ApplicationCatalog::sessionFilter(language));
     });
     // Reading the entries leaves freed memory behind: it goes back once they are known.
@@ -284,13 +284,13 @@ void Application::shutDown() {
     windows_.closeLyricsWindow();
     if (windows_.hasPlayer())
         windows_.player().hide();
-    settings_.write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    settings_.write(SettingKeys::kMusicPath, QStringLiteral("Close"));
     if (toggleKey_)
         toggleKey_->release();
     if (tray_)
         tray_->hide();
     QFile::remove(paths_.currentPlaylistFile());
-    settings_.write(QStringLiteral("PlayerVolume"), QString::number(media_.volume()));
+    settings_.write(SettingKeys::kVolume, QString::number(media_.volume()));
     media_.stop();
     QApplication::quit();
 }

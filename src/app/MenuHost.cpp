@@ -11,11 +11,11 @@
 #include "core/InputModes.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
-#include "core/Messages.h"
 #include "core/PlaybackKeys.h"
 #include "core/PlayerRequests.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
@@ -35,13 +35,19 @@ const char* const kThemes[][2] = {{"blue", "Blue"},
 struct LoudnessItem {
     const char* name;
     Loudness loudness;
-    Message text;
+    MessageCode text;
 };
-const LoudnessItem kLoudnesses[] = {{"LoudnessOff", Loudness::Off, Message::LoudnessOff},
-                                    {"LoudnessTrack", Loudness::Track, Message::LoudnessTrack},
-                                    {"LoudnessAlbum", Loudness::Album, Message::LoudnessAlbum}};
+const LoudnessItem kLoudnesses[] = {{"LoudnessOff", Loudness::Off, MessageCode::LoudnessOff},
+                                    {"LoudnessTrack", Loudness::Track, MessageCode::LoudnessTrack},
+                                    {"LoudnessAlbum", Loudness::Album, MessageCode::LoudnessAlbum}};
 // In the menu's order: English, Simplified Chinese, Traditional Chinese.
-const char* const kLanguages[][2] = {{"English", "3"}, {"chinese", "1"}, {"chinese1", "2"}};
+struct LanguageItem {
+    const char* name;
+    Language language;
+};
+const LanguageItem kLanguages[] = {{"English", Language::English},
+                                   {"chinese", Language::SimplifiedChinese},
+                                   {"chinese1", Language::TraditionalChinese}};
 
 }  // namespace
 
@@ -51,10 +57,10 @@ MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     ticks.theme = state.theme();
     ticks.repeat = settings.readBool(PlayModes::key(PlayMode::Repeat));
     ticks.shuffle = settings.readBool(PlayModes::key(PlayMode::Shuffle));
-    ticks.powerSaving = settings.readBool(QStringLiteral("electricity"));
-    ticks.onTop = settings.readBool(QStringLiteral("bTopMost"));
+    ticks.powerSaving = settings.readBool(SettingKeys::kPowerSaving);
+    ticks.onTop = settings.readBool(SettingKeys::kTopMost);
     ticks.autoRun = !state.autostartValue().isEmpty();
-    ticks.loudness = Loudnesses::fromSetting(settings.read(Loudnesses::settingsKey()));
+    ticks.loudness = Loudnesses::fromSetting(settings.read(SettingKeys::kLoudness));
     return ticks;
 }
 
@@ -145,11 +151,11 @@ void MenuHost::buildTrayMenu() {
     connect(random, &QAction::triggered, this,
             [this](bool on) { setPlayMode(PlayMode::Shuffle, on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(QStringLiteral("electricity"), on);
+        settings_.writeBool(SettingKeys::kPowerSaving, on);
         emit powerSavingChanged(on);
     });
     QMenu* loudness = addMenu(settings, "Loudness", "");
-    ownTexts_.insert(QStringLiteral("Loudness"), Message::Loudness);
+    ownTexts_.insert(QStringLiteral("Loudness"), MessageCode::Loudness);
     for (const auto& [name, level, text] : kLoudnesses) {
         QAction* action = add(loudness, name, "");
         ownTexts_.insert(QLatin1String(name), text);
@@ -165,16 +171,16 @@ void MenuHost::buildTrayMenu() {
     connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
     connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(QStringLiteral("bTopMost"), on);
+        settings_.writeBool(SettingKeys::kTopMost, on);
         emit topMostChanged();
     });
     // Offered only where the desktop lets the user pick another key for the box.
     QAction* hotKey = add(settings, "HotKey", "");
-    ownTexts_.insert(QStringLiteral("HotKey"), Message::ChangeToggleKey);
+    ownTexts_.insert(QStringLiteral("HotKey"), MessageCode::ChangeToggleKey);
     hotKey->setVisible(false);
     connect(hotKey, &QAction::triggered, this, &MenuHost::toggleKeyChangeRequested);
     QAction* clearHistory = add(settings, "ClearHistory", "");
-    ownTexts_.insert(QStringLiteral("ClearHistory"), Message::ClearHistory);
+    ownTexts_.insert(QStringLiteral("ClearHistory"), MessageCode::ClearHistory);
     connect(clearHistory, &QAction::triggered, this, &MenuHost::historyClearRequested);
     settings->setToolTipsVisible(true);
     playMode->setToolTipsVisible(true);
@@ -183,12 +189,10 @@ void MenuHost::buildTrayMenu() {
     const char* const captions[] = {"English", "简体中文", "繁體中文"};
     const int languageCodes[] = {-1, 42, 44};
     for (int i = 0; i < 3; ++i) {
-        const QString item = QLatin1String(kLanguages[i][0]);
-        const QString language = QLatin1String(kLanguages[i][1]);
-        QAction* action = add(languages, kLanguages[i][0], captions[i], languageCodes[i]);
+        const Language language = kLanguages[i].language;
+        QAction* action = add(languages, kLanguages[i].name, captions[i], languageCodes[i]);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, language, item] { chooseLanguage(language, item); });
+        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
     }
 
     QMenu* help = addMenu(m, "HelpCenter", "帮助中心", 16);
@@ -223,17 +227,17 @@ void MenuHost::buildMusicMenu() {
             [this] { c_.windows.showLyricsWindow(); });
     // Looking songs' lyrics up sends their tags to the lyrics service: only when ticked.
     QAction* findLyrics = add(m, "FindLyrics", "");
-    ownTexts_.insert(QStringLiteral("FindLyrics"), Message::FindLyricsOnline);
+    ownTexts_.insert(QStringLiteral("FindLyrics"), MessageCode::FindLyricsOnline);
     findLyrics->setCheckable(true);
     connect(findLyrics, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(QStringLiteral("AutoLyrics"), on);
+        settings_.writeBool(SettingKeys::kAutoLyrics, on);
         emit autoLyricsChanged(on);
     });
     const auto alt = [](Qt::Key key) { return QKeySequence(Qt::ALT | key); };
-    const std::pair<const char*, Message> nudges[] = {{"LyricsEarlier", Message::LyricsEarlier},
-                                                      {"LyricsLater", Message::LyricsLater}};
+    const std::pair<const char*, MessageCode> nudges[] = {
+        {"LyricsEarlier", MessageCode::LyricsEarlier}, {"LyricsLater", MessageCode::LyricsLater}};
     for (const auto& [name, text] : nudges) {
-        const bool earlier = text == Message::LyricsEarlier;
+        const bool earlier = text == MessageCode::LyricsEarlier;
         QAction* nudge = add(m, name, "", -1, alt(earlier ? Qt::Key_Left : Qt::Key_Right));
         ownTexts_.insert(QLatin1String(name), text);
         connect(nudge, &QAction::triggered, this, [this, earlier] {
@@ -247,7 +251,7 @@ void MenuHost::buildMusicMenu() {
         item(QStringLiteral("SavePlaylist"))->setEnabled(list);
         item(QStringLiteral("SaveAsPlaylist"))->setEnabled(list);
         item(QStringLiteral("FindLyrics"))
-            ->setChecked(settings_.read(QStringLiteral("AutoLyrics")) == QLatin1String("True"));
+            ->setChecked(settings_.readBool(SettingKeys::kAutoLyrics));
     });
 }
 
@@ -259,19 +263,19 @@ void MenuHost::buildModeMenu() {
         const char* builtIn;
         int code;
         Qt::Key key;
-        MessageCode mode;
+        InputMode mode;
     };
     const Mode modes[] = {
-        {"Baidu", "百度搜索", 52, Qt::Key_B, MessageCode::ModeBaidu},
-        {"Google", "谷歌搜索", 51, Qt::Key_G, MessageCode::ModeGoogle},
-        {"RunCommand", "运行命令", 50, Qt::Key_R, MessageCode::ModeRun},
-        {"RunCMD", "运行CMD", 49, Qt::Key_D, MessageCode::ModeRunCmd},
-        {"MuiscMode", "网络音乐", 48, Qt::Key_N, MessageCode::ModeMusic},
+        {"Baidu", "百度搜索", 52, Qt::Key_B, InputMode::Baidu},
+        {"Google", "谷歌搜索", 51, Qt::Key_G, InputMode::Google},
+        {"RunCommand", "运行命令", 50, Qt::Key_R, InputMode::Run},
+        {"RunCMD", "运行CMD", 49, Qt::Key_D, InputMode::RunCmd},
+        {"MuiscMode", "网络音乐", 48, Qt::Key_N, InputMode::Music},
     };
     for (const Mode& mode : modes) {
         QAction* action = add(m, mode.name, mode.builtIn, mode.code, ctrl(mode.key));
         action->setCheckable(true);
-        const MessageCode code = mode.mode;
+        const InputMode code = mode.mode;
         connect(action, &QAction::triggered, this,
                 [this, code] { InputModes::toggle(c_.state, code); });
     }
@@ -337,17 +341,17 @@ void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
         setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
 }
 
-void MenuHost::chooseLanguage(const QString& language, const QString& itemName) {
+void MenuHost::chooseLanguage(Language language) {
     c_.state.setLanguage(language);
     applyLanguage();
-    settings_.write(QStringLiteral("Language"), language);
+    settings_.write(SettingKeys::kLanguage, Languages::toSetting(language));
     for (const auto& entry : kLanguages)
-        setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
+        setTicked(QLatin1String(entry.name), entry.language == language);
 }
 
 void MenuHost::setPlayMode(PlayMode mode, bool on) {
     setTicked(PlayModes::key(mode), on);
-    c_.media.setMode(PlayModes::engineMode(mode), on);
+    c_.media.setMode(mode, on);
     settings_.writeBool(PlayModes::key(mode), on);
 }
 
@@ -355,14 +359,14 @@ void MenuHost::chooseLoudness(Loudness loudness) {
     for (const auto& entry : kLoudnesses)
         setTicked(QLatin1String(entry.name), entry.loudness == loudness);
     c_.media.setLoudness(loudness);
-    settings_.write(Loudnesses::settingsKey(), Loudnesses::toSetting(loudness));
+    settings_.write(SettingKeys::kLoudness, Loudnesses::toSetting(loudness));
 }
 
 void MenuHost::restoreTicks(const MenuTicks& ticks) {
-    if (ticks.language == QLatin1String("2") || ticks.language == QLatin1String("3"))
+    if (ticks.language != Language::SimplifiedChinese)
         applyLanguage();
     for (const auto& entry : kLanguages)
-        setTicked(QLatin1String(entry[0]), ticks.language == QLatin1String(entry[1]));
+        setTicked(QLatin1String(entry.name), ticks.language == entry.language);
     // At start only Blue, Green and Purple show their tick; a theme chosen in the menu is
     // ticked whichever it is.
     for (const char* theme : {"Blue", "Green", "Purple"}) {
@@ -371,9 +375,9 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
                 setTicked(QLatin1String(entry[0]), true);
         }
     }
-    setTicked(QStringLiteral("RPlay"), ticks.repeat);
-    setTicked(QStringLiteral("RndPlay"), ticks.shuffle);
-    setTicked(QStringLiteral("electricity"), ticks.powerSaving);
+    setTicked(SettingKeys::kRepeat, ticks.repeat);
+    setTicked(SettingKeys::kShuffle, ticks.shuffle);
+    setTicked(SettingKeys::kPowerSaving, ticks.powerSaving);
     setTicked(QStringLiteral("FormTop"), ticks.onTop);
     setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
     setTicked(QStringLiteral("link"), ticks.fileTypes);
@@ -392,17 +396,17 @@ void MenuHost::applyLanguage() {
 void MenuHost::applyOwnTexts() {
     for (auto it = ownTexts_.cbegin(); it != ownTexts_.cend(); ++it) {
         if (QAction* action = item(it.key()))
-            action->setText(Messages::text(c_.state.language(), it.value()));
+            action->setText(Strings::message(c_.state.language(), it.value()));
     }
     setPowerSavingAvailable(powerSavingAvailable_);
 }
 
 void MenuHost::setPowerSavingAvailable(bool available) {
     powerSavingAvailable_ = available;
-    QAction* power = item(QStringLiteral("electricity"));
+    QAction* power = item(SettingKeys::kPowerSaving);
     power->setEnabled(available);
     power->setToolTip(available ? QString()
-                                : Messages::text(c_.state.language(), Message::NoIdleTime));
+                                : Strings::message(c_.state.language(), MessageCode::NoIdleTime));
 }
 
 void MenuHost::offerToggleKeyChange(bool offered) {

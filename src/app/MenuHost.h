@@ -6,9 +6,9 @@
 
 #include "core/Loudness.h"
 #include "core/MessageCode.h"
-#include "core/Messages.h"
 #include "core/PlayMode.h"
 #include "core/Services.h"
+#include "core/Strings.h"
 
 class QAction;
 class QMenu;
@@ -29,8 +29,8 @@ class WindowRequests;
 
 // What the menus show ticked at start, from the shared state and the settings.
 struct MenuTicks {
-    QString language;  // "1", "2" or "3"
-    QString theme;     // as stored
+    Language language = Language::SimplifiedChinese;
+    QString theme;  // as stored
     bool repeat = false;
     bool shuffle = false;
     bool powerSaving = false;
@@ -105,7 +105,7 @@ private:
     void buildMusicMenu();
     void buildModeMenu();
     void chooseTheme(const QString& theme, const QString& item);
-    void chooseLanguage(const QString& language, const QString& item);
+    void chooseLanguage(Language language);
     void startPlugin(int index);
 
     Services c_;
@@ -115,8 +115,8 @@ private:
     QMenu* musicMenu_;
     QMenu* modeMenu_;
     QHash<QString, QAction*> items_;
-    QHash<QString, int> codes_;         // item name -> message code of its caption
-    QHash<QString, Message> ownTexts_;  // item name -> caption of our own
+    QHash<QString, int> codes_;             // item name -> message code of its caption
+    QHash<QString, MessageCode> ownTexts_;  // item name -> caption of our own
     bool powerSavingAvailable_ = true;
     QList<QMenu*> pluginMenus_;
 };

@@ -56,9 +56,9 @@ bool MprisService::registerOnBus() {
 
 QString MprisService::playbackStatus() const {
     switch (media_.playState()) {
-        case MediaControl::kPlaying:
+        case PlayState::Playing:
             return QStringLiteral("Playing");
-        case MediaControl::kPaused:
+        case PlayState::Paused:
             return QStringLiteral("Paused");
         default:
             return QStringLiteral("Stopped");

@@ -31,7 +31,7 @@ void PowerSaver::checkIdle() {
     const std::optional<unsigned long> idle = idle_.idleMilliseconds();
     if (!idle)
         return;  // the system cannot say this time
-    if (*idle / 60000 < kIdleMinutes || media_.playState() != MediaControl::kPlaying)
+    if (*idle / 60000 < kIdleMinutes || media_.playState() != PlayState::Playing)
         return;
     media_.pause();
     savedMouse_ = mouse_();

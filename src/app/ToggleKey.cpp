@@ -3,9 +3,10 @@
 #include <QLoggingCategory>
 
 #include "core/AppState.h"
-#include "core/Messages.h"
 #include "core/Notifier.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
+#include "core/Strings.h"
 
 Q_LOGGING_CATEGORY(lcToggleKey, "mirato.app.togglekey", QtWarningMsg)
 
@@ -20,7 +21,7 @@ ToggleKey::ToggleKey(std::unique_ptr<GlobalShortcut> shortcut, const AppState& s
 ToggleKey::~ToggleKey() = default;
 
 void ToggleKey::bind() {
-    shortcut_->bind(Messages::text(state_.language(), Message::ToggleKeyDescription));
+    shortcut_->bind(Strings::message(state_.language(), MessageCode::ToggleKeyDescription));
 }
 
 void ToggleKey::release() {
@@ -29,11 +30,10 @@ void ToggleKey::release() {
 
 void ToggleKey::unavailable(GlobalShortcut::Problem why) {
     qCDebug(lcToggleKey) << "no Alt+R for the whole desktop:" << why;
-    const QString told = QStringLiteral("ToggleKeyHint");
-    if (!settings_.read(told).isEmpty())
+    if (!settings_.read(SettingKeys::kToggleKeyHint).isEmpty())
         return;
-    settings_.write(told, QStringLiteral("1"));
-    notifier_.balloon(Messages::text(state_.language(), Message::ToggleKeyUnavailable));
+    settings_.write(SettingKeys::kToggleKeyHint, QStringLiteral("1"));
+    notifier_.balloon(Strings::message(state_.language(), MessageCode::ToggleKeyUnavailable));
 }
 
 }  // namespace mirato

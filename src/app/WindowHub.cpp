@@ -7,6 +7,7 @@
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsWindow.h"
@@ -90,7 +91,7 @@ void WindowHub::showLyricsWindow() {
 
 void WindowHub::closePlayer() {
     clearLyrics();
-    c_.settings.write(QStringLiteral("MusicPath"), QStringLiteral("Close"));
+    c_.settings.write(SettingKeys::kMusicPath, QStringLiteral("Close"));
     closeLyricsWindow();
     c_.media.stop();
     // Unloaded, not just hidden: the next use creates it afresh from the settings.

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "appearance/Opacity.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 namespace mirato::WindowTraits {
@@ -12,7 +13,7 @@ void applyOpacity(QWidget& window, const QString& opacity) {
 }
 
 void applyTopMost(QWidget& window, const Settings& settings) {
-    const bool onTop = settings.readBool(QStringLiteral("bTopMost"));
+    const bool onTop = settings.readBool(SettingKeys::kTopMost);
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
     const bool visible = window.isVisible();

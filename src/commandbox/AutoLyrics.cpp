@@ -9,6 +9,7 @@
 #include "core/LyricsPlaces.h"
 #include "core/MediaControl.h"
 #include "core/PluginCatalog.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 Q_LOGGING_CATEGORY(lcAutoLyrics, "mirato.commandbox.autolyrics", QtWarningMsg)
@@ -28,7 +29,7 @@ AutoLyrics::AutoLyrics(Settings& settings, const PluginCatalog& plugins, MediaCo
 
 void AutoLyrics::songWithoutLyrics(const QString& source) {
     waiting_.clear();
-    if (settings_.read(QStringLiteral("AutoLyrics")) != QLatin1String("True"))
+    if (!settings_.readBool(SettingKeys::kAutoLyrics))
         return;
     if (LyricsPlaces::askedRecently(cacheFolder_, source)) {
         qCDebug(lcAutoLyrics) << "the service did not know it this week:" << source;

@@ -28,6 +28,7 @@
 #include "core/InputModes.h"
 #include "core/LineHistory.h"
 #include "core/Notifier.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "core/WindowRequests.h"
@@ -39,16 +40,16 @@ namespace {
 struct ModeItem {
     const char* objectName;
     MessageCode caption;
-    MessageCode mode;
+    InputMode mode;
 };
 
 // The input-mode items, named as plug-ins and tests find them.
 constexpr ModeItem kModeItems[] = {
-    {"MuiscMode", MessageCode::OnlineMusic, MessageCode::ModeMusic},
-    {"RunCMD", MessageCode::RunCmd, MessageCode::ModeRunCmd},
-    {"RunCommand", MessageCode::RunCommand, MessageCode::ModeRun},
-    {"Google", MessageCode::GoogleSearch, MessageCode::ModeGoogle},
-    {"Baidu", MessageCode::BaiduSearch, MessageCode::ModeBaidu},
+    {"MuiscMode", MessageCode::OnlineMusic, InputMode::Music},
+    {"RunCMD", MessageCode::RunCmd, InputMode::RunCmd},
+    {"RunCommand", MessageCode::RunCommand, InputMode::Run},
+    {"Google", MessageCode::GoogleSearch, InputMode::Google},
+    {"Baidu", MessageCode::BaiduSearch, InputMode::Baidu},
 };
 
 }  // namespace
@@ -57,9 +58,9 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
                        LineCompleter& completer, const LineHistory& history, Settings& settings,
                        Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
                        QWidget* parent)
-    : SkinnedWindow(
-          {SkinFiles::Surface::CommandBox, QStringLiteral("wl"), WindowSkin::OnMissing::Stop},
-          state, settings, skinFolder, parent),
+    : SkinnedWindow({SkinFiles::Surface::CommandBox, SettingKeys::kCommandBoxPosition,
+                     WindowSkin::OnMissing::Stop},
+                    state, settings, skinFolder, parent),
       state_(state),
       interpreter_(interpreter),
       keys_(keys),
@@ -138,11 +139,12 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyComm
         offerAnswers();
     });
     connect(okButton_, &QPushButton::clicked, this, &CommandBox::runInput);
-    connect(&state_, &AppState::inputModeChanged, modeLabel_, &QLabel::setText);
+    connect(&state_, &AppState::inputModeChanged, this,
+            [this] { modeLabel_->setText(InputModes::shownText(state_)); });
     connect(&state_, &AppState::lyricLineChanged, lyricLabel_, &QLabel::setText);
     connect(&state_, &AppState::languageChanged, this, &CommandBox::retranslate);
     connect(&state_, &AppState::hasLyricsChanged, this, &CommandBox::setLyricsShown);
-    modeLabel_->setText(state_.inputMode());
+    modeLabel_->setText(InputModes::shownText(state_));
     lyricLabel_->setText(state_.lyricLine());
     retranslate();
     recolourTexts();
@@ -182,13 +184,13 @@ void CommandBox::applyOpacity() {
     SkinnedWindow::applyOpacity();
     if (list_)
         WindowTraits::applyOpacity(*list_, state_.opacity());
-    settings().write(QStringLiteral("TM"), state_.opacity());
+    settings().write(SettingKeys::kOpacity, state_.opacity());
 }
 
 bool CommandBox::applySkin() {
     if (!SkinnedWindow::applySkin())
         return false;
-    settings().write(QStringLiteral("Skin"), state_.theme());
+    settings().write(SettingKeys::kSkin, state_.theme());
     return true;
 }
 
@@ -469,7 +471,7 @@ QMenu* CommandBox::ownModeMenu() {
         QAction* action = ownMenu_->addAction(QString());
         action->setObjectName(QLatin1String(item.objectName));
         action->setCheckable(true);
-        const MessageCode mode = item.mode;
+        const InputMode mode = item.mode;
         connect(action, &QAction::triggered, this,
                 [this, mode] { InputModes::toggle(state_, mode); });
     }

@@ -28,11 +28,11 @@ std::optional<LineAction> CommandInterpreter::decide(const QString& line) const 
 
 QString CommandInterpreter::run(const QString& line) {
     const TypedLine typed = TypedLine::of(line, InputModes::active(context_.state));
-    if (!typed.inMode(MessageCode::ModeRunCmd))
+    if (!typed.inMode(InputMode::RunCmd))
         history_.remember(line);
     context_.state.followText(line);
     // The Music mode is used up by reading this line as a media name, whatever takes it.
-    if (!line.isEmpty() && typed.inMode(MessageCode::ModeMusic))
+    if (!line.isEmpty() && typed.inMode(InputMode::Music))
         context_.state.setInputMode({});
     for (const auto& rule : rules_)
         rule->settle(typed);

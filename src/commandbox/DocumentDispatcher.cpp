@@ -82,8 +82,8 @@ void DocumentDispatcher::loadLyricsDocument(const QString& document) {
                                                                    : document);
         return;
     }
-    const QString& language = c_.state.language();
-    if (c_.media.playState() != MediaControl::kPlaying) {
+    const Language language = c_.state.language();
+    if (c_.media.playState() != PlayState::Playing) {
         c_.notifier.messageBox(Strings::message(language, MessageCode::LyricsOnlyWhilePlaying),
                                QStringLiteral("Mirato"));
         return;

@@ -38,7 +38,7 @@ KeyCommands::KeyCommands(const Services& services, LyricsSearch& lyricsSearch)
     MediaControl& media = c_.media;
     WindowRequests& windows = c_.windows;
     AppState& state = c_.state;
-    auto toggle = [&state](MessageCode mode) {
+    auto toggle = [&state](InputMode mode) {
         return [&state, mode] { InputModes::toggle(state, mode); };
     };
     keys_.ctrl(Qt::Key_Right, [&media] { media.next(); })
@@ -47,13 +47,13 @@ KeyCommands::KeyCommands(const Services& services, LyricsSearch& lyricsSearch)
         .ctrl(Qt::Key_Up, [&media] { media.setVolume(media.volume() + 10); })
         .ctrl(Qt::Key_Down, [&media] { media.setVolume(media.volume() - 10); })
         .ctrl(Qt::Key_I, [&windows] { windows.showPlayer(); })
-        .ctrl(Qt::Key_N, toggle(MessageCode::ModeMusic))
+        .ctrl(Qt::Key_N, toggle(InputMode::Music))
         .ctrl(Qt::Key_L, [&windows] { windows.showLyricsWindow(); })
         .ctrl(Qt::Key_O, [this] { openFile(); })
-        .ctrl(Qt::Key_R, toggle(MessageCode::ModeRun))
-        .ctrl(Qt::Key_D, toggle(MessageCode::ModeRunCmd))
-        .ctrl(Qt::Key_B, toggle(MessageCode::ModeBaidu))
-        .ctrl(Qt::Key_G, toggle(MessageCode::ModeGoogle))
+        .ctrl(Qt::Key_R, toggle(InputMode::Run))
+        .ctrl(Qt::Key_D, toggle(InputMode::RunCmd))
+        .ctrl(Qt::Key_B, toggle(InputMode::Baidu))
+        .ctrl(Qt::Key_G, toggle(InputMode::Google))
         .ctrl(Qt::Key_F, [this] { lyricsSearch_.launch(); })
         .ctrl(Qt::Key_S, [&media] { media.setMute(!media.mute()); })
         .plain(Qt::Key_F1,

@@ -33,8 +33,8 @@ LineCompleter::LineCompleter(const AppState& state, ApplicationCatalog& applicat
 }
 
 bool LineCompleter::runsCommands() const {
-    return InputModes::isActive(state_, MessageCode::ModeRun) ||
-           InputModes::isActive(state_, MessageCode::ModeRunCmd);
+    return InputModes::isActive(state_, InputMode::Run) ||
+           InputModes::isActive(state_, InputMode::RunCmd);
 }
 
 QStringList LineCompleter::programCandidates(const QString& typed, qsizetype count) {

@@ -1,6 +1,7 @@
 #include "commandbox/LyricsSearch.h"
 
 #include "core/MediaText.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 
@@ -16,7 +17,7 @@ LyricsSearch::LyricsSearch(AppState& state, Settings& settings, const PluginCata
       notifier_(notifier) {}
 
 void LyricsSearch::launch() {
-    if (media_.playState() != MediaControl::kPlaying) {
+    if (media_.playState() != PlayState::Playing) {
         notifier_.messageBox(
             Strings::message(state_.language(), MessageCode::LyricsSearchOnlyWhilePlaying));
         return;
@@ -26,7 +27,7 @@ void LyricsSearch::launch() {
     QString title = media_.itemInfo(QStringLiteral("title"));
     if (title.isEmpty())
         title = MediaText::title(media_);
-    settings_.write(QStringLiteral("MP3Title"), title);
+    settings_.write(SettingKeys::kLyricsSearchTitle, title);
     const QString program = plugins_.programNamed(pluginName());
     if (!program.isEmpty() && launcher_.start(Command{program, {}}))
         return;

@@ -41,10 +41,10 @@ void MediaPlayer::announce() {
         toldTags_ = tags;
         emit tagsChanged();
     }
-    const int state = playState();
+    const PlayState state = playState();
     if (state != toldState_) {
         toldState_ = state;
-        if (state == kPlaying)
+        if (state == PlayState::Playing)
             positionTimer_.start();
         else
             positionTimer_.stop();
@@ -331,23 +331,23 @@ QString MediaPlayer::itemInfo(const QString& attribute) const {
     return {};
 }
 
-int MediaPlayer::playState() const {
+PlayState MediaPlayer::playState() const {
     if (url_.isEmpty())
-        return kUndefined;
+        return PlayState::Nothing;
     if (!current_ || finished_)
-        return kStopped;
+        return PlayState::Stopped;
     switch (current_->state()) {
         case EngineState::Playing:
-            return kPlaying;
+            return PlayState::Playing;
         case EngineState::Paused:
-            return kPaused;
+            return PlayState::Paused;
         case EngineState::Opening:
-            return kTransitioning;
+            return PlayState::Opening;
         case EngineState::Idle:
         case EngineState::Ended:
-            return kStopped;
+            return PlayState::Stopped;
     }
-    return kStopped;
+    return PlayState::Stopped;
 }
 
 void MediaPlayer::setVolume(int volume) {
@@ -362,11 +362,8 @@ void MediaPlayer::setMute(bool mute) {
     emit volumeChanged();
 }
 
-void MediaPlayer::setMode(const QString& mode, bool on) {
-    if (mode == QLatin1String("loop"))
-        loop_ = on;
-    else if (mode == QLatin1String("shuffle"))
-        shuffle_ = on;
+void MediaPlayer::setMode(PlayMode mode, bool on) {
+    (mode == PlayMode::Repeat ? loop_ : shuffle_) = on;
     queueNext();
     emit modesChanged();
 }

@@ -24,9 +24,6 @@ class MediaPlayer : public MediaControl, private EngineListener {
 public:
     enum class Problem { EngineMissing, NoAudioDevice };
 
-    // Play states beyond the four the windows test.
-    static constexpr int kUndefined = 0;
-    static constexpr int kTransitioning = 9;
     // How often the position is told while playing: the lyrics keep their own clock between.
     static constexpr int kPositionIntervalMs = 250;
 
@@ -46,12 +43,12 @@ public:
     QString positionString() const override;
     QString durationString() const override;
     QString itemInfo(const QString& attribute) const override;
-    int playState() const override;
+    PlayState playState() const override;
     int volume() const override { return volume_; }
     void setVolume(int volume) override;
     bool mute() const override { return mute_; }
     void setMute(bool mute) override;
-    void setMode(const QString& mode, bool on) override;
+    void setMode(PlayMode mode, bool on) override;
     void setFullScreen(bool on) override;
     void setLoudness(Loudness loudness) override;
 
@@ -119,7 +116,7 @@ private:
     bool mute_ = false;
 
     QTimer positionTimer_;  // runs only while playing
-    int toldState_ = -1;
+    std::optional<PlayState> toldState_;
     QString toldSource_;
     QString toldTags_;
 };

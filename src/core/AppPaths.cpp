@@ -54,14 +54,16 @@ QString AppPaths::otherSkinFile(const QString& name) const {
     return skinFolder() + QStringLiteral("/other/") + name;
 }
 
-QString AppPaths::helpFile(const QString& language) const {
-    if (language == QLatin1String("1"))
-        return otherSkinFile(QStringLiteral("Help_CHS.txt"));
-    if (language == QLatin1String("2"))
-        return otherSkinFile(QStringLiteral("Help_CHT.txt"));
-    if (language == QLatin1String("3"))
-        return otherSkinFile(QStringLiteral("Help_ENG.txt"));
-    return {};
+QString AppPaths::helpFile(Language language) const {
+    switch (language) {
+        case Language::TraditionalChinese:
+            return otherSkinFile(QStringLiteral("Help_CHT.txt"));
+        case Language::English:
+            return otherSkinFile(QStringLiteral("Help_ENG.txt"));
+        case Language::SimplifiedChinese:
+            break;
+    }
+    return otherSkinFile(QStringLiteral("Help_CHS.txt"));
 }
 
 QString AppPaths::currentPlaylistFile() const {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Language.h"
+
 namespace mirato {
 
 // Where the program's folders are.
@@ -34,8 +36,8 @@ public:
 
     // skin/other/<name>: theme-independent files such as the tray icon and the help texts.
     QString otherSkinFile(const QString& name) const;
-    // The help text of a language ("1", "2", "3"); "" for any other.
-    QString helpFile(const QString& language) const;
+    // The help text of a language.
+    QString helpFile(Language language) const;
     // playlist/playlist.m3u: the list the player is playing.
     QString currentPlaylistFile() const;
 

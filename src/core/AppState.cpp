@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 namespace mirato {
@@ -24,20 +25,21 @@ TextProbes TextProbes::of(const QString& text) {
 AppState::AppState(QObject* parent) : QObject(parent) {}
 
 void AppState::restoreLook(const Settings& settings) {
-    const QString language = settings.read(QStringLiteral("Language"));
-    const bool other = language == QLatin1String("2") || language == QLatin1String("3");
-    setLanguage(other ? language : QStringLiteral("1"));
-    setOpacity(settings.read(QStringLiteral("TM")));
-    const QString theme = settings.read(QStringLiteral("Skin"));
+    setLanguage(Languages::fromSetting(settings.read(SettingKeys::kLanguage)));
+    setOpacity(settings.read(SettingKeys::kOpacity));
+    const QString theme = settings.read(SettingKeys::kSkin);
     setTheme(theme.isEmpty() ? QStringLiteral("Blue") : theme);
 }
 
-void AppState::setLanguage(const QString& language) {
+void AppState::setLanguage(Language language) {
     assign(this, language_, language, &AppState::languageChanged);
 }
 
-void AppState::setInputMode(const QString& mode) {
-    assign(this, inputMode_, mode, &AppState::inputModeChanged);
+void AppState::setInputMode(std::optional<ShownInputMode> mode) {
+    if (mode == inputMode_)
+        return;
+    inputMode_ = mode;
+    emit inputModeChanged();
 }
 
 void AppState::followText(const QString& text) {

@@ -3,6 +3,10 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "core/InputModes.h"
+#include "core/Language.h"
 
 namespace mirato {
 
@@ -25,17 +29,15 @@ class AppState : public QObject {
 public:
     explicit AppState(QObject* parent = nullptr);
 
-    // The language, theme and opacity the settings keep from the last run. A language other
-    // than "2" or "3" is Simplified Chinese; no theme is "Blue".
+    // The language, theme and opacity the settings keep from the last run; no theme is "Blue".
     void restoreLook(const Settings& settings);
 
-    // "1" Simplified Chinese, "2" Traditional Chinese, "3" English.
-    QString language() const { return language_; }
-    void setLanguage(const QString& language);
+    Language language() const { return language_; }
+    void setLanguage(Language language);
 
-    // The shown input-mode text (a localised mode suffix); empty for no mode.
-    QString inputMode() const { return inputMode_; }
-    void setInputMode(const QString& mode);
+    // The input mode the box shows; none for no mode (InputModes reads it).
+    std::optional<ShownInputMode> inputMode() const { return inputMode_; }
+    void setInputMode(std::optional<ShownInputMode> mode);
 
     const TextProbes& probes() const { return probes_; }
     // Recomputes the probes from the command text; called on every change of the text.
@@ -76,8 +78,8 @@ public:
     void setPreviousClass(const QString& type, const QString& handler);
 
 signals:
-    void languageChanged(const QString& language);
-    void inputModeChanged(const QString& mode);
+    void languageChanged(mirato::Language language);
+    void inputModeChanged();
     void probesChanged();
     void lyricLineChanged(const QString& line);
     void boxShownChanged(bool shown);
@@ -91,8 +93,8 @@ signals:
     void previousClassChanged(const QString& type, const QString& handler);
 
 private:
-    QString language_ = QStringLiteral("1");
-    QString inputMode_;
+    Language language_ = Language::SimplifiedChinese;
+    std::optional<ShownInputMode> inputMode_;
     QString text_;  // the text the probes were last taken from
     TextProbes probes_;
     QString lyricLine_;

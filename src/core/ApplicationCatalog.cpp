@@ -17,11 +17,11 @@ ApplicationCatalog::~ApplicationCatalog() {
         worker_.join();
 }
 
-ApplicationFilter ApplicationCatalog::sessionFilter(const QString& programLanguage) {
+ApplicationFilter ApplicationCatalog::sessionFilter(Language programLanguage) {
     QStringList own;
-    if (programLanguage == QLatin1String("1"))
+    if (programLanguage == Language::SimplifiedChinese)
         own = {QStringLiteral("zh_CN"), QStringLiteral("zh")};
-    else if (programLanguage == QLatin1String("2"))
+    else if (programLanguage == Language::TraditionalChinese)
         own = {QStringLiteral("zh_TW"), QStringLiteral("zh")};
     return {nameLanguages(QLocale::system().name(), own),
             qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts),

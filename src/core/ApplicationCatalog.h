@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "core/Language.h"
 #include "platform/FileStamp.h"
 #include "platform/InstalledApplications.h"
 
@@ -24,10 +25,9 @@ public:
 
     // Starts reading with the languages and desktop given.
     void load(const ApplicationFilter& filter);
-    // What this session shows: names in the desktop's language and in the program's own
-    // ("1" Simplified, "2" Traditional Chinese, else English), entries for the desktop
-    // running, TryExec looked up along PATH.
-    static ApplicationFilter sessionFilter(const QString& programLanguage);
+    // What this session shows: names in the desktop's language and in the program's own,
+    // entries for the desktop running, TryExec looked up along PATH.
+    static ApplicationFilter sessionFilter(Language programLanguage);
     // Reads again when a folder of desktop entries was changed since the last reading (an
     // installed or removed package): a look at a few folders, cheap enough for every Enter.
     void rereadIfChanged();

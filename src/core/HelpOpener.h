@@ -9,7 +9,7 @@ namespace mirato {
 
 // Opens the help text of a language in the host's text viewer; a missing file or viewer is
 // only logged. The one way F1 and the menu's help item open it.
-void openHelp(const AppPaths& paths, const QString& language, const HostConventions& conventions,
+void openHelp(const AppPaths& paths, Language language, const HostConventions& conventions,
               Launcher& launcher);
 
 }  // namespace mirato

@@ -1,25 +1,50 @@
 #include "core/InputModes.h"
 
+#include "core/AppState.h"
 #include "core/Strings.h"
 
 namespace mirato::InputModes {
 
-void toggle(AppState& state, MessageCode mode) {
-    const QString text = Strings::message(state.language(), mode);
-    state.setInputMode(state.inputMode() == text ? QString() : text);
+MessageCode text(InputMode mode) {
+    switch (mode) {
+        case InputMode::Music:
+            return MessageCode::ModeMusic;
+        case InputMode::Run:
+            return MessageCode::ModeRun;
+        case InputMode::RunCmd:
+            return MessageCode::ModeRunCmd;
+        case InputMode::Baidu:
+            return MessageCode::ModeBaidu;
+        case InputMode::Google:
+            break;
+    }
+    return MessageCode::ModeGoogle;
 }
 
-bool isActive(const AppState& state, MessageCode mode) {
-    return state.inputMode() == Strings::message(state.language(), mode);
+void toggle(AppState& state, InputMode mode) {
+    if (isActive(state, mode))
+        state.setInputMode(std::nullopt);
+    else
+        state.setInputMode(ShownInputMode{mode, state.language()});
 }
 
-std::optional<MessageCode> active(const AppState& state) {
-    for (MessageCode mode : {MessageCode::ModeMusic, MessageCode::ModeRun, MessageCode::ModeRunCmd,
-                             MessageCode::ModeBaidu, MessageCode::ModeGoogle}) {
+bool isActive(const AppState& state, InputMode mode) {
+    return !shownText(state).isEmpty() &&
+           shownText(state) == Strings::message(state.language(), text(mode));
+}
+
+std::optional<InputMode> active(const AppState& state) {
+    for (InputMode mode : {InputMode::Music, InputMode::Run, InputMode::RunCmd, InputMode::Baidu,
+                           InputMode::Google}) {
         if (isActive(state, mode))
             return mode;
     }
     return std::nullopt;
+}
+
+QString shownText(const AppState& state) {
+    const std::optional<ShownInputMode> shown = state.inputMode();
+    return shown ? Strings::message(shown->language, text(shown->mode)) : QString();
 }
 
 }  // namespace mirato::InputModes

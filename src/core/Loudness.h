@@ -9,10 +9,7 @@ namespace mirato {
 enum class Loudness { Off, Track, Album };
 
 namespace Loudnesses {
-// The settings key "ReplayGain" holds "Off", "Track" or "Album"; anything else reads as Track.
-inline QString settingsKey() {
-    return QStringLiteral("ReplayGain");
-}
+// The setting's texts "Off", "Track" and "Album"; anything else reads as Track.
 Loudness fromSetting(const QString& text);
 QString toSetting(Loudness loudness);
 }  // namespace Loudnesses

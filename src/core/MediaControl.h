@@ -4,8 +4,13 @@
 #include <QString>
 
 #include "core/Loudness.h"
+#include "core/PlayMode.h"
 
 namespace mirato {
+
+// What playback is doing. Nothing: no location was ever given (or the last one was cleared);
+// Opening: a location is being read and has not begun.
+enum class PlayState { Nothing, Stopped, Paused, Playing, Opening };
 
 // Everything the program asks of playback. The player component implements it; the other
 // windows reach playback only through this interface, and follow it by its signals rather
@@ -13,12 +18,6 @@ namespace mirato {
 class MediaControl : public QObject {
     Q_OBJECT
 public:
-    // Play states as the windows test them.
-    static constexpr int kStopped = 1;
-    static constexpr int kPaused = 2;
-    static constexpr int kPlaying = 3;
-    static constexpr int kReady = 10;
-
     using QObject::QObject;
     ~MediaControl() override = default;
 
@@ -39,7 +38,7 @@ public:
     virtual QString durationString() const = 0;
     // "Author", "title", "album" or "sourceURL" of the item playing.
     virtual QString itemInfo(const QString& attribute) const = 0;
-    virtual int playState() const = 0;
+    virtual PlayState playState() const = 0;
 
     // 0..100; values outside are clamped.
     virtual int volume() const = 0;
@@ -47,15 +46,14 @@ public:
     virtual bool mute() const = 0;
     virtual void setMute(bool mute) = 0;
 
-    // "loop" or "shuffle".
-    virtual void setMode(const QString& mode, bool on) = 0;
+    virtual void setMode(PlayMode mode, bool on) = 0;
     virtual void setFullScreen(bool on) = 0;
     // The level songs play at, from their ReplayGain tags.
     virtual void setLoudness(Loudness loudness) = 0;
 
 signals:
     // The play state changed (see playState()).
-    void stateChanged(int state);
+    void stateChanged(mirato::PlayState state);
     // While playing, a few times a second, and at once after a new item, a seek or a pause: a
     // listener that needs finer steps keeps its own clock from there.
     void positionChanged(double seconds);

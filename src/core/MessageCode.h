@@ -2,8 +2,10 @@
 
 namespace mirato {
 
-// The two-digit codes of the string table. Together with the language number ("1", "2", "3")
-// a code names one text: language 3 with code 22 is text 322.
+// The texts the program shows. Codes 0-65 are the string table's: together with the language
+// number ("1", "2", "3") a code names one resource id, language 3 with code 22 is text 322. The
+// program's own texts beyond the table follow, where something failed that the user should
+// know about, and the newer menu items and answers.
 enum class MessageCode : int {
     OkButton = 0,
     OpenCommandBox = 1,
@@ -71,6 +73,41 @@ enum class MessageCode : int {
     DownloadPlugins = 63,
     PowerSaving = 64,
     LyricsWindowTitle = 65,
+
+    CopyFailed = 66,     // %1 source, %2 target
+    PlaylistNotWritten,  // %1 the list file
+    EngineMissing,       // %1 what failed to load
+    NoAudioDevice,
+    ToggleKeyDescription,  // what Alt+R does, as the desktop lists it
+    ToggleKeyUnavailable,  // how to bind mirato --toggle instead
+    ChangeToggleKey,       // menu item: the desktop's dialog for the key
+    NoIdleTime,            // why power saving cannot be switched on
+    ClearHistory,          // menu item: forget the lines typed before
+    FindLyricsOnline,      // menu item: look for the lyrics of songs that have none
+    LyricsEarlier,         // menu item: the lyrics 0.1 s earlier
+    LyricsLater,           // menu item: the lyrics 0.1 s later
+    LyricsOffset,          // %1 the offset, "+0.3 s"
+    Loudness,              // submenu: which ReplayGain tags set the level
+    LoudnessOff,
+    LoudnessTrack,
+    LoudnessAlbum,
+    // What Enter does with a typed line, as the box offers it (%1 the line or a name).
+    RowPlay,
+    RowPlayList,
+    RowOpenInBrowser,
+    RowOpen,
+    RowStart,
+    RowStartPlugin,
+    RowRun,
+    RowRunInTerminal,
+    RowSearchWeb,
+    RowOpacity,
+    RowSavePlaylist,
+    RowDeletePlaylist,
+    RowLookUpNumber,
+    RowLookUpAddress,
+    RowNoAnswer,
+    RowRegister,  // the last: the table checks its size against it
 };
 
 }  // namespace mirato

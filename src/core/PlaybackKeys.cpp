@@ -5,11 +5,10 @@
 namespace mirato {
 
 void playOrPause(MediaControl& media) {
-    const int state = media.playState();
-    if (state == MediaControl::kStopped || state == MediaControl::kPaused ||
-        state == MediaControl::kReady)
+    const PlayState state = media.playState();
+    if (state == PlayState::Stopped || state == PlayState::Paused)
         media.play();
-    else if (state == MediaControl::kPlaying)
+    else if (state == PlayState::Playing)
         media.pause();
 }
 

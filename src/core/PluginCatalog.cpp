@@ -45,15 +45,19 @@ void PluginCatalog::scan() {
     }
 }
 
-QString PluginCatalog::captionKey(const QString& language) {
-    if (language == QLatin1String("2"))
-        return QStringLiteral("chinesetrad");
-    if (language == QLatin1String("3"))
-        return QStringLiteral("english");
+QString PluginCatalog::captionKey(Language language) {
+    switch (language) {
+        case Language::TraditionalChinese:
+            return QStringLiteral("chinesetrad");
+        case Language::English:
+            return QStringLiteral("english");
+        case Language::SimplifiedChinese:
+            break;
+    }
     return QStringLiteral("chinese");
 }
 
-QString PluginCatalog::caption(const PluginFolder& folder, const QString& language) const {
+QString PluginCatalog::caption(const PluginFolder& folder, Language language) const {
     return ProfileFile(folder.path + QStringLiteral("/setting.ini"))
         .read(QStringLiteral("title"), captionKey(language));
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Language.h"
 #include "platform/HostConventions.h"
 
 namespace mirato {
@@ -26,10 +27,10 @@ public:
     void scan();
     const QList<PluginFolder>& folders() const { return folders_; }
 
-    // The caption of a plug-in in language "1", "2" or "3"; "" when the description lacks it.
-    QString caption(const PluginFolder& folder, const QString& language) const;
-    // The description key for a language number.
-    static QString captionKey(const QString& language);
+    // The caption of a plug-in in a language; "" when the description lacks it.
+    QString caption(const PluginFolder& folder, Language language) const;
+    // The description key of a language.
+    static QString captionKey(Language language);
 
     // The program in the plug-in folder called name ("" when there is none), description or
     // not: a typed name starts it, and the lyrics search is found so. Looked up on disk each

@@ -6,6 +6,7 @@
 #include "core/FileCopy.h"
 #include "core/LyricsPlaces.h"
 #include "core/ProfileFile.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "lyrics/LyricsText.h"
@@ -13,13 +14,6 @@
 Q_LOGGING_CATEGORY(lcLyrics, "mirato.lyrics", QtWarningMsg)
 
 namespace mirato {
-
-namespace {
-
-const QString kMusicPath = QStringLiteral("MusicPath");
-const QString kLrc = QStringLiteral("LRC");
-
-}  // namespace
 
 LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
                      const HostConventions& conventions, QString cacheFolder, QObject* parent)
@@ -66,7 +60,7 @@ void LyricSync::setActive(bool active) {
         return;
     }
     // What plays already when the player window comes.
-    playing_ = media_.playState() == MediaControl::kPlaying;
+    playing_ = media_.playState() == PlayState::Playing;
     positionChanged(media_.positionSeconds());
     if (playing_)
         itemChanged(media_.itemInfo(QStringLiteral("sourceURL")));
@@ -80,7 +74,7 @@ void LyricSync::writeLrc(const QString& value) {
     if (value == lastLrc_)
         return;
     lastLrc_ = value;
-    settings_.publish(kLrc, value);
+    settings_.publish(SettingKeys::kLyricLine, value);
 }
 
 void LyricSync::clearLines() {
@@ -111,15 +105,15 @@ void LyricSync::itemChanged(const QString& source) {
     load(source);
 }
 
-void LyricSync::stateChanged(int state) {
+void LyricSync::stateChanged(PlayState state) {
     if (!active_)
         return;
-    playing_ = state == MediaControl::kPlaying;
-    if (state == MediaControl::kStopped) {
+    playing_ = state == PlayState::Playing;
+    if (state == PlayState::Stopped) {
         nextTimer_.stop();
         if (hasLines()) {
             writeLrc(noLineText());
-            settings_.write(kMusicPath, QStringLiteral("End"));
+            settings_.write(SettingKeys::kMusicPath, QStringLiteral("End"));
         }
         // Played again, the song's lyrics are looked for again.
         loadedFor_.clear();
@@ -146,7 +140,7 @@ void LyricSync::load(const QString& source) {
     for (const QString& file : {lyricsFileOf(source), cachedLyricsOf(source)}) {
         if (QFileInfo(file).isFile() && takeFile(file)) {
             // The setting names whose lyrics are loaded (as it reads back, cut like any value).
-            settings_.write(kMusicPath, source.left(source.size() - 4));
+            settings_.write(SettingKeys::kMusicPath, source.left(source.size() - 4));
             writeLrc(noLineText());
             sync();
             return;
@@ -202,7 +196,7 @@ void LyricSync::sync() {
         }
         if (moment != shown_) {
             state_.setLyricLine(line.text);
-            if (playing_ || media_.playState() == MediaControl::kPaused)
+            if (playing_ || media_.playState() == PlayState::Paused)
                 writeLrc(line.text.trimmed().isEmpty() ? noLineText()
                                                        : LyricsText::trimTrailingBlanks(line.text));
             show(moment);

@@ -69,7 +69,7 @@ signals:
 
 private:
     void itemChanged(const QString& source);
-    void stateChanged(int state);
+    void stateChanged(PlayState state);
     void positionChanged(double seconds);
     void load(const QString& source);
     bool takeFile(const QString& path);

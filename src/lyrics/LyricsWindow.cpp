@@ -7,15 +7,16 @@
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
-#include "core/Messages.h"
 #include "core/PlaybackKeys.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
+#include "core/Strings.h"
 
 namespace mirato {
 
 LyricsWindow::LyricsWindow(PlaybackWindowContext context, QWidget* parent)
     : SkinnedWindow(
-          {SkinFiles::Surface::Lyrics, QStringLiteral("LrcShow"), WindowSkin::OnMissing::Skip},
+          {SkinFiles::Surface::Lyrics, SettingKeys::kLyricsPosition, WindowSkin::OnMissing::Skip},
           context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
       keys_(playbackKeys(KeyHost::LyricsWindow, c_)) {
@@ -97,7 +98,8 @@ void LyricsWindow::showOffset(qint64 offsetMs) {
     const QString text = QStringLiteral("%1%2 s")
                              .arg(offsetMs > 0 ? QStringLiteral("+") : QString())
                              .arg(double(offsetMs) / 1000.0, 0, 'f', 1);
-    titleLabel_->setText(Messages::text(c_.state.language(), Message::LyricsOffset).arg(text));
+    titleLabel_->setText(
+        Strings::message(c_.state.language(), MessageCode::LyricsOffset).arg(text));
     offsetTimer_.start();
 }
 

@@ -3,8 +3,8 @@
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
 #include "core/InputModes.h"
-#include "core/Messages.h"
 #include "core/Notifier.h"
+#include "core/Strings.h"
 #include "core/TextRules.h"
 
 namespace mirato {
@@ -12,15 +12,15 @@ namespace mirato {
 EngineReadiness::EngineReadiness(MediaPlayer& media, const AppState& state, Notifier& notifier)
     : media_(media), state_(state), notifier_(notifier) {
     connect(&state, &AppState::probesChanged, this, &EngineReadiness::typed);
-    connect(
-        &media, &MediaPlayer::problemFound, this,
-        [this](MediaPlayer::Problem problem, const QString& detail) {
-            const QString& language = state_.language();
-            if (problem == MediaPlayer::Problem::NoAudioDevice)
-                notifier_.balloon(Messages::text(language, Message::NoAudioDevice));
-            else
-                notifier_.messageBox(Messages::text(language, Message::EngineMissing).arg(detail));
-        });
+    connect(&media, &MediaPlayer::problemFound, this,
+            [this](MediaPlayer::Problem problem, const QString& detail) {
+                const Language language = state_.language();
+                if (problem == MediaPlayer::Problem::NoAudioDevice)
+                    notifier_.balloon(Strings::message(language, MessageCode::NoAudioDevice));
+                else
+                    notifier_.messageBox(
+                        Strings::message(language, MessageCode::EngineMissing).arg(detail));
+            });
 }
 
 void EngineReadiness::prepareFor(const QString& document) {
@@ -30,8 +30,7 @@ void EngineReadiness::prepareFor(const QString& document) {
 
 void EngineReadiness::typed() {
     const QString extension = state_.probes().last4;
-    if (TextRules::isMediaExtension(extension) ||
-        InputModes::isActive(state_, MessageCode::ModeMusic))
+    if (TextRules::isMediaExtension(extension) || InputModes::isActive(state_, InputMode::Music))
         media_.prepare(QStringLiteral("typed") + extension);
 }
 

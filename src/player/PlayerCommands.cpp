@@ -6,7 +6,6 @@
 #include <QLoggingCategory>
 
 #include "core/FileCopy.h"
-#include "core/Messages.h"
 #include "core/Strings.h"
 #include "player/PlaylistFile.h"
 
@@ -52,7 +51,7 @@ bool PlayerCommands::writeCurrentList(const QStringList& entries) {
     if (PlaylistFile::write(path, entries))
         return true;
     c_.notifier.messageBox(
-        Messages::text(c_.state.language(), Message::PlaylistNotWritten).arg(path));
+        Strings::message(c_.state.language(), MessageCode::PlaylistNotWritten).arg(path));
     return false;
 }
 
@@ -109,7 +108,7 @@ bool PlayerCommands::copyReplacing(const QString& source, const QString& target)
     if (!copied) {
         qCDebug(lcPlayerCommands) << "copy failed" << source << target;
         c_.notifier.messageBox(
-            Messages::text(c_.state.language(), Message::CopyFailed).arg(source, target));
+            Strings::message(c_.state.language(), MessageCode::CopyFailed).arg(source, target));
     }
     return copied;
 }

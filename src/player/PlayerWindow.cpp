@@ -22,6 +22,7 @@
 #include "core/MediaText.h"
 #include "core/Numbers.h"
 #include "core/PlaybackKeys.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "core/TextRules.h"
@@ -63,7 +64,7 @@ QPixmap noteIcon() {
 
 PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QWidget* parent)
     : SkinnedWindow(
-          {SkinFiles::Surface::Player, QStringLiteral("player"), WindowSkin::OnMissing::Skip},
+          {SkinFiles::Surface::Player, SettingKeys::kPlayerPosition, WindowSkin::OnMissing::Skip},
           context.state, context.settings, context.paths.skinFolder(), parent),
       c_(context),
       media_(media),
@@ -102,8 +103,8 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     setTitleButtons(minimiseButton_, fullScreenButton_, closeButton_);
     connect(minimiseButton_, &TitleButton::clicked, this, [this] { hide(); });
     connect(fullScreenButton_, &TitleButton::clicked, this, [this] {
-        const int state = media_.playState();
-        if (state == MediaControl::kPlaying || state == MediaControl::kPaused)
+        const PlayState state = media_.playState();
+        if (state == PlayState::Playing || state == PlayState::Paused)
             media_.setFullScreen(true);
     });
     connect(closeButton_, &TitleButton::clicked, this, &PlayerWindow::closeRequested);
@@ -134,7 +135,7 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
 }
 
 PlayerWindow::~PlayerWindow() {
-    c_.settings.write(QStringLiteral("PlayerVolume"), QString::number(media_.volume()));
+    c_.settings.write(SettingKeys::kVolume, QString::number(media_.volume()));
     c_.state.setPlayerLoaded(false);
 }
 
@@ -209,13 +210,13 @@ void PlayerWindow::buildPlayBar() {
 
 void PlayerWindow::restoreSettings() {
     restorePosition();
-    const QString volume = c_.settings.read(QStringLiteral("PlayerVolume"));
+    const QString volume = c_.settings.read(SettingKeys::kVolume);
     if (TextRules::isNumeric(volume))
         media_.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
-    if (c_.settings.readBool(QStringLiteral("RPlay")))
-        media_.setMode(QStringLiteral("loop"), true);
-    if (c_.settings.readBool(QStringLiteral("RndPlay")))
-        media_.setMode(QStringLiteral("shuffle"), true);
+    if (c_.settings.readBool(SettingKeys::kRepeat))
+        media_.setMode(PlayMode::Repeat, true);
+    if (c_.settings.readBool(SettingKeys::kShuffle))
+        media_.setMode(PlayMode::Shuffle, true);
     c_.state.setPlayerLoaded(true);
     applyOpacity();
     applySkin();
@@ -235,7 +236,7 @@ QString PlayerWindow::timeText() const {
 void PlayerWindow::refreshDisplay() {
     timeLabel_->setText(timeText());
     const QString title = titleText();
-    if (!title.isEmpty() || media_.playState() != MediaPlayer::kUndefined) {
+    if (!title.isEmpty() || media_.playState() != PlayState::Nothing) {
         titleLabel_->setText(
             titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, titleLabel_->width()));
         titleLabel_->setToolTip(title);
@@ -251,11 +252,11 @@ void PlayerWindow::refreshDisplay() {
     positionSlider_->setEnabled(duration > 0);
     // The same four icons over and over: a new icon each time would leave its scaled pictures
     // in the pixmap cache at every change of state.
-    const int state = media_.playState();
-    const bool playing = state == MediaControl::kPlaying;
+    const PlayState state = media_.playState();
+    const bool playing = state == PlayState::Playing;
     playButton_->setIcon(playing ? icons_.pause : icons_.play);
     muteButton_->setIcon(media_.mute() ? icons_.muted : icons_.speaker);
-    fullScreenButton_->setEnabled(playing || state == MediaControl::kPaused);
+    fullScreenButton_->setEnabled(playing || state == PlayState::Paused);
     if (!volumeSlider_->isSliderDown() && volumeSlider_->value() != media_.volume())
         volumeSlider_->setValue(media_.volume());
 }

@@ -28,7 +28,7 @@ void Autostart::load() {
 }
 
 bool Autostart::toggle(const QString& command) {
-    const QString& language = state_.language();
+    const Language language = state_.language();
     if (!state_.autostartValue().isEmpty()) {
         if (!backend_.remove())
             qCDebug(lcAutostart) << "the login entry could not be removed";

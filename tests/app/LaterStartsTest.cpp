@@ -40,7 +40,7 @@ TEST(LaterStartsTest, EachKindOfLaterStart) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state;
-        state.setLanguage("3");
+        state.setLanguage(Language::English);
         RecordingNotifier notifier;
         LaterStarts starts(state, notifier);
         Outcome actual;
@@ -60,7 +60,7 @@ TEST(LaterStartsTest, EachKindOfLaterStart) {
         EXPECT_EQ(notifier.balloons.size(), c.expected.balloons);
         if (c.expected.balloons) {
             EXPECT_EQ(notifier.balloons.first(),
-                      Strings::message("3", MessageCode::AlreadyRunning));
+                      Strings::message(Language::English, MessageCode::AlreadyRunning));
         }
         const bool bare = c.expected.balloons == 1;
         EXPECT_EQ(boxWanted.count(), bare && !QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0);

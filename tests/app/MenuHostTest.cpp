@@ -98,9 +98,9 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
 
     item("Baidu")->trigger();
     item("Google")->trigger();
-    EXPECT_EQ(state.inputMode(), Strings::text(127));
+    EXPECT_EQ(InputModes::shownText(state), Strings::text(127));
     item("Google")->trigger();
-    EXPECT_EQ(state.inputMode(), "");
+    EXPECT_EQ(InputModes::shownText(state), "");
 
     item("SiteUrl")->trigger();
     item("OpenMusicURL")->trigger();
@@ -110,7 +110,8 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_EQ(windows.lyricsShown, 1);
     item("Help")->trigger();
     ASSERT_EQ(launcher.launches.size(), 1);
-    EXPECT_EQ(launcher.launches.first().command.arguments, QStringList{paths.helpFile("1")});
+    EXPECT_EQ(launcher.launches.first().command.arguments,
+              QStringList{paths.helpFile(Language::SimplifiedChinese)});
 }
 
 TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
@@ -204,14 +205,16 @@ TEST_F(MenuHostTest, LoudnessIsOneOfThreeAndStored) {
 
 TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
     const struct {
-        const char* language;
+        Language language;
         const char* theme;
         const char* languageItem;
         const char* themeItem;  // nullptr: no theme ticked at start
     } cases[] = {
-        {"1", "Blue", "chinese", "blue"},        {"2", "Green", "chinese1", "Green"},
-        {"3", "Purple", "English", "Purple"},    {"3", "RosePink", "English", nullptr},
-        {"1", "LightGreen", "chinese", nullptr},
+        {Language::SimplifiedChinese, "Blue", "chinese", "blue"},
+        {Language::TraditionalChinese, "Green", "chinese1", "Green"},
+        {Language::English, "Purple", "English", "Purple"},
+        {Language::English, "RosePink", "English", nullptr},
+        {Language::SimplifiedChinese, "LightGreen", "chinese", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.theme);
@@ -233,7 +236,8 @@ TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
         EXPECT_FALSE(fresh.item("RPlay")->isChecked());
         EXPECT_FALSE(fresh.item("AutoRun")->isChecked());
         // Another language than Simplified Chinese re-captions the menus.
-        EXPECT_EQ(fresh.item("mExit")->text() == "退出程序", QString(c.language) == "1");
+        EXPECT_EQ(fresh.item("mExit")->text() == "退出程序",
+                  c.language == Language::SimplifiedChinese);
     }
 }
 

@@ -18,7 +18,7 @@ TEST(PowerSaverTest, PausesAfterFiveIdleMinutesAndResumesOnAMouseMove) {
     QPoint mouse(10, 10);
     PowerSaver saver(media, clock, [&] { return mouse; });
     saver.setWanted(true);
-    media.state = MediaControl::kPlaying;
+    media.state = PlayState::Playing;
 
     saver.checkIdle();
     EXPECT_TRUE(media.calls.isEmpty());
@@ -26,10 +26,10 @@ TEST(PowerSaverTest, PausesAfterFiveIdleMinutesAndResumesOnAMouseMove) {
     saver.checkIdle();
     EXPECT_TRUE(media.calls.isEmpty());
     idle = 5 * 60000;
-    media.state = MediaControl::kPaused;  // nothing playing: nothing to pause
+    media.state = PlayState::Paused;  // nothing playing: nothing to pause
     saver.checkIdle();
     EXPECT_TRUE(media.calls.isEmpty());
-    media.state = MediaControl::kPlaying;
+    media.state = PlayState::Playing;
     saver.checkIdle();
     EXPECT_EQ(media.calls, QStringList{"pause"});
     EXPECT_TRUE(saver.pausedForIdleness());

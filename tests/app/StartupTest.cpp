@@ -18,8 +18,8 @@
 #include "commandbox/CommandBox.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
-#include "core/Messages.h"
 #include "core/Settings.h"
+#include "core/Strings.h"
 #include "player/PlayerWindow.h"
 #include "support/DesktopStandIns.h"
 #include "support/TempEnvironment.h"
@@ -197,7 +197,7 @@ TEST(StartupTest, PowerSavingFollowsWhetherTheDesktopHasAnIdleTime) {
     app.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isStarted(); }));
     QAction* power = app.menus().item("electricity");
-    const QString why = Messages::text("1", Message::NoIdleTime);
+    const QString why = Strings::message(Language::SimplifiedChinese, MessageCode::NoIdleTime);
     EXPECT_FALSE(power->isEnabled());
     EXPECT_EQ(power->toolTip(), why);
 

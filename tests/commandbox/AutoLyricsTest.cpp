@@ -93,7 +93,7 @@ TEST_F(AutoLyricsTest, FoundLyricsLoadQuietlyForTheirSongOnly) {
     QDir().mkpath(cache);
     QFile(found).open(QIODevice::WriteOnly);
     h.media.source = song;
-    h.media.state = MediaControl::kPlaying;
+    h.media.state = PlayState::Playing;
     documents.dispatch(found);
     EXPECT_EQ(h.windows.lyricsDocuments, QStringList{h.env.path("music/a.lrc")});
     EXPECT_TRUE(h.notifier.messages.isEmpty());

@@ -83,7 +83,7 @@ TEST(CalculationRuleTest, TheAnswerIsShownBeforeEnterOnceTheCalculatorHasLoaded)
 // In the modes that take every line, a calculation is what the mode makes of it.
 TEST(CalculationRuleTest, InputModesComeFirst) {
     InterpreterHarness h;
-    InputModes::toggle(h.state, MessageCode::ModeGoogle);
+    InputModes::toggle(h.state, InputMode::Google);
     EXPECT_EQ(h.interpreter.run("2+2"), "");
     EXPECT_EQ(h.opener.addresses.size(), 1);
 }

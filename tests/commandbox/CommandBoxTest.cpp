@@ -124,7 +124,7 @@ TEST_F(CommandBoxTest, FieldMovesDownWhileLyricsShow) {
 
 TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
     EXPECT_EQ(box.okButton()->text(), "OK");
-    h.state.setLanguage("2");
+    h.state.setLanguage(Language::TraditionalChinese);
     EXPECT_EQ(box.okButton()->text(), Strings::text(200));
     // The skinned button's pictures were drawn again with the new caption.
     ASSERT_NE(SkinnedButton::of(box.okButton()), nullptr);
@@ -191,7 +191,7 @@ TEST_F(CommandBoxTest, TabTakesTheCompletionAndArrowsRecallLines) {
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_EQ(h.media.urls, QStringList{h.app("playlist/party mix.m3u")});
 
-    InputModes::toggle(h.state, MessageCode::ModeRunCmd);  // a terminal's line is never kept
+    InputModes::toggle(h.state, InputMode::RunCmd);  // a terminal's line is never kept
     QTest::keyClicks(input, "secret");
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_EQ(h.history.lines(), (QStringList{"party mix", "par"}));

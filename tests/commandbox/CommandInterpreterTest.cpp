@@ -51,7 +51,7 @@ Outcome nothing() {
 
 struct Case {
     const char* name;
-    std::optional<MessageCode> mode;
+    std::optional<InputMode> mode;
     QString line;
     Outcome windows;  // with the Windows conventions
     Outcome posix;    // with the POSIX conventions
@@ -62,21 +62,21 @@ TEST(CommandInterpreterTest, EveryKindOfLineDoesItsThing) {
     const QString baidu = "http://www.baidu.com/s?wd=";
     const Case cases[] = {
         // Input modes act once, on the whole line as typed.
-        {"baidu", MessageCode::ModeBaidu, "hello 世界 a&b", web(baidu + "hello 世界 a&b"),
+        {"baidu", InputMode::Baidu, "hello 世界 a&b", web(baidu + "hello 世界 a&b"),
          web(baidu + "hello 世界 a&b")},
-        {"google", MessageCode::ModeGoogle, "qt 6",
+        {"google", InputMode::Google, "qt 6",
          web("http://www.google.com.hk/search?hl=zh-CN&source=hp&q=qt 6"),
          web("http://www.google.com.hk/search?hl=zh-CN&source=hp&q=qt 6")},
-        {"run", MessageCode::ModeRun, "notepad \"my notes.txt\"",
-         launch("notepad", {"my notes.txt"}), launch("notepad", {"my notes.txt"})},
-        {"run console", MessageCode::ModeRun, "services.msc", launch("mmc.exe", {"services.msc"}),
+        {"run", InputMode::Run, "notepad \"my notes.txt\"", launch("notepad", {"my notes.txt"}),
+         launch("notepad", {"my notes.txt"})},
+        {"run console", InputMode::Run, "services.msc", launch("mmc.exe", {"services.msc"}),
          launch("services.msc", {})},
-        {"run cmd", MessageCode::ModeRunCmd, "dir /w", launch("cmd.exe", {"/k", "dir /w"}),
+        {"run cmd", InputMode::RunCmd, "dir /w", launch("cmd.exe", {"/k", "dir /w"}),
          launch(HostConventions::defaultTerminal(),
                 {"-e", "sh", "-c", "dir /w; exec \"${SHELL:-sh}\""})},
-        {"music plays any name", MessageCode::ModeMusic, "radio.example/live.txt",
+        {"music plays any name", InputMode::Music, "radio.example/live.txt",
          play("http://radio.example/live.txt"), play("http://radio.example/live.txt")},
-        {"music leaves numbers to the number rule", MessageCode::ModeMusic, "123456",
+        {"music leaves numbers to the number rule", InputMode::Music, "123456",
          web("http://user.qzone.qq.com/123456"), web("http://user.qzone.qq.com/123456")},
         // No mode: media by the last four characters, exact spellings only.
         {"media over http", std::nullopt, "host/a.Mp3", play("http://host/a.Mp3"),
@@ -129,7 +129,7 @@ TEST(CommandInterpreterTest, EveryKindOfLineDoesItsThing) {
                 InputModes::toggle(h.state, *c.mode);
             h.enter(c.line);
             expectOutcome(outcomeOf(h), flavour->isWindows() ? c.windows : c.posix);
-            EXPECT_EQ(h.state.inputMode(), "");
+            EXPECT_EQ(InputModes::shownText(h.state), "");
             EXPECT_EQ(h.state.probes(), TextProbes{});
             EXPECT_TRUE(h.notifier.messages.isEmpty());
         }
@@ -157,7 +157,7 @@ TEST(CommandInterpreterTest, AddAndDeleteSavedPlaylists) {
     EXPECT_EQ(h.notifier.messages.takeLast(), Strings::text(330));
 
     h.env.writeFile("app/playlist/playlist.m3u", "#EXTM3U\n/music/a.mp3\n");
-    InputModes::toggle(h.state, MessageCode::ModeMusic);  // Add wins over Music mode
+    InputModes::toggle(h.state, InputMode::Music);  // Add wins over Music mode
     h.enter("Add party");
     EXPECT_EQ(h.notifier.messages.takeLast(), added);
     EXPECT_EQ(h.env.readFile("app/playlist/party.m3u"), "#EXTM3U\n/music/a.mp3\n");
@@ -252,19 +252,19 @@ TEST(CommandInterpreterTest, PluginsStartByFolderName) {
 }
 
 TEST(CommandInterpreterTest, ModeSetInAnotherLanguageNoLongerCounts) {
-    InterpreterHarness h(posixConventions(), "3");
-    InputModes::toggle(h.state, MessageCode::ModeBaidu);
-    EXPECT_EQ(h.state.inputMode(), "- Baidu Search");
-    h.state.setLanguage("1");
+    InterpreterHarness h(posixConventions(), Language::English);
+    InputModes::toggle(h.state, InputMode::Baidu);
+    EXPECT_EQ(InputModes::shownText(h.state), "- Baidu Search");
+    h.state.setLanguage(Language::SimplifiedChinese);
     h.enter("weather");
     EXPECT_EQ(h.opener.addresses, QStringList{"weather"});
-    EXPECT_EQ(h.state.inputMode(), "- Baidu Search");  // shown, but no longer a mode
-    InputModes::toggle(h.state, MessageCode::ModeBaidu);
-    EXPECT_EQ(h.state.inputMode(), Strings::text(126));
-    InputModes::toggle(h.state, MessageCode::ModeMusic);
-    EXPECT_EQ(h.state.inputMode(), Strings::text(123));
-    InputModes::toggle(h.state, MessageCode::ModeMusic);
-    EXPECT_EQ(h.state.inputMode(), "");
+    EXPECT_EQ(InputModes::shownText(h.state), "- Baidu Search");  // shown, but no longer a mode
+    InputModes::toggle(h.state, InputMode::Baidu);
+    EXPECT_EQ(InputModes::shownText(h.state), Strings::text(126));
+    InputModes::toggle(h.state, InputMode::Music);
+    EXPECT_EQ(InputModes::shownText(h.state), Strings::text(123));
+    InputModes::toggle(h.state, InputMode::Music);
+    EXPECT_EQ(InputModes::shownText(h.state), "");
 }
 
 TEST(CommandInterpreterTest, TypedMediaDropsTheOldLyrics) {
@@ -326,17 +326,17 @@ TEST(CommandInterpreterTest, RulesAreAskedInOrderUntilOneHasAnAction) {
 TEST(CommandInterpreterTest, EachLineSaysWhatItWillDoBeforeDoingIt) {
     struct Row {
         const char* line;
-        std::optional<MessageCode> mode;
+        std::optional<InputMode> mode;
         const char* title;
     };
     const Row rows[] = {
         {"/music/a.mp3", {}, "Play /music/a.mp3"},
         {"radio.example/live.mp3", {}, "Play radio.example/live.mp3"},
-        {"some song", MessageCode::ModeMusic, "Play some song"},
+        {"some song", InputMode::Music, "Play some song"},
         {"example.org", {}, "Open example.org in the browser"},
-        {"weather", MessageCode::ModeGoogle, "Search the web for weather"},
-        {"top", MessageCode::ModeRunCmd, "Run top in a terminal"},
-        {"ls -l", MessageCode::ModeRun, "Run ls -l"},
+        {"weather", InputMode::Google, "Search the web for weather"},
+        {"top", InputMode::RunCmd, "Run top in a terminal"},
+        {"ls -l", InputMode::Run, "Run ls -l"},
         {"TM100", {}, "Set the opacity to 100"},
         {"Add party", {}, "Save the current list as party"},
         {"Del party", {}, "Delete the list party"},
@@ -369,7 +369,7 @@ TEST(CommandInterpreterTest, EachLineSaysWhatItWillDoBeforeDoingIt) {
         EXPECT_TRUE(h.media.urls.isEmpty());
         EXPECT_TRUE(h.notifier.messages.isEmpty());
         EXPECT_EQ(h.state.opacity(), "");
-        EXPECT_EQ(h.state.inputMode().isEmpty(), !row.mode);
+        EXPECT_EQ(InputModes::shownText(h.state).isEmpty(), !row.mode);
         EXPECT_TRUE(QFileInfo::exists(h.env.path("app/playlist/party.m3u")));
 
         h.enter(row.line);
@@ -378,7 +378,7 @@ TEST(CommandInterpreterTest, EachLineSaysWhatItWillDoBeforeDoingIt) {
                                   (h.state.opacity().isEmpty() ? 0 : 1);
         EXPECT_EQ(effects,
                   QString(row.title).isEmpty() && !QString(row.line).startsWith("~/") ? 0 : 1);
-        EXPECT_EQ(h.state.inputMode(), "");  // every mode ends with its line
+        EXPECT_EQ(InputModes::shownText(h.state), "");  // every mode ends with its line
     }
 }
 

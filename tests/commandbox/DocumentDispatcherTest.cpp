@@ -44,7 +44,7 @@ TEST_F(DocumentDispatcherTest, LyricsDocumentWhilePlayingIsShownAndKept) {
     EXPECT_EQ(h.notifier.titles, QStringList{"Mirato"});
     EXPECT_TRUE(h.windows.lyricsDocuments.isEmpty());
 
-    h.media.state = MediaControl::kPlaying;
+    h.media.state = PlayState::Playing;
     h.media.source = h.env.writeFile("music/a.mp3", "ID3");
     h.env.writeFile("music/a.lrc", "old");
     documents.dispatch(document);
@@ -61,7 +61,7 @@ TEST_F(DocumentDispatcherTest, LyricsDocumentWhilePlayingIsShownAndKept) {
 TEST_F(DocumentDispatcherTest, OtherDocumentsWaitInTheCommandBox) {
     const QString notes = h.env.writeFile("docs/notes.txt", "x");
     const QString upper = h.env.writeFile("cache/found.WRC", "x");
-    h.media.state = MediaControl::kPlaying;
+    h.media.state = PlayState::Playing;
     documents.dispatch(notes);
     documents.dispatch("http://example.org/page");
     documents.dispatch(upper);  // only ".wrc" in lower case is lyrics

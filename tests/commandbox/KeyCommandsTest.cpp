@@ -16,7 +16,7 @@ TEST(KeyCommandsTest, KeysMatchWithAnyExtraModifier) {
     InterpreterHarness h;
     EXPECT_TRUE(h.keys.handle(Qt::Key_P, ctrl | Qt::ShiftModifier));
     EXPECT_TRUE(h.keys.handle(Qt::Key_D, ctrl | Qt::AltModifier));
-    EXPECT_TRUE(InputModes::isActive(h.state, MessageCode::ModeRunCmd));
+    EXPECT_TRUE(InputModes::isActive(h.state, InputMode::RunCmd));
     EXPECT_TRUE(h.keys.handle(Qt::Key_F1, Qt::ShiftModifier));
     EXPECT_FALSE(h.keys.handle(Qt::Key_P, Qt::NoModifier));
     EXPECT_FALSE(h.keys.handle(Qt::Key_C, ctrl));  // copy stays copy
@@ -33,18 +33,15 @@ TEST(KeyCommandsTest, KeysMatchWithAnyExtraModifier) {
 }
 
 TEST(KeyCommandsTest, PlayPauseDependsOnThePlayState) {
-    const std::pair<int, const char*> cases[] = {
-        {MediaControl::kStopped, "play"},
-        {MediaControl::kPaused, "play"},
-        {MediaControl::kReady, "play"},
-        {MediaControl::kPlaying, "pause"},
-        {6, nullptr},  // buffering
+    const std::pair<PlayState, const char*> cases[] = {
+        {PlayState::Stopped, "play"},  {PlayState::Paused, "play"},   {PlayState::Playing, "pause"},
+        {PlayState::Opening, nullptr}, {PlayState::Nothing, nullptr},
     };
     for (const auto& [state, expected] : cases) {
         InterpreterHarness h;
         h.media.state = state;
         h.keys.handle(Qt::Key_P, Qt::ControlModifier);
-        EXPECT_EQ(h.media.calls, expected ? QStringList{expected} : QStringList{}) << state;
+        EXPECT_EQ(h.media.calls, expected ? QStringList{expected} : QStringList{}) << int(state);
     }
 }
 
@@ -89,8 +86,10 @@ TEST(KeyCommandsTest, OpenFilePlaysMediaAndPutsOtherFilesIntoTheBox) {
 }
 
 TEST(KeyCommandsTest, HelpOpensTheFileOfTheLanguage) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1", "Help_CHS.txt"}, {"2", "Help_CHT.txt"}, {"3", "Help_ENG.txt"}};
+    const std::pair<Language, const char*> cases[] = {
+        {Language::SimplifiedChinese, "Help_CHS.txt"},
+        {Language::TraditionalChinese, "Help_CHT.txt"},
+        {Language::English, "Help_ENG.txt"}};
     for (const auto& [language, file] : cases) {
         InterpreterHarness h(windowsConventions(), language);
         h.keys.handle(Qt::Key_F1, Qt::NoModifier);
@@ -102,13 +101,13 @@ TEST(KeyCommandsTest, HelpOpensTheFileOfTheLanguage) {
 
 TEST(KeyCommandsTest, LyricsSearchOnlyWhilePlaying) {
     InterpreterHarness h;
-    h.media.state = MediaControl::kPaused;
+    h.media.state = PlayState::Paused;
     h.media.title = "Song";
     h.keys.handle(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(h.notifier.messages, QStringList{Strings::text(336)});
     EXPECT_EQ(h.settings.read("MP3Title"), "");
 
-    h.media.state = MediaControl::kPlaying;
+    h.media.state = PlayState::Playing;
     h.keys.handle(Qt::Key_F, Qt::ControlModifier);  // playing, but no plug-in
     EXPECT_EQ(h.notifier.messages.last(), Strings::text(335));
     EXPECT_EQ(h.settings.read("MP3Title"), "Song");

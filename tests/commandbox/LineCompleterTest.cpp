@@ -27,7 +27,7 @@ TEST(LineCompleterTest, CommandModesCompleteProgramsOfThePath) {
     EXPECT_EQ(complete("myt"), "");  // not a command line: programs are no names
     EXPECT_EQ(complete("par"), "party mix");
 
-    for (MessageCode mode : {MessageCode::ModeRun, MessageCode::ModeRunCmd}) {
+    for (InputMode mode : {InputMode::Run, InputMode::RunCmd}) {
         InputModes::toggle(h.state, mode);
         // The first command line asks for the programs; they are there a moment later.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !complete("myt").isEmpty(); }, 2000));

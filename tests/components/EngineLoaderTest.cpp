@@ -79,8 +79,8 @@ TEST(EngineLoaderTest, AThirdEngineTakesWhatItNames) {
 
     mirato::MediaPlayer player(std::move(loader));
     player.setUrl(env.writeFile("song.fake", "whatever the engine makes of it"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return player.playState() == mirato::MediaControl::kPlaying; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return player.playState() == mirato::PlayState::Playing; }, 5000));
     EXPECT_EQ(player.itemInfo("title"), "from the fake engine");
 }
 

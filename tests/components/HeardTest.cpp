@@ -222,7 +222,7 @@ TEST_F(HeardTest, TheNextSongStartsAsTheLastEndsAndIsToldThen) {
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double position = player.positionSeconds();
         const int index = player.currentIndex();
-        if (player.playState() == MediaControl::kPlaying && position > 0.15 && position < 0.85 &&
+        if (player.playState() == PlayState::Playing && position > 0.15 && position < 0.85 &&
             index >= 0 && index < songs.size())
             starts[index].push_back(clock.nsecsElapsed() / 1e6 - position * 1000);
         last = position;
@@ -236,7 +236,7 @@ TEST_F(HeardTest, TheNextSongStartsAsTheLastEndsAndIsToldThen) {
     sampler.start();
     player.setUrl(env.writeFile("list.m3u", list));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return player.currentIndex() == 3 && player.playState() == MediaControl::kStopped; },
+        [&] { return player.currentIndex() == 3 && player.playState() == PlayState::Stopped; },
         15000));
     for (int i = 0; i + 1 < songs.size(); ++i) {
         ASSERT_GT(starts[i].size(), 10u);

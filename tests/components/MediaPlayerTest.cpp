@@ -28,7 +28,7 @@ protected:
             &player, &MediaPlayer::problemFound,
             [this](MediaPlayer::Problem, const QString& detail) { problems << detail; });
     }
-    bool waitForState(int state, int ms = 5000) {
+    bool waitForState(PlayState state, int ms = 5000) {
         return QTest::qWaitFor([&] { return player.playState() == state; }, ms);
     }
 
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(MediaPlayerTest, NothingLoadedIsQuiet) {
-    EXPECT_EQ(player.playState(), MediaPlayer::kUndefined);
+    EXPECT_EQ(player.playState(), PlayState::Nothing);
     EXPECT_EQ(player.positionString(), "");
     EXPECT_EQ(player.durationString(), "");
     player.play();
@@ -49,17 +49,17 @@ TEST_F(MediaPlayerTest, NothingLoadedIsQuiet) {
 TEST_F(MediaPlayerTest, WavPlaysPausesAndAdvances) {
     const QString wav = env.writeFile("tone.wav", mirato::test::wavTone(4));
     player.setUrl(wav);
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_EQ(player.durationString(), "00:04");
     EXPECT_EQ(player.itemInfo("sourceURL"), wav);
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 4000));
     player.pause();
-    EXPECT_EQ(player.playState(), MediaControl::kPaused);
+    EXPECT_EQ(player.playState(), PlayState::Paused);
     const QString paused = player.positionString();
     QTest::qWait(300);
     EXPECT_EQ(player.positionString(), paused);
     player.play();
-    EXPECT_EQ(player.playState(), MediaControl::kPlaying);
+    EXPECT_EQ(player.playState(), PlayState::Playing);
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
 }
 
@@ -77,14 +77,14 @@ TEST_F(MediaPlayerTest, ListSkipsMissingEntriesAndLoops) {
     env.writeFile("sub/b.wav", mirato::test::wavTone(1.2));
     const QString list = env.writeFile(
         "list.m3u", "#EXTM3U\r\n#EXTINF:1,A\r\na.wav\r\nmissing.wav\r\nsub/b.wav\r\n");
-    player.setMode("loop", true);
+    player.setMode(PlayMode::Repeat, true);
     player.setUrl(list);
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_EQ(player.currentIndex(), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentIndex() == 2; }, 4000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentIndex() == 0; }, 4000));  // looped
-    player.setMode("loop", false);
-    ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
+    player.setMode(PlayMode::Repeat, false);
+    ASSERT_TRUE(waitForState(PlayState::Stopped, 6000));
 }
 
 // A list that names itself plays the rest; a looping list of which nothing plays stops
@@ -93,16 +93,16 @@ TEST_F(MediaPlayerTest, SelfNamingAndUnplayableListsEnd) {
     env.writeFile("one.wav", mirato::test::wavTone(1.2));
     env.writeFile("self.m3u", "self.m3u\none.wav\n");
     player.setUrl(env.path("self.m3u"));
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_EQ(player.url(), env.path("self.m3u"));
 
     env.writeFile("bad1.wav", "not a sound");
     env.writeFile("bad2.wav", "not a sound either");
-    player.setMode("loop", true);
+    player.setMode(PlayMode::Repeat, true);
     player.setUrl(env.writeFile("bad.m3u", "bad1.wav\nbad2.wav\n"));
-    ASSERT_TRUE(waitForState(MediaControl::kStopped, 6000));
+    ASSERT_TRUE(waitForState(PlayState::Stopped, 6000));
     QTest::qWait(300);
-    EXPECT_EQ(player.playState(), MediaControl::kStopped);
+    EXPECT_EQ(player.playState(), PlayState::Stopped);
 }
 
 TEST_F(MediaPlayerTest, ShuffleReachesEveryPlayableEntryOfAnAsxList) {
@@ -113,13 +113,13 @@ TEST_F(MediaPlayerTest, ShuffleReachesEveryPlayableEntryOfAnAsxList) {
                       "<asx version=\"3.0\"><entry><ref href=\"a.wav\"/></entry>"
                       "<ENTRY><REF HREF=\"gone.wav\"/></ENTRY><entry><ref href=\"b.wav\"/></entry>"
                       "</asx>");
-    player.setMode("shuffle", true);
-    player.setMode("loop", true);
+    player.setMode(PlayMode::Shuffle, true);
+    player.setMode(PlayMode::Repeat, true);
     player.setUrl(list);
     QSet<int> seen;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            if (player.playState() == MediaControl::kPlaying)
+            if (player.playState() == PlayState::Playing)
                 seen.insert(player.currentIndex());
             return seen.size() == 2;
         },
@@ -134,7 +134,7 @@ TEST_F(MediaPlayerTest, TagsOfAnMp3) {
     const QString mp3 = env.path("t.mp3");
     QProcess::execute("lame", {"--quiet", "--tt", "Moon River", "--ta", "Some Singer", wav, mp3});
     player.setUrl(mp3);
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_EQ(player.itemInfo("Author"), "Some Singer");
     EXPECT_EQ(player.itemInfo("title"), "Moon River");
 }
@@ -171,7 +171,7 @@ private:
 TEST_F(MediaPlayerTest, AStreamPlaysFromItsServer) {
     StreamServer radio(mirato::test::wavTone(3));
     player.setUrl(radio.url());
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_GE(radio.requests, 1);
     EXPECT_EQ(player.itemInfo("sourceURL"), radio.url());
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
@@ -179,24 +179,24 @@ TEST_F(MediaPlayerTest, AStreamPlaysFromItsServer) {
 
 TEST_F(MediaPlayerTest, AStreamThatFailsEndsWithoutHanging) {
     player.setUrl("http://127.0.0.1:9/nothing.mp3");  // nothing listens there
-    EXPECT_TRUE(waitForState(MediaControl::kStopped, 12000));
+    EXPECT_TRUE(waitForState(PlayState::Stopped, 12000));
     const QString list = env.writeFile("dead.wpl",
                                        "<smil><body><seq><media src=\"gone.mp3\"/>"
                                        "</seq></body></smil>");
     player.setUrl(list);
-    EXPECT_EQ(player.playState(), MediaControl::kStopped);
+    EXPECT_EQ(player.playState(), PlayState::Stopped);
 }
 
 TEST_F(MediaPlayerTest, MidiHasPositionDurationAndAnEnd) {
     const QString midi = env.writeFile("tune.mid", mirato::test::midiNotes(4));  // two seconds
     player.setUrl(midi);
-    ASSERT_TRUE(waitForState(MediaControl::kPlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.durationString() == "00:02"; }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 3000));
     player.pause();
-    EXPECT_EQ(player.playState(), MediaControl::kPaused);
+    EXPECT_EQ(player.playState(), PlayState::Paused);
     player.play();
-    EXPECT_TRUE(waitForState(MediaControl::kStopped, 5000));
+    EXPECT_TRUE(waitForState(PlayState::Stopped, 5000));
 }
 
 }  // namespace
@@ -209,11 +209,11 @@ TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
     const QString second = env.writeFile("two.wav", mirato::test::wavTone(2));
     const QString list = env.writeFile("list.m3u", (first + "\n" + second + "\n").toUtf8());
     QStringList items;
-    QList<int> states;
+    QList<PlayState> states;
     QList<double> positions;
     int tags = 0;
     QObject::connect(&player, &MediaControl::itemChanged, [&](const QString& s) { items << s; });
-    QObject::connect(&player, &MediaControl::stateChanged, [&](int s) { states << s; });
+    QObject::connect(&player, &MediaControl::stateChanged, [&](PlayState s) { states << s; });
     QObject::connect(&player, &MediaControl::positionChanged, [&](double p) { positions << p; });
     QObject::connect(&player, &MediaControl::tagsChanged, [&] { ++tags; });
 
@@ -230,15 +230,15 @@ TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
     EXPECT_TRUE(std::is_sorted(during.begin(), during.end()));
 
     player.pause();
-    EXPECT_EQ(states.last(), MediaControl::kPaused);
+    EXPECT_EQ(states.last(), PlayState::Paused);
     const qsizetype paused = positions.size();
     QTest::qWait(600);
     EXPECT_EQ(positions.size(), paused);  // nothing to tell while paused
     player.play();
-    EXPECT_EQ(states.last(), MediaControl::kPlaying);
+    EXPECT_EQ(states.last(), PlayState::Playing);
     // The list ends: no item, stopped, and quiet from then on.
     ASSERT_TRUE(QTest::qWaitFor([&] { return items.last().isEmpty(); }, 5000));
-    EXPECT_EQ(states.last(), MediaControl::kStopped);
+    EXPECT_EQ(states.last(), PlayState::Stopped);
     const qsizetype ended = positions.size();
     QTest::qWait(600);
     EXPECT_EQ(positions.size(), ended);

@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 
 using mirato::AppState;
+using mirato::Language;
 using mirato::TextProbes;
 
 namespace {
@@ -29,8 +30,8 @@ TEST(AppStateTest, SignalsFireOnRealChangesOnly) {
     AppState state;
     QSignalSpy language(&state, &AppState::languageChanged);
     QSignalSpy previous(&state, &AppState::previousClassChanged);
-    state.setLanguage("3");
-    state.setLanguage("3");
+    state.setLanguage(Language::English);
+    state.setLanguage(Language::English);
     state.setPreviousClass("MP3", "vlc.desktop");
     state.setPreviousClass("MP3", "vlc.desktop");
     state.setPreviousClass("WAV", "");

@@ -41,11 +41,12 @@ TEST(PluginCatalogTest, EveryFolderTakesAPlaceOnlyCompleteOnesArePlugins) {
     EXPECT_EQ(valid, (QList<bool>{false, true, false, false, true}));
 
     const PluginFolder& b = catalog.folders().at(1);
-    EXPECT_EQ(catalog.caption(b, "1"), "乙");
-    EXPECT_EQ(catalog.caption(b, "2"), "乙繁");
-    EXPECT_EQ(catalog.caption(b, "3"), "Beta");
-    EXPECT_EQ(catalog.caption(catalog.folders().at(4), "3"), "Gamma");
-    EXPECT_EQ(catalog.caption(catalog.folders().at(4), "1"), "");  // no such key: no caption
+    EXPECT_EQ(catalog.caption(b, Language::SimplifiedChinese), "乙");
+    EXPECT_EQ(catalog.caption(b, Language::TraditionalChinese), "乙繁");
+    EXPECT_EQ(catalog.caption(b, Language::English), "Beta");
+    EXPECT_EQ(catalog.caption(catalog.folders().at(4), Language::English), "Gamma");
+    EXPECT_EQ(catalog.caption(catalog.folders().at(4), Language::SimplifiedChinese),
+              "");  // no such key: no caption
 
     EXPECT_EQ(catalog.programNamed("B"), env.path("Plugin/B/B"));
     EXPECT_EQ(catalog.programNamed("C"), env.path("shipped/C/C"));
@@ -60,7 +61,6 @@ TEST(PluginCatalogTest, WindowsProgramsCarryTheirSuffix) {
     env.writeFile("Plugin/Tool/setting.ini", "[title]\nenglish=Tool\n");
     PluginCatalog catalog({env.path("Plugin")}, windowsConventions());
     EXPECT_EQ(catalog.programNamed("Tool"), env.path("Plugin/Tool/Tool.exe"));
-    EXPECT_EQ(PluginCatalog::captionKey("7"), "chinese");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ struct RecordingView : LyricsView {
 class LyricSyncTest : public ::testing::Test {
 protected:
     LyricSyncTest() {
-        state.setLanguage("3");
+        state.setLanguage(Language::English);
         sync.setView(&view);
         sync.setActive(true);
     }
@@ -42,18 +42,18 @@ protected:
         if (!lrc.isNull())
             env.writeFile(LyricSync::lyricsFileOf(name), lrc);
         media.source = path;
-        tell(MediaControl::kPlaying);
+        tell(PlayState::Playing);
         emit media.itemChanged(path);
         return path;
     }
-    void tell(int state) {
+    void tell(PlayState state) {
         media.state = state;
         emit media.stateChanged(state);
     }
     // Paused at a position: the sync's clock stands still there.
     void at(double seconds) {
-        if (media.state != MediaControl::kPaused)
-            tell(MediaControl::kPaused);
+        if (media.state != PlayState::Paused)
+            tell(PlayState::Paused);
         emit media.positionChanged(seconds);
     }
 
@@ -113,9 +113,9 @@ TEST_F(LyricSyncTest, WhilePlayingTheLinesComeByThemselves) {
     EXPECT_FALSE(sync.syncing());  // nothing comes after the last line
     // Paused, it waits for nothing; stopped, the lines end.
     emit media.positionChanged(0.1);
-    tell(MediaControl::kPaused);
+    tell(PlayState::Paused);
     EXPECT_FALSE(sync.syncing());
-    tell(MediaControl::kStopped);
+    tell(PlayState::Stopped);
     EXPECT_EQ(settings.read("MusicPath"), "End");
     EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
 }
@@ -155,9 +155,9 @@ TEST_F(LyricSyncTest, NoLyricsStreamsAndTheCache) {
     env.writeFile(
         QDir(env.path("cache")).relativeFilePath(sync.cachedLyricsOf(bare)).prepend("cache/"),
         "[00:01]cached\n");
-    tell(MediaControl::kStopped);
+    tell(PlayState::Stopped);
     media.source = bare;
-    tell(MediaControl::kPlaying);
+    tell(PlayState::Playing);
     EXPECT_EQ(sync.lyricsFile(), sync.cachedLyricsOf(bare));
 
     // The last four characters go, whatever they are.

@@ -2,7 +2,7 @@
 
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
-#include "core/Messages.h"
+#include "core/Strings.h"
 #include "player/EngineReadiness.h"
 #include "support/Recorders.h"
 #include "support/TempEnvironment.h"
@@ -20,11 +20,12 @@ TEST(EngineReadinessTest, AMissingEngineIsToldOnceInTheUsersLanguage) {
     MediaPlayer media{std::make_unique<EngineLoader>(env.path("no-backends"))};
     EngineReadiness readiness{media, state, notifier};
 
-    state.setLanguage("3");
+    state.setLanguage(Language::English);
     media.setUrl(env.writeFile("song.mp3", "not really"));
     ASSERT_EQ(notifier.messages.size(), 1);
     const QString told = notifier.messages.first();
-    EXPECT_TRUE(told.startsWith(Messages::text("3", Message::EngineMissing).section("%1", 0, 0)))
+    EXPECT_TRUE(told.startsWith(
+        Strings::message(Language::English, MessageCode::EngineMissing).section("%1", 0, 0)))
         << told.toStdString();
     EXPECT_TRUE(told.contains("song.mp3")) << told.toStdString();
     EXPECT_TRUE(notifier.balloons.isEmpty());

@@ -16,7 +16,7 @@ namespace {
 
 class PlayerCommandsTest : public ::testing::Test {
 protected:
-    PlayerCommandsTest() { state.setLanguage("3"); }
+    PlayerCommandsTest() { state.setLanguage(Language::English); }
     QByteArray currentList() const { return env.readFile("app/playlist/playlist.m3u"); }
 
     TempEnvironment env;

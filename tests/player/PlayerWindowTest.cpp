@@ -79,16 +79,16 @@ TEST_F(PlayerWindowTest, ShowsTitleAndTimeAndTakesTheKeys) {
     auto window = makeWindow();
     const QString wav = env.writeFile("My Song.wav", wavTone(5));
     media.setUrl(wav);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == MediaControl::kPlaying; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == PlayState::Playing; }));
     window->refreshDisplay();
     EXPECT_EQ(window->titleText(), "My Song");  // untagged: its file name
     EXPECT_TRUE(QRegularExpression("^00:0[0-5]/00:05$").match(window->timeText()).hasMatch())
         << window->timeText().toStdString();
 
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(media.playState(), MediaControl::kPaused);
+    EXPECT_EQ(media.playState(), PlayState::Paused);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(media.playState(), MediaControl::kPlaying);
+    EXPECT_EQ(media.playState(), PlayState::Playing);
     QTest::keyClick(window.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(media.volume(), 40);
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
@@ -99,7 +99,8 @@ TEST_F(PlayerWindowTest, ShowsTitleAndTimeAndTakesTheKeys) {
     EXPECT_EQ(windows.lyricsSearched, 1);
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(launcher.launches.size(), 1);
-    EXPECT_EQ(launcher.launches.first().command.arguments, QStringList{paths.helpFile("1")});
+    EXPECT_EQ(launcher.launches.first().command.arguments,
+              QStringList{paths.helpFile(Language::SimplifiedChinese)});
 }
 
 }  // namespace

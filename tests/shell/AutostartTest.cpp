@@ -28,7 +28,7 @@ struct FakeEntry : LoginEntryStore {
 
 TEST(AutostartTest, OnOffAndARefusedWrite) {
     AppState state;
-    state.setLanguage("3");
+    state.setLanguage(Language::English);
     FakeEntry entry;
     RecordingNotifier notifier;
     Autostart autostart(entry, state, notifier);

@@ -24,7 +24,7 @@ namespace mirato::test {
 // The command box's logic over a scratch application folder, with every effect recorded.
 struct InterpreterHarness {
     explicit InterpreterHarness(const HostConventions& flavour = posixConventions(),
-                                const QString& language = "3")
+                                Language language = Language::English)
         : conventions(flavour),
           paths((QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")))),
           plugins(paths.pluginFolders(), conventions),

@@ -137,13 +137,14 @@ public:
             return album;
         return attribute == QLatin1String("title") ? title : QString();
     }
-    int playState() const override { return state; }
+    PlayState playState() const override { return state; }
     int volume() const override { return volumeValue; }
     void setVolume(int volume) override { volumeValue = volume; }
     bool mute() const override { return muted; }
     void setMute(bool mute) override { muted = mute; }
-    void setMode(const QString& mode, bool on) override {
-        calls.append(mode + (on ? "=on" : "=off"));
+    void setMode(PlayMode mode, bool on) override {
+        calls.append(QString(mode == PlayMode::Repeat ? "loop" : "shuffle") +
+                     (on ? "=on" : "=off"));
     }
     void setFullScreen(bool) override {}
     void setLoudness(Loudness chosen) override { loudness = chosen; }
@@ -154,7 +155,7 @@ public:
     QString artist, album;
     double seconds = -1;
     double length = -1;
-    int state = kStopped;
+    PlayState state = PlayState::Stopped;
     int volumeValue = 50;
     bool muted = false;
     Loudness loudness = Loudness::Track;

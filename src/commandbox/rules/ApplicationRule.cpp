@@ -19,7 +19,7 @@ std::optional<LineAction> ApplicationRule::decide(const TypedLine& line,
         const QString program = arguments.takeFirst();
         command = Command{program, arguments, app->workingFolder};
     }
-    return LineAction{c.row(Message::RowStart, app->shownName()), app->icon,
+    return LineAction{c.row(MessageCode::RowStart, app->shownName()), app->icon,
                       [command](LineContext& c) { c.start(command); }};
 }
 

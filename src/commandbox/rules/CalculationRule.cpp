@@ -11,8 +11,8 @@ std::optional<LineAction> CalculationRule::decide(const TypedLine& line,
     if (!result)
         return std::nullopt;
     // Without a finite answer the line is used up all the same: it was meant as a calculation.
-    const QString title =
-        result->isEmpty() ? c.row(Message::RowNoAnswer, line.text) : QStringLiteral("= ") + *result;
+    const QString title = result->isEmpty() ? c.row(MessageCode::RowNoAnswer, line.text)
+                                            : QStringLiteral("= ") + *result;
     return LineAction{title, QStringLiteral("accessories-calculator"), [](LineContext&) {},
                       *result};
 }

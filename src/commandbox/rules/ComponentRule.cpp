@@ -11,7 +11,7 @@ std::optional<LineAction> ComponentRule::decide(const TypedLine& line, const Lin
     if (!registrar)
         return std::nullopt;
     return LineAction{
-        c.row(Message::RowRegister, line.text), QStringLiteral("system-run"),
+        c.row(MessageCode::RowRegister, line.text), QStringLiteral("system-run"),
         [registrar](LineContext& c) { c.start(registrar, WindowStyle::MinimisedWithFocus); }};
 }
 

@@ -16,7 +16,7 @@ std::optional<LineAction> FolderWordRule::decide(const TypedLine& line,
     else
         return std::nullopt;
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return LineAction{c.row(Message::RowOpen, folder), QStringLiteral("folder"),
+    return LineAction{c.row(MessageCode::RowOpen, folder), QStringLiteral("folder"),
                       [folder](LineContext& c) {
                           QDir().mkpath(folder);
                           c.openWithDesktop(folder);

@@ -8,14 +8,14 @@ namespace mirato {
 
 std::optional<LineAction> InputModeRule::decide(const TypedLine& line, const LineContext& c) const {
     // The Music mode reads the line as a media name: the later rules play it.
-    if (!line.mode || line.inMode(MessageCode::ModeMusic))
+    if (!line.mode || line.inMode(InputMode::Music))
         return std::nullopt;
     const QString text = line.text;
     std::function<void(LineContext&)> deed;
-    Message title = Message::RowRun;
+    MessageCode title = MessageCode::RowRun;
     QString icon = QStringLiteral("system-run");
     switch (*line.mode) {
-        case MessageCode::ModeRun: {
+        case InputMode::Run: {
             std::optional<Command> command;
             if (LineContext::isOneOf(line.probes.last4, {".msc", ".Msc", ".MSC"}))
                 command = c.conventions.managementConsole(text);
@@ -24,24 +24,24 @@ std::optional<LineAction> InputModeRule::decide(const TypedLine& line, const Lin
             deed = [command](LineContext& c) { c.start(command); };
             break;
         }
-        case MessageCode::ModeRunCmd: {
+        case InputMode::RunCmd: {
             const std::optional<Command> command = c.conventions.terminal(text);
             deed = [command](LineContext& c) { c.start(command); };
-            title = Message::RowRunInTerminal;
+            title = MessageCode::RowRunInTerminal;
             icon = QStringLiteral("utilities-terminal");
             break;
         }
-        case MessageCode::ModeBaidu:
-        case MessageCode::ModeGoogle: {
-            const QString address = *line.mode == MessageCode::ModeBaidu
+        case InputMode::Baidu:
+        case InputMode::Google: {
+            const QString address = *line.mode == InputMode::Baidu
                                         ? ServiceAddresses::baiduSearch(text)
                                         : ServiceAddresses::googleSearch(text);
             deed = [address](LineContext& c) { c.web.open(address); };
-            title = Message::RowSearchWeb;
+            title = MessageCode::RowSearchWeb;
             icon = QStringLiteral("system-search");
             break;
         }
-        default:
+        case InputMode::Music:
             return std::nullopt;
     }
     // The mode ends with the line.

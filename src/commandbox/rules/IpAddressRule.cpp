@@ -10,7 +10,7 @@ std::optional<LineAction> IpAddressRule::decide(const TypedLine& line, const Lin
     if (!TextRules::isNumeric(line.text.left(2)) || !TextRules::isNumeric(line.text.right(2)))
         return std::nullopt;
     const QString address = ServiceAddresses::ipLookup(line.text);
-    return LineAction{c.row(Message::RowLookUpAddress, line.text),
+    return LineAction{c.row(MessageCode::RowLookUpAddress, line.text),
                       QStringLiteral("network-workgroup"),
                       [address](LineContext& c) { c.web.open(address); }};
 }

@@ -28,13 +28,13 @@ QString LineContext::message(MessageCode code) const {
     return Strings::message(state.language(), code);
 }
 
-QString LineContext::row(Message title, const QString& argument) const {
-    return Messages::text(state.language(), title).arg(argument);
+QString LineContext::row(MessageCode title, const QString& argument) const {
+    return Strings::message(state.language(), title).arg(argument);
 }
 
-TypedLine TypedLine::of(const QString& text, std::optional<MessageCode> mode) {
+TypedLine TypedLine::of(const QString& text, std::optional<InputMode> mode) {
     TypedLine line{text, mode, TextProbes::of(text)};
-    if (mode == MessageCode::ModeMusic)
+    if (mode == InputMode::Music)
         line.probes.last4 = QStringLiteral(".mp3");
     return line;
 }

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/MessageCode.h"
-#include "core/Messages.h"
 #include "core/Services.h"
+#include "core/Strings.h"
 
 namespace mirato {
 
@@ -21,7 +21,7 @@ public:
     void openWithDesktop(const QString& target);
     QString message(MessageCode code) const;
     // The title of an action in the current language, %1 being the line or a name.
-    QString row(Message title, const QString& argument) const;
+    QString row(MessageCode title, const QString& argument) const;
 
     // Empty, a local path, or starting like an http or mms address: no name to look up.
     bool isPathLike(const QString& line) const;

@@ -13,15 +13,15 @@ namespace mirato {
 class LineContext;
 
 // A line as the rules read it when Enter is pressed: the text, the input mode that was on
-// (ModeMusic .. ModeGoogle) and the probes of the text. In the Music mode every line reads as
+// and the probes of the text. In the Music mode every line reads as
 // a media name: its extension probe is ".mp3".
 struct TypedLine {
     QString text;
-    std::optional<MessageCode> mode;
+    std::optional<InputMode> mode;
     TextProbes probes;
 
-    static TypedLine of(const QString& text, std::optional<MessageCode> mode);
-    bool inMode(MessageCode wanted) const { return mode == wanted; }
+    static TypedLine of(const QString& text, std::optional<InputMode> mode);
+    bool inMode(InputMode wanted) const { return mode == wanted; }
 };
 
 // What a rule would do with a line: what the user is shown (a title such as "Play a.mp3" and

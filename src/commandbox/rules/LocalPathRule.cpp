@@ -11,7 +11,7 @@ std::optional<LineAction> LocalPathRule::decide(const TypedLine& line, const Lin
     if (c.conventions.isWindows())
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString target = c.conventions.expandLocalPath(path);
-    return LineAction{c.row(Message::RowOpen, target), QStringLiteral("folder"),
+    return LineAction{c.row(MessageCode::RowOpen, target), QStringLiteral("folder"),
                       [target](LineContext& c) { c.openWithDesktop(target); }};
 }
 

@@ -10,7 +10,7 @@ std::optional<LineAction> MediaRule::decide(const TypedLine& line, const LineCon
     if (!TextRules::isMediaExtension(line.probes.last4))
         return std::nullopt;
     const QString text = line.text;
-    return LineAction{c.row(Message::RowPlay, text), QStringLiteral("audio-x-generic"),
+    return LineAction{c.row(MessageCode::RowPlay, text), QStringLiteral("audio-x-generic"),
                       [text](LineContext& c) { play(text, c); }};
 }
 

@@ -17,7 +17,8 @@ std::optional<LineAction> NumberRule::decide(const TypedLine& line, const LineCo
         address = ServiceAddresses::mobileLookup(line.text);
     if (address.isEmpty())
         return LineAction{{}, {}, [](LineContext&) {}};  // used up, to no effect
-    return LineAction{c.row(Message::RowLookUpNumber, line.text), QStringLiteral("system-search"),
+    return LineAction{c.row(MessageCode::RowLookUpNumber, line.text),
+                      QStringLiteral("system-search"),
                       [address](LineContext& c) { c.web.open(address); }};
 }
 

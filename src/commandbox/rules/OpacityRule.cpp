@@ -15,7 +15,7 @@ std::optional<LineAction> OpacityRule::decide(const TypedLine& line, const LineC
     if (!(number > 20 && number < 256))
         return std::nullopt;
     // The value is kept as typed (" 255", "100.4"); the windows round it.
-    return LineAction{c.row(Message::RowOpacity, value.trimmed()),
+    return LineAction{c.row(MessageCode::RowOpacity, value.trimmed()),
                       QStringLiteral("preferences-desktop"), [value](LineContext& c) {
                           c.state.setOpacity(value);
                           c.windows.applyOpacity();

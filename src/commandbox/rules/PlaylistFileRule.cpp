@@ -64,10 +64,12 @@ std::optional<LineAction> PlaylistFileRule::decide(const TypedLine& line,
     const QString command = line.text.left(4);
     const QString name = line.text.mid(4);
     if (LineContext::isOneOf(command, {"Add ", "add ", "ADD "}))
-        return LineAction{c.row(Message::RowSavePlaylist, name), QStringLiteral("document-save"),
+        return LineAction{c.row(MessageCode::RowSavePlaylist, name),
+                          QStringLiteral("document-save"),
                           [name](LineContext& c) { addPlaylist(name, c); }};
     if (LineContext::isOneOf(command, {"Del ", "del ", "DEL "}))
-        return LineAction{c.row(Message::RowDeletePlaylist, name), QStringLiteral("edit-delete"),
+        return LineAction{c.row(MessageCode::RowDeletePlaylist, name),
+                          QStringLiteral("edit-delete"),
                           [name](LineContext& c) { deletePlaylist(name, c); }};
     return std::nullopt;
 }

@@ -8,7 +8,7 @@ std::optional<LineAction> PluginRule::decide(const TypedLine& line, const LineCo
     const QString program = c.plugins.programNamed(line.text);
     if (program.isEmpty())
         return std::nullopt;
-    return LineAction{c.row(Message::RowStartPlugin, line.text),
+    return LineAction{c.row(MessageCode::RowStartPlugin, line.text),
                       QStringLiteral("application-x-addon"), [program](LineContext& c) {
                           c.start(Command{program, {}});
                       }};

@@ -12,7 +12,7 @@ std::optional<LineAction> SavedPlaylistRule::decide(const TypedLine& line,
         const QString list =
             c.paths.playlistFolder() + QLatin1Char('/') + line.text + QLatin1String(extension);
         if (LineContext::isVisibleFile(list))
-            return LineAction{c.row(Message::RowPlayList, line.text),
+            return LineAction{c.row(MessageCode::RowPlayList, line.text),
                               QStringLiteral("audio-x-mpegurl"), [list](LineContext& c) {
                                   c.windows.showPlayer();
                                   c.media.setUrl(list);

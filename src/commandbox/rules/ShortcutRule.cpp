@@ -16,7 +16,8 @@ std::optional<LineAction> ShortcutRule::decide(const TypedLine& line, const Line
         c.conventions.isWindows() ? windowsShortcut(name, c) : shortcut(name, c);
     if (!deed)
         return std::nullopt;
-    return LineAction{c.row(Message::RowOpen, name), QStringLiteral("emblem-symbolic-link"), *deed};
+    return LineAction{c.row(MessageCode::RowOpen, name), QStringLiteral("emblem-symbolic-link"),
+                      *deed};
 }
 
 std::optional<ShortcutRule::Deed> ShortcutRule::shortcut(const QString& name,

@@ -7,7 +7,7 @@ namespace mirato {
 std::optional<LineAction> WebAddressRule::decide(const TypedLine& line,
                                                  const LineContext& c) const {
     const QString address = line.text;
-    return LineAction{c.row(Message::RowOpenInBrowser, address), QStringLiteral("web-browser"),
+    return LineAction{c.row(MessageCode::RowOpenInBrowser, address), QStringLiteral("web-browser"),
                       [address](LineContext& c) { c.web.open(address); }};
 }
 

@@ -1,7 +1,7 @@
 // The pure rules a typed line meets: numbers, media and list extensions, opacity, the start
 // document.
 #include "FuzzInput.h"
-#include "appearance/Opacity.h"
+#include "core/Opacity.h"
 #include "core/StartDocument.h"
 #include "core/TextRules.h"
 

@@ -2,14 +2,14 @@
 
 #include <QWidget>
 
-#include "appearance/Opacity.h"
+#include "core/Opacity.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 namespace mirato::WindowTraits {
 
-void applyOpacity(QWidget& window, const QString& opacity) {
-    window.setWindowOpacity(Opacity::alphaFromText(opacity) / 255.0);
+void applyOpacity(QWidget& window, int alpha) {
+    window.setWindowOpacity(alpha / 255.0);
 }
 
 void applyTopMost(QWidget& window, const Settings& settings) {

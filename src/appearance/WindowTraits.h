@@ -11,8 +11,8 @@ class Settings;
 // What every visible window of the program shares: one opacity and one top-most switch.
 namespace WindowTraits {
 
-// Applies the opacity text (see Opacity::alphaFromText; empty means the default).
-void applyOpacity(QWidget& window, const QString& opacity);
+// Applies an alpha 0..255.
+void applyOpacity(QWidget& window, int alpha);
 // Keeps the window above others when the setting "bTopMost" is exactly "True".
 void applyTopMost(QWidget& window, const Settings& settings);
 

@@ -15,7 +15,6 @@
 #include <QUrl>
 
 #include "appearance/Glyphs.h"
-#include "appearance/Opacity.h"
 #include "appearance/SkinnedButton.h"
 #include "appearance/TitleButton.h"
 #include "appearance/WindowSkin.h"
@@ -28,6 +27,7 @@
 #include "core/InputModes.h"
 #include "core/LineHistory.h"
 #include "core/Notifier.h"
+#include "core/Opacity.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -179,12 +179,10 @@ void CommandBox::setLyricsShown(bool shown) {
 }
 
 void CommandBox::applyOpacity() {
-    if (state_.opacity().isEmpty())
-        state_.setOpacity(QString::number(Opacity::kDefaultAlpha));
     SkinnedWindow::applyOpacity();
     if (list_)
         WindowTraits::applyOpacity(*list_, state_.opacity());
-    settings().write(SettingKeys::kOpacity, state_.opacity());
+    settings().write(SettingKeys::kOpacity, QString::number(state_.opacity()));
 }
 
 bool CommandBox::applySkin() {

@@ -26,7 +26,7 @@ AppState::AppState(QObject* parent) : QObject(parent) {}
 
 void AppState::restoreLook(const Settings& settings) {
     setLanguage(Languages::fromSetting(settings.read(SettingKeys::kLanguage)));
-    setOpacity(settings.read(SettingKeys::kOpacity));
+    setOpacity(Opacity::alphaFromText(settings.read(SettingKeys::kOpacity)));
     const QString theme = settings.read(SettingKeys::kSkin);
     setTheme(theme.isEmpty() ? QStringLiteral("Blue") : theme);
 }
@@ -77,8 +77,8 @@ void AppState::setTheme(const QString& theme) {
     assign(this, theme_, theme, &AppState::themeChanged);
 }
 
-void AppState::setOpacity(const QString& opacity) {
-    assign(this, opacity_, opacity, &AppState::opacityChanged);
+void AppState::setOpacity(int alpha) {
+    assign(this, opacity_, alpha, &AppState::opacityChanged);
 }
 
 void AppState::setAutostartValue(const QString& value) {

@@ -7,6 +7,7 @@
 
 #include "core/InputModes.h"
 #include "core/Language.h"
+#include "core/Opacity.h"
 
 namespace mirato {
 
@@ -60,9 +61,9 @@ public:
     QString theme() const { return theme_; }
     void setTheme(const QString& theme);
 
-    // The opacity as text, exactly as typed or stored; the windows convert it when applying it.
-    QString opacity() const { return opacity_; }
-    void setOpacity(const QString& opacity);
+    // The windows' alpha 0..255 (Opacity::kDefaultAlpha until one is stored or typed).
+    int opacity() const { return opacity_; }
+    void setOpacity(int alpha);
 
     // The start-at-login value; empty when there is none.
     QString autostartValue() const { return autostartValue_; }
@@ -87,7 +88,7 @@ signals:
     void lyricsLoadedChanged(bool loaded);
     void hasLyricsChanged(bool has);
     void themeChanged(const QString& theme);
-    void opacityChanged(const QString& opacity);
+    void opacityChanged(int alpha);
     void autostartValueChanged(const QString& value);
     void pendingDocumentChanged(const QString& document);
     void previousClassChanged(const QString& type, const QString& handler);
@@ -103,7 +104,7 @@ private:
     bool lyricsLoaded_ = false;
     bool hasLyrics_ = false;
     QString theme_;
-    QString opacity_;
+    int opacity_ = Opacity::kDefaultAlpha;
     QString autostartValue_;
     QString pendingDocument_;
     QMap<QString, QString> previousClass_;

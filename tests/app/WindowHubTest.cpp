@@ -105,7 +105,7 @@ TEST_F(WindowHubTest, ThemeOpacityAndTopMostReachEveryOpenWindow) {
     EXPECT_EQ(backgroundOf(lyrics.skin()), solidColour("LrcShow.bmp", 1));
     EXPECT_EQ(backgroundOf(box.skin()), solidColour("Mirato.bmp", 1));
 
-    state.setOpacity("100");
+    state.setOpacity(100);
     hub.applyOpacity();
     EXPECT_NEAR(player.windowOpacity(), 100 / 255.0, 0.01);
     EXPECT_NEAR(lyrics.windowOpacity(), 100 / 255.0, 0.01);

@@ -36,7 +36,7 @@ TEST_F(CommandBoxTest, EnterRunsTheLineAndEmptiesTheBox) {
     QTest::keyClicks(input, "TM128");
     EXPECT_EQ(h.state.probes().first2, "TM");
     QTest::keyClick(input, Qt::Key_Return);
-    EXPECT_EQ(h.state.opacity(), "128");
+    EXPECT_EQ(h.state.opacity(), 128);
     EXPECT_EQ(input->text(), "");
 
     QTest::keyClicks(input, "example.org");
@@ -129,7 +129,7 @@ TEST_F(CommandBoxTest, ButtonFollowsTheLanguageAndOpacityIsStored) {
     // The skinned button's pictures were drawn again with the new caption.
     ASSERT_NE(SkinnedButton::of(box.okButton()), nullptr);
     box.applyOpacity();  // nothing set yet: 180
-    EXPECT_EQ(h.state.opacity(), "180");
+    EXPECT_EQ(h.state.opacity(), 180);
     EXPECT_EQ(h.settings.read("TM"), "180");
     EXPECT_NEAR(box.windowOpacity(), 180 / 255.0, 0.01);
 }

@@ -136,9 +136,9 @@ TEST(CommandInterpreterTest, EveryKindOfLineDoesItsThing) {
     }
 }
 
-TEST(CommandInterpreterTest, OpacityCommandKeepsTheValueAsTyped) {
-    const std::pair<QString, QString> cases[] = {
-        {"TM128", "128"}, {"tm21", "21"}, {"Tm 255", " 255"}, {"TM100.4", "100.4"}};
+TEST(CommandInterpreterTest, OpacityCommandSetsTheAlpha) {
+    const std::pair<QString, int> cases[] = {
+        {"TM128", 128}, {"tm21", 21}, {"Tm 255", 255}, {"TM100.4", 100}, {"TM100.5", 101}};
     for (const auto& [line, value] : cases) {
         InterpreterHarness h;
         h.enter(line);
@@ -368,14 +368,14 @@ TEST(CommandInterpreterTest, EachLineSaysWhatItWillDoBeforeDoingIt) {
         EXPECT_TRUE(h.opener.addresses.isEmpty());
         EXPECT_TRUE(h.media.urls.isEmpty());
         EXPECT_TRUE(h.notifier.messages.isEmpty());
-        EXPECT_EQ(h.state.opacity(), "");
+        EXPECT_EQ(h.state.opacity(), Opacity::kDefaultAlpha);
         EXPECT_EQ(InputModes::shownText(h.state).isEmpty(), !row.mode);
         EXPECT_TRUE(QFileInfo::exists(h.env.path("app/playlist/party.m3u")));
 
         h.enter(row.line);
         const qsizetype effects = h.launcher.launches.size() + h.opener.addresses.size() +
                                   h.media.urls.size() + h.notifier.messages.size() +
-                                  (h.state.opacity().isEmpty() ? 0 : 1);
+                                  (h.state.opacity() == Opacity::kDefaultAlpha ? 0 : 1);
         EXPECT_EQ(effects,
                   QString(row.title).isEmpty() && !QString(row.line).startsWith("~/") ? 0 : 1);
         EXPECT_EQ(InputModes::shownText(h.state), "");  // every mode ends with its line

@@ -1,6 +1,7 @@
 #include "commandbox/rules/OpacityRule.h"
 
 #include "commandbox/rules/LineContext.h"
+#include "core/Opacity.h"
 #include "core/TextRules.h"
 
 namespace mirato {
@@ -14,10 +15,10 @@ std::optional<LineAction> OpacityRule::decide(const TypedLine& line, const LineC
     const double number = TextRules::numericValue(value);
     if (!(number > 20 && number < 256))
         return std::nullopt;
-    // The value is kept as typed (" 255", "100.4"); the windows round it.
+    const int alpha = Opacity::alphaFromText(value);
     return LineAction{c.row(MessageCode::RowOpacity, value.trimmed()),
-                      QStringLiteral("preferences-desktop"), [value](LineContext& c) {
-                          c.state.setOpacity(value);
+                      QStringLiteral("preferences-desktop"), [alpha](LineContext& c) {
+                          c.state.setOpacity(alpha);
                           c.windows.applyOpacity();
                       }};
 }

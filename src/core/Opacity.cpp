@@ -1,4 +1,4 @@
-#include "appearance/Opacity.h"
+#include "core/Opacity.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 namespace mirato {
 
-// The shared window opacity is kept as text (as typed or stored, e.g. " 128").
+// The windows' common opacity: an alpha 0..255, stored under "TM" as a number.
 namespace Opacity {
 
 constexpr int kDefaultAlpha = 180;

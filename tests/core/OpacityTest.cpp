@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "appearance/Opacity.h"
+#include "core/Opacity.h"
 
 namespace mirato {
 namespace {

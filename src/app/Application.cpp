@@ -60,9 +60,8 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       completer_(state_, applications_, interpreter_, history_, picks_, hostConventions(),
                  hostConventions().searchPath()),
       documents_(services_),
-      keys_(services_, lyricsSearch_),
-      commandBox_(state_, interpreter_, keys_, completer_, history_, settings_, notifier_, windows_,
-                  paths_.skinFolder()) {
+      commandBox_(state_, interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
+                  completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()) {
     // The engine plays at the level the user chose from the first song on.
     media_.setLoudness(Loudnesses::fromSetting(settings_.read(SettingKeys::kLoudness)));
     // A line typed before the calculator had loaded has its answer now.

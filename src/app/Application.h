@@ -14,7 +14,6 @@
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
-#include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/CalculatorModule.h"
@@ -132,7 +131,6 @@ private:
     CommandInterpreter interpreter_;
     LineCompleter completer_;  // offers the names the interpreter's rules know
     DocumentDispatcher documents_;
-    KeyCommands keys_;
     CommandBox commandBox_;
 
     // What follows once the box has painted: menus, tray, hotkey and the desktop's services.

@@ -4,14 +4,14 @@
 #include <QLoggingCategory>
 #include <QMenu>
 
+#include "appearance/ActionMenu.h"
+#include "core/Actions.h"
 #include "core/AddressOpener.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
-#include "core/HelpOpener.h"
 #include "core/InputModes.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
-#include "core/PlaybackKeys.h"
 #include "core/PlayerRequests.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
@@ -27,11 +27,16 @@ namespace mirato {
 
 namespace {
 
-const char* const kThemes[][2] = {{"blue", "Blue"},
-                                  {"RosePink", "RosePink"},
-                                  {"Green", "Green"},
-                                  {"LightGreen", "LightGreen"},
-                                  {"Purple", "Purple"}};
+struct ThemeItem {
+    const char* name;
+    const char* theme;
+    MessageCode text;
+};
+const ThemeItem kThemes[] = {{"blue", "Blue", MessageCode::ThemeBlue},
+                             {"RosePink", "RosePink", MessageCode::ThemeRosePink},
+                             {"Green", "Green", MessageCode::ThemeGreen},
+                             {"LightGreen", "LightGreen", MessageCode::ThemeLightGreen},
+                             {"Purple", "Purple", MessageCode::ThemePurple}};
 struct LoudnessItem {
     const char* name;
     Loudness loudness;
@@ -44,10 +49,17 @@ const LoudnessItem kLoudnesses[] = {{"LoudnessOff", Loudness::Off, MessageCode::
 struct LanguageItem {
     const char* name;
     Language language;
+    std::optional<MessageCode> text;
 };
-const LanguageItem kLanguages[] = {{"English", Language::English},
-                                   {"chinese", Language::SimplifiedChinese},
-                                   {"chinese1", Language::TraditionalChinese}};
+const LanguageItem kLanguages[] = {
+    {"English", Language::English, std::nullopt},
+    {"chinese", Language::SimplifiedChinese, MessageCode::LanguageSimplified},
+    {"chinese1", Language::TraditionalChinese, MessageCode::LanguageTraditional}};
+
+const std::pair<const char*, const char*> kFirstCaptions[] = {{"chinese", "简体中文"},
+                                                              {"chinese1", "繁體中文"},
+                                                              {"mExit", "退出程序"},
+                                                              {"showLRC", "打开LRC歌词"}};
 
 }  // namespace
 
@@ -79,7 +91,12 @@ MenuHost::MenuHost(const Services& services, PlayerRequests& player, Settings& s
     buildTrayMenu();
     buildMusicMenu();
     buildModeMenu();
-    applyOwnTexts();
+    // Started in Simplified Chinese, the menus keep the captions they were drawn with: the
+    // table's but for four, which choosing a language replaces.
+    if (c_.state.language() == Language::SimplifiedChinese) {
+        for (const auto& [name, caption] : kFirstCaptions)
+            item(QLatin1String(name))->setText(QString::fromUtf8(caption));
+    }
 }
 
 MenuHost::~MenuHost() {
@@ -88,28 +105,38 @@ MenuHost::~MenuHost() {
     delete modeMenu_;
 }
 
-QAction* MenuHost::add(QMenu* menu, const char* name, const char* builtIn, int code,
-                       const QKeySequence& key) {
-    QAction* action = menu->addAction(QString::fromUtf8(builtIn));
+QAction* MenuHost::add(QMenu* menu, const char* name, MessageCode text) {
+    QAction* action = menu->addAction(Strings::message(c_.state.language(), text));
     action->setObjectName(QLatin1String(name));
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
-        action->setShortcutVisibleInContextMenu(true);
-    }
     items_.insert(QLatin1String(name), action);
-    if (code >= 0)
-        codes_.insert(QLatin1String(name), code);
+    codes_.insert(QLatin1String(name), text);
     return action;
 }
 
-QMenu* MenuHost::addMenu(QMenu* parent, const char* name, const char* builtIn, int code) {
-    QMenu* menu = parent->addMenu(QString::fromUtf8(builtIn));
+QMenu* MenuHost::addMenu(QMenu* parent, const char* name, std::optional<MessageCode> text) {
+    QMenu* menu =
+        parent->addMenu(text ? Strings::message(c_.state.language(), *text) : QLatin1String(name));
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     items_.insert(QLatin1String(name), menu->menuAction());
-    if (code >= 0)
-        codes_.insert(QLatin1String(name), code);
+    if (text)
+        codes_.insert(QLatin1String(name), *text);
     return menu;
+}
+
+QAction* MenuHost::addFixed(QMenu* menu, const char* name) {
+    QAction* action = menu->addAction(QLatin1String(name));
+    action->setObjectName(QLatin1String(name));
+    items_.insert(QLatin1String(name), action);
+    return action;
+}
+
+void MenuHost::addActions(QMenu* menu, std::initializer_list<const char*> names) {
+    const ActionTargets targets{c_.state, c_.media, c_.windows, &player_, &c_.dialogs};
+    for (QAction* action : ActionMenu::add(*menu, names, targets)) {
+        items_.insert(action->objectName(), action);
+        codes_.insert(action->objectName(), actionNamed(action->objectName())->text);
+    }
 }
 
 void MenuHost::setTicked(const QString& name, bool ticked) {
@@ -121,29 +148,22 @@ void MenuHost::setTicked(const QString& name, bool ticked) {
 
 void MenuHost::buildTrayMenu() {
     QMenu* m = trayMenu_;
-    connect(add(m, "mShow", "打开 Mirato", 1), &QAction::triggered, this,
-            [this] { c_.windows.showCommandBox(); });
-    connect(add(m, "OpenPlayer", "打开 Music Player", 2), &QAction::triggered, this,
-            [this] { c_.windows.showPlayer(); });
+    addActions(m, {"mShow", "OpenPlayer"});
     m->addSeparator();
-    pluginMenus_.append(addMenu(m, "Plugin", "附加插件", 47));
+    pluginMenus_.append(addMenu(m, "Plugin", MessageCode::Plugins));
     m->addSeparator();
-    QMenu* settings = addMenu(m, "Setting", "软件设置", 12);
-    QMenu* skins = addMenu(settings, "Skin", "更换皮肤", 6);
-    int code = 7;
-    for (const auto& theme : kThemes) {
-        const QString item = QLatin1String(theme[0]);
-        const QString name = QLatin1String(theme[1]);
-        static const char* const captions[] = {"蓝色", "淡粉", "绿色", "淡绿", "紫色"};
-        QAction* action = add(skins, theme[0], captions[code - 7], code);
+    QMenu* settings = addMenu(m, "Setting", MessageCode::Settings);
+    QMenu* skins = addMenu(settings, "Skin", MessageCode::Skins);
+    for (const auto& [item, theme, text] : kThemes) {
+        QAction* action = add(skins, item, text);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, name, item] { chooseTheme(name, item); });
-        ++code;
+        const QString name = QLatin1String(theme);
+        connect(action, &QAction::triggered, this, [this, name] { chooseTheme(name); });
     }
-    QMenu* playMode = addMenu(settings, "PlayMode", "播放模式", 3);
-    QAction* repeat = add(playMode, "RPlay", "重复播放", 4);
-    QAction* random = add(playMode, "RndPlay", "随机播放", 5);
-    QAction* power = add(playMode, "electricity", "省电模式", 64);
+    QMenu* playMode = addMenu(settings, "PlayMode", MessageCode::PlayMode);
+    QAction* repeat = add(playMode, "RPlay", MessageCode::RepeatPlay);
+    QAction* random = add(playMode, "RndPlay", MessageCode::RandomPlay);
+    QAction* power = add(playMode, "electricity", MessageCode::PowerSaving);
     for (QAction* action : {repeat, random, power})
         action->setCheckable(true);
     connect(repeat, &QAction::triggered, this,
@@ -154,18 +174,16 @@ void MenuHost::buildTrayMenu() {
         settings_.writeBool(SettingKeys::kPowerSaving, on);
         emit powerSavingChanged(on);
     });
-    QMenu* loudness = addMenu(settings, "Loudness", "");
-    ownTexts_.insert(QStringLiteral("Loudness"), MessageCode::Loudness);
+    QMenu* loudness = addMenu(settings, "Loudness", MessageCode::Loudness);
     for (const auto& [name, level, text] : kLoudnesses) {
-        QAction* action = add(loudness, name, "");
-        ownTexts_.insert(QLatin1String(name), text);
+        QAction* action = add(loudness, name, text);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this,
                 [this, level = level] { chooseLoudness(level); });
     }
-    QAction* autoRun = add(settings, "AutoRun", "开机启动", 13);
-    QAction* onTop = add(settings, "FormTop", "窗口置顶", 14);
-    QAction* link = add(settings, "link", "关联 MP3", 15);
+    QAction* autoRun = add(settings, "AutoRun", MessageCode::AutoRun);
+    QAction* onTop = add(settings, "FormTop", MessageCode::WindowTopmost);
+    QAction* link = add(settings, "link", MessageCode::AssociateMp3);
     for (QAction* action : {autoRun, onTop, link})
         action->setCheckable(true);
     connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
@@ -175,118 +193,58 @@ void MenuHost::buildTrayMenu() {
         emit topMostChanged();
     });
     // Offered only where the desktop lets the user pick another key for the box.
-    QAction* hotKey = add(settings, "HotKey", "");
-    ownTexts_.insert(QStringLiteral("HotKey"), MessageCode::ChangeToggleKey);
+    QAction* hotKey = add(settings, "HotKey", MessageCode::ChangeToggleKey);
     hotKey->setVisible(false);
     connect(hotKey, &QAction::triggered, this, &MenuHost::toggleKeyChangeRequested);
-    QAction* clearHistory = add(settings, "ClearHistory", "");
-    ownTexts_.insert(QStringLiteral("ClearHistory"), MessageCode::ClearHistory);
-    connect(clearHistory, &QAction::triggered, this, &MenuHost::historyClearRequested);
+    connect(add(settings, "ClearHistory", MessageCode::ClearHistory), &QAction::triggered, this,
+            &MenuHost::historyClearRequested);
     settings->setToolTipsVisible(true);
     playMode->setToolTipsVisible(true);
 
-    QMenu* languages = addMenu(m, "Language", "Language");
-    const char* const captions[] = {"English", "简体中文", "繁體中文"};
-    const int languageCodes[] = {-1, 42, 44};
-    for (int i = 0; i < 3; ++i) {
-        const Language language = kLanguages[i].language;
-        QAction* action = add(languages, kLanguages[i].name, captions[i], languageCodes[i]);
+    QMenu* languages = addMenu(m, "Language", std::nullopt);
+    for (const auto& [name, language, text] : kLanguages) {
+        QAction* action = text ? add(languages, name, *text) : addFixed(languages, name);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { chooseLanguage(language); });
     }
 
-    QMenu* help = addMenu(m, "HelpCenter", "帮助中心", 16);
-    connect(add(help, "Help", "帮助文档", 17), &QAction::triggered, this,
-            [this] { openHelp(c_.paths, c_.state.language(), c_.conventions, c_.launcher); });
-    connect(add(help, "SiteUrl", "Mirato官网", 19), &QAction::triggered, this,
+    QMenu* help = addMenu(m, "HelpCenter", MessageCode::HelpCenter);
+    addActions(help, {"Help"});
+    connect(add(help, "SiteUrl", MessageCode::Website), &QAction::triggered, this,
             [this] { c_.web.open(ServiceAddresses::productSite()); });
-    connect(add(help, "mabout", "关于Mirato...", 20), &QAction::triggered, this,
+    connect(add(help, "mabout", MessageCode::About), &QAction::triggered, this,
             [this] { emit aboutRequested(); });
     m->addSeparator();
-    connect(add(m, "mExit", "退出程序", 45), &QAction::triggered, this,
+    connect(add(m, "mExit", MessageCode::Exit), &QAction::triggered, this,
             [this] { emit exitRequested(); });
 }
 
 void MenuHost::buildMusicMenu() {
     QMenu* m = musicMenu_;
-    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-    connect(add(m, "Open", "打开(O)...", 53, ctrl(Qt::Key_O)), &QAction::triggered, this,
-            [this] { player_.openFiles(); });
-    connect(add(m, "OpenMusicURL", "打开URL(U)...", 54, ctrl(Qt::Key_U)), &QAction::triggered, this,
-            [this] { player_.openAddress(); });
-    connect(add(m, "SaveAs", "另存为(V)...", 55, ctrl(Qt::Key_S)), &QAction::triggered, this,
-            [this] { player_.saveMediaAs(); });
-    connect(add(m, "SavePlaylist", "保存正在播放的列表(S)", 56), &QAction::triggered, this,
-            [this] { player_.savePlaylist(); });
-    connect(add(m, "SaveAsPlaylist", "将正在播放的列表另存为(A)...", 57), &QAction::triggered, this,
-            [this] { player_.savePlaylistAs(); });
+    addActions(m, {"Open", "OpenMusicURL", "SaveAs", "SavePlaylist", "SaveAsPlaylist"});
     m->addSeparator();
-    connect(add(m, "OpenRun", "打开 Mirato", 1, ctrl(Qt::Key_X)), &QAction::triggered, this,
-            [this] { c_.windows.showCommandBox(); });
-    connect(add(m, "showLRC", "打开LRC歌词", 58, ctrl(Qt::Key_L)), &QAction::triggered, this,
-            [this] { c_.windows.showLyricsWindow(); });
+    addActions(m, {"OpenRun", "showLRC"});
     // Looking songs' lyrics up sends their tags to the lyrics service: only when ticked.
-    QAction* findLyrics = add(m, "FindLyrics", "");
-    ownTexts_.insert(QStringLiteral("FindLyrics"), MessageCode::FindLyricsOnline);
+    QAction* findLyrics = add(m, "FindLyrics", MessageCode::FindLyricsOnline);
     findLyrics->setCheckable(true);
     connect(findLyrics, &QAction::triggered, this, [this](bool on) {
         settings_.writeBool(SettingKeys::kAutoLyrics, on);
         emit autoLyricsChanged(on);
     });
-    const auto alt = [](Qt::Key key) { return QKeySequence(Qt::ALT | key); };
-    const std::pair<const char*, MessageCode> nudges[] = {
-        {"LyricsEarlier", MessageCode::LyricsEarlier}, {"LyricsLater", MessageCode::LyricsLater}};
-    for (const auto& [name, text] : nudges) {
-        const bool earlier = text == MessageCode::LyricsEarlier;
-        QAction* nudge = add(m, name, "", -1, alt(earlier ? Qt::Key_Left : Qt::Key_Right));
-        ownTexts_.insert(QLatin1String(name), text);
-        connect(nudge, &QAction::triggered, this, [this, earlier] {
-            c_.windows.nudgeLyrics(earlier ? kLyricsNudgeMs : -kLyricsNudgeMs);
-        });
-    }
-    pluginMenus_.append(addMenu(m, "Plugin1", "附加插件", 47));
-    // Saving a list makes sense only while a list plays.
-    connect(m, &QMenu::aboutToShow, this, [this] {
-        const bool list = TextRules::isPlaylistExtension(c_.media.url().right(4));
-        item(QStringLiteral("SavePlaylist"))->setEnabled(list);
-        item(QStringLiteral("SaveAsPlaylist"))->setEnabled(list);
-        item(QStringLiteral("FindLyrics"))
-            ->setChecked(settings_.readBool(SettingKeys::kAutoLyrics));
+    connect(m, &QMenu::aboutToShow, findLyrics, [this, findLyrics] {
+        findLyrics->setChecked(settings_.readBool(SettingKeys::kAutoLyrics));
     });
+    addActions(m, {"LyricsEarlier", "LyricsLater"});
+    pluginMenus_.append(addMenu(m, "Plugin1", MessageCode::Plugins));
 }
 
 void MenuHost::buildModeMenu() {
     QMenu* m = modeMenu_;
-    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-    struct Mode {
-        const char* name;
-        const char* builtIn;
-        int code;
-        Qt::Key key;
-        InputMode mode;
-    };
-    const Mode modes[] = {
-        {"Baidu", "百度搜索", 52, Qt::Key_B, InputMode::Baidu},
-        {"Google", "谷歌搜索", 51, Qt::Key_G, InputMode::Google},
-        {"RunCommand", "运行命令", 50, Qt::Key_R, InputMode::Run},
-        {"RunCMD", "运行CMD", 49, Qt::Key_D, InputMode::RunCmd},
-        {"MuiscMode", "网络音乐", 48, Qt::Key_N, InputMode::Music},
-    };
-    for (const Mode& mode : modes) {
-        QAction* action = add(m, mode.name, mode.builtIn, mode.code, ctrl(mode.key));
-        action->setCheckable(true);
-        const InputMode code = mode.mode;
-        connect(action, &QAction::triggered, this,
-                [this, code] { InputModes::toggle(c_.state, code); });
-    }
-    connect(m, &QMenu::aboutToShow, this, [this, modes] {
-        for (const Mode& mode : modes)
-            item(QLatin1String(mode.name))->setChecked(InputModes::isActive(c_.state, mode.mode));
-    });
+    addActions(m, {"Baidu", "Google", "RunCommand", "RunCMD", "MuiscMode"});
     m->addSeparator();
-    connect(add(m, "OpenMusic", "打开 Music Player", 2, ctrl(Qt::Key_I)), &QAction::triggered, this,
-            [this] { c_.windows.showPlayer(); });
-    pluginMenus_.append(addMenu(m, "Plugin2", "附加插件", 47));
+    addActions(m, {"OpenMusic"});
+    pluginMenus_.append(addMenu(m, "Plugin2", MessageCode::Plugins));
 }
 
 void MenuHost::buildPluginMenus() {
@@ -316,8 +274,7 @@ void MenuHost::buildPluginMenus() {
                 QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
             connect(action, &QAction::triggered, this, [this, index] { startPlugin(index); });
         }
-        QAction* download = add(menu, downloads[m], "下载新插件", 63);
-        download->setText(Strings::message(c_.state.language(), MessageCode::DownloadPlugins));
+        QAction* download = add(menu, downloads[m], MessageCode::DownloadPlugins);
         connect(download, &QAction::triggered, this,
                 [this] { c_.web.open(ServiceAddresses::pluginForum()); });
     }
@@ -334,11 +291,11 @@ void MenuHost::startPlugin(int index) {
         qCDebug(lcMenus) << "plug-in not started:" << folders.at(index).path;
 }
 
-void MenuHost::chooseTheme(const QString& theme, const QString& itemName) {
+void MenuHost::chooseTheme(const QString& theme) {
     c_.state.setTheme(theme);
     emit themeChosen();  // the command box's skin stores it
     for (const auto& entry : kThemes)
-        setTicked(QLatin1String(entry[0]), QLatin1String(entry[0]) == itemName);
+        setTicked(QLatin1String(entry.name), QLatin1String(entry.theme) == theme);
 }
 
 void MenuHost::chooseLanguage(Language language) {
@@ -371,8 +328,8 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
     // ticked whichever it is.
     for (const char* theme : {"Blue", "Green", "Purple"}) {
         for (const auto& entry : kThemes) {
-            if (ticks.theme == QLatin1String(theme) && ticks.theme == QLatin1String(entry[1]))
-                setTicked(QLatin1String(entry[0]), true);
+            if (ticks.theme == QLatin1String(theme) && ticks.theme == QLatin1String(entry.theme))
+                setTicked(QLatin1String(entry.name), true);
         }
     }
     setTicked(SettingKeys::kRepeat, ticks.repeat);
@@ -387,14 +344,6 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
 
 void MenuHost::applyLanguage() {
     for (auto it = codes_.cbegin(); it != codes_.cend(); ++it) {
-        if (QAction* action = item(it.key()))
-            action->setText(Strings::message(c_.state.language(), MessageCode(it.value())));
-    }
-    applyOwnTexts();
-}
-
-void MenuHost::applyOwnTexts() {
-    for (auto it = ownTexts_.cbegin(); it != ownTexts_.cend(); ++it) {
         if (QAction* action = item(it.key()))
             action->setText(Strings::message(c_.state.language(), it.value()));
     }

@@ -97,14 +97,17 @@ signals:
 
 private:
     void setTicked(const QString& name, bool ticked);
-    QAction* add(QMenu* menu, const char* name, const char* builtIn, int code = -1,
-                 const QKeySequence& key = {});
-    QMenu* addMenu(QMenu* parent, const char* name, const char* builtIn, int code = -1);
+    // An item or a submenu captioned by its text in the current language (and again when the
+    // language changes); without a text, captioned by its name whatever the language.
+    QAction* add(QMenu* menu, const char* name, MessageCode text);
+    QAction* addFixed(QMenu* menu, const char* name);
+    QMenu* addMenu(QMenu* parent, const char* name, std::optional<MessageCode> text);
+    // Items of the table of actions, which the windows' keys and own menus share.
+    void addActions(QMenu* menu, std::initializer_list<const char*> names);
     void buildTrayMenu();
-    void applyOwnTexts();
     void buildMusicMenu();
     void buildModeMenu();
-    void chooseTheme(const QString& theme, const QString& item);
+    void chooseTheme(const QString& theme);
     void chooseLanguage(Language language);
     void startPlugin(int index);
 
@@ -115,8 +118,7 @@ private:
     QMenu* musicMenu_;
     QMenu* modeMenu_;
     QHash<QString, QAction*> items_;
-    QHash<QString, int> codes_;             // item name -> message code of its caption
-    QHash<QString, MessageCode> ownTexts_;  // item name -> caption of our own
+    QHash<QString, MessageCode> codes_;  // item name -> its caption
     bool powerSavingAvailable_ = true;
     QList<QMenu*> pluginMenus_;
 };

@@ -6,8 +6,8 @@
 #include <QUrl>
 
 #include "components/MediaPlayer.h"
+#include "core/Actions.h"
 #include "core/Numbers.h"
-#include "core/PlaybackKeys.h"
 
 Q_LOGGING_CATEGORY(lcMpris, "mirato.app.mpris", QtWarningMsg)
 

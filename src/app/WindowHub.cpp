@@ -7,6 +7,7 @@
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
+#include "core/HelpOpener.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
@@ -47,8 +48,8 @@ PlayerWindow& WindowHub::player() {
     if (!player_) {
         c_.media.prepare();
         player_ = std::make_unique<PlayerWindow>(
-            PlaybackWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                  c_.playerCommands, c_.settings},
+            PlaybackWindowContext{c_.state, c_.media, *this, c_.playerCommands, c_.settings,
+                                  c_.paths.skinFolder()},
             c_.media);
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
                          [this] { closePlayer(); });
@@ -70,9 +71,8 @@ LyricsWindow& WindowHub::lyricsWindow() {
     if (!lyrics_) {
         // The lyrics window snaps to the player, so the player exists first (hidden).
         player();
-        lyrics_ = std::make_unique<LyricsWindow>(
-            PlaybackWindowContext{c_.state, c_.paths, c_.conventions, c_.launcher, c_.media, *this,
-                                  c_.playerCommands, c_.settings});
+        lyrics_ = std::make_unique<LyricsWindow>(PlaybackWindowContext{
+            c_.state, c_.media, *this, c_.playerCommands, c_.settings, c_.paths.skinFolder()});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
@@ -127,6 +127,10 @@ bool WindowHub::showLyricsDocument(const QString& path) {
 
 void WindowHub::searchLyrics() {
     c_.lyricsSearch.launch();
+}
+
+void WindowHub::openHelp() {
+    mirato::openHelp(c_.paths, c_.state.language(), c_.conventions, c_.launcher);
 }
 
 std::vector<SkinnedWindow*> WindowHub::loadedWindows() const {

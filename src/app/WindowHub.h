@@ -64,6 +64,7 @@ public:
     bool showLyricsDocument(const QString& path) override;
     void closeLyricsWindow() override;
     void searchLyrics() override;
+    void openHelp() override;
     void nudgeLyrics(qint64 earlierMs) override;
     void applyOpacity() override;
     // The theme of AppState, in the order box, player, lyrics window (the box stores it).

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "appearance/ActionMenu.h"
 #include "appearance/Glyphs.h"
 #include "appearance/SkinnedButton.h"
 #include "appearance/TitleButton.h"
@@ -21,7 +22,6 @@
 #include "appearance/WindowTraits.h"
 #include "commandbox/AnswerList.h"
 #include "commandbox/CommandInterpreter.h"
-#include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "core/AppState.h"
 #include "core/InputModes.h"
@@ -35,35 +35,19 @@
 
 namespace mirato {
 
-namespace {
+namespace {}  // namespace
 
-struct ModeItem {
-    const char* objectName;
-    MessageCode caption;
-    InputMode mode;
-};
-
-// The input-mode items, named as plug-ins and tests find them.
-constexpr ModeItem kModeItems[] = {
-    {"MuiscMode", MessageCode::OnlineMusic, InputMode::Music},
-    {"RunCMD", MessageCode::RunCmd, InputMode::RunCmd},
-    {"RunCommand", MessageCode::RunCommand, InputMode::Run},
-    {"Google", MessageCode::GoogleSearch, InputMode::Google},
-    {"Baidu", MessageCode::BaiduSearch, InputMode::Baidu},
-};
-
-}  // namespace
-
-CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
-                       LineCompleter& completer, const LineHistory& history, Settings& settings,
-                       Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
-                       QWidget* parent)
+CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter,
+                       const ActionTargets& actions, LineCompleter& completer,
+                       const LineHistory& history, Settings& settings, Notifier& notifier,
+                       WindowRequests& windows, const QString& skinFolder, QWidget* parent)
     : SkinnedWindow({SkinFiles::Surface::CommandBox, SettingKeys::kCommandBoxPosition,
                      WindowSkin::OnMissing::Stop},
                     state, settings, skinFolder, parent),
       state_(state),
       interpreter_(interpreter),
-      keys_(keys),
+      actions_(actions),
+      keys_(keyTable(KeyHost::CommandBox, actions)),
       completer_(completer),
       history_(history),
       answers_(interpreter),
@@ -161,14 +145,6 @@ void CommandBox::retranslate() {
     SkinnedButton::unskinWindow(this);
     okButton_->setText(Strings::message(state_.language(), MessageCode::OkButton));
     SkinnedButton::skinWindow(this);
-    if (ownMenu_) {
-        for (QAction* action : ownMenu_->actions()) {
-            for (const ModeItem& item : kModeItems) {
-                if (action->objectName() == QLatin1String(item.objectName))
-                    action->setText(Strings::message(state_.language(), item.caption));
-            }
-        }
-    }
 }
 
 void CommandBox::setLyricsShown(bool shown) {
@@ -398,7 +374,7 @@ bool CommandBox::handleKey(QKeyEvent* event) {
         closeAnswers();
         return true;
     }
-    if (keys_.handle(key, modifiers))
+    if (keys_.trigger(key, modifiers))
         input_->setFocus();
     if (ctrl && key == Qt::Key_A) {
         input_->selectAll();
@@ -461,32 +437,13 @@ void CommandBox::takeDroppedFiles(const QList<QUrl>& urls) {
     input_->setFocus();
 }
 
-QMenu* CommandBox::ownModeMenu() {
-    if (ownMenu_)
-        return ownMenu_;
-    ownMenu_ = new QMenu(this);
-    for (const ModeItem& item : kModeItems) {
-        QAction* action = ownMenu_->addAction(QString());
-        action->setObjectName(QLatin1String(item.objectName));
-        action->setCheckable(true);
-        const InputMode mode = item.mode;
-        connect(action, &QAction::triggered, this,
-                [this, mode] { InputModes::toggle(state_, mode); });
-    }
-    connect(ownMenu_, &QMenu::aboutToShow, this, [this] {
-        for (QAction* action : ownMenu_->actions()) {
-            for (const ModeItem& item : kModeItems) {
-                if (action->objectName() == QLatin1String(item.objectName))
-                    action->setChecked(InputModes::isActive(state_, item.mode));
-            }
-        }
-    });
-    retranslate();
-    return ownMenu_;
-}
-
 void CommandBox::popUpModeMenu() {
-    QMenu* menu = modeMenu_ ? modeMenu_ : ownModeMenu();
+    if (!modeMenu_ && !ownMenu_) {
+        ownMenu_ = new QMenu(this);
+        ActionMenu::add(*ownMenu_, {"Baidu", "Google", "RunCommand", "RunCMD", "MuiscMode"},
+                        actions_);
+    }
+    QMenu* menu = modeMenu_ ? modeMenu_ : ownMenu_;
     menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));
 }
 

@@ -5,7 +5,9 @@
 
 #include "appearance/SkinnedWindow.h"
 #include "commandbox/LineAnswers.h"
+#include "core/Actions.h"
 #include "core/HistoryWalk.h"
+#include "core/KeyTable.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +20,6 @@ namespace mirato {
 class AnswerList;
 class AppState;
 class CommandInterpreter;
-class KeyCommands;
 class Settings;
 class LineCompleter;
 class LineHistory;
@@ -38,7 +39,8 @@ public:
     static constexpr int kInputTopTwips = 840;
     static constexpr int kInputTopWithLyricsTwips = 960;
 
-    CommandBox(AppState& state, CommandInterpreter& interpreter, KeyCommands& keys,
+    // The actions' targets carry out its keys and its own mode menu.
+    CommandBox(AppState& state, CommandInterpreter& interpreter, const ActionTargets& actions,
                LineCompleter& completer, const LineHistory& history, Settings& settings,
                Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
                QWidget* parent = nullptr);
@@ -102,11 +104,11 @@ private:
     void copyToClipboard();
     void popUpModeMenu();
     void retranslate();
-    QMenu* ownModeMenu();
 
     AppState& state_;
     CommandInterpreter& interpreter_;
-    KeyCommands& keys_;
+    ActionTargets actions_;
+    KeyTable keys_;
     LineCompleter& completer_;
     const LineHistory& history_;
     HistoryWalk walk_;
@@ -131,7 +133,7 @@ private:
     QString completion_;
     QPushButton* okButton_;
     QMenu* modeMenu_ = nullptr;
-    QMenu* ownMenu_ = nullptr;
+    QMenu* ownMenu_ = nullptr;  // the input modes, until the menus are made
     QMenu* trayMenu_ = nullptr;
     bool painted_ = false;
 };

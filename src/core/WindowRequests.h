@@ -25,6 +25,8 @@ public:
     virtual void closeLyricsWindow() = 0;
     // Starts the lyrics search plug-in for the song playing.
     virtual void searchLyrics() = 0;
+    // Opens the help text of the current language.
+    virtual void openHelp() = 0;
     // Moves the lyrics of the song playing earlier (positive) or later by ms, in its file.
     virtual void nudgeLyrics(qint64 earlierMs) = 0;
     // Applies the shared opacity to the command box (which also stores it) and to the player

@@ -4,10 +4,11 @@
 #include <QLabel>
 
 #include "appearance/TitleButton.h"
+#include "core/Actions.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
-#include "core/PlaybackKeys.h"
+#include "core/PlayerRequests.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -17,9 +18,9 @@ namespace mirato {
 LyricsWindow::LyricsWindow(PlaybackWindowContext context, QWidget* parent)
     : SkinnedWindow(
           {SkinFiles::Surface::Lyrics, SettingKeys::kLyricsPosition, WindowSkin::OnMissing::Skip},
-          context.state, context.settings, context.paths.skinFolder(), parent),
+          context.state, context.settings, context.skinFolder, parent),
       c_(context),
-      keys_(playbackKeys(KeyHost::LyricsWindow, c_)) {
+      keys_(keyTable(KeyHost::LyricsWindow, actionTargets(c_))) {
     setObjectName(QStringLiteral("LyricsWindow"));
     setWindowTitle(QStringLiteral("LrcShow"));
     setFixedSize(px(5100), px(1500));

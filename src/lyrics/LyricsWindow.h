@@ -5,7 +5,7 @@
 
 #include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
-#include "core/PlaybackKeys.h"
+#include "core/PlaybackWindowContext.h"
 #include "lyrics/LyricsView.h"
 
 class QLabel;

@@ -12,16 +12,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "appearance/ActionMenu.h"
 #include "appearance/Glyphs.h"
 #include "appearance/MagneticGroup.h"
 #include "appearance/TitleButton.h"
 #include "appearance/WindowTraits.h"
 #include "components/MediaPlayer.h"
+#include "core/Actions.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
 #include "core/Numbers.h"
-#include "core/PlaybackKeys.h"
+#include "core/PlayerRequests.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -65,10 +67,10 @@ QPixmap noteIcon() {
 PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QWidget* parent)
     : SkinnedWindow(
           {SkinFiles::Surface::Player, SettingKeys::kPlayerPosition, WindowSkin::OnMissing::Skip},
-          context.state, context.settings, context.paths.skinFolder(), parent),
+          context.state, context.settings, context.skinFolder, parent),
       c_(context),
       media_(media),
-      keys_(playbackKeys(KeyHost::Player, c_)) {
+      keys_(keyTable(KeyHost::Player, actionTargets(c_))) {
     setObjectName(QStringLiteral("PlayerWindow"));
     setWindowTitle(QStringLiteral("VizavIva"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
@@ -269,45 +271,14 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
     refreshDisplay();
 }
 
-QMenu* PlayerWindow::ownMusicMenu() {
-    if (ownMenu_)
-        return ownMenu_;
-    ownMenu_ = new QMenu(this);
-    struct Item {
-        const char* name;
-        MessageCode caption;
-        void (PlayerRequests::*command)();
-    };
-    const Item items[] = {
-        {"Open", MessageCode::Open, &PlayerRequests::openFiles},
-        {"OpenMusicURL", MessageCode::OpenUrl, &PlayerRequests::openAddress},
-        {"SaveAs", MessageCode::SaveAs, &PlayerRequests::saveMediaAs},
-        {"SavePlaylist", MessageCode::SavePlaylist, &PlayerRequests::savePlaylist},
-        {"SaveAsPlaylist", MessageCode::SaveAsPlaylist, &PlayerRequests::savePlaylistAs},
-    };
-    for (const Item& item : items) {
-        QAction* action = ownMenu_->addAction(QString());
-        action->setObjectName(QLatin1String(item.name));
-        const MessageCode caption = item.caption;
-        const auto command = item.command;
-        connect(action, &QAction::triggered, this, [this, command] { (c_.commands.*command)(); });
-        connect(ownMenu_, &QMenu::aboutToShow, action, [this, action, caption] {
-            action->setText(Strings::message(c_.state.language(), caption));
-        });
-    }
-    connect(ownMenu_, &QMenu::aboutToShow, this, [this] {
-        // Saving a list makes sense only while a list plays.
-        const bool list = TextRules::isPlaylistExtension(media_.url().right(4));
-        for (const char* name : {"SavePlaylist", "SaveAsPlaylist"}) {
-            if (QAction* action = ownMenu_->findChild<QAction*>(QLatin1String(name)))
-                action->setEnabled(list);
-        }
-    });
-    return ownMenu_;
-}
-
 void PlayerWindow::popUpMusicMenu() {
-    QMenu* menu = musicMenu_ ? musicMenu_ : ownMusicMenu();
+    if (!musicMenu_ && !ownMenu_) {
+        ownMenu_ = new QMenu(this);
+        ActionMenu::add(*ownMenu_,
+                        {"Open", "OpenMusicURL", "SaveAs", "SavePlaylist", "SaveAsPlaylist"},
+                        actionTargets(c_));
+    }
+    QMenu* menu = musicMenu_ ? musicMenu_ : ownMenu_;
     menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));
 }
 

@@ -6,7 +6,7 @@
 #include "appearance/Glyphs.h"
 #include "appearance/SkinnedWindow.h"
 #include "core/KeyTable.h"
-#include "core/PlaybackKeys.h"
+#include "core/PlaybackWindowContext.h"
 
 class QLabel;
 class QMenu;
@@ -56,7 +56,6 @@ protected:
 private:
     void buildPlayBar();
     void restoreSettings();
-    QMenu* ownMusicMenu();
     void popUpMusicMenu();
     QToolButton* makeButton(const QString& name, int x, int y, int size);
 
@@ -75,7 +74,7 @@ private:
     QToolButton* muteButton_;
     QSlider* volumeSlider_;
     QMenu* musicMenu_ = nullptr;
-    QMenu* ownMenu_ = nullptr;
+    QMenu* ownMenu_ = nullptr;  // the open and save items, until the menus are made
     QTimer trimTimer_;
     struct Icons {
         QIcon play = Glyphs::icon(Glyph::Play);

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSet>
+#include <functional>
 
 #include "app/MenuHost.h"
 #include "core/AppPaths.h"
@@ -52,18 +54,28 @@ protected:
     MenuHost menus{services, player, settings};
 };
 
-TEST_F(MenuHostTest, EveryItemIsThereByName) {
-    for (const char* name :
-         {"mShow",          "OpenPlayer",  "Plugin",     "Setting",      "Skin",     "blue",
-          "RosePink",       "Green",       "LightGreen", "Purple",       "PlayMode", "RPlay",
-          "RndPlay",        "electricity", "AutoRun",    "FormTop",      "link",     "Language",
-          "English",        "chinese",     "chinese1",   "HelpCenter",   "Help",     "SiteUrl",
-          "mabout",         "mExit",       "Open",       "OpenMusicURL", "SaveAs",   "SavePlaylist",
-          "SaveAsPlaylist", "OpenRun",     "showLRC",    "Plugin1",      "Baidu",    "Google",
-          "RunCommand",     "RunCMD",      "MuiscMode",  "OpenMusic",    "Plugin2"})
-        EXPECT_NE(item(name), nullptr) << name;
+// Plug-ins and the settings know the items by their names: every item has one, found again by
+// it, and captioned.
+TEST_F(MenuHostTest, EveryItemIsFoundByItsName) {
+    QSet<QString> names;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            EXPECT_FALSE(action->objectName().isEmpty()) << action->text().toStdString();
+            EXPECT_EQ(item(action->objectName().toUtf8().constData()), action);
+            EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
+            names.insert(action->objectName());
+            if (action->menu())
+                walk(action->menu());
+        }
+    };
+    for (QMenu* menu : {menus.trayMenu(), menus.musicMenu(), menus.modeMenu()})
+        walk(menu);
+    EXPECT_GE(names.size(), 41);
     EXPECT_EQ(item("mExit")->text(), "退出程序");  // built-in captions until a language is chosen
     EXPECT_EQ(item("Open")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(item("Baidu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
@@ -109,9 +121,7 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_EQ(player.calls, QStringList{"openAddress"});
     EXPECT_EQ(windows.lyricsShown, 1);
     item("Help")->trigger();
-    ASSERT_EQ(launcher.launches.size(), 1);
-    EXPECT_EQ(launcher.launches.first().command.arguments,
-              QStringList{paths.helpFile(Language::SimplifiedChinese)});
+    EXPECT_EQ(windows.helpOpened, 1);
 }
 
 TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {

@@ -12,7 +12,6 @@
 #include "appearance/WindowSkin.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
-#include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "components/MediaPlayer.h"
@@ -61,9 +60,9 @@ protected:
     CommandInterpreter interpreter{services, {}, history};
     LineCompleter completer{state, applications,       interpreter, history,
                             picks, posixConventions(), {}};
-    KeyCommands keys{services, lyricsSearch};
-    CommandBox box{state,    interpreter, keys, completer,         history,
-                   settings, notifier,    hub,  paths.skinFolder()};
+    CommandBox box{state,     interpreter, {state, media, hub, nullptr, &dialogs},
+                   completer, history,     settings,
+                   notifier,  hub,         paths.skinFolder()};
 };
 
 QColor backgroundOf(const WindowSkin& skin) {

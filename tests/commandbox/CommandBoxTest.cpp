@@ -27,7 +27,7 @@ namespace {
 class CommandBoxTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    CommandBox box{h.state,    h.interpreter, h.keys,    h.completer,         h.history,
+    CommandBox box{h.state,    h.interpreter, h.actions, h.completer,         h.history,
                    h.settings, h.notifier,    h.windows, h.paths.skinFolder()};
     QLineEdit* input = box.input();
 };

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/PlaybackKeys.h"
+#include "core/Actions.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "lyrics/LyricsText.h"

@@ -4,11 +4,11 @@
 #include <QSignalSpy>
 
 #include "commandbox/CommandInterpreter.h"
-#include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "components/CalculatorModule.h"
+#include "core/Actions.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
@@ -35,8 +35,7 @@ struct InterpreterHarness {
           history(env.path("config/Mirato.history")),
           interpreter(services, programRules(applications, calculator), history),
           completer(state, applications, interpreter, history, picks, conventions,
-                    {env.path("bin")}),
-          keys(services, lyricsSearch) {
+                    {env.path("bin")}) {
         state.setLanguage(language);
     }
 
@@ -72,7 +71,8 @@ struct InterpreterHarness {
     LearntPicks picks{env.path("config/Mirato.picks")};
     CommandInterpreter interpreter;
     LineCompleter completer;
-    KeyCommands keys;
+    // What the box's keys and its own menu act on.
+    ActionTargets actions{state, media, windows, nullptr, &dialogs};
 };
 
 }  // namespace mirato::test

@@ -81,11 +81,13 @@ public:
     QStringList lyricsDocuments;
     void closeLyricsWindow() override { ++lyricsClosed; }
     void searchLyrics() override { ++lyricsSearched; }
+    void openHelp() override { ++helpOpened; }
     void nudgeLyrics(qint64 earlierMs) override { nudges.append(earlierMs); }
     QList<qint64> nudges;
     int commandBoxShown = 0;
     int lyricsClosed = 0;
     int lyricsSearched = 0;
+    int helpOpened = 0;
     int playerShown = 0;
     int lyricsShown = 0;
     int lyricsCleared = 0;

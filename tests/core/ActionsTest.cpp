@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "core/Actions.h"
+#include "core/AppState.h"
+#include "core/HelpOpener.h"
+#include "core/InputModes.h"
+#include "core/PlayerRequests.h"
+#include "core/Strings.h"
+#include "support/Recorders.h"
+#include "support/TempEnvironment.h"
+
+using namespace mirato;
+using namespace mirato::test;
+
+namespace {
+
+struct Player : PlayerRequests {
+    void openFiles() override { calls.append("open"); }
+    void openAddress() override { calls.append("address"); }
+    void saveMediaAs() override { calls.append("save"); }
+    void savePlaylist() override { calls.append("save list"); }
+    void savePlaylistAs() override { calls.append("save list as"); }
+    void dropOnPlayer(const QStringList&) override {}
+    QStringList calls;
+};
+
+// Everything a command can do, recorded as it happens.
+struct Targets {
+    AppState state;
+    RecordingMedia media;
+    RecordingWindows windows;
+    Player player;
+    RecordingDialogs dialogs;
+    ActionTargets box{state, media, windows, nullptr, &dialogs};
+    ActionTargets playback{state, media, windows, &player, nullptr};
+
+    QStringList effects() const {
+        QStringList seen = media.calls + player.calls;
+        if (media.volumeValue != 50)
+            seen << QString("volume %1").arg(media.volumeValue);
+        if (media.muted)
+            seen << "muted";
+        const std::pair<int, const char*> counts[] = {
+            {windows.playerShown, "player"},  {windows.lyricsShown, "lyrics"},
+            {windows.commandBoxShown, "box"}, {windows.lyricsSearched, "search"},
+            {windows.helpOpened, "help"},     {int(dialogs.filters.size()), "dialog"}};
+        for (const auto& [count, what] : counts)
+            for (int i = 0; i < count; ++i)
+                seen << what;
+        for (qint64 nudge : windows.nudges)
+            seen << QString("nudge %1").arg(nudge);
+        if (const auto mode = InputModes::active(state))
+            seen << Strings::message(Language::English, InputModes::text(*mode));
+        return seen;
+    }
+};
+
+TEST(ActionsTest, EachWindowsKeys) {
+    const auto ctrl = Qt::ControlModifier;
+    const auto alt = Qt::AltModifier;
+    const auto none = Qt::NoModifier;
+    const struct {
+        KeyHost host;
+        int key;
+        Qt::KeyboardModifiers held;
+        const char* effect;  // nullptr: the key is not one of the window's
+    } rows[] = {
+        {KeyHost::CommandBox, Qt::Key_Right, ctrl, "next"},
+        {KeyHost::CommandBox, Qt::Key_Left, ctrl, "previous"},
+        {KeyHost::CommandBox, Qt::Key_P, ctrl | Qt::ShiftModifier, "play"},
+        {KeyHost::CommandBox, Qt::Key_Up, ctrl, "volume 60"},
+        {KeyHost::CommandBox, Qt::Key_Down, ctrl, "volume 40"},
+        {KeyHost::CommandBox, Qt::Key_S, ctrl, "muted"},
+        {KeyHost::CommandBox, Qt::Key_I, ctrl, "player"},
+        {KeyHost::CommandBox, Qt::Key_L, ctrl, "lyrics"},
+        {KeyHost::CommandBox, Qt::Key_N, ctrl, "- Music Mode"},
+        {KeyHost::CommandBox, Qt::Key_R, ctrl, "- Run Mode"},
+        {KeyHost::CommandBox, Qt::Key_D, ctrl | alt, "- Run CMD Mode"},
+        {KeyHost::CommandBox, Qt::Key_B, ctrl, "- Baidu Search"},
+        {KeyHost::CommandBox, Qt::Key_G, ctrl, "- Google Search"},
+        {KeyHost::CommandBox, Qt::Key_F, ctrl, "search"},
+        {KeyHost::CommandBox, Qt::Key_O, ctrl, "dialog"},
+        {KeyHost::CommandBox, Qt::Key_F1, Qt::ShiftModifier, "help"},
+        {KeyHost::CommandBox, Qt::Key_C, ctrl, nullptr},  // copy stays copy
+        {KeyHost::CommandBox, Qt::Key_X, ctrl, nullptr},
+        {KeyHost::CommandBox, Qt::Key_P, none, nullptr},
+        {KeyHost::CommandBox, Qt::Key_Left, alt, nullptr},
+        {KeyHost::Player, Qt::Key_L, ctrl, "lyrics"},
+        {KeyHost::Player, Qt::Key_I, ctrl, nullptr},
+        {KeyHost::Player, Qt::Key_R, ctrl, "box"},
+        {KeyHost::Player, Qt::Key_X, ctrl, "box"},
+        {KeyHost::Player, Qt::Key_O, ctrl, "open"},
+        {KeyHost::Player, Qt::Key_U, ctrl, "address"},
+        {KeyHost::Player, Qt::Key_S, ctrl, "save"},
+        {KeyHost::Player, Qt::Key_F, ctrl, "search"},
+        {KeyHost::Player, Qt::Key_F1, none, "help"},
+        {KeyHost::Player, Qt::Key_Right, alt, "nudge -100"},
+        {KeyHost::Player, Qt::Key_Left, ctrl | alt, "previous"},  // Ctrl wins over Alt
+        {KeyHost::Player, Qt::Key_O, none, nullptr},
+        {KeyHost::LyricsWindow, Qt::Key_I, ctrl, "player"},
+        {KeyHost::LyricsWindow, Qt::Key_L, ctrl, nullptr},
+        {KeyHost::LyricsWindow, Qt::Key_R, ctrl | Qt::ShiftModifier, "box"},
+        {KeyHost::LyricsWindow, Qt::Key_Left, alt, "nudge 100"},
+        {KeyHost::LyricsWindow, Qt::Key_Down, ctrl, "volume 40"},
+        {KeyHost::LyricsWindow, Qt::Key_N, ctrl, nullptr},
+    };
+    for (const auto& row : rows) {
+        Targets t;
+        const bool inBox = row.host == KeyHost::CommandBox;
+        const KeyTable keys = keyTable(row.host, inBox ? t.box : t.playback);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(row.host) << " key " << row.key);
+        EXPECT_EQ(keys.trigger(row.key, row.held), row.effect != nullptr);
+        EXPECT_EQ(t.effects(), row.effect ? QStringList{row.effect} : QStringList{});
+    }
+}
+
+TEST(ActionsTest, PlayPauseDependsOnThePlayState) {
+    const std::pair<PlayState, const char*> cases[] = {
+        {PlayState::Stopped, "play"},  {PlayState::Paused, "play"},   {PlayState::Playing, "pause"},
+        {PlayState::Opening, nullptr}, {PlayState::Nothing, nullptr},
+    };
+    for (const auto& [state, expected] : cases) {
+        Targets t;
+        t.media.state = state;
+        perform(ActionCommand::PlayPause, t.box);
+        EXPECT_EQ(t.media.calls, expected ? QStringList{expected} : QStringList{}) << int(state);
+    }
+}
+
+TEST(ActionsTest, OpenIntoTheBoxPlaysMediaAndPutsOtherFilesIntoTheBox) {
+    const std::tuple<QString, bool, std::optional<QString>> cases[] = {
+        {"/music/Song.MP3", true, std::nullopt},
+        {"/music/Song.mP3", false, "/music/Song.mP3"},
+        {"/docs/notes.txt", false, "/docs/notes.txt"},
+        {"", false, std::nullopt},  // cancelled
+    };
+    for (const auto& [chosen, plays, boxText] : cases) {
+        Targets t;
+        t.dialogs.answer = chosen;
+        perform(ActionCommand::OpenIntoBox, t.box);
+        EXPECT_EQ(t.windows.commandBoxTexts, boxText ? QStringList{*boxText} : QStringList{})
+            << chosen.toStdString();
+        EXPECT_EQ(t.media.urls, plays ? QStringList{chosen} : QStringList{});
+        EXPECT_EQ(t.dialogs.filters, QStringList{"All File(ALL Type)| *.*"});
+    }
+    // Where there are no dialogs or no player's commands, nothing happens.
+    Targets t;
+    perform(ActionCommand::OpenIntoBox, t.playback);
+    perform(ActionCommand::SavePlaylist, t.box);
+    EXPECT_EQ(t.effects(), QStringList{});
+}
+
+TEST(ActionsTest, TicksAndOfferedItems) {
+    Targets t;
+    perform(ActionCommand::GoogleMode, t.box);
+    EXPECT_TRUE(isTicked(ActionCommand::GoogleMode, t.box));
+    EXPECT_FALSE(isTicked(ActionCommand::BaiduMode, t.box));
+    EXPECT_FALSE(isTickable(ActionCommand::ShowPlayer));
+    // Saving the list is offered while a list plays, whatever the case of its extension.
+    const std::pair<const char*, bool> urls[] = {
+        {"/m/a.m3u", true}, {"/m/a.WPL", true}, {"/m/a.mp3", false}, {"", false}};
+    for (const auto& [url, offered] : urls) {
+        t.media.urls = {url};
+        EXPECT_EQ(isEnabled(ActionCommand::SavePlaylist, t.playback), offered) << url;
+        EXPECT_TRUE(isEnabled(ActionCommand::SaveMediaAs, t.playback));
+    }
+}
+
+TEST(ActionsTest, TheBoxDoesNotTypeItsKeys) {
+    const auto ctrl = Qt::ControlModifier;
+    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
+        Targets fresh;
+        const bool bound = keyTable(KeyHost::CommandBox, fresh.box).trigger(key, ctrl);
+        const bool control = key == Qt::Key_A || key == Qt::Key_M;
+        EXPECT_EQ(isSwallowedKey(key, ctrl), bound || control) << char(key);
+    }
+    EXPECT_TRUE(isSwallowedKey(Qt::Key_Tab, Qt::NoModifier));
+    EXPECT_TRUE(isSwallowedKey(Qt::Key_Return, Qt::NoModifier));
+    EXPECT_FALSE(isSwallowedKey(Qt::Key_P, Qt::NoModifier));
+    EXPECT_FALSE(isSwallowedKey(Qt::Key_Right, ctrl));  // moves the caret as well
+}
+
+TEST(ActionsTest, HelpOpensTheFileOfTheLanguage) {
+    TempEnvironment env;
+    const AppPaths paths =
+        (QDir().mkpath(env.path("app/skin")), AppPaths::forProgramFolder(env.path("app")));
+    const std::pair<Language, const char*> cases[] = {
+        {Language::SimplifiedChinese, "Help_CHS.txt"},
+        {Language::TraditionalChinese, "Help_CHT.txt"},
+        {Language::English, "Help_ENG.txt"}};
+    for (const auto& [language, file] : cases) {
+        RecordingLauncher launcher;
+        openHelp(paths, language, windowsConventions(), launcher);
+        ASSERT_EQ(launcher.launches.size(), 1);
+        EXPECT_EQ(launcher.launches.first().command,
+                  (Command{"notepad", {env.path("app/skin/other/") + file}}));
+    }
+}
+
+}  // namespace

@@ -44,7 +44,6 @@
 #include "commandbox/AnswerList.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
-#include "commandbox/KeyCommands.h"
 #include "commandbox/LineCompleter.h"
 #include "commandbox/LyricsSearch.h"
 #include "commandbox/rules/ProgramRules.h"
@@ -110,6 +109,7 @@ struct QuietWindows : WindowRequests {
     bool showLyricsDocument(const QString&) override { return false; }
     void closeLyricsWindow() override {}
     void searchLyrics() override {}
+    void openHelp() override {}
     void nudgeLyrics(qint64) override {}
     void applyOpacity() override {}
 };
@@ -125,8 +125,7 @@ struct PlayerSetUp {
           plugins(paths.pluginFolders(), posixConventions()),
           commands({state, paths, posixConventions(), plugins, launcher, web, player, windows,
                     notifier, dialogs}),
-          window({state, paths, posixConventions(), launcher, player, windows, commands, settings},
-                 player) {}
+          window({state, player, windows, commands, settings, paths.skinFolder()}, player) {}
     AppState state;
     const AppPaths paths;
     Settings settings;
@@ -521,10 +520,8 @@ int answers() {
     CommandInterpreter interpreter(services, programRules(applications, calculator), history);
     LineCompleter completer(state, applications, interpreter, history, picks, posixConventions(),
                             {});
-    LyricsSearch lyricsSearch(state, settings, plugins, media, launcher, notifier);
-    KeyCommands keys(services, lyricsSearch);
-    CommandBox box(state, interpreter, keys, completer, history, settings, notifier, windows,
-                   paths.skinFolder());
+    CommandBox box(state, interpreter, {state, media, windows, nullptr, &dialogs}, completer,
+                   history, settings, notifier, windows, paths.skinFolder());
     QSignalSpy read(&applications, &ApplicationCatalog::changed);
     applications.load({});
     if (!read.wait(30000))

@@ -49,7 +49,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       autoLyrics_(settings_, plugins_, media_, launcher_, LyricsPlaces::cacheFolder()),
       laterStarts_(state_, notifier_),
       windows_({state_, paths_, hostConventions(), launcher_, media_, settings_, lyricSync_,
-                lyricsSearch_, commandBox_, playerCommands_}),
+                lyricsSearch_}),
       services_{state_, paths_, hostConventions(), plugins_,  launcher_,
                 web_,   media_, windows_,          notifier_, dialogs_},
       playerCommands_(services_),
@@ -62,6 +62,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       documents_(services_),
       commandBox_(state_, interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
                   completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()) {
+    windows_.attach(commandBox_, playerCommands_);
     // The engine plays at the level the user chose from the first song on.
     media_.setLoudness(Loudnesses::fromSetting(settings_.read(SettingKeys::kLoudness)));
     // A line typed before the calculator had loaded has its answer now.

@@ -119,8 +119,8 @@ private:
     LyricSync lyricSync_;
     AutoLyrics autoLyrics_;  // asks the lyrics plug-in for songs without lyrics, when ticked
     LaterStarts laterStarts_;
-    // Made before the box and the player's commands, which ask it for windows; it holds both
-    // by reference and uses them once they exist.
+    // Made before the box and the player's commands, which ask it for windows; they are
+    // attached to it as soon as they exist.
     WindowHub windows_;
     Services services_;
     PlayerCommands playerCommands_;

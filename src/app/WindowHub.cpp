@@ -38,6 +38,11 @@ void unload(std::unique_ptr<Window>& window) {
 
 WindowHub::WindowHub(WindowHubContext context) : c_(context) {}
 
+void WindowHub::attach(CommandBox& box, PlayerCommands& playerCommands) {
+    box_ = &box;
+    playerCommands_ = &playerCommands;
+}
+
 WindowHub::~WindowHub() {
     // The lyric timers outlive the hub: they must not keep a window that is gone.
     if (lyrics_)
@@ -48,7 +53,7 @@ PlayerWindow& WindowHub::player() {
     if (!player_) {
         c_.media.prepare();
         player_ = std::make_unique<PlayerWindow>(
-            PlaybackWindowContext{c_.state, c_.media, *this, c_.playerCommands, c_.settings,
+            PlaybackWindowContext{c_.state, c_.media, *this, *playerCommands_, c_.settings,
                                   c_.paths.skinFolder()},
             c_.media);
         QObject::connect(player_.get(), &PlayerWindow::closeRequested, player_.get(),
@@ -72,7 +77,7 @@ LyricsWindow& WindowHub::lyricsWindow() {
         // The lyrics window snaps to the player, so the player exists first (hidden).
         player();
         lyrics_ = std::make_unique<LyricsWindow>(PlaybackWindowContext{
-            c_.state, c_.media, *this, c_.playerCommands, c_.settings, c_.paths.skinFolder()});
+            c_.state, c_.media, *this, *playerCommands_, c_.settings, c_.paths.skinFolder()});
         QObject::connect(lyrics_.get(), &LyricsWindow::closeRequested, lyrics_.get(),
                          [this] { closeLyricsWindow(); });
         player_->magnetic().addWindow(lyrics_.get(), player_.get());
@@ -113,12 +118,12 @@ void WindowHub::showCommandBox() {
     // Whoever shows the box (tray, menus, a later start) means it to be shown: the next Alt+R
     // hides it.
     c_.state.setBoxShown(true);
-    bringUp(c_.commandBox);
+    bringUp(*box_);
 }
 
 void WindowHub::fillCommandBox(const QString& text) {
-    c_.commandBox.input()->setText(text);
-    bringUp(c_.commandBox);
+    box_->input()->setText(text);
+    bringUp(*box_);
 }
 
 bool WindowHub::showLyricsDocument(const QString& path) {
@@ -134,7 +139,7 @@ void WindowHub::openHelp() {
 }
 
 std::vector<SkinnedWindow*> WindowHub::loadedWindows() const {
-    std::vector<SkinnedWindow*> windows{&c_.commandBox};
+    std::vector<SkinnedWindow*> windows{box_};
     for (SkinnedWindow* window :
          std::initializer_list<SkinnedWindow*>{player_.get(), lyrics_.get()}) {
         if (window)

@@ -33,10 +33,6 @@ struct WindowHubContext {
     Settings& settings;
     LyricSync& lyricSync;
     LyricsSearch& lyricsSearch;
-    // The box and the player's commands ask the hub for windows, so they may be made after it:
-    // both are held by their own types, and used only once the program has started.
-    CommandBox& commandBox;
-    PlayerCommands& playerCommands;
 };
 
 // Knows every window, creates the player and lyrics windows on first use, and carries out
@@ -45,6 +41,10 @@ class WindowHub : public WindowRequests {
 public:
     explicit WindowHub(WindowHubContext context);
     ~WindowHub() override;
+
+    // The box and the player's commands ask the hub for windows, so they are made after it and
+    // handed to it once they exist, before any window is asked for.
+    void attach(CommandBox& box, PlayerCommands& playerCommands);
 
     // The music menu of the player window, now and whenever it is made again.
     void setMusicMenu(QMenu* menu);
@@ -78,6 +78,8 @@ private:
     std::vector<SkinnedWindow*> loadedWindows() const;
 
     WindowHubContext c_;
+    CommandBox* box_ = nullptr;
+    PlayerCommands* playerCommands_ = nullptr;
     QMenu* musicMenu_ = nullptr;
     std::unique_ptr<PlayerWindow> player_;
     std::unique_ptr<LyricsWindow> lyrics_;

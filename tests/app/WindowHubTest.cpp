@@ -35,6 +35,8 @@ namespace {
 
 class WindowHubTest : public ::testing::Test {
 protected:
+    WindowHubTest() { hub.attach(box, commands); }
+
     TempEnvironment env;
     Settings settings{Settings::defaultFilePath()};
     AppState state;
@@ -47,8 +49,8 @@ protected:
     LyricsSearch lyricsSearch{state, settings, plugins, media, launcher, notifier};
     LyricSync sync{state, settings, media, posixConventions()};
     // The box and the player's commands come after the hub, as in the program.
-    WindowHub hub{{state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch,
-                   box, commands}};
+    WindowHub hub{
+        {state, paths, posixConventions(), launcher, media, settings, sync, lyricsSearch}};
     RecordingDialogs dialogs;
     RecordingOpener web;
     Services services{state, paths, posixConventions(), plugins, launcher, web,

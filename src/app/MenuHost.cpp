@@ -71,7 +71,7 @@ MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     ticks.shuffle = settings.readBool(PlayModes::key(PlayMode::Shuffle));
     ticks.powerSaving = settings.readBool(SettingKeys::kPowerSaving);
     ticks.onTop = settings.readBool(SettingKeys::kTopMost);
-    ticks.autoRun = !state.autostartValue().isEmpty();
+    ticks.autoRun = state.startsAtLogin();
     ticks.loudness = Loudnesses::fromSetting(settings.read(SettingKeys::kLoudness));
     return ticks;
 }

@@ -172,11 +172,14 @@ Edges MagneticLayout::sizeTo(Id id, const Edges& proposed, ResizeEdge edge) cons
     const int d = snapWidth_;
     const Edges o = proposed;
     Edges r = proposed;
-    const auto e = static_cast<int>(edge);
-    const bool leftEdge = e == 1 || e == 4 || e == 7;
-    const bool rightEdge = e == 2 || e == 5 || e == 8;
-    const bool topEdge = e == 3 || e == 4 || e == 5;
-    const bool bottomEdge = e == 6 || e == 7 || e == 8;
+    using E = ResizeEdge;
+    const auto oneOf = [edge](std::initializer_list<E> edges) {
+        return std::find(edges.begin(), edges.end(), edge) != edges.end();
+    };
+    const bool leftEdge = oneOf({E::Left, E::TopLeft, E::BottomLeft});
+    const bool rightEdge = oneOf({E::Right, E::TopRight, E::BottomRight});
+    const bool topEdge = oneOf({E::Top, E::TopLeft, E::TopRight});
+    const bool bottomEdge = oneOf({E::Bottom, E::BottomLeft, E::BottomRight});
     auto pull = [d](int& edgeValue, int proposedValue, int near, int far) {
         if (std::abs(proposedValue - near) < d)
             edgeValue = near;

@@ -68,16 +68,7 @@ public:
     Move moveTo(QPoint cursor);
 
     // Which edges a resize drags.
-    enum class ResizeEdge {
-        Left = 1,
-        Right,
-        Top,
-        TopLeft,
-        TopRight,
-        Bottom,
-        BottomLeft,
-        BottomRight
-    };
+    enum class ResizeEdge { Left, Right, Top, TopLeft, TopRight, Bottom, BottomLeft, BottomRight };
     // The proposed rectangle of window id during a resize with its dragged edges snapped.
     Edges sizeTo(Id id, const Edges& proposed, ResizeEdge edge) const;
 

@@ -81,8 +81,8 @@ void AppState::setOpacity(int alpha) {
     assign(this, opacity_, alpha, &AppState::opacityChanged);
 }
 
-void AppState::setAutostartValue(const QString& value) {
-    assign(this, autostartValue_, value, &AppState::autostartValueChanged);
+void AppState::setStartsAtLogin(bool on) {
+    assign(this, startsAtLogin_, on, &AppState::startsAtLoginChanged);
 }
 
 void AppState::setPendingDocument(const QString& document) {

@@ -65,9 +65,9 @@ public:
     int opacity() const { return opacity_; }
     void setOpacity(int alpha);
 
-    // The start-at-login value; empty when there is none.
-    QString autostartValue() const { return autostartValue_; }
-    void setAutostartValue(const QString& value);
+    // The program starts when the user logs in (a login entry exists).
+    bool startsAtLogin() const { return startsAtLogin_; }
+    void setStartsAtLogin(bool on);
 
     // A command line waiting for the document dispatcher.
     QString pendingDocument() const { return pendingDocument_; }
@@ -89,7 +89,7 @@ signals:
     void hasLyricsChanged(bool has);
     void themeChanged(const QString& theme);
     void opacityChanged(int alpha);
-    void autostartValueChanged(const QString& value);
+    void startsAtLoginChanged(bool on);
     void pendingDocumentChanged(const QString& document);
     void previousClassChanged(const QString& type, const QString& handler);
 
@@ -105,7 +105,7 @@ private:
     bool hasLyrics_ = false;
     QString theme_;
     int opacity_ = Opacity::kDefaultAlpha;
-    QString autostartValue_;
+    bool startsAtLogin_ = false;
     QString pendingDocument_;
     QMap<QString, QString> previousClass_;
 };

@@ -24,21 +24,21 @@ QString Autostart::commandForThisProgram(const HostConventions& conventions) {
 }
 
 void Autostart::load() {
-    state_.setAutostartValue(backend_.read().value_or(QString()));
+    state_.setStartsAtLogin(!backend_.read().value_or(QString()).isEmpty());
 }
 
 bool Autostart::toggle(const QString& command) {
     const Language language = state_.language();
-    if (!state_.autostartValue().isEmpty()) {
+    if (state_.startsAtLogin()) {
         if (!backend_.remove())
             qCDebug(lcAutostart) << "the login entry could not be removed";
-        state_.setAutostartValue({});
+        state_.setStartsAtLogin(false);
         notifier_.messageBox(Strings::message(language, MessageCode::AutostartOff));
         return false;
     }
     switch (backend_.write(command)) {
         case LoginEntryStore::WriteResult::Written:
-            state_.setAutostartValue(QStringLiteral("1"));
+            state_.setStartsAtLogin(true);
             notifier_.messageBox(Strings::message(language, MessageCode::AutostartOn),
                                  QStringLiteral("Mirato"));
             return true;
@@ -48,7 +48,7 @@ bool Autostart::toggle(const QString& command) {
                 Strings::message(language, MessageCode::AutostartFailed1) + twoBreaks +
                 Strings::message(language, MessageCode::AutostartFailed2) + twoBreaks +
                 Strings::message(language, MessageCode::AutostartFailed3));
-            state_.setAutostartValue({});
+            state_.setStartsAtLogin(false);
             return false;
         }
         case LoginEntryStore::WriteResult::Failed:

@@ -34,7 +34,7 @@ TEST(AutostartTest, OnOffAndARefusedWrite) {
     Autostart autostart(entry, state, notifier);
 
     autostart.load();
-    EXPECT_EQ(state.autostartValue(), "");
+    EXPECT_FALSE(state.startsAtLogin());
     EXPECT_TRUE(autostart.toggle("/opt/mirato/mirato"));
     EXPECT_EQ(entry.stored, "/opt/mirato/mirato");
     EXPECT_EQ(notifier.messages.last(), Strings::text(338));
@@ -48,7 +48,7 @@ TEST(AutostartTest, OnOffAndARefusedWrite) {
     entry.result = LoginEntryStore::WriteResult::Denied;
     EXPECT_FALSE(autostart.toggle("/opt/mirato/mirato"));
     EXPECT_EQ(notifier.stops, QStringList{"Permission Denied.Set failed!\r\r.\r\r."});
-    EXPECT_EQ(state.autostartValue(), "");
+    EXPECT_FALSE(state.startsAtLogin());
 }
 
 TEST(AutostartTest, CommandByFlavour) {

@@ -131,7 +131,7 @@ QAction* MenuHost::addFixed(QMenu* menu, const char* name) {
     return action;
 }
 
-void MenuHost::addActions(QMenu* menu, std::initializer_list<const char*> names) {
+void MenuHost::addActions(QMenu* menu, std::span<const char* const> names) {
     const ActionTargets targets{c_.state, c_.media, c_.windows, &player_, &c_.dialogs};
     for (QAction* action : ActionMenu::add(*menu, names, targets)) {
         items_.insert(action->objectName(), action);
@@ -222,7 +222,7 @@ void MenuHost::buildTrayMenu() {
 
 void MenuHost::buildMusicMenu() {
     QMenu* m = musicMenu_;
-    addActions(m, {"Open", "OpenMusicURL", "SaveAs", "SavePlaylist", "SaveAsPlaylist"});
+    addActions(m, kOpenAndSaveItems);
     m->addSeparator();
     addActions(m, {"OpenRun", "showLRC"});
     // Looking songs' lyrics up sends their tags to the lyrics service: only when ticked.
@@ -241,7 +241,7 @@ void MenuHost::buildMusicMenu() {
 
 void MenuHost::buildModeMenu() {
     QMenu* m = modeMenu_;
-    addActions(m, {"Baidu", "Google", "RunCommand", "RunCMD", "MuiscMode"});
+    addActions(m, kInputModeItems);
     m->addSeparator();
     addActions(m, {"OpenMusic"});
     pluginMenus_.append(addMenu(m, "Plugin2", MessageCode::Plugins));

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QHash>
-#include <QKeySequence>
 #include <QObject>
+#include <initializer_list>
+#include <optional>
+#include <span>
 
 #include "core/Loudness.h"
 #include "core/MessageCode.h"
@@ -103,7 +105,10 @@ private:
     QAction* addFixed(QMenu* menu, const char* name);
     QMenu* addMenu(QMenu* parent, const char* name, std::optional<MessageCode> text);
     // Items of the table of actions, which the windows' keys and own menus share.
-    void addActions(QMenu* menu, std::initializer_list<const char*> names);
+    void addActions(QMenu* menu, std::span<const char* const> names);
+    void addActions(QMenu* menu, std::initializer_list<const char*> names) {
+        addActions(menu, std::span<const char* const>(names.begin(), names.size()));
+    }
     void buildTrayMenu();
     void buildMusicMenu();
     void buildModeMenu();

@@ -10,8 +10,7 @@
 
 namespace mirato::ActionMenu {
 
-QList<QAction*> add(QMenu& menu, std::initializer_list<const char*> names,
-                    const ActionTargets& targets) {
+QList<QAction*> add(QMenu& menu, std::span<const char* const> names, const ActionTargets& targets) {
     QList<QAction*> added;
     for (const char* name : names) {
         const Action* row = actionNamed(QLatin1String(name));

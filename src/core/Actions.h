@@ -59,6 +59,14 @@ struct Action {
     int hosts;
 };
 
+// Items two menus show in the same order: the input modes (the mode menu and the box's own
+// until the menus exist), and the player's open and save items (the music menu and the
+// player's own).
+inline constexpr const char* kInputModeItems[] = {"Baidu", "Google", "RunCommand", "RunCMD",
+                                                  "MuiscMode"};
+inline constexpr const char* kOpenAndSaveItems[] = {"Open", "OpenMusicURL", "SaveAs",
+                                                    "SavePlaylist", "SaveAsPlaylist"};
+
 // Every menu item shared between menus and windows, and every key, once.
 std::span<const Action> actions();
 // The line of a menu item; nullptr for a name the table does not hold.

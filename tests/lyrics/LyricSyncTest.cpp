@@ -192,19 +192,4 @@ TEST_F(LyricSyncTest, NudgesMoveTheLyricsAndStayInTheirFile) {
     EXPECT_EQ(sync.nudge(kLyricsNudgeMs), std::nullopt);
 }
 
-// A long file costs a search, not a scan, at each step.
-TEST_F(LyricSyncTest, TenThousandLines) {
-    QByteArray big;
-    for (int i = 0; i < 10000; ++i)
-        big += "[" + QByteArray::number(i / 60).rightJustified(2, '0') + ":" +
-               QByteArray::number(i % 60).rightJustified(2, '0') + ".50]line " +
-               QByteArray::number(i) + "\n";
-    play(big);
-    ASSERT_EQ(sync.document().lines().size(), 10000u);
-    at(0.2);
-    EXPECT_EQ(state.lyricLine(), "");
-    at(731.6);
-    EXPECT_EQ(state.lyricLine(), "line 731");
-}
-
 }  // namespace

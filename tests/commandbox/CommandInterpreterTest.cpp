@@ -212,6 +212,12 @@ TEST(CommandInterpreterTest, NamesTheProgramKeeps) {
         EXPECT_EQ(h.media.urls, QStringList{h.app("playlist/x.wpl")});
         h.enter("ht");
         EXPECT_EQ(h.opener.addresses, QStringList{"ht"});
+        // A folder word comes before a list of its name.
+        h.env.writeFile("app/playlist/Lnk.m3u", "a.mp3");
+        h.enter("Lnk");
+        EXPECT_EQ(h.launcher.launches, opened(h.paths.shortcutFolder()));
+        EXPECT_EQ(h.media.urls.size(), 1);
+        h.launcher.launches.clear();
 
         if (flavour->isWindows()) {
             h.env.writeFile("app/lnk/Notes.lnk", "");

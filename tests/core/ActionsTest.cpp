@@ -102,6 +102,8 @@ TEST(ActionsTest, EachWindowsKeys) {
         {KeyHost::LyricsWindow, Qt::Key_I, ctrl, "player"},
         {KeyHost::LyricsWindow, Qt::Key_L, ctrl, nullptr},
         {KeyHost::LyricsWindow, Qt::Key_R, ctrl | Qt::ShiftModifier, "box"},
+        {KeyHost::LyricsWindow, Qt::Key_X, ctrl, "box"},
+        {KeyHost::LyricsWindow, Qt::Key_U, ctrl, "address"},
         {KeyHost::LyricsWindow, Qt::Key_Left, alt, "nudge 100"},
         {KeyHost::LyricsWindow, Qt::Key_Down, ctrl, "volume 40"},
         {KeyHost::LyricsWindow, Qt::Key_N, ctrl, nullptr},

@@ -130,6 +130,13 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
 }
 
 TEST_F(MenuHostTest, LanguagesRecaptionTheMenus) {
+    // Until a language is chosen, four items keep captions of their own.
+    const std::pair<const char*, const char*> firstCaptions[] = {{"chinese", "简体中文"},
+                                                                 {"chinese1", "繁體中文"},
+                                                                 {"mExit", "退出程序"},
+                                                                 {"showLRC", "打开LRC歌词"}};
+    for (const auto& [name, caption] : firstCaptions)
+        EXPECT_EQ(item(name)->text(), QString::fromUtf8(caption)) << name;
     item("English")->trigger();
     EXPECT_EQ(settings.read("Language"), "3");
     EXPECT_EQ(item("mExit")->text(), "Exit(&E)");

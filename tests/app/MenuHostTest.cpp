@@ -204,6 +204,7 @@ TEST_F(MenuHostTest, LoudnessIsOneOfThreeAndStored) {
     item("LoudnessAlbum")->trigger();
     EXPECT_EQ(settings.read("ReplayGain"), "Album");
     EXPECT_EQ(media.loudness, Loudness::Album);
+    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Album);
     item("LoudnessOff")->trigger();
     EXPECT_EQ(settings.read("ReplayGain"), "Off");
     EXPECT_EQ(media.loudness, Loudness::Off);

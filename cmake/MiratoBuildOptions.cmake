@@ -7,12 +7,22 @@ target_compile_options(mirato_build_options INTERFACE -Wall -Wextra)
 target_compile_definitions(mirato_build_options INTERFACE
                            $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
 
+# The program's own sources say how each literal becomes a QString (QStringLiteral,
+# QLatin1String, QString::fromUtf8): the compiler refuses a bare char* turned into one. Tests,
+# benchmarks and fuzz targets compare against plain literals and go without it.
+add_library(mirato_program_options INTERFACE)
+target_compile_definitions(mirato_program_options INTERFACE QT_NO_CAST_FROM_ASCII)
+
 function(mirato_apply_build_options directory)
     get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
         if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY)$")
             target_link_libraries(${target} PRIVATE mirato_build_options)
+            get_target_property(folder ${target} SOURCE_DIR)
+            if(NOT folder MATCHES "^${PROJECT_SOURCE_DIR}/(tests|bench|fuzz)(/|$)")
+                target_link_libraries(${target} PRIVATE mirato_program_options)
+            endif()
         endif()
     endforeach()
     get_property(folders DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)

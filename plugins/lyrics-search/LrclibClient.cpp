@@ -36,7 +36,7 @@ QUrl LrclibClient::endpoint(const QUrl& service, const QString& path) {
 }
 
 void LrclibClient::addQueryItem(QUrlQuery& query, const QString& key, const QString& value) {
-    query.addQueryItem(key, QString(value).replace(QLatin1Char('+'), "%2B"));
+    query.addQueryItem(key, QString(value).replace(QLatin1Char('+'), QLatin1String("%2B")));
 }
 
 QUrl LrclibClient::searchUrl(const QString& title) const {

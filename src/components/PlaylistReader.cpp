@@ -125,11 +125,13 @@ QStringList readAsx(const QString& text) {
     QStringList refs;
     auto it = entry.globalMatch(text);
     while (it.hasNext()) {
-        const QStringList inEntry = attributeValues(it.next().captured(), "ref", "href");
+        const QStringList inEntry =
+            attributeValues(it.next().captured(), QStringLiteral("ref"), QStringLiteral("href"));
         if (!inEntry.isEmpty())
             refs.append(inEntry.first());
     }
-    return refs.isEmpty() ? attributeValues(text, "ref", "href") : refs;
+    return refs.isEmpty() ? attributeValues(text, QStringLiteral("ref"), QStringLiteral("href"))
+                          : refs;
 }
 
 }  // namespace
@@ -172,7 +174,7 @@ QStringList PlaylistReader::parse(const QByteArray& data, const QString& extensi
     const QString text = decode(data);
     QStringList raw;
     if (extension == QLatin1String("wpl")) {
-        raw = attributeValues(text, "media", "src");
+        raw = attributeValues(text, QStringLiteral("media"), QStringLiteral("src"));
     } else if (extension == QLatin1String("asx")) {
         raw = readAsx(text);
     } else {

@@ -9,13 +9,20 @@ const QList<AssociationRow>& FileAssociations::rows() {
     static const QString playlist = QString::fromUtf8("播放列表");
     static const QString music = QString::fromUtf8("音乐文件");
     static const QList<AssociationRow> table = {
-        {".wpl", "Mirato.wpl", playlist, "m3u.ico", "WPL", "application/vnd.ms-wpl"},
-        {".m3u", "Mirato.m3u", playlist, "m3u.ico", "M3U", "audio/x-mpegurl"},
-        {".asx", "Mirato.asx", playlist, "M3u.ico", "ASX", "audio/x-ms-asx"},
-        {".mp3", "Mirato.mp3", music, "mp3.ico", "MP3", "audio/mpeg"},
-        {".wma", "Mirato.wma", music, "wma.ico", "WMA", "audio/x-ms-wma"},
-        {".wav", "Mirato.wav", music, "wav.ico", "WAV", "audio/x-wav"},
-        {".mid", "Mirato.mid", music, "Mid.ico", "MID", "audio/midi"},
+        {QStringLiteral(".wpl"), QStringLiteral("Mirato.wpl"), playlist, QStringLiteral("m3u.ico"),
+         QStringLiteral("WPL"), QStringLiteral("application/vnd.ms-wpl")},
+        {QStringLiteral(".m3u"), QStringLiteral("Mirato.m3u"), playlist, QStringLiteral("m3u.ico"),
+         QStringLiteral("M3U"), QStringLiteral("audio/x-mpegurl")},
+        {QStringLiteral(".asx"), QStringLiteral("Mirato.asx"), playlist, QStringLiteral("M3u.ico"),
+         QStringLiteral("ASX"), QStringLiteral("audio/x-ms-asx")},
+        {QStringLiteral(".mp3"), QStringLiteral("Mirato.mp3"), music, QStringLiteral("mp3.ico"),
+         QStringLiteral("MP3"), QStringLiteral("audio/mpeg")},
+        {QStringLiteral(".wma"), QStringLiteral("Mirato.wma"), music, QStringLiteral("wma.ico"),
+         QStringLiteral("WMA"), QStringLiteral("audio/x-ms-wma")},
+        {QStringLiteral(".wav"), QStringLiteral("Mirato.wav"), music, QStringLiteral("wav.ico"),
+         QStringLiteral("WAV"), QStringLiteral("audio/x-wav")},
+        {QStringLiteral(".mid"), QStringLiteral("Mirato.mid"), music, QStringLiteral("Mid.ico"),
+         QStringLiteral("MID"), QStringLiteral("audio/midi")},
     };
     return table;
 }

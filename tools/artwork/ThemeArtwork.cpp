@@ -247,9 +247,10 @@ bool writeTheme(const Palette& p, const QString& folder) {
     if (!QDir().mkpath(folder))
         return false;
     const QString f = folder + QLatin1Char('/');
-    bool ok = saveImage(background(p, SkinFiles::Surface::CommandBox), f + "Mirato.bmp") &&
-              saveImage(background(p, SkinFiles::Surface::Player), f + "Player.bmp") &&
-              saveImage(background(p, SkinFiles::Surface::Lyrics), f + "LrcShow.bmp");
+    bool ok =
+        saveImage(background(p, SkinFiles::Surface::CommandBox), f + QLatin1String("Mirato.bmp")) &&
+        saveImage(background(p, SkinFiles::Surface::Player), f + QLatin1String("Player.bmp")) &&
+        saveImage(background(p, SkinFiles::Surface::Lyrics), f + QLatin1String("LrcShow.bmp"));
     const struct {
         TitleGlyph glyph;
         const char* prefix;
@@ -257,9 +258,13 @@ bool writeTheme(const Palette& p, const QString& folder) {
         {TitleGlyph::Minimise, "_"}, {TitleGlyph::Maximise, "="}, {TitleGlyph::Close, "X"}};
     for (const auto& button : buttons) {
         const QString name = f + QLatin1String(button.prefix);
-        ok = ok && saveImage(titleButton(p, button.glyph, ButtonLook::Normal), name + ".bmp") &&
-             saveImage(titleButton(p, button.glyph, ButtonLook::Pressed), name + "down.bmp") &&
-             saveImage(titleButton(p, button.glyph, ButtonLook::Hover), name + "move.bmp");
+        ok = ok &&
+             saveImage(titleButton(p, button.glyph, ButtonLook::Normal),
+                       name + QLatin1String(".bmp")) &&
+             saveImage(titleButton(p, button.glyph, ButtonLook::Pressed),
+                       name + QLatin1String("down.bmp")) &&
+             saveImage(titleButton(p, button.glyph, ButtonLook::Hover),
+                       name + QLatin1String("move.bmp"));
     }
     return ok;
 }

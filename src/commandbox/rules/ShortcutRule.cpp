@@ -57,9 +57,13 @@ std::optional<ShortcutRule::Deed> ShortcutRule::windowsShortcut(const QString& n
                                                                 const LineContext& c) {
     const QString folder = c.paths.shortcutFolder();
     const QString root = QFileInfo(folder).path();
-    const bool found = LineContext::isVisibleFile(folder + QLatin1Char('/') + name + ".lnk") ||
-                       LineContext::isVisibleFile(root + "/LNK/" + name + ".LNK") ||
-                       LineContext::isVisibleFile(root + "/Lnk/" + name + ".Lnk");
+    const auto file = [&](const char* subfolder, const char* suffix) {
+        return LineContext::isVisibleFile(root + QLatin1String(subfolder) + name +
+                                          QLatin1String(suffix));
+    };
+    const bool found =
+        LineContext::isVisibleFile(folder + QLatin1Char('/') + name + QLatin1String(".lnk")) ||
+        file("/LNK/", ".LNK") || file("/Lnk/", ".Lnk");
     if (!found)
         return std::nullopt;
     const QString target = folder + QLatin1Char('/') + name;

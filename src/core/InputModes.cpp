@@ -29,8 +29,8 @@ void toggle(AppState& state, InputMode mode) {
 }
 
 bool isActive(const AppState& state, InputMode mode) {
-    return !shownText(state).isEmpty() &&
-           shownText(state) == Strings::message(state.language(), text(mode));
+    const QString shown = shownText(state);
+    return !shown.isEmpty() && shown == Strings::message(state.language(), text(mode));
 }
 
 std::optional<InputMode> active(const AppState& state) {

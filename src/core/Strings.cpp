@@ -300,8 +300,10 @@ QString Strings::text(int id) {
 QString Strings::message(Language language, MessageCode code) {
     const int column = static_cast<int>(language);
     const int number = static_cast<int>(code);
-    if (number >= kCodeCount)
-        return QString::fromUtf8(kOwnTexts[number - kCodeCount][column]);
+    if (number >= kCodeCount) {
+        const auto row = static_cast<std::size_t>(number - kCodeCount);
+        return row < std::size(kOwnTexts) ? QString::fromUtf8(kOwnTexts[row][column]) : QString();
+    }
     return text((column + 1) * 100 + number);
 }
 

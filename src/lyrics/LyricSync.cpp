@@ -35,6 +35,7 @@ LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
         }
         sync();
     });
+    connect(&arrival_, &LyricsArrival::appeared, this, &LyricSync::takeLyricsOfSong);
     connect(&media_, &MediaControl::itemChanged, this, &LyricSync::itemChanged);
     connect(&media_, &MediaControl::stateChanged, this, &LyricSync::stateChanged);
     connect(&media_, &MediaControl::positionChanged, this, &LyricSync::positionChanged);
@@ -56,6 +57,7 @@ void LyricSync::setActive(bool active) {
     active_ = active;
     if (!active) {
         nextTimer_.stop();
+        arrival_.stop();
         loadedFor_.clear();
         return;
     }
@@ -92,6 +94,7 @@ void LyricSync::showNoLyrics() {
 }
 
 void LyricSync::forget() {
+    arrival_.stop();
     clearLines();
     showNoLyrics();
 }
@@ -99,6 +102,7 @@ void LyricSync::forget() {
 void LyricSync::itemChanged(const QString& source) {
     if (!active_ || source.isEmpty() || source == loadedFor_)
         return;
+    arrival_.stop();
     // A stream reached inside a list leaves the old lines where they are.
     if (!conventions_.isLocalPath(source))
         return;
@@ -111,6 +115,7 @@ void LyricSync::stateChanged(PlayState state) {
     playing_ = state == PlayState::Playing;
     if (state == PlayState::Stopped) {
         nextTimer_.stop();
+        arrival_.stop();
         if (hasLines()) {
             writeLrc(noLineText());
             settings_.write(SettingKeys::kMusicPath, QStringLiteral("End"));
@@ -137,18 +142,25 @@ qint64 LyricSync::nowMs() const {
 
 void LyricSync::load(const QString& source) {
     loadedFor_ = source;
-    for (const QString& file : {lyricsFileOf(source), cachedLyricsOf(source)}) {
-        if (QFileInfo(file).isFile() && takeFile(file)) {
-            // The setting names whose lyrics are loaded (as it reads back, cut like any value).
-            settings_.write(SettingKeys::kMusicPath, source.left(source.size() - 4));
-            writeLrc(noLineText());
-            sync();
+    const QStringList places{lyricsFileOf(source), cachedLyricsOf(source)};
+    for (const QString& file : places) {
+        if (QFileInfo(file).isFile() && takeLyricsOfSong(file))
             return;
-        }
     }
     clearLines();
     showNoLyrics();
+    arrival_.await(places);
     emit lyricsMissing(source);
+}
+
+bool LyricSync::takeLyricsOfSong(const QString& file) {
+    if (loadedFor_.isEmpty() || !takeFile(file))
+        return false;
+    // The setting names whose lyrics are loaded (as it reads back, cut like any value).
+    settings_.write(SettingKeys::kMusicPath, loadedFor_.left(loadedFor_.size() - 4));
+    writeLrc(noLineText());
+    sync();
+    return true;
 }
 
 bool LyricSync::takeFile(const QString& path) {
@@ -167,6 +179,7 @@ bool LyricSync::takeFile(const QString& path) {
 }
 
 bool LyricSync::loadDocument(const QString& path) {
+    arrival_.stop();
     if (!takeFile(path)) {
         clearLines();
         state_.setHasLyrics(true);

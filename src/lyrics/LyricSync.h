@@ -8,6 +8,7 @@
 #include "core/AppState.h"
 #include "core/MediaControl.h"
 #include "lyrics/LrcDocument.h"
+#include "lyrics/LyricsArrival.h"
 #include "lyrics/LyricsView.h"
 #include "platform/HostConventions.h"
 
@@ -18,7 +19,8 @@ class Settings;
 // Shows the line of timed lyrics that playback has reached: in the command box (the shared
 // lyric line), in the desktop lyrics window (with the lines around it, its translation and
 // the words sung) and in the setting "LRC" for plug-ins. The lyrics of a local song are the
-// .lrc beside it, else the one kept for it in the lyrics cache folder.
+// .lrc beside it, else the one kept for it in the lyrics cache folder; a song that has none
+// when it starts gets them as soon as they appear at either place.
 //
 // It follows what the player tells; between two position reports it keeps its own clock and
 // wakes when the next line or word is due, so a line shows within a few milliseconds of its
@@ -72,6 +74,8 @@ private:
     void stateChanged(PlayState state);
     void positionChanged(double seconds);
     void load(const QString& source);
+    // Shows the lyrics of the file found for the song that plays.
+    bool takeLyricsOfSong(const QString& file);
     bool takeFile(const QString& path);
     // Shows what is due at the clock's time and waits for what comes next.
     void sync();
@@ -99,6 +103,7 @@ private:
     QElapsedTimer sinceAnchor_;
     bool playing_ = false;
     QTimer nextTimer_;
+    LyricsArrival arrival_;
 };
 
 }  // namespace mirato

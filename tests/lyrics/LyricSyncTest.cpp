@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -163,6 +165,46 @@ TEST_F(LyricSyncTest, NoLyricsStreamsAndTheCache) {
     // The last four characters go, whatever they are.
     EXPECT_EQ(LyricSync::lyricsFileOf("/music/a.Mp3"), "/music/a.lrc");
     EXPECT_EQ(LyricSync::lyricsFileOf("/music/a.midi"), "/music/a..lrc");
+}
+
+// Lyrics that appear while a song without them plays (dropped in, written by another program)
+// show at once, at either of the song's places; a file made empty and written afterwards is
+// taken once it has lines, and a song that is over waits for nothing.
+TEST_F(LyricSyncTest, LyricsThatAppearWhileASongPlaysShow) {
+    struct Place {
+        const char* name;
+        QString (*file)(const LyricSync&, const QString& song);
+    };
+    const Place places[] = {
+        {"beside",
+         [](const LyricSync&, const QString& song) { return LyricSync::lyricsFileOf(song); }},
+        {"cache", [](const LyricSync& s, const QString& song) { return s.cachedLyricsOf(song); }},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.name);
+        tell(PlayState::Stopped);
+        const QString song = play(QByteArray(), QStringLiteral("music/%1.mp3").arg(place.name));
+        ASSERT_FALSE(sync.hasLines());
+        const QString lyrics = place.file(sync, song);
+        QDir().mkpath(QFileInfo(lyrics).absolutePath());
+        QFile file(lyrics);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QTest::qWait(400);  // made, not yet written
+        EXPECT_FALSE(sync.hasLines());
+        file.write("[00:01]arrived\n");
+        file.close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sync.hasLines(); }, 1000));
+        EXPECT_EQ(sync.lyricsFile(), lyrics);
+        EXPECT_EQ(settings.read("MusicPath"), song.chopped(4));
+        at(1.0);
+        EXPECT_EQ(state.lyricLine(), "arrived");
+    }
+    // The song ended: its lyrics arriving later change nothing.
+    play(QByteArray(), "music/over.mp3");
+    tell(PlayState::Stopped);
+    env.writeFile("music/over.lrc", "[00:01]late\n");
+    QTest::qWait(400);
+    EXPECT_FALSE(sync.hasLines());
 }
 
 TEST_F(LyricSyncTest, ALyricsDocumentReplacesTheLines) {

@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <clocale>
+#include <string>
 
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
@@ -61,6 +63,20 @@ TEST_F(MediaPlayerTest, WavPlaysPausesAndAdvances) {
     player.play();
     EXPECT_EQ(player.playState(), PlayState::Playing);
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+}
+
+// The engine needs numbers the C way and nothing else of the locale: the character type, by
+// which Xlib encodes window titles for older window managers, stays the user's.
+TEST_F(MediaPlayerTest, PlayingLeavesTheUsersLocaleButTheNumbers) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    ASSERT_NE(std::setlocale(LC_TIME, "C.UTF-8"), nullptr);
+    player.setUrl(env.writeFile("tone.wav", mirato::test::wavTone(2)));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
+    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C.UTF-8");
+    EXPECT_STREQ(std::setlocale(LC_TIME, nullptr), "C.UTF-8");
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST_F(MediaPlayerTest, VolumeIsClamped) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <clocale>
+#include <string>
 
 Q_LOGGING_CATEGORY(lcMpv, "mirato.components.mpv", QtWarningMsg)
 
@@ -24,8 +25,11 @@ MpvEngine::MpvEngine() : inbox_(new QObject), leadTimer_(new QTimer(inbox_)) {
     leadTimer_->setSingleShot(true);
     leadTimer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(leadTimer_, &QTimer::timeout, inbox_, [this] { checkLead(); });
-    // libmpv refuses to start unless numbers are formatted the C way.
+    // libmpv refuses to start unless numbers are formatted the C way. That one category is all
+    // it gets: the rest of the user's locale (the character type above all, by which Xlib
+    // encodes window titles) is kept, and put back should the engine's libraries change it.
     std::setlocale(LC_NUMERIC, "C");
+    userLocale_ = std::setlocale(LC_ALL, nullptr);
     mpv_ = mpv_create();
     if (!mpv_)
         return;
@@ -71,7 +75,9 @@ MpvEngine::MpvEngine() : inbox_(new QObject), leadTimer_(new QTimer(inbox_)) {
         output = "pcm";
     }
     setOption(mpv_, "ao", output.constData());
-    if (mpv_initialize(mpv_) < 0) {
+    const bool initialised = mpv_initialize(mpv_) >= 0;
+    keepUserLocale();
+    if (!initialised) {
         qCDebug(lcMpv) << "mpv did not initialise";
         mpv_terminate_destroy(mpv_);
         mpv_ = nullptr;
@@ -94,6 +100,14 @@ MpvEngine::~MpvEngine() {
         mpv_terminate_destroy(mpv_);
     }
     delete inbox_;
+}
+
+void MpvEngine::keepUserLocale() {
+    const char* now = std::setlocale(LC_ALL, nullptr);
+    if (now && userLocale_ == now)
+        return;
+    qCDebug(lcMpv) << "the locale changed to" << now << "- back to" << userLocale_.c_str();
+    std::setlocale(LC_ALL, userLocale_.c_str());
 }
 
 void MpvEngine::wakeup(void* self) {
@@ -121,6 +135,7 @@ void MpvEngine::drainEvents() {
                 break;
             }
             case MPV_EVENT_FILE_LOADED:
+                keepUserLocale();
                 checkAudioOutput();
                 remember();
                 if (leading_)

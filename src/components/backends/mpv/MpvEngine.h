@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <map>
+#include <string>
 
 #include "components/PlaybackEngine.h"
 
@@ -43,6 +44,8 @@ private:
     // "loadfile" with this engine's per-file options, replacing the list or appended to it.
     int load(const QString& location, const char* how);
     void checkAudioOutput();
+    // Puts back the user's locale (all but the numbers) if something of the engine changed it.
+    void keepUserLocale();
     // The tags and length of the file mpv reads, kept for its last moment (see leading_).
     void remember();
     QString liveTag(const QString& name) const;
@@ -76,6 +79,7 @@ private:
     mutable QElapsedTimer lastSeen_;
     QString requestedOutput_;
     QString audioProblem_;
+    std::string userLocale_;  // as setlocale(LC_ALL) names it, the numbers the C way
 };
 
 class MpvEngineFactory : public QObject, public PlaybackEngineFactory {

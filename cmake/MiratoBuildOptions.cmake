@@ -3,9 +3,17 @@
 # target of a folder and the folders below, once they all exist, so that none is left out.
 add_library(mirato_build_options INTERFACE)
 target_compile_options(mirato_build_options INTERFACE -Wall -Wextra)
-# Checked string and memory functions where the optimiser can see the sizes.
-target_compile_definitions(mirato_build_options INTERFACE
-                           $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+# mingw warns of every friend Qt's headers declare again without dllimport: harmless, and not
+# ours to change.
+if(WIN32)
+    target_compile_options(mirato_build_options INTERFACE -Wno-attributes)
+endif()
+# Checked string and memory functions where the optimiser can see the sizes (glibc's; mingw's
+# would need its stack-protector library linked).
+if(NOT WIN32)
+    target_compile_definitions(mirato_build_options INTERFACE
+                               $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+endif()
 
 # The program's own sources say how each literal becomes a QString (QStringLiteral,
 # QLatin1String, QString::fromUtf8): the compiler refuses a bare char* turned into one. Tests,

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QProcessEnvironment>
 #include <cstdio>
 #include <memory>
 
@@ -9,7 +8,7 @@
 #include "core/ProcessMemory.h"
 #include "core/StartDocument.h"
 #include "platform/InstanceChannel.h"
-#include "platform/factory/SessionPlatform.h"
+#include "platform/factory/HostPlatform.h"
 
 namespace {
 
@@ -48,8 +47,8 @@ int main(int argc, char* argv[]) {
         std::puts("Mirato V3.0");
         return 0;
     }
-    mirato::SessionPlatform platform;
-    const std::unique_ptr<mirato::InstanceChannel> instance = platform.instanceChannel();
+    const std::unique_ptr<mirato::PlatformBackends> platform = mirato::HostPlatform::backends();
+    const std::unique_ptr<mirato::InstanceChannel> instance = platform->instanceChannel();
     if (commandLine == QLatin1String("--toggle")) {
         const bool sent = instance->send(QLatin1String(mirato::InstanceChannel::kToggle));
         if (!sent)
@@ -67,7 +66,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    mirato::SessionPlatform::preferXWayland(QProcessEnvironment::systemEnvironment());
+    mirato::HostPlatform::prepareSession();
     mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
     warmUp.applicationCreated();
@@ -75,7 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QLatin1String(mirato::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
     instance->listen();
-    mirato::Application app(platform, instance.get());
+    mirato::Application app(*platform, instance.get());
     app.start(document);
     const int code = QApplication::exec();
     warmUp.finish();

@@ -10,9 +10,9 @@
 #include <QSystemTrayIcon>
 
 #include "app/MenuHost.h"
-#include "app/MprisService.h"
 #include "app/PowerSaver.h"
 #include "app/SkinLibrary.h"
+#include "app/SoundMenu.h"
 #include "app/ToggleKey.h"
 #include "appearance/Glyphs.h"
 #include "commandbox/rules/ProgramRules.h"
@@ -95,18 +95,20 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     connect(&state_, &AppState::playerLoadedChanged, &lyricSync_, &LyricSync::setActive);
     // The desktop's media keys and sound menu reach the player once it exists.
     connect(&state_, &AppState::playerLoadedChanged, this, [this](bool loaded) {
-        if (!loaded || mpris_)
+        if (!loaded || soundMenu_)
             return;
-        mpris_ = std::make_unique<MprisService>(media_);
-        connect(mpris_.get(), &MprisService::raiseRequested, this,
+        soundMenu_ = SoundMenu::forDesktop(media_);
+        if (!soundMenu_)
+            return;
+        connect(soundMenu_.get(), &SoundMenu::raiseRequested, this,
                 [this] { windows_.showPlayer(); });
-        connect(mpris_.get(), &MprisService::quitRequested, this, &Application::shutDown);
-        connect(mpris_.get(), &MprisService::playModeRequested, this,
+        connect(soundMenu_.get(), &SoundMenu::quitRequested, this, &Application::shutDown);
+        connect(soundMenu_.get(), &SoundMenu::playModeRequested, this,
                 [this](PlayMode mode, bool on) {
                     if (menus_)
                         menus_->setPlayMode(mode, on);
                 });
-        mpris_->registerOnBus();
+        soundMenu_->registerOnBus();
     });
 }
 

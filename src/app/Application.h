@@ -44,7 +44,7 @@ class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
 class MenuHost;
-class MprisService;
+class SoundMenu;
 class PowerSaver;
 class SkinLibrary;
 class ToggleKey;
@@ -144,7 +144,7 @@ private:
     std::unique_ptr<FileAssociations> associations_;
     std::unique_ptr<LoginEntryStore> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
-    std::unique_ptr<MprisService> mpris_;
+    std::unique_ptr<SoundMenu> soundMenu_;
     QTimer trimTimer_;  // gives freed memory back 5 s after the box or the player changed
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;

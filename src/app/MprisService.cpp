@@ -19,7 +19,11 @@ constexpr double kMicroseconds = 1e6;
 
 }  // namespace
 
-MprisService::MprisService(MediaPlayer& media, QObject* parent) : QObject(parent), media_(media) {
+std::unique_ptr<SoundMenu> SoundMenu::forDesktop(MediaPlayer& media) {
+    return std::make_unique<MprisService>(media);
+}
+
+MprisService::MprisService(MediaPlayer& media, QObject* parent) : SoundMenu(parent), media_(media) {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
     // What the properties say changes only when the player tells.

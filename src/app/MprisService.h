@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "app/SoundMenu.h"
 #include "core/PlayMode.h"
 
 namespace mirato {
@@ -16,7 +17,7 @@ class MediaPlayer;
 // menus and desktop widgets control it. Its properties follow what the player tells; what
 // it cannot do itself (show the player, end the program, switch a play mode as the menu does)
 // it asks for by signal.
-class MprisService : public QObject {
+class MprisService : public SoundMenu {
     Q_OBJECT
 public:
     static constexpr const char* kService = "org.mpris.MediaPlayer2.mirato";
@@ -26,7 +27,7 @@ public:
     ~MprisService() override;
 
     // Puts the service on the session bus; false (with a debug line) when there is none.
-    bool registerOnBus();
+    bool registerOnBus() override;
 
     MediaPlayer& media() { return media_; }
 
@@ -40,12 +41,6 @@ public:
     // Compares with what was last announced and sends PropertiesChanged for what differs.
     void announceChanges();
     void emitSeeked(qlonglong position);
-
-signals:
-    void raiseRequested();
-    void quitRequested();
-    // Repeat or random switched from outside.
-    void playModeRequested(PlayMode mode, bool on);
 
 private:
     MediaPlayer& media_;

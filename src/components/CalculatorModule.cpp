@@ -23,7 +23,8 @@ CalculatorModule::~CalculatorModule() {
 }
 
 QString CalculatorModule::defaultPath() {
-    return QDir(EngineLoader::defaultFolder()).filePath(QStringLiteral("libmirato-qalculate.so"));
+    // Without its suffix: the plug-in loader adds the system's own (.so, .dll).
+    return QDir(EngineLoader::defaultFolder()).filePath(QStringLiteral("libmirato-qalculate"));
 }
 
 void CalculatorModule::load() {

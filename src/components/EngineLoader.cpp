@@ -44,9 +44,11 @@ const QList<EngineLoader::Engine>& EngineLoader::engines() {
         return *engines_;
     engines_.emplace();
     const QDir dir(folder_);
-    for (const QString& file :
-         dir.entryList({QStringLiteral("libmirato-*.so")}, QDir::Files, QDir::Name)) {
-        const QString path = dir.filePath(file);
+    for (const QFileInfo& file :
+         dir.entryInfoList({QStringLiteral("*mirato-*")}, QDir::Files, QDir::Name)) {
+        const QString path = file.filePath();
+        if (!QLibrary::isLibrary(path))
+            continue;
         // Read from the file: the library is not loaded for it.
         const QJsonObject plugin = QPluginLoader(path).metaData();
         const QJsonObject metadata = plugin.value(QStringLiteral("MetaData")).toObject();
@@ -56,7 +58,9 @@ const QList<EngineLoader::Engine>& EngineLoader::engines() {
             qCDebug(lcEngines) << "not an engine plug-in:" << path;
             continue;
         }
-        const QString name = file.mid(10, file.size() - 13);  // libmirato-NAME.so
+        // libmirato-NAME.so, libmirato-NAME.dll
+        const QString base = file.completeBaseName();
+        const QString name = base.mid(base.indexOf(QLatin1String("mirato-")) + 7);
         engines_->append({name, path, lowerStrings(metadata.value(QStringLiteral("schemes"))),
                           lowerStrings(metadata.value(QStringLiteral("extensions")))});
     }

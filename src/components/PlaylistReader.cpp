@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include "platform/TextDecoding.h"
+
 namespace mirato {
 
 namespace {
@@ -23,12 +25,8 @@ QString decode(const QByteArray& data) {
     if (!utf8.hasError())
         return text;
     // Older lists were written in the system's code page, often GBK.
-    QStringDecoder legacy("GB18030");
-    if (legacy.isValid()) {
-        const QString chinese = legacy(data);
-        if (!legacy.hasError())
-            return chinese;
-    }
+    if (const auto chinese = TextDecoding::decode(data, "GB18030"))
+        return *chinese;
     return QString::fromLatin1(data);
 }
 

@@ -1,6 +1,7 @@
 #include "core/Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <algorithm>
 #include <cmath>
@@ -33,10 +34,35 @@ QString twipsText(double twips) {
 
 }  // namespace
 
+namespace {
+
+// Whether the program may write the file: it opens for writing, or it can be made (and is
+// removed again). Windows keeps its own folder from programs without the folder saying so.
+bool canWrite(const QString& path) {
+    QFile file(path);
+    if (file.exists())
+        return file.open(QIODevice::ReadWrite);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.remove();
+    return true;
+}
+
+}  // namespace
+
 QString Settings::defaultFilePath() {
     const QString windir = qEnvironmentVariable("windir");
-    if (!windir.isEmpty())
-        return QDir(windir).filePath(QStringLiteral("Mirato.dat"));
+    if (!windir.isEmpty()) {
+        const QString beside = QDir(windir).filePath(QStringLiteral("Mirato.dat"));
+        if (canWrite(beside))
+            return beside;
+        // Windows 10 and later protect %windir%: the user's roaming folder takes the file.
+        const QString appData = qEnvironmentVariable("APPDATA");
+        if (!appData.isEmpty()) {
+            QDir(appData).mkpath(QStringLiteral("Mirato"));
+            return QDir(appData).filePath(QStringLiteral("Mirato/Mirato.dat"));
+        }
+    }
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");

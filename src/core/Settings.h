@@ -24,8 +24,9 @@ class Settings {
 public:
     static constexpr int kTwipsPerPixel = 15;
 
-    // "$windir/Mirato.dat" when windir is set, else "$XDG_CONFIG_HOME/mirato/Mirato.dat"
-    // (XDG_CONFIG_HOME defaults to ~/.config).
+    // "$windir/Mirato.dat" when windir is set and the program may write there, else
+    // "%APPDATA%/Mirato/Mirato.dat" where APPDATA is set (Windows), else
+    // "$XDG_CONFIG_HOME/mirato/Mirato.dat" (XDG_CONFIG_HOME defaults to ~/.config).
     static QString defaultFilePath();
 
     explicit Settings(QString filePath);

@@ -1,10 +1,11 @@
 #include "lyrics/LyricsText.h"
 
-#include <iconv.h>
 #include <uchardet.h>
 
 #include <QFile>
 #include <QStringDecoder>
+
+#include "platform/TextDecoding.h"
 
 namespace mirato::LyricsText {
 
@@ -14,24 +15,6 @@ bool isValidUtf8(const QByteArray& data) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(data);  // the decoder works only when its result is taken
     return !decoder.hasError();
-}
-
-// Converts with iconv; an empty result when the encoding is unknown or the bytes are not in it.
-std::optional<QString> convert(const QByteArray& data, const QByteArray& encoding) {
-    iconv_t cd = iconv_open("UTF-8", encoding.constData());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    QByteArray out(data.size() * 4 + 16, Qt::Uninitialized);
-    char* in = const_cast<char*>(data.constData());
-    size_t inLeft = static_cast<size_t>(data.size());
-    char* outPtr = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    const size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (result == static_cast<size_t>(-1))
-        return std::nullopt;
-    out.truncate(out.size() - static_cast<qsizetype>(outLeft));
-    return QString::fromUtf8(out);
 }
 
 }  // namespace
@@ -108,8 +91,8 @@ QByteArray detectEncoding(const QByteArray& data) {
         return "UTF-8";
     // Lyrics come in a few encodings only: the choice is between the two Chinese ones, never
     // some code page a detector finds likely for a short sample.
-    const bool gbk = convert(data, "GB18030").has_value();
-    const bool big5 = convert(data, "BIG5").has_value();
+    const bool gbk = TextDecoding::decode(data, "GB18030").has_value();
+    const bool big5 = TextDecoding::decode(data, "BIG5").has_value();
     if (gbk != big5)
         return gbk ? "GB18030" : "BIG5";
     const ChineseScores scores = everydayCharacters(data);
@@ -124,9 +107,9 @@ QStringList decodeLines(const QByteArray& data) {
     QString text;
     if (encoding == "UTF-8") {
         text = QString::fromUtf8(data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data);
-    } else if (const auto converted = convert(data, encoding)) {
+    } else if (const auto converted = TextDecoding::decode(data, encoding)) {
         text = *converted;
-    } else if (const auto chinese = convert(data, "GB18030")) {
+    } else if (const auto chinese = TextDecoding::decode(data, "GB18030")) {
         text = *chinese;
     } else {
         text = QString::fromLatin1(data);

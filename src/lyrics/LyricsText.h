@@ -13,7 +13,7 @@ namespace LyricsText {
 // The lines of a file in file order; nullopt when it cannot be read.
 std::optional<QStringList> readLines(const QString& path);
 QStringList decodeLines(const QByteArray& data);
-// The name of the encoding the bytes are in, as iconv knows it.
+// The name of the encoding the bytes are in, as TextDecoding knows it.
 QByteArray detectEncoding(const QByteArray& data);
 
 // The text without trailing spaces and NUL characters.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QStringList>
 
@@ -12,6 +13,12 @@ class InstanceChannel : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* kToggle = "Toggle";
+    static constexpr int kAnswerTimeoutMs = 100;
+    static constexpr int kMaxMessageBytes = 32 * 1024;
+
+    // The whole lines at the front of what a client sent, as text; they leave pending, a line
+    // that is not UTF-8 is dropped. tooLong: a line (finished or not) is over the limit.
+    static QStringList takeLines(QByteArray& pending, bool* tooLong);
 
     using QObject::QObject;
 

@@ -1,7 +1,5 @@
 #include "player/PlayerWindow.h"
 
-#include <malloc.h>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -24,6 +22,7 @@
 #include "core/MediaText.h"
 #include "core/Numbers.h"
 #include "core/PlayerRequests.h"
+#include "core/ProcessMemory.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -124,7 +123,7 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     // helper should; nothing wakes while nothing changes.
     trimTimer_.setInterval(2000);
     trimTimer_.setSingleShot(true);
-    connect(&trimTimer_, &QTimer::timeout, this, [] { malloc_trim(0); });
+    connect(&trimTimer_, &QTimer::timeout, this, [] { ProcessMemory::giveBack(); });
     // The first change of a burst sets the moment: a run of song changes does not put it off.
     const auto trimSoon = [this] {
         if (!trimTimer_.isActive())

@@ -15,6 +15,14 @@ namespace {
 TEST(SettingsTest, FileLivesInWindirElseInTheConfigFolder) {
     TempEnvironment env;
     EXPECT_EQ(Settings::defaultFilePath(), env.path("Mirato.dat"));
+    EXPECT_FALSE(QFile::exists(env.path("Mirato.dat")));  // looked at, not left behind
+
+    // A windir the program may not write to (Windows' own folder): the roaming folder.
+    env.set("APPDATA", env.path("roaming"));
+    env.set("windir", env.path("no such folder"));
+    EXPECT_EQ(Settings::defaultFilePath(), env.path("roaming/Mirato/Mirato.dat"));
+    env.unset("APPDATA");
+    env.set("windir", env.path());
 
     env.unset("windir");
     env.set("XDG_CONFIG_HOME", env.path("config"));

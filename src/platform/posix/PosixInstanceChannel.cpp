@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
-#include <QStringDecoder>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -167,31 +166,6 @@ void PosixInstanceChannel::readFrom(int fd) {
         qCDebug(lcInstance) << "dropping an oversize message";
     if (tooLong || ended)
         drop(fd);
-}
-
-QStringList PosixInstanceChannel::takeLines(QByteArray& pending, bool* tooLong) {
-    QStringList lines;
-    *tooLong = false;
-    qsizetype start = 0;
-    for (qsizetype end; (end = pending.indexOf('\n', start)) >= 0; start = end + 1) {
-        if (end - start > kMaxMessageBytes) {
-            *tooLong = true;
-            return lines;
-        }
-        const QByteArray line = pending.mid(start, end - start);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-        const QString text = utf8(line);
-        // A sequence cut off at the end of the line is not an error to the decoder (it would
-        // wait for more): only a line that comes back byte for byte is text.
-        if (utf8.hasError() || text.toUtf8() != line) {
-            qCDebug(lcInstance) << "dropping a message that is not text";
-            continue;
-        }
-        lines.append(text);
-    }
-    pending.remove(0, start);
-    *tooLong = pending.size() > kMaxMessageBytes;
-    return lines;
 }
 
 bool PosixInstanceChannel::deliver(const QStringList& lines) {

@@ -16,17 +16,10 @@ namespace mirato {
 class PosixInstanceChannel : public InstanceChannel {
     Q_OBJECT
 public:
-    static constexpr int kAnswerTimeoutMs = 100;
-    static constexpr int kMaxMessageBytes = 32 * 1024;
-
     // Where the socket and the lock file live: $XDG_RUNTIME_DIR, else a per-user temp folder.
     static QString folder();
     static QString socketPath() { return folder() + QStringLiteral("/mirato.socket"); }
     static QString lockPath() { return folder() + QStringLiteral("/mirato.lock"); }
-
-    // The whole lines at the front of what a client sent, as text; they leave pending, a line
-    // that is not UTF-8 is dropped. tooLong: a line (finished or not) is over the limit.
-    static QStringList takeLines(QByteArray& pending, bool* tooLong);
 
     using InstanceChannel::InstanceChannel;
     ~PosixInstanceChannel() override;

@@ -5,9 +5,14 @@
 #                     KDE Plasma Wayland packages, so the real KDE run is part of it)
 # make package        a .deb of the program (build/mirato_*.deb)
 # make bench          the playback and lyrics benchmarks
+# make windows        the Windows program: build-windows/ with the installer and the zip
+#                     (builds the Windows toolchain once, about an hour, kept in
+#                     /var/cache/mirato-windows)
+# make test-windows   the Windows build's tests under Wine on a virtual screen
 # make fuzz           every fuzz target for FUZZ_SECONDS (60) with clang's libFuzzer
 # make format         clang-format every source file
-.PHONY: run test test-sanitize test-debian13 build package bench fuzz format clean
+.PHONY: run test test-sanitize test-debian13 build package bench fuzz format clean windows \
+	test-windows
 
 run:
 	@scripts/dev.sh run
@@ -24,6 +29,12 @@ test-debian13:
 build:
 	@scripts/dev.sh build
 
+windows:
+	@scripts/windows.sh
+
+test-windows:
+	@scripts/test-windows.sh
+
 package: build
 	@cd build && cpack
 
@@ -37,4 +48,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-asan build-fuzz
+	rm -rf build build-test build-asan build-fuzz build-windows

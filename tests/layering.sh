@@ -5,7 +5,7 @@
 set -u
 src=$1
 status=0
-for family in posix x11 dbus portal xdg wayland; do
+for family in posix x11 dbus portal xdg wayland windows; do
     offenders=$(grep -rn "#include \"platform/$family/" "$src" --include='*.cpp' --include='*.h' |
         grep -v "^$src/platform/$family/" | grep -v "^$src/platform/factory/")
     if [ -n "$offenders" ]; then

@@ -1,0 +1,95 @@
+#!/bin/sh
+# Builds Mirato for 64-bit Windows on Debian, with Debian's mingw-w64 and the libraries
+# scripts/windows-toolchain.sh builds once from Debian's source packages, into build-windows/:
+#   build-windows/bin/                            the program as built (tests run from here)
+#   build-windows/Mirato/                         the portable program: bin/ and the DLLs
+#   build-windows/mirato-3.0.0-windows-x64.zip    that folder, packed
+#   build-windows/mirato-3.0.0-setup.exe          the installer (NSIS)
+#   scripts/windows.sh            the program, the zip and the installer
+#   scripts/windows.sh --tests    the same with the test suites built for Windows
+set -eu
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+version=3.0.0
+out=build-windows
+tests=OFF
+[ "${1:-}" = "--tests" ] && tests=ON
+
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+missing=""
+for package in nsis zip; do
+    case "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)" in
+        *" installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+if [ -n "$missing" ]; then
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        $missing >/dev/null
+fi
+
+# The toolchain (an hour the first time, seconds once it is cached).
+prefixes=$(scripts/windows-toolchain.sh)
+qt=$(echo "$prefixes" | grep '/qt-')
+uchardet=$(echo "$prefixes" | grep '/uchardet-')
+
+# The artwork is drawn while building, by the tool built for this machine.
+scripts/deps.sh build
+if [ ! -f "$out/host/CMakeCache.txt" ]; then
+    cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMIRATO_BUILD_TESTS=OFF \
+        >/dev/null
+fi
+cmake --build "$out/host" --target mirato-artwork >/dev/null
+
+# pkg-config sees only the libraries built for Windows.
+export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig"
+if [ ! -f "$out/CMakeCache.txt" ]; then
+    cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/windows-x86_64.cmake" \
+        -DMIRATO_WINDOWS_PREFIXES="$(echo "$prefixes" | tr '\n' ';')" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DMIRATO_HOST_ARTWORK="$repo/$out/host/bin/mirato-artwork" -DMIRATO_BUILD_TESTS=$tests
+else
+    cmake "$out" -DMIRATO_BUILD_TESTS=$tests >/dev/null
+fi
+cmake --build "$out"
+
+# The DLLs a mingw program needs beside it: the compiler's runtime, Qt's libraries and the
+# plug-ins Qt loads (the Windows platform, its styles, TLS through the system's schannel).
+runtime_dlls() {
+    gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+    echo "$gcc_dir/libstdc++-6.dll" "$gcc_dir/libgcc_s_seh-1.dll"
+    echo /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll
+}
+stage=$out/Mirato
+rm -rf "$stage"
+mkdir -p "$stage"
+cp -a "$out/bin/." "$stage/"
+rm -f "$stage"/*_test.exe "$stage"/test_*.exe
+# shellcheck disable=SC2046
+cp $(runtime_dlls) "$stage/"
+for module in Core Gui Widgets Network; do
+    cp "$qt/bin/Qt6$module.dll" "$stage/"
+done
+for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll; do
+    if [ -f "$qt/plugins/$plugin" ]; then
+        mkdir -p "$stage/$(dirname "$plugin")"
+        cp "$qt/plugins/$plugin" "$stage/$plugin"
+    fi
+done
+# The tests' folder runs the same way as the portable one, and the unit suites draw offscreen.
+cp -a "$stage"/*.dll "$out/bin/"
+for folder in platforms styles tls; do
+    if [ -d "$stage/$folder" ]; then cp -a "$stage/$folder" "$out/bin/"; fi
+done
+if [ -f "$qt/plugins/platforms/qoffscreen.dll" ]; then
+    cp "$qt/plugins/platforms/qoffscreen.dll" "$out/bin/platforms/"
+fi
+
+rm -f "$out/mirato-$version-windows-x64.zip"
+(cd "$out" && zip -qr "mirato-$version-windows-x64.zip" Mirato)
+makensis -V2 -DSTAGE="$repo/$stage" -DVERSION=$version \
+    -DOUTFILE="$repo/$out/mirato-$version-setup.exe" packaging/windows/mirato.nsi
+ls -l "$out/mirato-$version-windows-x64.zip" "$out/mirato-$version-setup.exe"

@@ -34,9 +34,11 @@ install_packages() {
     done
     [ -z "$missing" ] && return 0
     echo "Installing Debian packages:$missing" >&2
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # What apt says goes to stderr: stdout carries the prefixes.
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq >&2
     # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        $missing >&2
 }
 
 # apt-get source needs a deb-src entry; it names the mirror the machine already installs from.
@@ -54,7 +56,7 @@ add_source_entry() {
         sed -n 's/^deb[[:space:]]\+\(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list >"${entry%.sources}.list"
     fi
     $sudo mv "$entry.new" "$entry"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq >&2
 }
 
 source_version() {

@@ -49,6 +49,7 @@ if [ ! -f "$out/CMakeCache.txt" ]; then
     cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/windows-x86_64.cmake" \
         -DMIRATO_WINDOWS_PREFIXES="$(echo "$prefixes" | tr '\n' ';')" \
+        -DCMAKE_PREFIX_PATH="$(echo "$prefixes" | tr '\n' ';')" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DMIRATO_HOST_ARTWORK="$repo/$out/host/bin/mirato-artwork" -DMIRATO_BUILD_TESTS=$tests
 else

@@ -3,6 +3,9 @@
 ; the installed apps. "setup.exe /S" installs silently.
 ; makensis -DSTAGE=<the portable program's folder> -DVERSION=3.0.0 -DOUTFILE=<setup.exe> mirato.nsi
 Unicode true
+; A name with "setup" in it gets the system's installer shims; the manifest NSIS writes (asInvoker,
+; from RequestExecutionLevel) keeps it from being elevated, which is what matters here.
+!pragma warning disable 9000
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma

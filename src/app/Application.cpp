@@ -178,10 +178,13 @@ void Application::finishStart(const QString& document) {
             autostart_->toggle(Autostart::commandForThisProgram(hostConventions())));
     });
     connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
-        if (takeOver)
-            associations_->takeOver();
-        else
+        if (takeOver) {
+            if (associations_->takeOver() == FileAssociations::Outcome::UserChooses)
+                notifier_.balloon(
+                    Strings::message(state_.language(), MessageCode::ChooseDefaultApps));
+        } else {
             associations_->giveBack(state_);
+        }
         commandBox_.input()->clear();
     });
     commandBox_.setModeMenu(menus_->modeMenu());

@@ -91,6 +91,7 @@ enum class MessageCode : int {
     LoudnessOff,
     LoudnessTrack,
     LoudnessAlbum,
+    ChooseDefaultApps,  // the system keeps the choice of default programs to the user
     // What Enter does with a typed line, as the box offers it (%1 the line or a name).
     RowPlay,
     RowPlayList,

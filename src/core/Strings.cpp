@@ -264,6 +264,11 @@ constexpr const char* kOwnTexts[][3] = {
     {"关闭", "關閉", "Off"},
     {"按单曲", "按單曲", "Track"},
     {"按专辑", "按專輯", "Album"},
+    {"Windows 的默认程序由你自己选择：请在打开的“默认应用”页面中为音乐和播放列表选择 Mirato。",
+     "Windows 的預設程式由你自己選擇：請在開啟的「預設應用程式」頁面中為音樂和播放清單選擇 "
+     "Mirato。",
+     "Windows leaves the choice of default programs to you: pick Mirato for music and playlists "
+     "in the Default Apps page that opened."},
     {"播放 %1", "播放 %1", "Play %1"},
     {"播放列表 %1", "播放清單 %1", "Play the list %1"},
     {"在浏览器中打开 %1", "在瀏覽器中開啟 %1", "Open %1 in the browser"},

@@ -28,6 +28,9 @@ public:
     virtual void setHandler(const AssociationRow& row, const QString& handler) = 0;
     // Lets the desktop notice the change.
     virtual void refresh() = 0;
+    // Where the system keeps the choice of default programs to the user (and a program's
+    // choice is ignored), opens the system's own page for it; false where there is none.
+    virtual bool offerChoice() { return false; }
 };
 
 }  // namespace mirato

@@ -32,7 +32,7 @@ void FileAssociations::recallPreviousHandlers(AppState& state) {
         state.setPreviousClass(row.settingsKey, settings_.read(row.settingsKey));
 }
 
-void FileAssociations::takeOver() {
+FileAssociations::Outcome FileAssociations::takeOver() {
     for (const AssociationRow& row : rows()) {
         const auto current = backend_.currentHandler(row);
         if (current && *current == backend_.handlerName(row))
@@ -43,6 +43,10 @@ void FileAssociations::takeOver() {
         backend_.setHandler(row, backend_.handlerName(row));
     }
     backend_.refresh();
+    // Windows 8 and later ignore the default a program writes where the user chose one.
+    if (!isTakenOver() && backend_.offerChoice())
+        return Outcome::UserChooses;
+    return Outcome::TakenOver;
 }
 
 void FileAssociations::giveBack(const AppState& state) {

@@ -24,7 +24,9 @@ public:
     // Keeps the handlers the settings hold from earlier take-overs in the shared state, so
     // that giving back restores those and not what a take-over in this run writes.
     void recallPreviousHandlers(AppState& state);
-    void takeOver();
+    enum class Outcome { TakenOver, UserChooses };
+    // UserChooses: the system kept another default and showed the user where to choose.
+    Outcome takeOver();
     // Restores the handlers known since start-up (kept in the shared state); a type with none
     // saved stays ours.
     void giveBack(const AppState& state);

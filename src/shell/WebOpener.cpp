@@ -2,8 +2,7 @@
 
 #include <QLoggingCategory>
 
-#include "platform/DesktopEntry.h"
-#include "platform/XdgApplications.h"
+#include "platform/DefaultBrowser.h"
 
 Q_LOGGING_CATEGORY(lcWeb, "mirato.shell.web", QtWarningMsg)
 
@@ -51,11 +50,7 @@ void WebOpener::open(const QString& typed) {
 }
 
 QString WebOpener::readBrowserCommand() {
-    const QString id = XdgApplications::defaultApplication(QStringLiteral("x-scheme-handler/http"));
-    if (id.isEmpty())
-        return {};
-    const auto entry = DesktopEntry::load(XdgApplications::findDesktopFile(id));
-    return entry ? entry->execWithPlaceholder() : QString();
+    return DefaultBrowser::command();
 }
 
 }  // namespace mirato

@@ -44,7 +44,7 @@ protected:
 
 TEST_F(FileAssociationsTest, TakeOverSavesThePreviousHandlerAndGiveBackRestoresIt) {
     EXPECT_FALSE(associations.isTakenOver());
-    associations.takeOver();
+    EXPECT_EQ(associations.takeOver(), FileAssociations::Outcome::TakenOver);
     EXPECT_TRUE(associations.isTakenOver());
     EXPECT_EQ(settings.read("MP3"), "player.desktop");
     EXPECT_EQ(settings.read("WPL"), "");  // had no handler: nothing saved
@@ -109,3 +109,30 @@ TEST_F(FileAssociationsTest, TheHandlerCacheIsRefreshedWithoutWaiting) {
 }
 
 }  // namespace
+
+// Where the system keeps the user's own choice of default programs (Windows 8 and later), the
+// types are still registered, and the user is shown where to choose.
+TEST(FileAssociationsChoiceTest, AKeptChoiceSendsTheUserToChoose) {
+    struct KeptChoice : AssociationStore {
+        std::optional<QString> currentHandler(const AssociationRow&) override {
+            return QStringLiteral("Chosen.mp3");
+        }
+        QString handlerName(const AssociationRow& row) const override { return row.className; }
+        void registerHandler(const AssociationRow&) override { ++registered; }
+        void setHandler(const AssociationRow&, const QString&) override {}
+        void refresh() override {}
+        bool offerChoice() override {
+            ++offered;
+            return true;
+        }
+        int registered = 0;
+        int offered = 0;
+    } store;
+    TempEnvironment env;
+    Settings settings(Settings::defaultFilePath());
+    FileAssociations associations(store, settings);
+    EXPECT_EQ(associations.takeOver(), FileAssociations::Outcome::UserChooses);
+    EXPECT_EQ(store.registered, 7);
+    EXPECT_EQ(store.offered, 1);
+    EXPECT_EQ(settings.read("MP3"), "Chosen.mp3");  // given back when unticked
+}

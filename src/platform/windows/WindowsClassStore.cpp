@@ -1,7 +1,9 @@
 #include "platform/windows/WindowsClassStore.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <QDir>
 
@@ -52,6 +54,13 @@ void WindowsClassStore::setHandler(const AssociationRow& row, const QString& han
 
 void WindowsClassStore::refresh() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
+bool WindowsClassStore::offerChoice() {
+    // ShellExecute answers above 32 when it started something.
+    const auto started = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"open", L"ms-settings:defaultapps", nullptr, nullptr, SW_SHOWNORMAL));
+    return started > 32;
 }
 
 std::optional<QString> WindowsClassStore::userChoice(const QString& extension) {

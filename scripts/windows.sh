@@ -68,7 +68,10 @@ stage=$out/Mirato
 rm -rf "$stage"
 mkdir -p "$stage"
 cp -a "$out/bin/." "$stage/"
-rm -f "$stage"/*_test.exe "$stage"/test_*.exe
+# What only the tests use stays out.
+rm -f "$stage/Qt6Test.dll" "$stage/platforms/qoffscreen.dll"
+# Windows' file names ignore case: the ASX picture "M3u.ico" is the playlists' "m3u.ico" there.
+if [ -f "$stage/RunIco/m3u.ico" ]; then rm -f "$stage/RunIco/M3u.ico"; fi
 # shellcheck disable=SC2046
 cp $(runtime_dlls) "$stage/"
 for module in Core Gui Widgets Network; do
@@ -80,13 +83,19 @@ for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannel
         cp "$qt/plugins/$plugin" "$stage/$plugin"
     fi
 done
+# Shipped without debugging symbols (Debian's libstdc++ DLL keeps them: 23 MB of its 25).
+find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+
 # The tests' folder runs the same way as the portable one, and the unit suites draw offscreen.
 cp -a "$stage"/*.dll "$out/bin/"
 for folder in platforms styles tls; do
     if [ -d "$stage/$folder" ]; then cp -a "$stage/$folder" "$out/bin/"; fi
 done
-if [ -f "$qt/plugins/platforms/qoffscreen.dll" ]; then
+if [ "$tests" = ON ]; then
+    cp "$qt/bin/Qt6Test.dll" "$out/bin/"
     cp "$qt/plugins/platforms/qoffscreen.dll" "$out/bin/platforms/"
+    # The suites run from their own folder, with the same DLLs beside them.
+    cp -a "$out/bin/"*.dll "$out/bin/platforms" "$out/tests/windows/"
 fi
 
 rm -f "$out/mirato-$version-windows-x64.zip"

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
-#include <cstdio>
 
 #include "core/Log.h"
+#include "platform/FileReplace.h"
 
 namespace mirato {
 
@@ -204,8 +204,7 @@ bool ProfileFile::replaceWithoutSync(const QByteArray& bytes) const {
     if (QFile::exists(path_))
         out.setPermissions(QFile::permissions(path_));
     out.close();
-    if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(path_).constData()) != 0) {
+    if (!FileReplace::renameOver(temporary, path_)) {
         qCDebug(lcSettings) << "cannot replace" << path_;
         QFile::remove(temporary);
         return false;

@@ -13,6 +13,9 @@ namespace {
 // A program writing a file makes several changes in a row (create, write, rename); the check
 // runs once they have come to rest.
 constexpr int kSettleMs = 150;
+// A file made but still empty is looked at again on that beat for a while (a watch on the file
+// itself would be one more watch to take down and put up at every song).
+constexpr int kEmptyLooks = 40;
 
 }  // namespace
 
@@ -20,16 +23,31 @@ LyricsArrival::LyricsArrival(QObject* parent) : QObject(parent) {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &LyricsArrival::check);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_,
-            qOverload<>(&QTimer::start));
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        emptyLooks_ = 0;
+        settle_.start();
+    });
 }
 
 void LyricsArrival::await(const QStringList& files) {
     stop();
     files_ = files;
-    for (const QString& file : files) {
-        const QString folder = QFileInfo(file).absolutePath();
+    emptyLooks_ = 0;
+    // The folders stay watched from one song to the next while they are the same: a watch
+    // taken down and put up again at once is what Windows' watcher (under Wine) trips over.
+    QStringList folders;
+    for (const QString& file : files)
+        folders.append(QFileInfo(file).absolutePath());
+    QStringList stale;
+    for (const QString& folder : watcher_.directories()) {
+        if (!folders.contains(folder))
+            stale.append(folder);
+    }
+    if (!stale.isEmpty())
+        watcher_.removePaths(stale);
+    for (const QString& folder : std::as_const(folders)) {
+        if (watcher_.directories().contains(folder))
+            continue;
         if (!QDir().mkpath(folder) || !watcher_.addPath(folder))
             qCDebug(lcLyrics) << "cannot watch" << folder;
     }
@@ -38,11 +56,9 @@ void LyricsArrival::await(const QStringList& files) {
 }
 
 void LyricsArrival::stop() {
+    // What the folders tell from now on is not looked at.
     settle_.stop();
     files_.clear();
-    const QStringList watched = watcher_.directories() + watcher_.files();
-    if (!watched.isEmpty())
-        watcher_.removePaths(watched);
 }
 
 void LyricsArrival::check() {
@@ -55,9 +71,9 @@ void LyricsArrival::check() {
             emit appeared(file);
             return;
         }
-        // Made but not yet written: its own changes tell when it is.
-        if (!watcher_.files().contains(file))
-            watcher_.addPath(file);
+        // Made but not yet written.
+        if (++emptyLooks_ <= kEmptyLooks)
+            settle_.start();
     }
 }
 

@@ -38,11 +38,16 @@ std::optional<QString> fromCodePage(const QByteArray& data, UINT codePage) {
 }  // namespace
 
 std::optional<QString> decode(const QByteArray& data, const QByteArray& encoding) {
-    for (UINT codePage : codePagesOf(encoding)) {
+    const QList<UINT> codePages = codePagesOf(encoding);
+    // A code page the system lists may still refuse to convert (Wine's 54936): the next one.
+    for (UINT codePage : codePages) {
         if (!IsValidCodePage(codePage))
             continue;
-        return fromCodePage(data, codePage);
+        if (auto text = fromCodePage(data, codePage))
+            return text;
     }
+    if (!codePages.isEmpty())
+        return std::nullopt;
     // The Unicode forms Qt reads itself.
     const auto known = QStringConverter::encodingForName(encoding.constData());
     if (!known)

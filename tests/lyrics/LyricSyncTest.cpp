@@ -64,7 +64,7 @@ protected:
     AppState state;
     RecordingMedia media;
     RecordingView view;
-    LyricSync sync{state, settings, media, posixConventions(), env.path("cache")};
+    LyricSync sync{state, settings, media, hostConventions(), env.path("cache")};
 };
 
 TEST_F(LyricSyncTest, EachLineShowsFromItsMomentToTheNext) {

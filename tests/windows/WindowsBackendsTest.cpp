@@ -8,6 +8,7 @@
 #include <QTest>
 #include <thread>
 
+#include "lyrics/LyricsText.h"
 #include "platform/FileStamp.h"
 #include "platform/TextDecoding.h"
 #include "platform/windows/UserRegistry.h"
@@ -166,6 +167,30 @@ TEST(TextDecodingTest, LegacyChineseComesFromTheCodePages) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.encoding);
         EXPECT_EQ(TextDecoding::decode(row.bytes, row.encoding), row.text);
+    }
+}
+
+// Lyrics files in the legacy Chinese encodings read as on Linux, where iconv reads them.
+TEST(TextDecodingTest, LegacyLyricsReadTheirLines) {
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const Row rows[] = {
+        {"GBK",
+         "[00:01.00]\xC4\xE3\xBA\xC3\xCA\xC0\xBD\xE7\n[00:02.50]\xD4\xC2\xC1\xC1\xB4\xFA\xB1"
+         "\xED\xCE\xD2\xB5\xC4\xD0\xC4\n",
+         {QString::fromUtf8("[00:01.00]你好世界"), QString::fromUtf8("[00:02.50]月亮代表我的心")}},
+        {"Big5",
+         "[00:01.00]\xBB\xB4\xBB\xB4\xAA\xBA\xA4@\xAD\xD3\xA7k\n[00:03.00]\xA4\xEB\xABG\xA5N"
+         "\xAA\xED\xA7\xDA\xAA\xBA\xA4\xDF\n",
+         {QString::fromUtf8("[00:01.00]輕輕的一個吻"),
+          QString::fromUtf8("[00:03.00]月亮代表我的心")}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(LyricsText::decodeLines(row.bytes), row.lines);
     }
 }
 

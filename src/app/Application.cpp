@@ -192,7 +192,8 @@ void Application::finishStart(const QString& document) {
     windows_.setMusicMenu(menus_->musicMenu());
     setUpPowerSaving();
 
-    settings_.write(SettingKeys::kProgramPath, paths_.programFolder());
+    // In the system's own spelling: plug-ins on Windows join it with backslashes.
+    settings_.write(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
     autostart_->load();
     MenuTicks ticks = MenuTicks::stored(state_, settings_);
     ticks.fileTypes = associations_->isTakenOver();

@@ -66,6 +66,40 @@ WITHIN_SECONDS=10 within shows || fail "--toggle did not show the box"
 wine "$program" 'C:\some folder\words.txt' >>"$log" 2>&1 || fail "a second start failed"
 within shows || fail "the box went away at a second start"
 
+# The tray menu, opened by a right click on the box (Wine shows no tray here), by its keys.
+menu() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH - 20)) $((Y + HEIGHT - 8)) click 3
+    sleep 1
+    xdotool key "$@"
+}
+# Settings (the fourth item), then Start at login (its fourth); a message box says it is done.
+autorun() {
+    menu Down Down Down Down Right Down Down Down Return
+    sleep 1
+    xdotool key Return
+}
+autorun
+WITHIN_SECONDS=10 within sh -c "wine reg query '$run_key' /v Mirato 2>/dev/null | grep -qi 'mirato.exe'" ||
+    fail "AutoRun wrote no Run value"
+case "$(reg_value "$run_key" Mirato)" in
+    \"*\") ;;
+    *) fail "the Run value is not a quoted path: $(reg_value "$run_key" Mirato)" ;;
+esac
+within shows || fail "the box went away after AutoRun"
+autorun
+WITHIN_SECONDS=10 within sh -c "[ -z \"\$(wine reg query '$run_key' /v Mirato 2>/dev/null | grep -i mirato)\" ]" ||
+    fail "AutoRun did not remove the Run value"
+
+# Exit (the last item) ends the program and stores what must survive.
+within shows || fail "the box went away after AutoRun"
+menu Up Return
+ended() { ! kill -0 "$app" 2>/dev/null; }
+WITHIN_SECONDS=15 within ended || fail "Exit did not end the program"
+settings=$(winepath -u 'C:\windows\Mirato.dat')
+grep -q '^MusicPath=Close' "$settings" && grep -q '^PlayerVolume=' "$settings" ||
+    fail "Exit did not store the settings"
+
 # The uninstaller takes the program, its entries and a start-at-login value with it.
 wineserver -k
 wine reg add "$run_key" /v Mirato /d "\"$(winepath -w "$program")\"" /f >>"$log" 2>&1
@@ -76,4 +110,4 @@ wineserver -w
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller is still listed"
 [ -z "$(reg_value "$run_key" Mirato)" ] || fail "the uninstaller left the Run value"
 
-echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start and the uninstaller work"
+echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, AutoRun, Exit and the uninstaller work"

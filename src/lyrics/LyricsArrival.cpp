@@ -24,6 +24,8 @@ LyricsArrival::LyricsArrival(QObject* parent) : QObject(parent) {
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &LyricsArrival::check);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (files_.isEmpty())
+            return;  // a folder still watched from the last wait
         emptyLooks_ = 0;
         settle_.start();
     });

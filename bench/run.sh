@@ -4,7 +4,8 @@
 #   box and for a bare Qt window as the floor (median of 10 cold starts, Xvfb + openbox);
 #   memory with the box alone and with the player playing; idle CPU with the box hidden;
 #   the Enter dispatch; a lyric sync tick; playback CPU against the mpv command line; the gap
-#   at a change of song.
+#   at a change of song; exec to the first sound of a song on the command line against the mpv
+#   command line.
 # IDLE_SECONDS (default 60) sets how long the idle CPU is watched.
 set -eu
 cd "$(dirname "$0")/.."
@@ -54,6 +55,19 @@ box=$(awk '$1 == "box" {print $2}' "$work/paints" | median)
 
 "$bin/mirato-bench" wav "$work/minute.wav" 60
 lame --quiet -b 192 "$work/minute.wav" "$work/minute.mp3"
+
+# A song double-clicked: from exec to the first sound, Mirato (a fresh user, so a first
+# instance) beside the mpv command line, both writing what they play into a PCM file.
+for run in 1 2 3 4 5 6 7 8 9 10; do
+    echo "mpv $("$bin/mirato-firstsound" "$work/mpv.pcm" mpv --no-config --no-terminal --no-video \
+        --ao=pcm --ao-pcm-file="$work/mpv.pcm" --no-ao-pcm-waveheader "$work/minute.mp3")"
+    # shellcheck disable=SC2046
+    echo "mirato $($(fresh) MIRATO_AUDIO_OUTPUT="pcm:$work/mirato.pcm" "$bin/mirato-firstsound" \
+        "$work/mirato.pcm" "$bin/mirato" "$work/minute.mp3")"
+done >"$work/sounds"
+soundMpv=$(awk '$1 == "mpv" {print $2}' "$work/sounds" | median)
+soundMirato=$(awk '$1 == "mirato" {print $2}' "$work/sounds" | median)
+rm -f "$work/mpv.pcm" "$work/mirato.pcm"
 
 # The floor's memory, measured the same way as the box's.
 # shellcheck disable=SC2046
@@ -143,6 +157,7 @@ kill $lyricsApp
 calculator=$("$bin/mirato-bench" calculator 2>/dev/null | sed 's/^calculator //')
 
 ratio=$(awk -v a="$box" -v b="$bare" 'BEGIN {printf "%.2f", a / b}')
+soundRatio=$(awk -v a="$soundMirato" -v b="$soundMpv" 'BEGIN {printf "%.2f", a / b}')
 cat <<TABLE
 
 Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo), $(uname -sr)
@@ -151,6 +166,7 @@ Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /p
 |---|---|---|
 | first paint, bare Qt window (median of 10) | $bare ms | floor |
 | first paint, command box (median of 10) | $box ms (${ratio}x) | at most 1.15x |
+| \`mirato song.mp3\` from exec to the first sound, beside \`mpv song.mp3\` (PCM output, median of 10) | $soundMirato ms against $soundMpv ms (${soundRatio}x) | at most 1.1x |
 | memory, bare Qt window | RSS $(mib "$rss_bare") MiB, PSS $(mib "$pss_bare") MiB | floor |
 | memory, box alone | RSS $(mib "$rss_box") MiB, PSS $(mib "$pss_box") MiB | RSS under 32 MB |
 | memory, player playing | RSS $(mib "$rss_play") MiB, PSS $(mib "$pss_play") MiB | |

@@ -5,7 +5,9 @@
 
 #include "app/Application.h"
 #include "app/StartupWarmUp.h"
+#include "components/EngineHeadStart.h"
 #include "core/ProcessMemory.h"
+#include "core/Settings.h"
 #include "core/StartDocument.h"
 #include "platform/InstanceChannel.h"
 #include "platform/factory/HostPlatform.h"
@@ -67,6 +69,10 @@ int main(int argc, char* argv[]) {
     }
 
     mirato::HostPlatform::prepareSession();
+    // A song double-clicked in the file browser is heard as soon as its engine can play it,
+    // while the box comes up.
+    std::unique_ptr<mirato::EngineHeadStart> headStart = mirato::EngineHeadStart::forDocument(
+        document, mirato::Settings(mirato::Settings::defaultFilePath()));
     mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
     warmUp.applicationCreated();
@@ -75,7 +81,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     instance->listen();
     mirato::Application app(*platform, instance.get());
-    app.start(document);
+    app.start(document, std::move(headStart));
     const int code = QApplication::exec();
     warmUp.finish();
     return code;

@@ -122,8 +122,9 @@ void Application::dispatchDocument(const QString& document) {
     documents_.dispatch(document);
 }
 
-void Application::start(const QString& commandLine) {
+void Application::start(const QString& commandLine, std::unique_ptr<EngineHeadStart> headStart) {
     begun_ = true;
+    media_.takeOver(std::move(headStart));
     startWrites_.emplace(settings_);
     // The whole command line is one document; quotes around a path with blanks go.
     const QString document = QString(commandLine).remove(QLatin1Char('"'));

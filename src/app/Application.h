@@ -62,8 +62,10 @@ public:
 
     // The start-up steps: the command box shows at once; the steps it does not need to show
     // (menus, tray, hotkey, the command line's document) follow once it has painted, and
-    // started() says when they are done. The caller then runs the event loop.
-    void start(const QString& commandLine = {});
+    // started() says when they are done. The caller then runs the event loop. A song of the
+    // command line may be playing already (headStart): the player takes it over.
+    void start(const QString& commandLine = {},
+               std::unique_ptr<EngineHeadStart> headStart = nullptr);
     bool isStarted() const { return started_; }
     Settings& settings() { return settings_; }
 

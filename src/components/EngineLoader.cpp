@@ -1,6 +1,5 @@
 #include "components/EngineLoader.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -10,6 +9,8 @@
 #include <QPluginLoader>
 #include <QThreadPool>
 #include <QUrl>
+
+#include "platform/ProgramFolder.h"
 
 Q_LOGGING_CATEGORY(lcEngines, "mirato.components.engines", QtWarningMsg)
 
@@ -32,11 +33,11 @@ QString EngineLoader::defaultFolder() {
     const QString chosen = qEnvironmentVariable("MIRATO_BACKEND_DIR");
     if (!chosen.isEmpty())
         return chosen;
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/backends");
+    const QString program = ProgramFolder::path();
+    const QString beside = program + QStringLiteral("/backends");
     if (QFileInfo(beside).isDir())
         return beside;
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../lib/mirato/backends"));
+    return QDir::cleanPath(program + QStringLiteral("/../lib/mirato/backends"));
 }
 
 const QList<EngineLoader::Engine>& EngineLoader::engines() {
@@ -62,7 +63,8 @@ const QList<EngineLoader::Engine>& EngineLoader::engines() {
         const QString base = file.completeBaseName();
         const QString name = base.mid(base.indexOf(QLatin1String("mirato-")) + 7);
         engines_->append({name, path, lowerStrings(metadata.value(QStringLiteral("schemes"))),
-                          lowerStrings(metadata.value(QStringLiteral("extensions")))});
+                          lowerStrings(metadata.value(QStringLiteral("extensions"))),
+                          metadata.value(QStringLiteral("early")).toBool()});
     }
     if (engines_->isEmpty())
         qCDebug(lcEngines) << "no engine plug-ins in" << folder_;
@@ -84,21 +86,27 @@ QString EngineLoader::engineFor(const QString& location) {
     return fallback;
 }
 
-QString EngineLoader::pathOf(const QString& name) {
+const EngineLoader::Engine* EngineLoader::find(const QString& name) {
     for (const Engine& engine : engines()) {
         if (engine.name == name)
-            return engine.path;
+            return &engine;
     }
-    return {};
+    return nullptr;
+}
+
+bool EngineLoader::isEarly(const QString& name) {
+    const Engine* engine = find(name);
+    return engine && engine->early;
 }
 
 void EngineLoader::preload(const QString& name) {
     if (factories_.contains(name) || preloading_.contains(name))
         return;
     preloading_.insert(name);
-    const QString path = pathOf(name);
-    if (path.isEmpty())
+    const Engine* engine = find(name);
+    if (!engine)
         return;
+    const QString path = engine->path;
     // Only the libraries are mapped there; the plug-in object is made on this thread later.
     QThreadPool::globalInstance()->start([path] {
         QLibrary library(path);
@@ -111,7 +119,8 @@ void EngineLoader::preload(const QString& name) {
 PlaybackEngine* EngineLoader::create(const QString& name, QString* error) {
     PlaybackEngineFactory* factory = factories_.value(name);
     if (!factory) {
-        const QString path = pathOf(name);
+        const Engine* engine = find(name);
+        const QString path = engine ? engine->path : QString();
         if (path.isEmpty()) {
             if (error)
                 *error = QStringLiteral("no engine plug-in \"%1\" in %2").arg(name, folder_);

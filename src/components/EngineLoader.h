@@ -23,6 +23,9 @@ public:
         QString path;
         QStringList schemes;
         QStringList extensions;
+        // Its engines may be made and opened on a worker thread, before the application
+        // object exists ("early": true): a song named at start is heard sooner.
+        bool early = false;
     };
 
     explicit EngineLoader(QString folder = defaultFolder());
@@ -38,6 +41,9 @@ public:
     // when none does.
     QString engineFor(const QString& location);
 
+    // Whether the named engine may be made on a worker thread (see Engine::early).
+    bool isEarly(const QString& name);
+
     // Starts loading the named plug-in's libraries on a worker thread, so that create() later
     // finds them in memory. Loading the engine libraries is most of the cost of the first
     // playback; this hides it while the user is still typing. A failure is logged; create()
@@ -48,7 +54,7 @@ public:
     PlaybackEngine* create(const QString& name, QString* error);
 
 private:
-    QString pathOf(const QString& name);
+    const Engine* find(const QString& name);
 
     QString folder_;
     std::optional<QList<Engine>> engines_;

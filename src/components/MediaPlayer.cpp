@@ -5,9 +5,11 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "components/PlaylistReader.h"
 #include "core/Numbers.h"
+#include "core/TextRules.h"
 
 Q_LOGGING_CATEGORY(lcPlayer, "mirato.components.player", QtWarningMsg)
 
@@ -56,6 +58,39 @@ void MediaPlayer::announce() {
 
 MediaPlayer::~MediaPlayer() = default;
 
+std::optional<int> MediaPlayer::volumeFromSetting(const QString& text) {
+    if (!TextRules::isNumeric(text))
+        return std::nullopt;
+    return boundedInt(std::round(TextRules::numericValue(text)), 0, 100);
+}
+
+void MediaPlayer::takeOver(std::unique_ptr<EngineHeadStart> headStart) {
+    headStart_ = std::move(headStart);
+}
+
+PlaybackEngine* MediaPlayer::playingSinceStart(const QString& location) {
+    if (!headStart_)
+        return nullptr;
+    const std::unique_ptr<EngineHeadStart> headStart = std::move(headStart_);
+    QString name;
+    std::unique_ptr<PlaybackEngine> engine = headStart->take(&name);
+    std::unique_ptr<PlaybackEngine>& slot = engines_[name];
+    if (!engine || slot) {
+        // Nothing began; an engine of the kind made meanwhile (none is, before the first
+        // item) would keep its place.
+        if (engine)
+            engine->stop();
+        return nullptr;
+    }
+    engine->setListener(this);
+    passSettings(*engine);
+    slot = std::move(engine);
+    if (location == headStart->location())
+        return slot.get();
+    slot->stop();
+    return nullptr;
+}
+
 void MediaPlayer::report(Problem problem, const QString& detail) {
     if (reported_.contains(static_cast<int>(problem)))
         return;
@@ -86,6 +121,9 @@ PlaybackEngine* MediaPlayer::engineFor(const QString& location) {
 }
 
 void MediaPlayer::prepare(const QString& location) {
+    // A head start loads its engine already.
+    if (headStart_)
+        return;
     const QString name = loader_->engineFor(location);
     const auto made = engines_.find(name);
     if (!name.isEmpty() && (made == engines_.end() || !made->second))
@@ -120,10 +158,13 @@ void MediaPlayer::playFrom(int index, int step) {
         if (index < 0 || index >= items_.size())
             break;
         const QString& location = items_.at(index);
-        PlaybackEngine* engine = isMissingLocalFile(location) ? nullptr : engineFor(location);
+        PlaybackEngine* early = playingSinceStart(location);
+        PlaybackEngine* engine = early                          ? early
+                                 : isMissingLocalFile(location) ? nullptr
+                                                                : engineFor(location);
         if (current_ && current_ != engine)
             current_->stop();
-        if (engine && engine->open(location)) {
+        if (engine && (early || engine->open(location))) {
             index_ = index;
             current_ = engine;
             finished_ = false;

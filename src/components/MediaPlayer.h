@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "components/EngineHeadStart.h"
 #include "components/EngineLoader.h"
 #include "core/MediaControl.h"
 
@@ -29,6 +31,15 @@ public:
 
     explicit MediaPlayer(std::unique_ptr<EngineLoader> loader = nullptr);
     ~MediaPlayer() override;
+
+    // The volume before any is set or restored.
+    static constexpr int kFirstVolume = 50;
+    // The volume a stored setting asks for, 0..100; none when it is missing or not a number.
+    static std::optional<int> volumeFromSetting(const QString& text);
+
+    // A song already playing since the program started: when that song is the first thing
+    // played, its engine is taken over as it plays; anything else stops it.
+    void takeOver(std::unique_ptr<EngineHeadStart> headStart);
 
     // A hint that playback is likely soon (the user typed a media name, opened the player):
     // the engine for that kind of location starts loading in the background.
@@ -77,6 +88,9 @@ private:
     void engineFailed(const QString& reason) override;
 
     PlaybackEngine* engineFor(const QString& location);
+    // The head start's engine when it plays this location (now an engine like the others);
+    // nullptr otherwise.
+    PlaybackEngine* playingSinceStart(const QString& location);
     // Plays the item at index, or the next playable one after it.
     void playFrom(int index, int step);
     void moveOn();
@@ -111,8 +125,9 @@ private:
     QList<int> queued_;
     // Items the engine has begun after the one heard, not heard yet, in order.
     QList<int> begun_;
+    std::unique_ptr<EngineHeadStart> headStart_;
     Loudness loudness_ = Loudness::Track;
-    int volume_ = 50;
+    int volume_ = kFirstVolume;
     bool mute_ = false;
 
     QTimer positionTimer_;  // runs only while playing

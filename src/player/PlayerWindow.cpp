@@ -8,7 +8,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
 
 #include "appearance/ActionMenu.h"
 #include "appearance/Glyphs.h"
@@ -26,7 +25,6 @@
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
-#include "core/TextRules.h"
 
 namespace mirato {
 
@@ -211,9 +209,8 @@ void PlayerWindow::buildPlayBar() {
 
 void PlayerWindow::restoreSettings() {
     restorePosition();
-    const QString volume = c_.settings.read(SettingKeys::kVolume);
-    if (TextRules::isNumeric(volume))
-        media_.setVolume(boundedInt(std::round(TextRules::numericValue(volume)), 0, 100));
+    if (const auto volume = MediaPlayer::volumeFromSetting(c_.settings.read(SettingKeys::kVolume)))
+        media_.setVolume(*volume);
     if (c_.settings.readBool(SettingKeys::kRepeat))
         media_.setMode(PlayMode::Repeat, true);
     if (c_.settings.readBool(SettingKeys::kShuffle))

@@ -309,3 +309,47 @@ TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
 }
 
 }  // namespace
+
+// A song named at start plays before the player exists; the player takes it over as it plays:
+// the song goes on from where it is (no second start), and the player tells it as its own.
+// Anything else played first stops it.
+TEST_F(MediaPlayerTest, ASongBegunAtStartIsTakenOverAsItPlays) {
+    const QString song = env.writeFile("start.wav", mirato::test::wavTone(6));
+    const QString other = env.writeFile("other.wav", mirato::test::wavTone(6));
+    for (const QString& played : {song, other}) {
+        SCOPED_TRACE(played.toStdString());
+        MediaPlayer fresh{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
+        auto headStart =
+            std::make_unique<EngineHeadStart>(song, 30, Loudness::Track, MIRATO_TEST_BACKEND_DIR);
+        QTest::qWait(1500);
+        fresh.takeOver(std::move(headStart));
+        fresh.setUrl(played);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fresh.playState() == PlayState::Playing; }));
+        EXPECT_EQ(fresh.itemInfo("sourceURL"), played);
+        // Taken over, the song is a second or more in; opened afresh, it is at its start.
+        const bool takenOver = fresh.positionSeconds() >= 0.8;
+        EXPECT_EQ(takenOver, played == song) << fresh.positionSeconds();
+    }
+}
+
+// Only a local song of an engine that may start early gets a head start; a list, a stream, a
+// missing file or another document waits for the player.
+TEST_F(MediaPlayerTest, OnlyALocalSongStartsEarly) {
+    const Settings settings(env.path("Mirato.dat"));
+    const struct {
+        QString document;
+        bool early;
+    } cases[] = {
+        {env.writeFile("song.wav", mirato::test::wavTone(1)), true},
+        {env.writeFile("list.m3u", "song.wav\n"), false},
+        {"http://127.0.0.1:9/stream.mp3", false},
+        {env.path("missing.mp3"), false},
+        {env.writeFile("notes.txt", "text"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document.toStdString());
+        const std::unique_ptr<EngineHeadStart> headStart =
+            EngineHeadStart::forDocument(c.document, settings);
+        EXPECT_EQ(headStart != nullptr, c.early);
+    }
+}

@@ -6,7 +6,7 @@
 # Alt+R hides and shows the box, a second start hands its file to the first, and the lyrics
 # window snaps under the player and travels with it when the player is dragged.
 # An installed application (a fixture desktop entry) starts from its first letters, Tab and
-# Enter. Skipped (exit 77) where Xvfb or xdotool is missing.
+# Enter. A first start with a song plays it. Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=$1
 grabber=$2
@@ -168,4 +168,23 @@ within told || fail "a key held by another program was not told"
 within hidden || fail "--toggle did not hide the box while another program holds Alt+R"
 kill "$grabber_pid"
 
-echo "command box shows at $geometry, stores TM128, sends a Baidu query, starts an application from xte+Tab, answers Alt+R (also with NumLock), takes a second start's file; the lyrics window snaps to the player and travels with it; a held Alt+R is told and --toggle still works"
+# A first start with a song: it is heard, the player shows it and the box comes up.
+kill "$app"
+wait "$app" 2>/dev/null
+le() {  # a number as $2 little-endian bytes
+    n=$1 i=0
+    while [ "$i" -lt "$2" ]; do
+        printf "$(printf '\\%03o' $((n & 255)))"
+        n=$((n >> 8)) i=$((i + 1))
+    done
+}
+{ printf 'RIFF'; le 176436 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 2 2; le 44100 4; le 176400 4
+  le 4 2; le 16 2; printf 'data'; le 176400 4; head -c 176400 /dev/zero; } >"$HOME/Start.wav"
+MIRATO_AUDIO_OUTPUT="pcm:$HOME/heard.pcm" "$program" "$HOME/Start.wav" 2>>"$log" &
+app=$!
+heard() { [ -s "$HOME/heard.pcm" ]; }
+within heard || fail "a song named at the first start was not heard"
+within player || fail "the player did not show the song named at the first start"
+within shows || fail "no command box after a first start with a song"
+
+echo "command box shows at $geometry, stores TM128, sends a Baidu query, starts an application from xte+Tab, answers Alt+R (also with NumLock), takes a second start's file; the lyrics window snaps to the player and travels with it; a held Alt+R is told and --toggle still works; a song named at the first start is heard"

@@ -6,7 +6,7 @@
 
 namespace mirato::HostPlatform {
 
-// Before the application object exists: what the session asks of Qt.
+// Before the application object exists: what the session asks of Qt, and the locale.
 void prepareSession();
 // The backends of the system the program runs on, for this session.
 std::unique_ptr<PlatformBackends> backends();

@@ -1,4 +1,5 @@
 #include <QProcessEnvironment>
+#include <clocale>
 
 #include "platform/factory/HostPlatform.h"
 #include "platform/factory/SessionPlatform.h"
@@ -7,6 +8,9 @@ namespace mirato::HostPlatform {
 
 void prepareSession() {
     SessionPlatform::preferXWayland(QProcessEnvironment::systemEnvironment());
+    // The locale of the environment, which the application object sets when it is made, is
+    // set now: work begun before it (a song's engine) finds the user's locale.
+    std::setlocale(LC_ALL, "");
 }
 
 std::unique_ptr<PlatformBackends> backends() {

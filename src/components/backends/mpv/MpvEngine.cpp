@@ -21,10 +21,7 @@ void setOption(mpv_handle* mpv, const char* name, const char* value) {
 
 }  // namespace
 
-MpvEngine::MpvEngine() : inbox_(new QObject), leadTimer_(new QTimer(inbox_)) {
-    leadTimer_->setSingleShot(true);
-    leadTimer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(leadTimer_, &QTimer::timeout, inbox_, [this] { checkLead(); });
+MpvEngine::MpvEngine() {
     // libmpv refuses to start unless numbers are formatted the C way. That one category is all
     // it gets: the rest of the user's locale (the character type above all, by which Xlib
     // encodes window titles) is kept, and put back should the engine's libraries change it.
@@ -99,7 +96,22 @@ MpvEngine::~MpvEngine() {
         mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
         mpv_terminate_destroy(mpv_);
     }
-    delete inbox_;
+    delete inbox_.load();
+}
+
+void MpvEngine::setListener(EngineListener* listener) {
+    listener_ = listener;
+    if (inbox_.load())
+        return;
+    auto* inbox = new QObject;
+    leadTimer_ = new QTimer(inbox);
+    leadTimer_->setSingleShot(true);
+    leadTimer_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(leadTimer_, &QTimer::timeout, inbox, [this] { checkLead(); });
+    inbox_.store(inbox);
+    // What happened before anyone listened (a song opened on another thread) is told now.
+    QMetaObject::invokeMethod(
+        inbox, [this] { drainEvents(); }, Qt::QueuedConnection);
 }
 
 void MpvEngine::keepUserLocale() {
@@ -113,8 +125,11 @@ void MpvEngine::keepUserLocale() {
 void MpvEngine::wakeup(void* self) {
     // Called on one of mpv's threads: never touch mpv here, only queue the work.
     auto* engine = static_cast<MpvEngine*>(self);
-    QMetaObject::invokeMethod(
-        engine->inbox_, [engine] { engine->drainEvents(); }, Qt::QueuedConnection);
+    QObject* inbox = engine->inbox_.load();
+    // Without a listener yet the events wait in mpv's queue: setting one drains them.
+    if (inbox)
+        QMetaObject::invokeMethod(
+            inbox, [engine] { engine->drainEvents(); }, Qt::QueuedConnection);
 }
 
 void MpvEngine::drainEvents() {
@@ -392,7 +407,8 @@ void MpvEngine::forgetQueue() {
     appended_.clear();
     queued_ = false;
     leading_ = false;
-    leadTimer_->stop();
+    if (leadTimer_)
+        leadTimer_->stop();
 }
 
 bool MpvEngine::queue(const QString& location) {

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <map>
 #include <string>
 
@@ -14,14 +15,16 @@ class QTimer;
 
 namespace mirato {
 
-// Plays files and streams with libmpv, audio only. mpv's events are fetched on the
-// user-interface thread: the wakeup callback only queues a call there.
+// Plays files and streams with libmpv, audio only. mpv's events are fetched on the thread that
+// set the listener (the user-interface thread): the wakeup callback only queues a call there.
+// The engine may be made and opened on another thread before that; its Qt objects are made
+// with the listener, so they live where they are used.
 class MpvEngine : public PlaybackEngine {
 public:
     MpvEngine();
     ~MpvEngine() override;
 
-    void setListener(EngineListener* listener) override { listener_ = listener; }
+    void setListener(EngineListener* listener) override;
     bool open(const QString& location) override;
     void play() override;
     void pause() override;
@@ -56,7 +59,8 @@ private:
 
     bool indexBeforeOptions_ = false;  // libmpv 0.38 and later
     mpv_handle* mpv_ = nullptr;
-    QObject* inbox_ = nullptr;  // lives on the UI thread; queued calls land here
+    // Lives on the listener's thread; queued calls land here. Read by mpv's threads.
+    std::atomic<QObject*> inbox_ = nullptr;
     EngineListener* listener_ = nullptr;
     EngineState state_ = EngineState::Idle;
     // An item waits in mpv's own list after the current one, which mpv goes on to by itself.

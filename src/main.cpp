@@ -7,7 +7,6 @@
 #include "app/StartupWarmUp.h"
 #include "components/EngineHeadStart.h"
 #include "core/ProcessMemory.h"
-#include "core/Settings.h"
 #include "core/StartDocument.h"
 #include "platform/InstanceChannel.h"
 #include "platform/factory/HostPlatform.h"
@@ -71,8 +70,8 @@ int main(int argc, char* argv[]) {
     mirato::HostPlatform::prepareSession();
     // A song double-clicked in the file browser is heard as soon as its engine can play it,
     // while the box comes up.
-    std::unique_ptr<mirato::EngineHeadStart> headStart = mirato::EngineHeadStart::forDocument(
-        document, mirato::Settings(mirato::Settings::defaultFilePath()));
+    std::unique_ptr<mirato::EngineHeadStart> headStart =
+        mirato::EngineHeadStart::forDocument(document);
     mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
     warmUp.applicationCreated();

@@ -15,13 +15,13 @@ Q_LOGGING_CATEGORY(lcHeadStart, "mirato.components.headstart", QtWarningMsg)
 
 namespace mirato {
 
-std::unique_ptr<EngineHeadStart> EngineHeadStart::forDocument(const QString& document,
-                                                              const Settings& settings) {
+std::unique_ptr<EngineHeadStart> EngineHeadStart::forDocument(const QString& document) {
     if (!TextRules::hasMediaExtension(document) || document.contains(QLatin1String("://")))
         return nullptr;
     const QFileInfo file(document);
     if (!file.isFile() || PlaylistReader::isPlaylist(document))
         return nullptr;
+    const Settings settings(Settings::defaultFilePath());
     return std::make_unique<EngineHeadStart>(
         QDir::cleanPath(file.absoluteFilePath()),
         MediaPlayer::volumeFromSetting(settings.read(SettingKeys::kVolume))

@@ -9,8 +9,6 @@
 
 namespace mirato {
 
-class Settings;
-
 // A song named on the command line is heard while the program is still starting: before the
 // application object exists, a worker thread loads the song's engine plug-in, makes the engine
 // and opens the song at the stored volume and loudness. The media player takes the engine
@@ -18,10 +16,10 @@ class Settings;
 // local files (no lists, no streams) of an engine that allows it (EngineLoader::isEarly).
 class EngineHeadStart {
 public:
-    // A head start for the program's document, nullptr when it has none (not a song, or not a
-    // local file). The process's locale is the user's already: the engine keeps what it finds.
-    static std::unique_ptr<EngineHeadStart> forDocument(const QString& document,
-                                                        const Settings& settings);
+    // A head start for the program's document at the stored volume and loudness, nullptr when
+    // it has none (not a song, or not a local file). The process's locale is the user's
+    // already: the engine keeps what it finds.
+    static std::unique_ptr<EngineHeadStart> forDocument(const QString& document);
 
     EngineHeadStart(QString location, int volume, Loudness loudness, QString engineFolder);
     // An engine never taken is stopped.

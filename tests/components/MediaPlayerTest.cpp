@@ -335,7 +335,6 @@ TEST_F(MediaPlayerTest, ASongBegunAtStartIsTakenOverAsItPlays) {
 // Only a local song of an engine that may start early gets a head start; a list, a stream, a
 // missing file or another document waits for the player.
 TEST_F(MediaPlayerTest, OnlyALocalSongStartsEarly) {
-    const Settings settings(env.path("Mirato.dat"));
     const struct {
         QString document;
         bool early;
@@ -348,8 +347,7 @@ TEST_F(MediaPlayerTest, OnlyALocalSongStartsEarly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.document.toStdString());
-        const std::unique_ptr<EngineHeadStart> headStart =
-            EngineHeadStart::forDocument(c.document, settings);
+        const std::unique_ptr<EngineHeadStart> headStart = EngineHeadStart::forDocument(c.document);
         EXPECT_EQ(headStart != nullptr, c.early);
     }
 }

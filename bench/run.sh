@@ -57,10 +57,12 @@ box=$(awk '$1 == "box" {print $2}' "$work/paints" | median)
 lame --quiet -b 192 "$work/minute.wav" "$work/minute.mp3"
 
 # A song double-clicked: from exec to the first sound, Mirato (a fresh user, so a first
-# instance) beside the mpv command line, both writing what they play into a PCM file.
+# instance) beside the mpv command line, both writing what they play into a PCM file in the
+# same format (16-bit stereo at 44.1 kHz, as Mirato's PCM output does).
 for run in 1 2 3 4 5 6 7 8 9 10; do
     echo "mpv $("$bin/mirato-firstsound" "$work/mpv.pcm" mpv --no-config --no-terminal --no-video \
-        --ao=pcm --ao-pcm-file="$work/mpv.pcm" --no-ao-pcm-waveheader "$work/minute.mp3")"
+        --ao=pcm --ao-pcm-file="$work/mpv.pcm" --no-ao-pcm-waveheader --audio-format=s16 \
+        --audio-samplerate=44100 --audio-channels=stereo "$work/minute.mp3")"
     # shellcheck disable=SC2046
     echo "mirato $($(fresh) MIRATO_AUDIO_OUTPUT="pcm:$work/mirato.pcm" "$bin/mirato-firstsound" \
         "$work/mirato.pcm" "$bin/mirato" "$work/minute.mp3")"
@@ -109,7 +111,7 @@ gaps=$("$bin/mirato-bench" gaps 20 2>/dev/null | sed 's/^gaps over 20 changes: /
 soak=$("$bin/mirato-bench" soak 1000 2>/dev/null | sed 's/^soak rss //')
 entities=$("$bin/mirato-bench" entities | sed 's/^entities \([0-9.]* ms\).*/\1/')
 completion=$("$bin/mirato-bench" completion 2>/dev/null | sed 's/^completion //')
-answers=$("$bin/mirato-bench" answers 2>/dev/null | sed 's/^answers //')
+answers=$(QT_QPA_PLATFORM=offscreen "$bin/mirato-bench" answers 2>/dev/null | sed 's/^answers //')
 lateness=$("$bin/mirato-bench" lateness 2>/dev/null | sed 's/^lyrics lateness //')
 
 # Song start to found lyrics shown: a running program is handed songs without lyrics, with

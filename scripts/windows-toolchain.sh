@@ -4,6 +4,8 @@
 #   qt        qtbase (Core, Gui, Widgets, Network with schannel, Test) from qt6-base
 #   gtest     GoogleTest and GoogleMock from /usr/src/googletest
 #   uchardet  from the uchardet source package
+#   media     libmpv and what it needs (FFmpeg for the formats Mirato plays, libass with
+#             FreeType, FriBidi and HarfBuzz) from their source packages
 # Each lands in $MIRATO_WINDOWS_CACHE/<name>-<key> (/var/cache/mirato-windows by default),
 # where the key is made of everything that made it: the source package's version, the
 # compiler's version, the options and the toolchain file. A prefix whose key is unchanged is
@@ -22,7 +24,8 @@ toolchain=$repo/cmake/windows-x86_64.cmake
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
 packages="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
-    qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev pkg-config"
+    qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev pkg-config meson python3
+    libz-mingw-w64-dev"
 
 install_packages() {
     missing=""
@@ -63,6 +66,36 @@ source_version() {
     apt-cache showsrc "$1" | sed -n 's/^Version: //p' | sort -V | tail -1
 }
 
+# The newest version of a source package whose files the mirror serves (a security update's
+# files may be missing from it while its index names them); its files are kept under
+# $cache/sources, so they are fetched once.
+fetched_version() {
+    for version in $(apt-cache showsrc "$1" | sed -n 's/^Version: //p' | sort -Vru); do
+        folder=$cache/sources/$1_$version
+        if [ ! -f "$folder/.fetched" ]; then
+            $sudo mkdir -p "$folder"
+            [ -z "$sudo" ] || $sudo chown "$(id -u):$(id -g)" "$folder"
+            (cd "$folder" && apt-get source -qq --download-only --only-source "$1=$version") \
+                >/dev/null 2>&1 || continue
+            touch "$folder/.fetched"
+        fi
+        echo "$version"
+        return 0
+    done
+    echo "No source of $1 can be fetched" >&2
+    return 1
+}
+
+# Unpacks a fetched source package (patches applied) into $work and prints its folder.
+unpack_fetched() {
+    name=$1 work=$2
+    version=$(fetched_version "$name")
+    mkdir -p "$work"
+    dpkg-source -x "$cache/sources/${name}_$version/${name}_${version#*:}.dsc" \
+        "$work/$name" >/dev/null
+    echo "$work/$name"
+}
+
 compiler_version() {
     x86_64-w64-mingw32-g++-posix -dumpfullversion
 }
@@ -90,6 +123,107 @@ gtest_key() {
     key_of gtest "$(dpkg-query -W -f='${Version}' libgtest-dev)" "$(compiler_version)"
 }
 uchardet_key() { key_of uchardet "$(source_version uchardet)" "$(compiler_version)"; }
+
+# The media libraries: the sources, and the options each is built with. FFmpeg keeps only what
+# Mirato plays (MP3, AAC, Vorbis, Opus, FLAC, WMA, WAV and the like, from files and from HTTP,
+# HTTPS over schannel and MMS streams); libass and its font libraries are linked into libmpv.
+media_sources="freetype fribidi harfbuzz libass ffmpeg mpv"
+ffmpeg_options="--disable-everything --disable-autodetect --disable-programs --disable-doc
+    --disable-debug --disable-x86asm --disable-avdevice --disable-postproc --enable-network
+    --enable-schannel --enable-zlib
+    --enable-decoder=mp3,mp3float,mp2,mp2float,mp1,aac,aac_latm,vorbis,opus,flac,alac,wmav1
+    --enable-decoder=wmav2,wmapro,wmalossless,ape,pcm_s16le,pcm_s16be,pcm_s24le,pcm_s24be
+    --enable-decoder=pcm_s32le,pcm_f32le,pcm_f64le,pcm_u8,pcm_alaw,pcm_mulaw,adpcm_ms
+    --enable-decoder=adpcm_ima_wav,gsm_ms
+    --enable-demuxer=mp3,aac,ogg,flac,wav,w64,aiff,asf,mov,matroska,ape,mpc,mpc8
+    --enable-parser=mpegaudio,aac,aac_latm,vorbis,opus,flac
+    --enable-protocol=file,http,https,tcp,tls,mmsh,mmst,data
+    --enable-filter=aresample,aformat,anull,abuffer,abuffersink,format,null,buffer,buffersink
+    --enable-filter=volume,scale"
+mpv_options="-Dlibmpv=true -Dcplayer=false -Dtests=false -Dbuild-date=false -Dlua=disabled
+    -Djavascript=disabled -Dlibarchive=disabled -Dlcms2=disabled -Duchardet=disabled
+    -Drubberband=disabled -Dzimg=disabled -Dlibbluray=disabled -Ddvdnav=disabled -Dcdda=disabled
+    -Dlibavdevice=disabled -Dvapoursynth=disabled -Dsdl2=disabled -Dopenal=disabled
+    -Djpeg=disabled -Dlibplacebo=disabled -Dshaderc=disabled -Dspirv-cross=disabled
+    -Dvulkan=disabled -Dgl=disabled -Dd3d11=disabled -Ddirect3d=disabled -Degl-angle=disabled
+    -Dcaca=disabled -Dsixel=disabled -Dd3d-hwaccel=disabled -Dd3d9-hwaccel=disabled
+    -Dgl-dxinterop=disabled -Dcuda-hwaccel=disabled -Dcuda-interop=disabled -Diconv=disabled
+    -Dwin32-internal-pthreads=disabled -Dwasapi=enabled -Dhtml-build=disabled
+    -Dmanpage-build=disabled -Dpdf-build=disabled"
+meson_cross=$repo/cmake/windows-x86_64.meson
+
+media_key() {
+    versions=""
+    for name in $media_sources; do versions="$versions $name=$(fetched_version "$name")"; done
+    # The steps themselves are part of what made it.
+    key_of media "$versions" "$(compiler_version)" "$ffmpeg_options" "$mpv_options" \
+        "$(cat "$meson_cross")" "$(sed -n '/^build_media()/,/^}/p' "$repo/scripts/windows-toolchain.sh")"
+}
+
+build_media() {
+    prefix=$1 work=$2
+    # Only the libraries built here and mingw's own are seen by pkg-config.
+    export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
+    export PKG_CONFIG_PATH=""
+    static="-Ddefault_library=static --buildtype=release --prefix=$prefix --libdir=lib"
+    host=x86_64-w64-mingw32
+
+    src=$(unpack_fetched freetype "$work")
+    cmake -S "$src" -B "$work/freetype-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+        -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON \
+        -DFT_DISABLE_BROTLI=ON -DFT_REQUIRE_ZLIB=ON
+    cmake --build "$work/freetype-build" --parallel "$jobs"
+    cmake --install "$work/freetype-build"
+
+    src=$(unpack_fetched fribidi "$work")
+    # shellcheck disable=SC2086
+    meson setup "$work/fribidi-build" "$src" --cross-file "$meson_cross" $static -Ddocs=false
+    ninja -C "$work/fribidi-build" -j "$jobs" install
+
+    src=$(unpack_fetched harfbuzz "$work")
+    # shellcheck disable=SC2086
+    meson setup "$work/harfbuzz-build" "$src" --cross-file "$meson_cross" $static \
+        -Dfreetype=enabled -Dglib=disabled -Dgobject=disabled -Dcairo=disabled \
+        -Dchafa=disabled -Dicu=disabled -Dgraphite=disabled -Dtests=disabled \
+        -Ddocs=disabled -Dintrospection=disabled -Dbenchmark=disabled
+    ninja -C "$work/harfbuzz-build" -j "$jobs" install
+
+    src=$(unpack_fetched libass "$work")
+    (cd "$src" && [ -x configure ] || autoreconf -fi)
+    mkdir -p "$work/libass-build"
+    # FriBidi's headers import from a DLL unless told the library is static.
+    (cd "$work/libass-build" && "$src/configure" --host=$host --prefix="$prefix" \
+        --disable-shared --enable-static --disable-asm --disable-fontconfig \
+        --disable-require-system-font-provider CC=$host-gcc-posix CXX=$host-g++-posix \
+        CPPFLAGS=-DFRIBIDI_LIB_STATIC && make -j "$jobs" && make install)
+    # These static libraries go into libmpv: their pkg-config files name what they need in
+    # turn as needed by any user, not only by a static one.
+    for pc in "$prefix"/lib/pkgconfig/*.pc; do
+        awk '/^Libs.private:/ { libs = libs " " substr($0, 15); next }
+             /^Requires.private:/ { requires = requires " " substr($0, 19); next }
+             /^Requires:/ { requires = requires " " substr($0, 10); next }
+             { lines[++n] = $0 }
+             END { for (i = 1; i <= n; i++) {
+                       if (lines[i] ~ /^Libs:/) print "Requires:" requires
+                       print lines[i] (lines[i] ~ /^Libs:/ ? libs : "") } }' "$pc" >"$pc.new"
+        mv "$pc.new" "$pc"
+    done
+
+    src=$(unpack_fetched ffmpeg "$work")
+    mkdir -p "$work/ffmpeg-build"
+    # shellcheck disable=SC2086
+    (cd "$work/ffmpeg-build" && "$src/configure" --prefix="$prefix" --target-os=mingw32 \
+        --arch=x86_64 --enable-cross-compile --cross-prefix=$host- --cc=$host-gcc-posix \
+        --cxx=$host-g++-posix --pkg-config=pkg-config --enable-shared --disable-static \
+        $ffmpeg_options && make -j "$jobs" && make install)
+
+    src=$(unpack_fetched mpv "$work")
+    # shellcheck disable=SC2086
+    meson setup "$work/mpv-build" "$src" --cross-file "$meson_cross" --buildtype=release \
+        --prefix="$prefix" --libdir=lib -Ddefault_library=shared $mpv_options
+    ninja -C "$work/mpv-build" -j "$jobs" install
+}
 
 build_qt() {
     prefix=$1 work=$2
@@ -135,7 +269,15 @@ component() {
         [ -z "$sudo" ] || $sudo chown "$(id -u):$(id -g)" "$prefix" "$work"
         started=$(date +%s)
         echo "Building $name for Windows into $prefix (log: $work.log)" >&2
-        if ! ("build_$name" "$prefix" "$work") >"$work.log" 2>&1; then
+        # Not in a tested context, so that the build stops at its first failing step.
+        set +e
+        (
+            set -e
+            "build_$name" "$prefix" "$work"
+        ) >"$work.log" 2>&1
+        built=$?
+        set -e
+        if [ "$built" -ne 0 ]; then
             tail -30 "$work.log" >&2
             echo "Building $name for Windows failed; the whole log is $work.log" >&2
             exit 1
@@ -149,8 +291,8 @@ component() {
 
 [ "${1:-}" = "--prefixes" ] || install_packages
 [ "${1:-}" = "--prefixes" ] || add_source_entry
-$sudo mkdir -p "$cache/work"
-for name in gtest uchardet qt; do
+$sudo mkdir -p "$cache/work" "$cache/sources"
+for name in gtest uchardet qt media; do
     if [ "${1:-}" = "--prefixes" ]; then
         echo "$cache/$name-$("${name}_key")"
     else

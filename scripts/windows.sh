@@ -34,6 +34,7 @@ fi
 prefixes=$(scripts/windows-toolchain.sh)
 qt=$(echo "$prefixes" | grep '/qt-')
 uchardet=$(echo "$prefixes" | grep '/uchardet-')
+media=$(echo "$prefixes" | grep '/media-')
 
 # The artwork is drawn while building, by the tool built for this machine.
 scripts/deps.sh build
@@ -44,7 +45,7 @@ fi
 cmake --build "$out/host" --target mirato-artwork >/dev/null
 
 # pkg-config sees only the libraries built for Windows.
-export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig"
+export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig:$media/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
 if [ ! -f "$out/CMakeCache.txt" ]; then
     cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/windows-x86_64.cmake" \
@@ -53,9 +54,15 @@ if [ ! -f "$out/CMakeCache.txt" ]; then
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DMIRATO_HOST_ARTWORK="$repo/$out/host/bin/mirato-artwork" -DMIRATO_BUILD_TESTS=$tests
 else
-    cmake "$out" -DMIRATO_BUILD_TESTS=$tests >/dev/null
+    # A library added to the toolchain since is looked for in its prefix too.
+    cmake "$out" -DMIRATO_BUILD_TESTS=$tests \
+        -DMIRATO_WINDOWS_PREFIXES="$(echo "$prefixes" | tr '\n' ';')" \
+        -DCMAKE_PREFIX_PATH="$(echo "$prefixes" | tr '\n' ';')" >/dev/null
 fi
 cmake --build "$out"
+# libmpv and FFmpeg's libraries lie beside the program: Windows looks for what a plug-in needs
+# in the program's folder, not in the plug-in's. Nothing loads them before a song plays.
+cp "$media"/bin/*.dll "$out/bin/"
 
 # The DLLs a mingw program needs beside it: the compiler's runtime, Qt's libraries and the
 # plug-ins Qt loads (the Windows platform, its styles, TLS through the system's schannel).

@@ -91,9 +91,11 @@ QString resolve(QString entry, const QString& folder) {
         return QUrl(entry).toLocalFile();
     if (entry.contains(QLatin1String("://")))
         return entry;
-    // Only "/" starts a full path here (to Qt, ":" would start a resource name).
+    // A full path starts with "/", or with a drive ("C:/") where the system has drives; to Qt a
+    // leading ":" would name a resource, which an entry never is.
     const auto inFolder = [&folder](const QString& name) {
-        return name.startsWith(QLatin1Char('/')) ? name : folder + QLatin1Char('/') + name;
+        const bool full = !name.startsWith(QLatin1Char(':')) && QDir::isAbsolutePath(name);
+        return full ? name : folder + QLatin1Char('/') + name;
     };
     // Windows-made lists use backslashes; here they separate folders too.
     if (!QFileInfo::exists(inFolder(entry)))

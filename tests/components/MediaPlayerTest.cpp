@@ -290,7 +290,7 @@ TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
     env.writeFile("song.lrc", "[00:00.30]one\n[00:00.65]two\n[00:00.65]zwei\n[00:01.05]three\n");
     AppState state;
     Settings settings(env.path("Mirato.dat"));
-    LyricSync sync(state, settings, player, posixConventions(), env.path("cache"));
+    LyricSync sync(state, settings, player, hostConventions(), env.path("cache"));
     sync.setActive(true);
     QStringList shown;
     QList<double> early;

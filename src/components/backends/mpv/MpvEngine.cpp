@@ -55,8 +55,8 @@ MpvEngine::MpvEngine() {
     setOption(mpv_, "prefetch-playlist", "yes");
     setOption(mpv_, "replaygain", "track");
     // Without a sound card playback goes on silently rather than stopping.
-    QByteArray output = requestedOutput_.isEmpty() ? QByteArray("pipewire,pulse,alsa,jack,null")
-                                                   : requestedOutput_.toUtf8();
+    QByteArray output =
+        requestedOutput_.isEmpty() ? QByteArray(MIRATO_MPV_OUTPUTS) : requestedOutput_.toUtf8();
     if (output == "null-untimed") {
         // Decode as fast as possible: for benchmarks.
         output = "null";

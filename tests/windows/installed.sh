@@ -2,6 +2,7 @@
 # The Windows program as a user gets it, under Wine: installed silently by its installer, the
 # box shows, Alt+R hides the focused box and "mirato --toggle" shows it again, a typed web
 # address reaches the browser Windows names, a second start hands its document over and ends,
+# a song typed into the box is heard (a PCM file) and the player shows,
 # AutoRun writes and removes the Run value, Exit stores the settings and goes, the uninstaller
 # removes the program.
 #   tests/windows/installed.sh BUILD_FOLDER WORK_FOLDER
@@ -39,7 +40,8 @@ STANDIN
 chmod +x "$work/stand-ins/xdg-open"
 export PATH="$work/stand-ins:$PATH"
 
-wine "$program" >>"$log" 2>&1 &
+# What the program plays goes into a file, as 16-bit stereo PCM.
+MIRATO_AUDIO_OUTPUT="pcm:$(winepath -w "$work/heard.pcm")" wine "$program" >>"$log" 2>&1 &
 app=$!
 shows() { window=$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 hidden() { [ -z "$(xdotool search --onlyvisible --name '^Mirato$' 2>/dev/null)" ]; }
@@ -65,6 +67,29 @@ WITHIN_SECONDS=10 within shows || fail "--toggle did not show the box"
 # A second start hands its document over and ends.
 wine "$program" 'C:\some folder\words.txt' >>"$log" 2>&1 || fail "a second start failed"
 within shows || fail "the box went away at a second start"
+
+# A song typed into the box plays: its samples reach the output and the player shows.
+le() {  # a number as $2 little-endian bytes
+    n=$1 i=0
+    while [ "$i" -lt "$2" ]; do
+        printf "$(printf '\\%03o' $((n & 255)))"
+        n=$((n >> 8)) i=$((i + 1))
+    done
+}
+mkdir -p "$WINEPREFIX/drive_c/music"
+{ printf 'RIFF'; le 176436 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 2 2; le 44100 4; le 176400 4
+  le 4 2; le 16 2; printf 'data'; le 176400 4; head -c 176400 /dev/zero; } \
+    >"$WINEPREFIX/drive_c/music/Song.wav"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+xdotool type --delay 20 'C:\music\Song.wav'
+xdotool key Return
+heard() { [ -s "$work/heard.pcm" ]; }
+WITHIN_SECONDS=20 within heard || fail "a song typed into the box was not heard"
+player() { xdotool search --onlyvisible --name '^VizavIva$' >/dev/null 2>&1; }
+WITHIN_SECONDS=10 within player || fail "the player did not show for the song"
+import -window root "$work/player.png" 2>/dev/null || true
+# The box comes above the player again for its menu.
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 
 # The tray menu, opened by a right click on the box (Wine shows no tray here), by its keys.
 menu() {
@@ -110,4 +135,4 @@ wineserver -w
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller is still listed"
 [ -z "$(reg_value "$run_key" Mirato)" ] || fail "the uninstaller left the Run value"
 
-echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, AutoRun, Exit and the uninstaller work"
+echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, a song typed into the box, AutoRun, Exit and the uninstaller work"

@@ -35,8 +35,8 @@ void LyricsArrival::await(const QStringList& files) {
     stop();
     files_ = files;
     emptyLooks_ = 0;
-    // The folders stay watched from one song to the next while they are the same: a watch
-    // taken down and put up again at once is what Windows' watcher (under Wine) trips over.
+    // The folders stay watched from one song to the next while they are the same: no watch is
+    // taken down to be put up again at once.
     QStringList folders;
     for (const QString& file : files)
         folders.append(QFileInfo(file).absolutePath());
@@ -69,8 +69,10 @@ void LyricsArrival::check() {
         if (!info.isFile())
             continue;
         if (info.size() > 0) {
+            // stop() empties the list this name is in.
+            const QString found = file;
             stop();
-            emit appeared(file);
+            emit appeared(found);
             return;
         }
         // Made but not yet written.

@@ -2,7 +2,8 @@
 # The Windows program as a user gets it, under Wine: installed silently by its installer, the
 # box shows, Alt+R hides the focused box and "mirato --toggle" shows it again, a typed web
 # address reaches the browser Windows names, a second start hands its document over and ends,
-# a song typed into the box is heard (a PCM file) and the player shows,
+# a song opened with it is heard (a PCM file), the player shows and the lyrics plug-in finds
+# its lyrics at a stand-in of the service and keeps them beside it,
 # AutoRun writes and removes the Run value, Exit stores the settings and goes, the uninstaller
 # removes the program.
 #   tests/windows/installed.sh BUILD_FOLDER WORK_FOLDER
@@ -40,6 +41,16 @@ STANDIN
 chmod +x "$work/stand-ins/xdg-open"
 export PATH="$work/stand-ins:$PATH"
 
+# The lyrics service is a stand-in on 127.0.0.1, started under Wine, which the installed
+# plug-in asks; "Find lyrics online" is ticked.
+wine "$build/tests/windows/mirato-lyrics-stand-in.exe" "$(winepath -w "$work/port")" \
+    "$(winepath -w "$work/requests.log")" 5 '[00:00.50]Hello' >>"$log" 2>&1 &
+listening() { [ -s "$work/port" ]; }
+WITHIN_SECONDS=30 within listening || fail "the lyrics service's stand-in did not start"
+printf '[title]\r\nenglish=Lyrics Search\r\n\r\n[service]\r\nurl=http://127.0.0.1:%s\r\n' \
+    "$(tr -d '\r\n' <"$work/port")" >"$folder/Plugin/ZuzAzedod/setting.ini"
+printf '[Option]\r\nAutoLyrics=True\r\n' >"$(winepath -u 'C:\windows\Mirato.dat')"
+
 # What the program plays goes into a file, as 16-bit stereo PCM.
 MIRATO_AUDIO_OUTPUT="pcm:$(winepath -w "$work/heard.pcm")" wine "$program" >>"$log" 2>&1 &
 app=$!
@@ -68,7 +79,8 @@ WITHIN_SECONDS=10 within shows || fail "--toggle did not show the box"
 wine "$program" 'C:\some folder\words.txt' >>"$log" 2>&1 || fail "a second start failed"
 within shows || fail "the box went away at a second start"
 
-# A song typed into the box plays: its samples reach the output and the player shows.
+# A song opened with the program plays: its samples reach the output, the player shows, and its
+# lyrics are found online and kept beside it. Five seconds of silence, 8 kHz mono, as a WAV.
 le() {  # a number as $2 little-endian bytes
     n=$1 i=0
     while [ "$i" -lt "$2" ]; do
@@ -77,16 +89,18 @@ le() {  # a number as $2 little-endian bytes
     done
 }
 mkdir -p "$WINEPREFIX/drive_c/music"
-{ printf 'RIFF'; le 176436 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 2 2; le 44100 4; le 176400 4
-  le 4 2; le 16 2; printf 'data'; le 176400 4; head -c 176400 /dev/zero; } \
-    >"$WINEPREFIX/drive_c/music/Song.wav"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-xdotool type --delay 20 'C:\music\Song.wav'
-xdotool key Return
+{ printf 'RIFF'; le 40036 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 1 2; le 8000 4; le 8000 4
+  le 1 2; le 8 2; printf 'data'; le 40000 4; head -c 40000 /dev/zero | tr '\000' '\200'; } \
+    >"$WINEPREFIX/drive_c/music/The Band - Song Title.wav"
+# Opened as a double click opens it: a second start hands it over.
+wine "$program" 'C:\music\The Band - Song Title.wav' >>"$log" 2>&1 || fail "a start with a song failed"
 heard() { [ -s "$work/heard.pcm" ]; }
-WITHIN_SECONDS=20 within heard || fail "a song typed into the box was not heard"
+WITHIN_SECONDS=20 within heard || fail "a song opened with the program was not heard"
 player() { xdotool search --onlyvisible --name '^VizavIva$' >/dev/null 2>&1; }
 WITHIN_SECONDS=10 within player || fail "the player did not show for the song"
+kept() { grep -q 'Hello' "$WINEPREFIX/drive_c/music/The Band - Song Title.lrc" 2>/dev/null; }
+WITHIN_SECONDS=20 within kept ||
+    fail "the song's lyrics were not found online and kept: $(cat "$work/requests.log" 2>&1)"
 import -window root "$work/player.png" 2>/dev/null || true
 # The box comes above the player again for its menu.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -135,4 +149,4 @@ wineserver -w
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller is still listed"
 [ -z "$(reg_value "$run_key" Mirato)" ] || fail "the uninstaller left the Run value"
 
-echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, a song typed into the box, AutoRun, Exit and the uninstaller work"
+echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, a song opened with it and its lyrics found online, AutoRun, Exit and the uninstaller work"

@@ -6,7 +6,8 @@
 
 namespace mirato::HostPlatform {
 
-// Before the application object exists: what the session asks of Qt, and the locale.
+// Before the application object exists: what the session asks of Qt, the locale, and the search
+// path the plug-ins inherit.
 void prepareSession();
 // The backends of the system the program runs on, for this session.
 std::unique_ptr<PlatformBackends> backends();

@@ -74,12 +74,12 @@ PlaybackEngine* MediaPlayer::playingSinceStart(const QString& location) {
     const std::unique_ptr<EngineHeadStart> headStart = std::move(headStart_);
     QString name;
     std::unique_ptr<PlaybackEngine> engine = headStart->take(&name);
+    if (!engine)
+        return nullptr;  // nothing began
     std::unique_ptr<PlaybackEngine>& slot = engines_[name];
-    if (!engine || slot) {
-        // Nothing began; an engine of the kind made meanwhile (none is, before the first
-        // item) would keep its place.
-        if (engine)
-            engine->stop();
+    if (slot) {
+        // An engine of the kind made meanwhile (none is, before the first item) keeps its place.
+        engine->stop();
         return nullptr;
     }
     engine->setListener(this);

@@ -127,6 +127,7 @@ uchardet_key() { key_of uchardet "$(source_version uchardet)" "$(compiler_versio
 # The media libraries: the sources, and the options each is built with. FFmpeg keeps only what
 # Mirato plays (MP3, AAC, Vorbis, Opus, FLAC, WMA, WAV and the like, from files and from HTTP,
 # HTTPS over schannel and MMS streams); libass and its font libraries are linked into libmpv.
+# mpv's own command-line player is built too, not shipped: the benchmark compares with it.
 media_sources="freetype fribidi harfbuzz libass ffmpeg mpv"
 ffmpeg_options="--disable-everything --disable-autodetect --disable-programs --disable-doc
     --disable-debug --disable-x86asm --disable-avdevice --disable-postproc --enable-network
@@ -140,7 +141,7 @@ ffmpeg_options="--disable-everything --disable-autodetect --disable-programs --d
     --enable-protocol=file,http,https,tcp,tls,mmsh,mmst,data
     --enable-filter=aresample,aformat,anull,abuffer,abuffersink,format,null,buffer,buffersink
     --enable-filter=volume,scale"
-mpv_options="-Dlibmpv=true -Dcplayer=false -Dtests=false -Dbuild-date=false -Dlua=disabled
+mpv_options="-Dlibmpv=true -Dcplayer=true -Dtests=false -Dbuild-date=false -Dlua=disabled
     -Djavascript=disabled -Dlibarchive=disabled -Dlcms2=disabled -Duchardet=disabled
     -Drubberband=disabled -Dzimg=disabled -Dlibbluray=disabled -Ddvdnav=disabled -Dcdda=disabled
     -Dlibavdevice=disabled -Dvapoursynth=disabled -Dsdl2=disabled -Dopenal=disabled

@@ -46,6 +46,11 @@ cmake --build "$out/host" --target mirato-artwork >/dev/null
 
 # pkg-config sees only the libraries built for Windows.
 export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig:$media/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
+# A library of the toolchain built anew (its key changed) lives in a new prefix: what CMake
+# found in the old ones goes with its cache.
+if [ "$(cat "$out/prefixes" 2>/dev/null)" != "$prefixes" ]; then
+    rm -f "$out/CMakeCache.txt"
+fi
 if [ ! -f "$out/CMakeCache.txt" ]; then
     cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/windows-x86_64.cmake" \
@@ -59,6 +64,7 @@ else
         -DMIRATO_WINDOWS_PREFIXES="$(echo "$prefixes" | tr '\n' ';')" \
         -DCMAKE_PREFIX_PATH="$(echo "$prefixes" | tr '\n' ';')" >/dev/null
 fi
+echo "$prefixes" >"$out/prefixes"
 cmake --build "$out"
 # libmpv and FFmpeg's libraries lie beside the program: Windows looks for what a plug-in needs
 # in the program's folder, not in the plug-in's. Nothing loads them before a song plays.

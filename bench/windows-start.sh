@@ -25,6 +25,9 @@ until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.1; done
 openbox >/dev/null 2>&1 &
 wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+# A program that crashes ends instead of waiting in Wine's debugger.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f \
+    >/dev/null 2>&1
 wineserver -w
 # The server stays up between the starts, as it does on a desktop where Wine runs.
 wineserver -p

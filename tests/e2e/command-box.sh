@@ -171,15 +171,7 @@ kill "$grabber_pid"
 # A first start with a song: it is heard, the player shows it and the box comes up.
 kill "$app"
 wait "$app" 2>/dev/null
-le() {  # a number as $2 little-endian bytes
-    n=$1 i=0
-    while [ "$i" -lt "$2" ]; do
-        printf "$(printf '\\%03o' $((n & 255)))"
-        n=$((n >> 8)) i=$((i + 1))
-    done
-}
-{ printf 'RIFF'; le 176436 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 2 2; le 44100 4; le 176400 4
-  le 4 2; le 16 2; printf 'data'; le 176400 4; head -c 176400 /dev/zero; } >"$HOME/Start.wav"
+silent_wav "$HOME/Start.wav" 44100 2 16 1
 MIRATO_AUDIO_OUTPUT="pcm:$HOME/heard.pcm" "$program" "$HOME/Start.wav" 2>>"$log" &
 app=$!
 heard() { [ -s "$HOME/heard.pcm" ]; }

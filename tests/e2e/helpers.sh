@@ -42,3 +42,28 @@ free_display() {
     done
     echo ":$number"
 }
+
+# A number as little-endian bytes: le_bytes NUMBER COUNT
+le_bytes() {
+    n=$1 i=0
+    while [ "$i" -lt "$2" ]; do
+        printf "$(printf '\\%03o' $((n & 255)))"
+        n=$((n >> 8)) i=$((i + 1))
+    done
+}
+
+# Silence as a PCM WAV file: silent_wav FILE RATE CHANNELS BITS SECONDS (8-bit silence is 128)
+silent_wav() {
+    frame=$(($3 * $4 / 8))
+    bytes=$(($2 * frame * $5))
+    {
+        printf 'RIFF'; le_bytes $((bytes + 36)) 4; printf 'WAVEfmt '; le_bytes 16 4; le_bytes 1 2
+        le_bytes "$3" 2; le_bytes "$2" 4; le_bytes $(($2 * frame)) 4; le_bytes "$frame" 2
+        le_bytes "$4" 2; printf 'data'; le_bytes "$bytes" 4
+        if [ "$4" -eq 8 ]; then
+            head -c "$bytes" /dev/zero | tr '\000' '\200'
+        else
+            head -c "$bytes" /dev/zero
+        fi
+    } >"$1"
+}

@@ -81,17 +81,8 @@ within shows || fail "the box went away at a second start"
 
 # A song opened with the program plays: its samples reach the output, the player shows, and its
 # lyrics are found online and kept beside it. Five seconds of silence, 8 kHz mono, as a WAV.
-le() {  # a number as $2 little-endian bytes
-    n=$1 i=0
-    while [ "$i" -lt "$2" ]; do
-        printf "$(printf '\\%03o' $((n & 255)))"
-        n=$((n >> 8)) i=$((i + 1))
-    done
-}
 mkdir -p "$WINEPREFIX/drive_c/music"
-{ printf 'RIFF'; le 40036 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 1 2; le 8000 4; le 8000 4
-  le 1 2; le 8 2; printf 'data'; le 40000 4; head -c 40000 /dev/zero | tr '\000' '\200'; } \
-    >"$WINEPREFIX/drive_c/music/The Band - Song Title.wav"
+silent_wav "$WINEPREFIX/drive_c/music/The Band - Song Title.wav" 8000 1 8 5
 # Opened as a double click opens it: a second start hands it over.
 wine "$program" 'C:\music\The Band - Song Title.wav' >>"$log" 2>&1 || fail "a start with a song failed"
 heard() { [ -s "$work/heard.pcm" ]; }

@@ -71,8 +71,7 @@ int main(int argc, char* argv[]) {
     // A song double-clicked in the file browser is heard as soon as its engine can play it,
     // while the box comes up.
     std::unique_ptr<mirato::EngineHeadStart> headStart =
-        mirato::HostPlatform::startsSongsEarly() ? mirato::EngineHeadStart::forDocument(document)
-                                                 : nullptr;
+        mirato::EngineHeadStart::forDocument(document);
     mirato::StartupWarmUp warmUp;
     QApplication qtApp(argc, argv);
     warmUp.applicationCreated();

@@ -45,10 +45,12 @@ const QList<EngineLoader::Engine>& EngineLoader::engines() {
         return *engines_;
     engines_.emplace();
     const QDir dir(folder_);
-    for (const QFileInfo& file :
-         dir.entryInfoList({QStringLiteral("*mirato-*")}, QDir::Files, QDir::Name)) {
+    // Matched by hand, not by a name filter: a filter is a regular expression, and on Windows a
+    // thread of its own that has run one (the head start's) may crash as it ends, in the clean-up
+    // of PCRE2's per-thread JIT stack, while another thread runs them too.
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Name)) {
         const QString path = file.filePath();
-        if (!QLibrary::isLibrary(path))
+        if (!file.fileName().contains(QLatin1String("mirato-")) || !QLibrary::isLibrary(path))
             continue;
         // Read from the file: the library is not loaded for it.
         const QJsonObject plugin = QPluginLoader(path).metaData();

@@ -9,8 +9,6 @@ namespace mirato::HostPlatform {
 // Before the application object exists: what the session asks of Qt, the locale, and the search
 // path the plug-ins inherit.
 void prepareSession();
-// Whether a song named at start may begin on a worker before the application object exists.
-bool startsSongsEarly();
 // The backends of the system the program runs on, for this session.
 std::unique_ptr<PlatformBackends> backends();
 

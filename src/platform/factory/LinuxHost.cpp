@@ -13,10 +13,6 @@ void prepareSession() {
     std::setlocale(LC_ALL, "");
 }
 
-bool startsSongsEarly() {
-    return true;
-}
-
 std::unique_ptr<PlatformBackends> backends() {
     return std::make_unique<SessionPlatform>();
 }

@@ -16,12 +16,6 @@ void prepareSession() {
     qputenv("PATH", path.isEmpty() ? folder : folder + ';' + path);
 }
 
-bool startsSongsEarly() {
-    // Not yet: made on a worker while the application object is being made, the engine brings
-    // down one start in a few under Wine (a read of address -1 in Qt's core library).
-    return false;
-}
-
 std::unique_ptr<PlatformBackends> backends() {
     return std::make_unique<WindowsPlatform>();
 }

@@ -86,6 +86,13 @@ QalculateEngine::QalculateEngine() {
     CALCULATOR->setExchangeRatesWarningEnabled(false);
     CALCULATOR->loadGlobalDefinitions();
     CALCULATOR->setPrecision(16);
+    // Lines are worked out as they are typed or pasted, before Enter: none may run a program
+    // ("command", and "plot" with its drawing program), read or write a file ("load",
+    // "export"), or name a value that changes the answers after it ("save", ":=").
+    for (const char* name : {"command", "plot", "load", "export", "save"}) {
+        if (MathFunction* function = CALCULATOR->getFunction(name))
+            function->setActive(false);
+    }
 }
 
 std::optional<QString> QalculateEngine::evaluate(const QString& line) {

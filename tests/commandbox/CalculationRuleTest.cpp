@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QSignalSpy>
 
 #include "core/InputModes.h"
@@ -79,40 +78,6 @@ TEST(CalculationRuleTest, TheAnswerIsShownBeforeEnterOnceTheCalculatorHasLoaded)
     if (first) {
         EXPECT_NE(first->title, "= 14");
     }
-}
-
-// The calculator answers as a line is typed or pasted: what would reach outside the calculation
-// (a program, a file) or leave a name behind is no calculation.
-TEST(CalculationRuleTest, NoLineRunsAProgramTouchesAFileOrLeavesAName) {
-    InterpreterHarness h;
-    QSignalSpy ready(&h.calculator, &Calculator::ready);
-    h.interpreter.decide("1+1");
-    ASSERT_TRUE(ready.wait(5000));
-    // A comma groups digits in the box: arguments are parted by ";".
-    const QString ran = h.env.path("ran1");
-    const QString written = h.env.path("written2.csv");
-    const QString numbers = h.env.writeFile("numbers3.csv", "4,5\n");
-    const QString lines[] = {
-        QStringLiteral("command(\"touch %1\")").arg(ran),
-        QStringLiteral("command(\"touch %1\"").arg(ran),  // as typed, before its ")"
-        QStringLiteral("export([1 2 3]; \"%1\")").arg(written),
-        QStringLiteral("load(\"%1\")").arg(numbers),
-        QStringLiteral("plot(x^2; 0; 10)"),
-        QStringLiteral("save(5; abc1)"),
-        QStringLiteral("abc2 := 7"),
-    };
-    for (const QString& line : lines) {
-        SCOPED_TRACE(line.toStdString());
-        const std::optional<LineAction> action = h.interpreter.decide(line);
-        EXPECT_FALSE(action && action->title.startsWith("= ")) << action->title.toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(ran));
-    EXPECT_FALSE(QFile::exists(written));
-    for (const char* later : {"abc1+1", "abc2+1"}) {
-        const std::optional<LineAction> action = h.interpreter.decide(later);
-        EXPECT_FALSE(action && action->title.startsWith("= ")) << later;
-    }
-    EXPECT_EQ(h.interpreter.run("2+2"), "4");
 }
 
 // In the modes that take every line, a calculation is what the mode makes of it.

@@ -180,8 +180,10 @@ void MpvEngine::drainEvents() {
                 }
                 break;
             }
-            case MPV_EVENT_PROPERTY_CHANGE:
             case MPV_EVENT_PLAYBACK_RESTART:
+                leadSynced_ = leading_;
+                [[fallthrough]];
+            case MPV_EVENT_PROPERTY_CHANGE:
                 remember();
                 if (listener_)
                     listener_->engineChanged();
@@ -199,6 +201,7 @@ void MpvEngine::beginQueued(const QString& location) {
     // The queued file opens while the one before is still heard: it takes over once its own
     // first sample is. Meanwhile the engine tells the one before.
     leading_ = true;
+    leadSynced_ = false;
     heard_ = reading_;
     reading_ = {};
     leadLocation_ = location;
@@ -221,7 +224,7 @@ void MpvEngine::checkLead() {
     // Negative while the samples of the file before are still ahead of this one's in the
     // output; it reaches zero when the first of this file's is heard.
     double position = 0;
-    if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0) {
+    if (!leadSynced_ || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &position) < 0) {
         leadTimer_->start(10);
         return;
     }
@@ -345,8 +348,8 @@ double MpvEngine::position() const {
         // The song before, in its last moment: its end less what is still to be heard, or
         // until the next file says where it is, on from where it was last seen.
         const double last = lastPosition_ + lastSeen_.elapsed() / 1000.0;
-        return std::max(
-            0.0, known ? heard_.duration + std::min(value, 0.0) : std::min(heard_.duration, last));
+        return std::max(0.0, known && leadSynced_ ? heard_.duration + std::min(value, 0.0)
+                                                  : std::min(heard_.duration, last));
     }
     if (!known)
         return -1;

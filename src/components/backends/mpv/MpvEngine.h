@@ -70,6 +70,9 @@ private:
     // The queued file has begun while the output still holds the last samples of the one
     // before: until they are heard, the engine goes on telling the one before.
     bool leading_ = false;
+    // Until the queued file's playback has restarted, its time is not yet reckoned from the
+    // output: mpv may read 0 then while the samples before are still ahead.
+    bool leadSynced_ = false;
     QString leadLocation_;
     QTimer* leadTimer_ = nullptr;  // owned by inbox_
     struct Tags {

@@ -286,10 +286,15 @@ TEST_F(MediaPlayerTest, ANewItemNeverTellsTheLastOnesLength) {
 }
 
 // The lyric sync against the real engine: every line shows, in order, and never before the
-// position the engine reports has reached its time tag.
+// position the engine reports has reached its time tag. The lyrics are in GBK, as many
+// downloaded ones are (你好, 世界 with a translation, 月亮).
 TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
     const QString song = env.writeFile("song.wav", mirato::test::wavTone(2));
-    env.writeFile("song.lrc", "[00:00.30]one\n[00:00.65]two\n[00:00.65]zwei\n[00:01.05]three\n");
+    env.writeFile("song.lrc",
+                  "[00:00.30]\xC4\xE3\xBA\xC3\n[00:00.65]\xCA\xC0\xBD\xE7\n[00:00.65]world\n"
+                  "[00:01.05]\xD4\xC2\xC1\xC1\n");
+    const QString one = QString::fromUtf8("你好"), two = QString::fromUtf8("世界"),
+                  three = QString::fromUtf8("月亮");
     AppState state;
     Settings settings(env.path("Mirato.dat"));
     LyricSync sync(state, settings, player, hostConventions(), env.path("cache"));
@@ -300,12 +305,12 @@ TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
         if (line.isEmpty())
             return;
         shown << line;
-        const double tag = line == "one" ? 0.30 : line == "two" ? 0.65 : 1.05;
+        const double tag = line == one ? 0.30 : line == two ? 0.65 : 1.05;
         early << tag - player.positionSeconds();
     });
     player.setUrl(song);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 5000));
-    EXPECT_EQ(shown, (QStringList{"one", "two", "three"}));
+    EXPECT_EQ(shown, (QStringList{one, two, three}));
     for (const double ahead : early)
         EXPECT_LE(ahead, 0.0);
 }

@@ -6,6 +6,7 @@
 #   uchardet  from the uchardet source package
 #   media     libmpv and what it needs (FFmpeg for the formats Mirato plays, libass with
 #             FreeType, FriBidi and HarfBuzz) from their source packages
+#   calc      libqalculate (definitions compiled in) on GMP, MPFR and libxml2
 # Each lands in $MIRATO_WINDOWS_CACHE/<name>-<key> (/var/cache/mirato-windows by default),
 # where the key is made of everything that made it: the source package's version, the
 # compiler's version, the options and the toolchain file. A prefix whose key is unchanged is
@@ -25,7 +26,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
 packages="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev pkg-config meson python3
-    libz-mingw-w64-dev"
+    libz-mingw-w64-dev m4 autoconf automake libtool intltool autopoint"
 
 install_packages() {
     missing=""
@@ -104,6 +105,13 @@ key_of() {
     printf '%s\n' "$@" | cat - "$toolchain" | sha256sum | cut -c1-12
 }
 
+# The text of a build function and of the helpers it calls: part of what made a prefix.
+steps_of() {
+    for function in "$1" public_requirements; do
+        sed -n "/^$function()/,/^}/p" "$repo/scripts/windows-toolchain.sh"
+    done
+}
+
 # Unpacks a Debian source package (patches applied) into $work and prints its folder.
 unpack_source() {
     name=$1 version=$2 work=$3
@@ -153,12 +161,27 @@ mpv_options="-Dlibmpv=true -Dcplayer=true -Dtests=false -Dbuild-date=false -Dlua
     -Dmanpage-build=disabled -Dpdf-build=disabled"
 meson_cross=$repo/cmake/windows-x86_64.meson
 
+# The pkg-config files of static libraries that go into a DLL name what they need in turn as
+# needed by any user, not only by a static one.
+public_requirements() {
+    for pc in "$1"/lib/pkgconfig/*.pc; do
+        awk '/^Libs.private:/ { libs = libs " " substr($0, 15); next }
+             /^Requires.private:/ { requires = requires " " substr($0, 19); next }
+             /^Requires:/ { requires = requires " " substr($0, 10); next }
+             { lines[++n] = $0 }
+             END { for (i = 1; i <= n; i++) {
+                       if (lines[i] ~ /^Libs:/) print "Requires:" requires
+                       print lines[i] (lines[i] ~ /^Libs:/ ? libs : "") } }' "$pc" >"$pc.new"
+        mv "$pc.new" "$pc"
+    done
+}
+
 media_key() {
     versions=""
     for name in $media_sources; do versions="$versions $name=$(fetched_version "$name")"; done
     # The steps themselves are part of what made it.
     key_of media "$versions" "$(compiler_version)" "$ffmpeg_options" "$mpv_options" \
-        "$(cat "$meson_cross")" "$(sed -n '/^build_media()/,/^}/p' "$repo/scripts/windows-toolchain.sh")"
+        "$(cat "$meson_cross")" "$(steps_of build_media)"
 }
 
 build_media() {
@@ -198,18 +221,8 @@ build_media() {
         --disable-shared --enable-static --disable-asm --disable-fontconfig \
         --disable-require-system-font-provider CC=$host-gcc-posix CXX=$host-g++-posix \
         CPPFLAGS=-DFRIBIDI_LIB_STATIC && make -j "$jobs" && make install)
-    # These static libraries go into libmpv: their pkg-config files name what they need in
-    # turn as needed by any user, not only by a static one.
-    for pc in "$prefix"/lib/pkgconfig/*.pc; do
-        awk '/^Libs.private:/ { libs = libs " " substr($0, 15); next }
-             /^Requires.private:/ { requires = requires " " substr($0, 19); next }
-             /^Requires:/ { requires = requires " " substr($0, 10); next }
-             { lines[++n] = $0 }
-             END { for (i = 1; i <= n; i++) {
-                       if (lines[i] ~ /^Libs:/) print "Requires:" requires
-                       print lines[i] (lines[i] ~ /^Libs:/ ? libs : "") } }' "$pc" >"$pc.new"
-        mv "$pc.new" "$pc"
-    done
+    # These static libraries go into libmpv.
+    public_requirements "$prefix"
 
     src=$(unpack_fetched ffmpeg "$work")
     mkdir -p "$work/ffmpeg-build"
@@ -224,6 +237,67 @@ build_media() {
     meson setup "$work/mpv-build" "$src" --cross-file "$meson_cross" --buildtype=release \
         --prefix="$prefix" --libdir=lib -Ddefault_library=shared $mpv_options
     ninja -C "$work/mpv-build" -j "$jobs" install
+}
+
+# The calculator: libqalculate with its definitions compiled in (no data folder to install),
+# on GMP, MPFR and libxml2, all static, so that the calculator plug-in is one DLL. Nothing in
+# it reaches outside: no network (exchange rates), no commands, no plotting program.
+calc_sources="gmp mpfr4 libxml2 libqalculate"
+
+calc_key() {
+    versions=""
+    for name in $calc_sources; do versions="$versions $name=$(fetched_version "$name")"; done
+    key_of calc "$versions" "$(compiler_version)" "$(steps_of build_calc)"
+}
+
+build_calc() {
+    prefix=$1 work=$2
+    export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig"
+    export PKG_CONFIG_PATH=""
+    host=x86_64-w64-mingw32
+    static="--host=$host --prefix=$prefix --enable-static --disable-shared CC=$host-gcc-posix
+        CXX=$host-g++-posix CFLAGS=-O2 CXXFLAGS=-O2"
+
+    # Debian's patches change GMP's and libxml2's autotools inputs: their scripts are made anew.
+    src=$(unpack_fetched gmp "$work")
+    (cd "$src" && autoreconf -fi)
+    mkdir -p "$work/gmp-build"
+    # shellcheck disable=SC2086
+    (cd "$work/gmp-build" && "$src/configure" $static && make -j "$jobs" && make install)
+
+    src=$(unpack_fetched mpfr4 "$work")
+    mkdir -p "$work/mpfr-build"
+    # shellcheck disable=SC2086
+    (cd "$work/mpfr-build" && "$src/configure" $static --with-gmp="$prefix" &&
+        make -j "$jobs" && make install)
+
+    # Only the parser and the tree: the definitions are UTF-8 text in memory.
+    src=$(unpack_fetched libxml2 "$work")
+    (cd "$src" && autoreconf -fi)
+    mkdir -p "$work/libxml2-build"
+    # shellcheck disable=SC2086
+    (cd "$work/libxml2-build" && "$src/configure" $static --without-python --without-lzma \
+        --without-zlib --without-iconv --without-icu --without-http --without-ftp \
+        --without-modules --without-debug --without-catalog --without-docbook \
+        --without-schematron --without-legacy --without-readline --without-history &&
+        make -j "$jobs" libxml2.la && make install-libLTLIBRARIES install-pkgconfigDATA &&
+        make -C include install)
+
+    src=$(unpack_fetched libqalculate "$work")
+    (cd "$src" && NOCONFIGURE=1 ./autogen.sh)
+    # mingw's header is spelled in lower case; the source names it as Windows' SDK does.
+    mkdir -p "$work/include" "$work/libqalculate-build"
+    echo '#include <versionhelpers.h>' >"$work/include/VersionHelpers.h"
+    # shellcheck disable=SC2086
+    (cd "$work/libqalculate-build" && "$src/configure" $static --enable-compiled-definitions \
+        --disable-insecure --without-libcurl --without-icu --without-gnuplot-call \
+        --disable-textport --disable-unittests --disable-nls CXX_FOR_BUILD=g++ \
+        CPPFLAGS="-I$work/include -I$prefix/include" LDFLAGS="-L$prefix/lib" &&
+        make -C po-defs && make -C data && make -C libqalculate -j "$jobs" &&
+        make -C libqalculate install && make install-pkgconfigDATA)
+    # A static link takes MPFR before the GMP it builds on.
+    sed -i 's/-lgmp -lmpfr/-lmpfr -lgmp/' "$prefix/lib/pkgconfig/libqalculate.pc"
+    public_requirements "$prefix"
 }
 
 build_qt() {
@@ -293,7 +367,7 @@ component() {
 [ "${1:-}" = "--prefixes" ] || install_packages
 [ "${1:-}" = "--prefixes" ] || add_source_entry
 $sudo mkdir -p "$cache/work" "$cache/sources"
-for name in gtest uchardet qt media; do
+for name in gtest uchardet qt media calc; do
     if [ "${1:-}" = "--prefixes" ]; then
         echo "$cache/$name-$("${name}_key")"
     else

@@ -35,6 +35,7 @@ prefixes=$(scripts/windows-toolchain.sh)
 qt=$(echo "$prefixes" | grep '/qt-')
 uchardet=$(echo "$prefixes" | grep '/uchardet-')
 media=$(echo "$prefixes" | grep '/media-')
+calc=$(echo "$prefixes" | grep '/calc-')
 
 # The artwork is drawn while building, by the tool built for this machine.
 scripts/deps.sh build
@@ -45,7 +46,7 @@ fi
 cmake --build "$out/host" --target mirato-artwork >/dev/null
 
 # pkg-config sees only the libraries built for Windows.
-export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig:$media/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
+export PKG_CONFIG_LIBDIR="$uchardet/lib/pkgconfig:$media/lib/pkgconfig:$calc/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig"
 # A library of the toolchain built anew (its key changed) lives in a new prefix: what CMake
 # found in the old ones goes with its cache.
 if [ "$(cat "$out/prefixes" 2>/dev/null)" != "$prefixes" ]; then

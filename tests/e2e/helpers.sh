@@ -54,16 +54,27 @@ le_bytes() {
 
 # Silence as a PCM WAV file: silent_wav FILE RATE CHANNELS BITS SECONDS (8-bit silence is 128)
 silent_wav() {
+    if [ "$4" -eq 8 ]; then
+        head -c "$(($2 * $3 * $5))" /dev/zero | tr '\000' '\200' | pcm_wav "$@"
+    else
+        pcm_wav "$@" </dev/zero
+    fi
+}
+
+# A 500 Hz square wave, half of full scale, as an 8 kHz mono 8-bit WAV: square_wav FILE SECONDS
+square_wav() {
+    yes "$(printf '@@@@@@@@\300\300\300\300\300\300\300\300')" | tr -d '\n' |
+        pcm_wav "$1" 8000 1 8 "$2"
+}
+
+# A PCM WAV file of the samples on standard input: pcm_wav FILE RATE CHANNELS BITS SECONDS
+pcm_wav() {
     frame=$(($3 * $4 / 8))
     bytes=$(($2 * frame * $5))
     {
         printf 'RIFF'; le_bytes $((bytes + 36)) 4; printf 'WAVEfmt '; le_bytes 16 4; le_bytes 1 2
         le_bytes "$3" 2; le_bytes "$2" 4; le_bytes $(($2 * frame)) 4; le_bytes "$frame" 2
         le_bytes "$4" 2; printf 'data'; le_bytes "$bytes" 4
-        if [ "$4" -eq 8 ]; then
-            head -c "$bytes" /dev/zero | tr '\000' '\200'
-        else
-            head -c "$bytes" /dev/zero
-        fi
+        head -c "$bytes"
     } >"$1"
 }

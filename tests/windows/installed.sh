@@ -12,7 +12,7 @@ set -u
 build=$1
 work=$2
 . "$(dirname "$0")/../e2e/helpers.sh"
-need wine xdotool xprop
+need wine xdotool xprop xclip lame
 log=$work/installed.log
 : >"$log"
 
@@ -66,6 +66,15 @@ xdotool key Return
 WITHIN_SECONDS=15 within grep -q 'example.org' "$work/opened" 2>/dev/null ||
     fail "the web address did not reach the browser"
 
+# A calculation typed into the box is answered by the calculator plug-in: Enter keeps the
+# result in the field and hands it to the clipboard.
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+xdotool type --delay 20 '2+3*4'
+xdotool key Return
+answered() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = 14 ]; }
+WITHIN_SECONDS=20 within answered ||
+    fail "2+3*4 was not answered 14: $(xclip -o -selection clipboard 2>&1)"
+
 # Alt+R hides the focused box (Wine hands hot keys over only while one of its windows has the
 # focus); --toggle shows it again.
 within shows || fail "the box went away after Enter"
@@ -93,6 +102,18 @@ kept() { grep -q 'Hello' "$WINEPREFIX/drive_c/music/The Band - Song Title.lrc" 2
 WITHIN_SECONDS=20 within kept ||
     fail "the song's lyrics were not found online and kept: $(cat "$work/requests.log" 2>&1)"
 import -window root "$work/player.png" 2>/dev/null || true
+# An MP3 typed into the box plays: its samples are heard (the song before was silence), and
+# the lyrics service is asked for its title as its tags give it.
+square_wav "$work/tone.wav" 5
+lame --quiet --tt 'Tag Title' --ta 'Tag Artist' "$work/tone.wav" "$WINEPREFIX/drive_c/music/track01.mp3"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+xdotool type --delay 20 'C:\music\track01.mp3'
+xdotool key Return
+tone() { [ "$(tr -d '\000' <"$work/heard.pcm" | head -c 4096 | wc -c)" -ge 4096 ]; }
+WITHIN_SECONDS=20 within tone || fail "an MP3 typed into the box was not heard"
+asked() { grep -q 'Tag%20Title' "$work/requests.log" 2>/dev/null; }
+WITHIN_SECONDS=20 within asked ||
+    fail "the MP3's title from its tags was not asked for: $(cat "$work/requests.log" 2>&1)"
 # The box comes above the player again for its menu.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 
@@ -140,4 +161,4 @@ wineserver -w
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller is still listed"
 [ -z "$(reg_value "$run_key" Mirato)" ] || fail "the uninstaller left the Run value"
 
-echo "installed program: the installer, the box, a web address, Alt+R, --toggle, a second start, a song opened with it and its lyrics found online, AutoRun, Exit and the uninstaller work"
+echo "installed program: the installer, the box, a web address, a calculation, Alt+R, --toggle, a second start, a song opened with it and its lyrics found online, an MP3 typed in, AutoRun, Exit and the uninstaller work"

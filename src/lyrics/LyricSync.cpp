@@ -28,11 +28,7 @@ LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
     // Woken for a line, the sync asks the player where it is rather than trusting its own
     // clock, so a line never shows before its moment; not there yet, it waits the rest.
     connect(&nextTimer_, &QTimer::timeout, this, [this] {
-        const double seconds = media_.positionSeconds();
-        if (seconds >= 0) {
-            anchorMs_ = qint64(seconds * 1000);
-            sinceAnchor_.start();
-        }
+        anchorAtPlayer();
         sync();
     });
     connect(&arrival_, &LyricsArrival::appeared, this, &LyricSync::takeLyricsOfSong);
@@ -112,6 +108,8 @@ void LyricSync::itemChanged(const QString& source) {
 void LyricSync::stateChanged(PlayState state) {
     if (!active_)
         return;
+    // The clock runs only while the song plays: the time paused or loading is not the song's.
+    anchorAtPlayer();
     playing_ = state == PlayState::Playing;
     if (state == PlayState::Stopped) {
         nextTimer_.stop();
@@ -134,6 +132,14 @@ void LyricSync::positionChanged(double seconds) {
     sinceAnchor_.start();
     if (active_)
         sync();
+}
+
+void LyricSync::anchorAtPlayer() {
+    anchorMs_ = nowMs();
+    const double seconds = media_.positionSeconds();
+    if (seconds >= 0)
+        anchorMs_ = qint64(seconds * 1000);
+    sinceAnchor_.start();
 }
 
 qint64 LyricSync::nowMs() const {

@@ -79,6 +79,9 @@ private:
     bool takeFile(const QString& path);
     // Shows what is due at the clock's time and waits for what comes next.
     void sync();
+    // Takes the player's position as the clock's new start, or where the clock stands when
+    // the player does not know.
+    void anchorAtPlayer();
     qint64 nowMs() const;
     void clearLines();
     void writeLrc(const QString& value);

@@ -122,6 +122,25 @@ TEST_F(LyricSyncTest, WhilePlayingTheLinesComeByThemselves) {
     EXPECT_EQ(settings.read("LRC"), "Kavelo LrcShow");
 }
 
+// Time spent paused (or loading before the song plays) is not the song's: played again, it
+// goes on from where it stood.
+TEST_F(LyricSyncTest, APauseIsNotPlayingTime) {
+    for (const double known : {-1.0, 5.0}) {  // the player does not know its position, or does
+        SCOPED_TRACE(known);
+        media.seconds = 0;
+        play("[00:05.10]first\n[00:09.00]second\n", QStringLiteral("music/%1.mp3").arg(known));
+        at(5.0);
+        media.seconds = known;
+        QTest::qWait(300);
+        tell(PlayState::Playing);
+        EXPECT_EQ(state.lyricLine(), "");
+        // The line comes in its time: by the sync's own clock, or as the player moves on.
+        if (known >= 0)
+            media.seconds = 5.2;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return state.lyricLine() == "first"; }, 2000));
+    }
+}
+
 TEST_F(LyricSyncTest, TranslationsAndWordsReachTheView) {
     play("[00:01.00]<00:01.00>你 <00:01.50>好\n[00:01.00]Hello\n[00:03.00]Next\n");
     at(1.2);

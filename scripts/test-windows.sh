@@ -12,7 +12,7 @@ scripts/windows.sh --tests
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 missing=""
-for package in wine wine64 xvfb openbox xdotool x11-utils xclip lame fonts-wqy-microhei; do
+for package in wine wine64 xvfb openbox xdotool x11-utils xclip lame openssl python3 fonts-wqy-microhei; do
     case "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)" in
         *" installed") ;;
         *) missing="$missing $package" ;;

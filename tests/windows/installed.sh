@@ -2,8 +2,9 @@
 # The Windows program as a user gets it, under Wine: installed silently by its installer, the
 # box shows, Alt+R hides the focused box and "mirato --toggle" shows it again, a typed web
 # address reaches the browser Windows names, a second start hands its document over and ends,
-# a song opened with it is heard (a PCM file), the player shows and the lyrics plug-in finds
-# its lyrics at a stand-in of the service and keeps them beside it,
+# a calculation is answered, a song opened with it is heard (a PCM file), the player shows and
+# the lyrics plug-in finds its lyrics at a stand-in of the service and keeps them beside it, an
+# MP3 and a stream over HTTPS typed into the box are heard,
 # AutoRun writes and removes the Run value, Exit stores the settings and goes, the uninstaller
 # removes the program.
 #   tests/windows/installed.sh BUILD_FOLDER WORK_FOLDER
@@ -12,7 +13,7 @@ set -u
 build=$1
 work=$2
 . "$(dirname "$0")/../e2e/helpers.sh"
-need wine xdotool xprop xclip lame
+need wine xdotool xprop xclip lame openssl python3
 log=$work/installed.log
 : >"$log"
 
@@ -114,6 +115,31 @@ WITHIN_SECONDS=20 within tone || fail "an MP3 typed into the box was not heard"
 asked() { grep -q 'Tag%20Title' "$work/requests.log" 2>/dev/null; }
 WITHIN_SECONDS=20 within asked ||
     fail "the MP3's title from its tags was not asked for: $(cat "$work/requests.log" 2>&1)"
+# A stream over HTTPS typed into the box plays, through Windows' own TLS (schannel): served
+# from this machine with a certificate of its own, which streams are not checked against.
+# Shorter than the MP3 before, so that what is heard differs even where the output is opened
+# afresh for it.
+mkdir -p "$work/served"
+square_wav "$work/short.wav" 3
+lame --quiet "$work/short.wav" "$work/served/stream.mp3"
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 \
+    -keyout "$work/key.pem" -out "$work/cert.pem" >>"$log" 2>&1
+/usr/bin/python3 "$(dirname "$0")/https-stand-in.py" "$work/https-port" "$work/cert.pem" \
+    "$work/key.pem" "$work/served" 2>"$work/https.log" &
+server=$!
+trap 'kill "$server" 2>/dev/null' EXIT
+serving() { [ -s "$work/https-port" ]; }
+WITHIN_SECONDS=10 within serving || fail "the HTTPS stand-in did not start"
+before=$(stat -c %s "$work/heard.pcm")
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+xdotool type --delay 20 "https://127.0.0.1:$(cat "$work/https-port")/stream.mp3"
+xdotool key Return
+streamed() {
+    grep -q 'GET /stream.mp3' "$work/https.log" && [ "$(stat -c %s "$work/heard.pcm")" != "$before" ]
+}
+WITHIN_SECONDS=20 within streamed ||
+    fail "a stream over HTTPS was not heard: $(cat "$work/https.log" 2>&1)"
+
 # The box comes above the player again for its menu.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 
@@ -161,4 +187,4 @@ wineserver -w
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the uninstaller is still listed"
 [ -z "$(reg_value "$run_key" Mirato)" ] || fail "the uninstaller left the Run value"
 
-echo "installed program: the installer, the box, a web address, a calculation, Alt+R, --toggle, a second start, a song opened with it and its lyrics found online, an MP3 typed in, AutoRun, Exit and the uninstaller work"
+echo "installed program: the installer, the box, a web address, a calculation, Alt+R, --toggle, a second start, a song opened with it and its lyrics found online, an MP3 and an HTTPS stream typed in, AutoRun, Exit and the uninstaller work"

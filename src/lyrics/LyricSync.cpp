@@ -220,6 +220,11 @@ void LyricSync::sync() {
                                                        : LyricsText::trimTrailingBlanks(line.text));
             show(moment);
         }
+    } else if (shown_ != LyricsMoment{}) {
+        // Back before the first line (a seek to the start): no line is sung yet.
+        state_.setLyricLine({});
+        writeLrc(noLineText());
+        show({});
     }
     if (!playing_)
         return;

@@ -92,6 +92,7 @@ TEST_F(LyricSyncTest, EachLineShowsFromItsMomentToTheNext) {
         {11.0, "", "lone", "chorus", "Kavelo LrcShow"},  // an empty line
         {100.0, "chorus", "", "", "chorus"},             // the second tag, the last line
         {6.0, "second", "first", "chorus", "second"},    // a seek back
+        {1.0, "", "", "", "Kavelo LrcShow"},             // back before the first line
     };
     for (const Step& step : steps) {
         at(step.at);

@@ -26,7 +26,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
 packages="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev pkg-config meson python3
-    libz-mingw-w64-dev m4 autoconf automake libtool intltool autopoint"
+    libz-mingw-w64-dev m4 autoconf automake libtool intltool autopoint gettext"
 
 install_packages() {
     missing=""

@@ -223,7 +223,8 @@ void LyricSync::sync() {
     } else if (shown_ != LyricsMoment{}) {
         // Back before the first line (a seek to the start): no line is sung yet.
         state_.setLyricLine({});
-        writeLrc(noLineText());
+        if (playing_ || media_.playState() == PlayState::Paused)
+            writeLrc(noLineText());
         show({});
     }
     if (!playing_)

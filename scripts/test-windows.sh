@@ -62,8 +62,11 @@ cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$WINEPREFIX/drive_c/windows/F
 wineserver -w
 echo "Wine prefix made in $(($(date +%s) - started)) s"
 
-# The suites draw offscreen; their DLLs lie beside them.
+# The suites draw offscreen; their DLLs lie beside them; they make their MP3s with lame, built
+# for Windows in the toolchain.
 export QT_QPA_PLATFORM=offscreen
+lame=$(scripts/windows-toolchain.sh --prefixes | grep '/lame-')
+export WINEPATH="$(winepath -w "$lame/bin")"
 status=0
 # MIDI needs a synthesiser built for Windows. The locale test is about POSIX locales (C.UTF-8)
 # and the X11 window titles that follow them.
@@ -80,7 +83,7 @@ for suite in build-windows/tests/windows/test_*.exe; do
         status=1
     fi
 done
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM WINEPATH
 
 tests/windows/installed.sh "$repo/build-windows" "$work" || status=1
 exit "$status"

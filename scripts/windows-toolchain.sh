@@ -7,6 +7,7 @@
 #   media     libmpv and what it needs (FFmpeg for the formats Mirato plays, libass with
 #             FreeType, FriBidi and HarfBuzz) from their source packages
 #   calc      libqalculate (definitions compiled in) on GMP, MPFR and libxml2
+#   lame      the MP3 encoder's program, for the tests only (they make their MP3s with it)
 # Each lands in $MIRATO_WINDOWS_CACHE/<name>-<key> (/var/cache/mirato-windows by default),
 # where the key is made of everything that made it: the source package's version, the
 # compiler's version, the options and the toolchain file. A prefix whose key is unchanged is
@@ -300,6 +301,19 @@ build_calc() {
     public_requirements "$prefix"
 }
 
+# The tests make MP3s with lame: under Wine they need it built for Windows (not shipped).
+lame_key() { key_of lame "$(fetched_version lame)" "$(compiler_version)" "$(steps_of build_lame)"; }
+
+build_lame() {
+    prefix=$1 work=$2
+    host=x86_64-w64-mingw32
+    src=$(unpack_fetched lame "$work")
+    mkdir -p "$work/lame-build"
+    (cd "$work/lame-build" && "$src/configure" --host=$host --prefix="$prefix" --disable-shared \
+        --enable-static --disable-gtktest --disable-decoder CC=$host-gcc-posix CFLAGS=-O2 \
+        LDFLAGS=-static && make -j "$jobs" && make -C frontend install)
+}
+
 build_qt() {
     prefix=$1 work=$2
     src=$(unpack_source qt6-base "$(source_version qt6-base)" "$work")
@@ -367,7 +381,7 @@ component() {
 [ "${1:-}" = "--prefixes" ] || install_packages
 [ "${1:-}" = "--prefixes" ] || add_source_entry
 $sudo mkdir -p "$cache/work" "$cache/sources"
-for name in gtest uchardet qt media calc; do
+for name in gtest uchardet qt media calc lame; do
     if [ "${1:-}" = "--prefixes" ]; then
         echo "$cache/$name-$("${name}_key")"
     else

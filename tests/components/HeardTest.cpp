@@ -211,7 +211,7 @@ TEST_F(HeardTest, SongsOfAListJoinWithoutAGap) {
         {"1.wav", "2.wav", "3.wav"}, {"1.mp3", "2.mp3", "3.mp3"}, {"1.mp3", "2.wav", "3.mp3"}};
     for (const QStringList& kind : kinds) {
         SCOPED_TRACE(kind.join(' ').toStdString());
-        // Under Wine the encoder, a program of the host, cannot be started: WAV only there.
+        // Without the encoder, WAV only.
         if (kind.join(' ').contains("mp3") && !haveEncoder())
             continue;
         QStringList songs;

@@ -228,10 +228,17 @@ void MpvEngine::checkLead() {
         leadTimer_->start(10);
         return;
     }
-    if (position < -0.002) {
+    // mpv may still read 0 for a moment while the samples before are ahead (seen with mpv 0.40
+    // and under Wine): the song before must also have run to its end by the clock, unless the
+    // clock is far off (the last look at it was long ago, before a seek).
+    const double shortfall = lastSeen_.isValid() && heard_.duration > 0
+                                 ? heard_.duration - lastPosition_ - lastSeen_.elapsed() / 1000.0
+                                 : 0;
+    const double ahead = std::max(-position, shortfall < 1 ? shortfall - 0.05 : 0);
+    if (ahead > 0.002) {
         // Paused, it stays where it is: playing again looks once more.
         if (state_ != EngineState::Paused)
-            leadTimer_->start(std::clamp(static_cast<int>(-position * 1000), 1, 200));
+            leadTimer_->start(std::clamp(static_cast<int>(ahead * 1000), 1, 200));
         return;
     }
     finishLead();

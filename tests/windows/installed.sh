@@ -104,8 +104,9 @@ WITHIN_SECONDS=20 within kept ||
     fail "the song's lyrics were not found online and kept: $(cat "$work/requests.log" 2>&1)"
 import -window root "$work/player.png" 2>/dev/null || true
 # An MP3 typed into the box plays: its samples are heard (the song before was silence), and
-# the lyrics service is asked for its title as its tags give it.
-square_wav "$work/tone.wav" 5
+# the lyrics service is asked for its title as its tags give it. The PCM output does not keep
+# time, so the song is long enough to be still playing when its tags are read.
+square_wav "$work/tone.wav" 120
 lame --quiet --tt 'Tag Title' --ta 'Tag Artist' "$work/tone.wav" "$WINEPREFIX/drive_c/music/track01.mp3"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 xdotool type --delay 20 'C:\music\track01.mp3'
@@ -130,6 +131,17 @@ server=$!
 trap 'kill "$server" 2>/dev/null' EXIT
 serving() { [ -s "$work/https-port" ]; }
 WITHIN_SECONDS=10 within serving || fail "the HTTPS stand-in did not start"
+# The MP3 before has been written out.
+written() {
+    size=$(stat -c %s "$work/heard.pcm")
+    sleep 1
+    [ "$(stat -c %s "$work/heard.pcm")" = "$size" ]
+}
+tries=0
+until written; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 60 ] || fail "the MP3 typed into the box went on for more than a minute"
+done
 before=$(stat -c %s "$work/heard.pcm")
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 xdotool type --delay 20 "https://127.0.0.1:$(cat "$work/https-port")/stream.mp3"

@@ -23,6 +23,7 @@
 #include "core/SettingKeys.h"
 #include "core/Strings.h"
 #include "platform/AssociationStore.h"
+#include "platform/DesktopSearch.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/IdleClock.h"
 #include "platform/InstanceChannel.h"
@@ -112,7 +113,9 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     });
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    commandBox_.setDesktopSearch(nullptr);  // the search goes first
+}
 
 void Application::execute(const QString& command) {
     laterStarts_.execute(command);
@@ -192,6 +195,7 @@ void Application::finishStart(const QString& document) {
     commandBox_.setTrayMenu(menus_->trayMenu());
     windows_.setMusicMenu(menus_->musicMenu());
     setUpPowerSaving();
+    setUpDesktopSearch();
 
     // In the system's own spelling: plug-ins on Windows join it with backslashes.
     settings_.write(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
@@ -241,6 +245,18 @@ void Application::setUpTray() {
             });
     notifier_.setTray(tray_.get());
     tray_->show();
+}
+
+void Application::setUpDesktopSearch() {
+    desktopSearch_ = platform_.desktopSearch();
+    if (!desktopSearch_)
+        return;
+    commandBox_.setDesktopSearch(desktopSearch_.get());
+    commandBox_.setDesktopAnswersOn(MenuTicks::desktopAnswersOn(settings_));
+    if (QAction* item = menus_->item(QStringLiteral("DesktopAnswers")))
+        item->setVisible(true);
+    connect(menus_.get(), &MenuHost::desktopAnswersChanged, this,
+            [this](bool on) { commandBox_.setDesktopAnswersOn(on); });
 }
 
 void Application::setUpPowerSaving() {

@@ -38,6 +38,7 @@ namespace mirato {
 class Autostart;
 class FileAssociations;
 class AssociationStore;
+class DesktopSearch;
 class IdleClock;
 class InstanceChannel;
 class LoginEntryStore;
@@ -97,6 +98,7 @@ private:
     void toggleBoxByHotkey();
     void setUpToggleKey();
     void setUpPowerSaving();
+    void setUpDesktopSearch();
     void setUpTray();
     void showAbout();
 
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<SkinLibrary> skinLibrary_;
     std::unique_ptr<MenuHost> menus_;
     std::unique_ptr<IdleClock> idleClock_;
+    std::unique_ptr<DesktopSearch> desktopSearch_;  // asked on a thread of its own
     std::unique_ptr<PowerSaver> powerSaver_;
     std::unique_ptr<ToggleKey> toggleKey_;
     std::unique_ptr<QSystemTrayIcon> tray_;

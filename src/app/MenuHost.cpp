@@ -63,6 +63,10 @@ const std::pair<const char*, const char*> kFirstCaptions[] = {{"chinese", "ç®€ä½
 
 }  // namespace
 
+bool MenuTicks::desktopAnswersOn(const Settings& settings) {
+    return settings.read(SettingKeys::kDesktopAnswers) != QLatin1String("False");
+}
+
 MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     MenuTicks ticks;
     ticks.language = state.language();
@@ -73,6 +77,7 @@ MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     ticks.onTop = settings.readBool(SettingKeys::kTopMost);
     ticks.autoRun = state.startsAtLogin();
     ticks.loudness = Loudnesses::fromSetting(settings.read(SettingKeys::kLoudness));
+    ticks.desktopAnswers = desktopAnswersOn(settings);
     return ticks;
 }
 
@@ -191,6 +196,15 @@ void MenuHost::buildTrayMenu() {
     connect(onTop, &QAction::triggered, this, [this](bool on) {
         settings_.writeBool(SettingKeys::kTopMost, on);
         emit topMostChanged();
+    });
+    // Lines typed go to the desktop's other search programs (on this machine) while ticked;
+    // offered only where there are any to ask.
+    QAction* desktopAnswers = add(settings, "DesktopAnswers", MessageCode::DesktopAnswers);
+    desktopAnswers->setCheckable(true);
+    desktopAnswers->setVisible(false);
+    connect(desktopAnswers, &QAction::triggered, this, [this](bool on) {
+        settings_.writeBool(SettingKeys::kDesktopAnswers, on);
+        emit desktopAnswersChanged(on);
     });
     // Offered only where the desktop lets the user pick another key for the box.
     QAction* hotKey = add(settings, "HotKey", MessageCode::ChangeToggleKey);
@@ -338,6 +352,7 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
     setTicked(QStringLiteral("FormTop"), ticks.onTop);
     setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
     setTicked(QStringLiteral("link"), ticks.fileTypes);
+    setTicked(QStringLiteral("DesktopAnswers"), ticks.desktopAnswers);
     for (const auto& entry : kLoudnesses)
         setTicked(QLatin1String(entry.name), entry.loudness == ticks.loudness);
 }

@@ -40,6 +40,10 @@ struct MenuTicks {
     bool autoRun = false;
     bool fileTypes = false;
     Loudness loudness = Loudness::Track;
+    bool desktopAnswers = true;
+
+    // Whether the desktop's other search programs are asked: unless switched off.
+    static bool desktopAnswersOn(const Settings& settings);
 
     // The ticks as the state and the settings keep them; fileTypes asks the desktop, so it is
     // left to the caller.
@@ -96,6 +100,8 @@ signals:
     void historyClearRequested();
     // "Find lyrics online" was ticked or unticked (the setting is written already).
     void autoLyricsChanged(bool on);
+    // The tick for the desktop's other search programs.
+    void desktopAnswersChanged(bool on);
 
 private:
     void setTicked(const QString& name, bool ticked);

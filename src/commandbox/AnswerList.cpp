@@ -37,6 +37,14 @@ QIcon iconNamed(const QString& name) {
     return QIcon::fromTheme(name, fallbackIcon(name));
 }
 
+// A picture another program sent with its answer.
+QIcon iconOf(const AnswerPicture& picture) {
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.constData()), picture.width,
+                       picture.height, picture.rowStride,
+                       picture.alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    return QIcon(QPixmap::fromImage(image.copy()));
+}
+
 }  // namespace
 
 AnswerList::AnswerList(QWidget* box)
@@ -49,13 +57,16 @@ AnswerList::AnswerList(QWidget* box)
 }
 
 void AnswerList::showRows(const QList<AnswerRow>& rows, const QColor& background,
-                          const QColor& text) {
+                          const QColor& text, bool keepChoice) {
     if (rows != rows_) {
+        const qsizetype chosen =
+            keepChoice && current_ >= 0 ? rows.indexOf(rows_.at(current_)) : -1;
         rows_ = rows;
         icons_.clear();
         for (const AnswerRow& row : rows_)
-            icons_.append(iconNamed(row.icon));
-        current_ = rows_.isEmpty() ? -1 : 0;
+            icons_.append(row.outside.picture.isNull() ? iconNamed(row.icon)
+                                                       : iconOf(row.outside.picture));
+        current_ = rows_.isEmpty() ? -1 : int(std::max<qsizetype>(chosen, 0));
     }
     background_ = background;
     text_ = text;
@@ -88,10 +99,21 @@ void AnswerList::paintEvent(QPaintEvent*) {
             painter.fillRect(row, chosen);
         icons_.at(i).paint(&painter, QRect(row.left() + 8, row.top() + 5, 16, 16));
         painter.setPen(text_);
-        const QRect words = row.adjusted(32, 0, -8, 0);
-        painter.drawText(
-            words, Qt::AlignVCenter | Qt::AlignLeft,
-            fontMetrics().elidedText(rows_.at(i).title, Qt::ElideRight, words.width()));
+        QRect words = row.adjusted(32, 0, -8, 0);
+        const QString title =
+            fontMetrics().elidedText(rows_.at(i).title, Qt::ElideRight, words.width());
+        painter.drawText(words, Qt::AlignVCenter | Qt::AlignLeft, title);
+        // What another program says of its answer follows in a paler ink.
+        const QString& description = rows_.at(i).outside.description;
+        words.setLeft(words.left() + fontMetrics().horizontalAdvance(title) + 12);
+        if (!description.isEmpty() && words.width() > 24) {
+            QColor pale = text_;
+            pale.setAlpha(150);
+            painter.setPen(pale);
+            painter.drawText(
+                words, Qt::AlignVCenter | Qt::AlignLeft,
+                fontMetrics().elidedText(description.simplified(), Qt::ElideRight, words.width()));
+        }
     }
     painter.setPen(text_);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -18,8 +18,10 @@ public:
     // box: the window the list hangs under and takes its width from.
     explicit AnswerList(QWidget* box);
 
-    // Shows the rows under the box in the given colours, the first one chosen.
-    void showRows(const QList<AnswerRow>& rows, const QColor& background, const QColor& text);
+    // Shows the rows under the box in the given colours, the first one chosen; with keepChoice
+    // (more rows for the same line) the row chosen stays chosen where it still is.
+    void showRows(const QList<AnswerRow>& rows, const QColor& background, const QColor& text,
+                  bool keepChoice = false);
     const QList<AnswerRow>& rows() const { return rows_; }
     // The chosen row, -1 when there are none.
     int current() const { return current_; }

@@ -32,6 +32,7 @@
 #include "core/Settings.h"
 #include "core/Strings.h"
 #include "core/WindowRequests.h"
+#include "platform/DesktopSearch.h"
 
 namespace mirato {
 
@@ -211,7 +212,30 @@ void CommandBox::closeEvent(QCloseEvent* event) {
     emit endRequested();
 }
 
+void CommandBox::setDesktopSearch(DesktopSearch* search) {
+    if (search_)
+        disconnect(search_, nullptr, this, nullptr);
+    search_ = search;
+    if (search_)
+        connect(search_, &DesktopSearch::answered, this, &CommandBox::takeDesktopAnswers);
+}
+
+void CommandBox::activateOutside(const AnswerRow& row) {
+    if (!typed_.isEmpty())
+        completer_.picked(typed_, LineAnswers::pickKey(row.outside));
+    closeAnswers();
+    if (search_)
+        search_->activate(row.outside, row.line);
+    input_->clear();
+    input_->setFocus();
+    walk_.reset();
+}
+
 void CommandBox::runInput() {
+    if (answersShown() && list_->current() >= 0 && list_->rows().at(list_->current()).isOutside()) {
+        activateOutside(list_->rows().at(list_->current()));
+        return;
+    }
     const QString line = chosenLine();
     // A row chosen or a completion taken teaches what this typing is for.
     if (answersWanted_ && !typed_.isEmpty() && line != typed_)
@@ -243,8 +267,46 @@ void CommandBox::closeAnswers() {
     answersWanted_ = false;
     typed_.clear();
     calculated_.clear();
+    ownRows_.clear();
+    if (asked_ && search_)
+        search_->forget();
+    asked_ = 0;
+    askedLine_.clear();
+    outside_.clear();
     if (list_)
         list_->hide();
+}
+
+void CommandBox::askDesktop(const QString& text, bool calculation) {
+    // A calculation has its one answer; in an input mode the line goes where the mode sends it.
+    const bool wanted = search_ && desktopAnswersOn_ && !calculation &&
+                        !InputModes::active(state_) &&
+                        text.trimmed().size() >= DesktopSearch::kShortestLine;
+    if (wanted && asked_ && text == askedLine_)
+        return;  // the same line, its names read again: the answers coming still fit
+    outside_.clear();
+    askedLine_ = text;
+    if (!wanted) {
+        if (asked_ && search_)
+            search_->forget();
+        asked_ = 0;
+        return;
+    }
+    asked_ = ++serial_;
+    search_->ask(asked_, text.trimmed());
+}
+
+void CommandBox::takeDesktopAnswers(quint64 serial, const QString& source,
+                                    const QList<DesktopAnswer>& answers) {
+    if (serial != asked_ || !answersWanted_)
+        return;  // an older line's, or the line has been run
+    const auto known = std::find_if(outside_.begin(), outside_.end(),
+                                    [&source](const auto& entry) { return entry.first == source; });
+    if (known != outside_.end())
+        known->second = answers;
+    else
+        outside_.append({source, answers});
+    showAnswerRows(true);
 }
 
 void CommandBox::offerAnswers() {
@@ -252,11 +314,24 @@ void CommandBox::offerAnswers() {
     const QStringList candidates = completer_.candidates(text, LineAnswers::kMaxRows);
     completedFor_ = text;
     completed_ = candidates.value(0);
-    const QList<AnswerRow> rows = answers_.rowsFor(text, candidates);
+    ownRows_ = answers_.rowsFor(text, candidates);
     const bool calculation =
-        !rows.isEmpty() && rows.first().line == text && !rows.first().result.isEmpty();
+        !ownRows_.isEmpty() && ownRows_.first().line == text && !ownRows_.first().result.isEmpty();
     calculated_ = calculation ? text : QString();
-    result_ = calculation ? rows.first().result : QString();
+    result_ = calculation ? ownRows_.first().result : QString();
+    askDesktop(text, calculation);
+    showAnswerRows();
+    offerCompletion();
+}
+
+void CommandBox::showAnswerRows(bool keepChoice) {
+    QList<DesktopAnswer> answers;
+    for (const auto& entry : outside_)
+        answers += entry.second;
+    const QList<AnswerRow> rows = answers.isEmpty()
+                                      ? ownRows_
+                                      : LineAnswers::withOutside(ownRows_, answers, askedLine_,
+                                                                 completer_.learntPick(typed_));
     // One answer is the pale completion's to show; a list is for choosing among several.
     if (rows.size() > 1) {
         if (!list_) {
@@ -270,11 +345,11 @@ void CommandBox::offerAnswers() {
         const QColor background = skin().colourUnder(rect());
         list_->showRows(rows, background.isValid() ? background : palette().color(QPalette::Window),
                         background.isValid() ? skin().textColorOver(rect())
-                                             : palette().color(QPalette::WindowText));
+                                             : palette().color(QPalette::WindowText),
+                        keepChoice);
     } else if (list_) {
         list_->hide();
     }
-    offerCompletion();
 }
 
 void CommandBox::offerCompletion() {

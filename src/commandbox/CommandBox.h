@@ -20,6 +20,7 @@ namespace mirato {
 class AnswerList;
 class AppState;
 class CommandInterpreter;
+class DesktopSearch;
 class Settings;
 class LineCompleter;
 class LineHistory;
@@ -58,6 +59,10 @@ public:
     // The tray menu, also popped up by a right click on the box: on desktops without a
     // notification area it is the only way to the settings and to Exit.
     void setTrayMenu(QMenu* menu) { trayMenu_ = menu; }
+    // The desktop's other search programs, asked about each line typed while on and no input
+    // mode is; their answers join the list. nullptr: none.
+    void setDesktopSearch(DesktopSearch* search);
+    void setDesktopAnswersOn(bool on) { desktopAnswersOn_ = on; }
     // Moves the input field and button down while lyrics show.
     void setLyricsShown(bool shown);
     // Applies the shared opacity (180 when none is set yet) and stores it.
@@ -98,6 +103,15 @@ private:
     // Asks for the answers to the line the user is typing and shows them under the box.
     void offerAnswers();
     void closeAnswers();
+    // Asks the desktop's programs about the line when it is new and theirs to answer.
+    void askDesktop(const QString& text, bool calculation);
+    void takeDesktopAnswers(quint64 serial, const QString& source,
+                            const QList<DesktopAnswer>& answers);
+    // The box's rows and the answers in so far, under the box; none when there is one at most.
+    // keepChoice: rows joined for the same line, the choice stays on its row.
+    void showAnswerRows(bool keepChoice = false);
+    // Hands the chosen answer of another program back to it.
+    void activateOutside(const AnswerRow& row);
     bool answersShown() const;
     // The line Enter runs: the chosen row's, else the field's.
     QString chosenLine() const;
@@ -113,7 +127,15 @@ private:
     const LineHistory& history_;
     HistoryWalk walk_;
     LineAnswers answers_;
+    QList<AnswerRow> ownRows_;  // the box's own answers to the text
     AnswerList* list_ = nullptr;
+    DesktopSearch* search_ = nullptr;
+    bool desktopAnswersOn_ = true;
+    quint64 serial_ = 0;  // counts the lines asked about
+    quint64 asked_ = 0;   // the line whose answers are wanted, 0: none
+    QString askedLine_;
+    // The answers to it so far, each program's in the order they came.
+    QList<std::pair<QString, QList<DesktopAnswer>>> outside_;
     bool answersWanted_ = false;  // the text is the user's typing, not a line brought back
     QString typed_;               // what the user typed by hand, before choosing or completing
     QString calculated_;          // the typed line whose first answer is a calculation's result

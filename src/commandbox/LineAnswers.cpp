@@ -1,5 +1,7 @@
 #include "commandbox/LineAnswers.h"
 
+#include <algorithm>
+
 #include "commandbox/CommandInterpreter.h"
 
 namespace mirato {
@@ -16,7 +18,7 @@ QList<AnswerRow> LineAnswers::rowsFor(const QString& typed, const QStringList& c
             if (row.title == action->title)
                 return;  // a name and the line typed before that named it
         }
-        rows.append({action->title, action->icon, line, action->result});
+        rows.append({action->title, action->icon, line, action->result, {}});
     };
     const std::optional<LineAction> own = interpreter_.decide(typed);
     add(own, typed);
@@ -29,6 +31,45 @@ QList<AnswerRow> LineAnswers::rowsFor(const QString& typed, const QStringList& c
         add(interpreter_.decide(candidate), candidate);
     }
     return rows;
+}
+
+QString LineAnswers::pickKey(const DesktopAnswer& answer) {
+    // A control character starts it: nothing typed into the box or read from history has one.
+    return QStringLiteral(
+               "\x01"
+               "desktop:%1:%2")
+        .arg(answer.source, answer.id);
+}
+
+bool LineAnswers::isPickKey(const QString& line) {
+    return line.startsWith(
+        QLatin1String("\x01"
+                      "desktop:"));
+}
+
+QList<AnswerRow> LineAnswers::withOutside(QList<AnswerRow> own, const QList<DesktopAnswer>& answers,
+                                          const QString& typed, const QString& pick) {
+    QList<AnswerRow> outside;
+    for (const DesktopAnswer& answer : answers) {
+        if (outside.size() == kMaxOutsideRows)
+            break;
+        const auto sameTitle = [&answer](const AnswerRow& row) {
+            return row.title == answer.title;
+        };
+        if (std::none_of(own.begin(), own.end(), sameTitle) &&
+            std::none_of(outside.begin(), outside.end(), sameTitle))
+            outside.append({answer.title, answer.icon, typed, {}, answer});
+    }
+    const auto picked = std::find_if(outside.begin(), outside.end(), [&pick](const AnswerRow& row) {
+        return pickKey(row.outside) == pick;
+    });
+    if (!pick.isEmpty() && picked != outside.end()) {
+        const AnswerRow row = *picked;
+        outside.erase(picked);
+        const bool typedFirst = !own.isEmpty() && own.first().line == typed;
+        own.insert(typedFirst ? 1 : 0, row);
+    }
+    return own + outside;
 }
 
 }  // namespace mirato

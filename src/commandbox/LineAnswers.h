@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/DesktopSearch.h"
+
 namespace mirato {
 
 class CommandInterpreter;
@@ -13,7 +15,9 @@ struct AnswerRow {
     QString title;
     QString icon;
     QString line;
-    QString result;  // a calculation's, shown as the pale completion
+    QString result;         // a calculation's, shown as the pale completion
+    DesktopAnswer outside;  // an answer of another program: activated there, not run
+    bool isOutside() const { return !outside.source.isEmpty(); }
     bool operator==(const AnswerRow&) const = default;
 };
 
@@ -23,12 +27,24 @@ struct AnswerRow {
 class LineAnswers {
 public:
     static constexpr qsizetype kMaxRows = 6;
+    // The most rows the desktop's other programs add after the box's own.
+    static constexpr qsizetype kMaxOutsideRows = 6;
 
     explicit LineAnswers(const CommandInterpreter& interpreter) : interpreter_(interpreter) {}
 
     // At most kMaxRows; the first is the typed line's own when Enter does something with it.
     // candidates: what the completer offers for the typing, best first.
     QList<AnswerRow> rowsFor(const QString& typed, const QStringList& candidates) const;
+
+    // The box's own rows, then the other programs' answers (in the order given), less those
+    // titled like a row shown already. The answer the user picked for this typing before (pick,
+    // a pickKey) comes first of all but the typed line's own row.
+    static QList<AnswerRow> withOutside(QList<AnswerRow> own, const QList<DesktopAnswer>& answers,
+                                        const QString& typed, const QString& pick);
+    // How a picked answer of another program is remembered among the lines picked; no line
+    // typed is one.
+    static QString pickKey(const DesktopAnswer& answer);
+    static bool isPickKey(const QString& line);
 
 private:
     const CommandInterpreter& interpreter_;

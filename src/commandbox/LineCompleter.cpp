@@ -1,6 +1,7 @@
 #include "commandbox/LineCompleter.h"
 
 #include "commandbox/CommandInterpreter.h"
+#include "commandbox/LineAnswers.h"
 #include "core/AppState.h"
 #include "core/ApplicationCatalog.h"
 #include "core/InputModes.h"
@@ -56,7 +57,8 @@ QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
         lines = index_.candidates(typed, count);
         // What the user picked for this typing comes first.
         const QString pick = picks_.pickFor(typed);
-        if (!pick.isEmpty() && count > 0) {
+        // An answer of another program is placed among the rows by the box, not completed.
+        if (!pick.isEmpty() && !LineAnswers::isPickKey(pick) && count > 0) {
             lines.removeAll(pick);
             lines.prepend(pick);
             if (lines.size() > count)
@@ -71,6 +73,10 @@ QStringList LineCompleter::candidates(const QString& typed, qsizetype count) {
             lines.append(path);
     }
     return lines;
+}
+
+QString LineCompleter::learntPick(const QString& typed) const {
+    return picks_.pickFor(typed);
 }
 
 QString LineCompleter::complete(const QString& typed) {

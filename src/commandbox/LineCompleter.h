@@ -33,6 +33,8 @@ public:
     QString complete(const QString& typed);
     // The best completions, best first, at most count: the first is complete()'s.
     QStringList candidates(const QString& typed, qsizetype count);
+    // What the user picked most for the typing ("": nothing often enough).
+    QString learntPick(const QString& typed) const;
     // The user typed typed and ran line, a row or a completion they picked.
     void picked(const QString& typed, const QString& line);
     // Reads the names again (the folders may have changed; installed applications are read

@@ -108,7 +108,9 @@ enum class MessageCode : int {
     RowLookUpNumber,
     RowLookUpAddress,
     RowNoAnswer,
-    RowRegister,  // the last: the table checks its size against it
+    RowSwitchTo,     // %1 an application that has a window open
+    DesktopAnswers,  // menu item: rows from the desktop's other search programs
+    RowRegister,     // the last: the table checks its size against it
 };
 
 }  // namespace mirato

@@ -37,6 +37,8 @@ inline constexpr QLatin1String kShuffle{"RndPlay"};
 inline constexpr QLatin1String kPowerSaving{"electricity"};
 // "True": look for the lyrics of songs that have none.
 inline constexpr QLatin1String kAutoLyrics{"AutoLyrics"};
+// "False": the desktop's other search programs are not asked about the lines typed.
+inline constexpr QLatin1String kDesktopAnswers{"DesktopAnswers"};
 // Any text: the desktop was found unable to give Alt+R, and the user was told once.
 inline constexpr QLatin1String kToggleKeyHint{"ToggleKeyHint"};
 // "Off", "Track" or "Album": which ReplayGain tags set a song's level.

@@ -284,6 +284,8 @@ constexpr const char* kOwnTexts[][3] = {
     {"查询号码 %1", "查詢號碼 %1", "Look up the number %1"},
     {"查询地址 %1", "查詢位址 %1", "Look up the address %1"},
     {"%1 没有有限的结果", "%1 沒有有限的結果", "%1 has no finite answer"},
+    {"切换到 %1", "切換到 %1", "Switch to %1"},
+    {"来自其他程序的答案", "來自其他程式的答案", "Answers from other programs"},
     {"注册组件 %1", "註冊元件 %1", "Register the component %1"},
 };
 static_assert(std::size(kOwnTexts) ==

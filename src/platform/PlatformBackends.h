@@ -6,6 +6,7 @@
 namespace mirato {
 
 class AssociationStore;
+class DesktopSearch;
 class GlobalShortcut;
 class IdleClock;
 class InstanceChannel;
@@ -25,6 +26,8 @@ public:
     virtual std::unique_ptr<IdleClock> idleClock() = 0;
     virtual std::unique_ptr<LoginEntryStore> loginEntry() = 0;
     virtual std::unique_ptr<SessionEnd> sessionEnd() = 0;
+    // The desktop's own search sources; nullptr where the system has none to ask.
+    virtual std::unique_ptr<DesktopSearch> desktopSearch() = 0;
     // program: what the handler entries start; iconFolder: where the file-type pictures are.
     virtual std::unique_ptr<AssociationStore> associationStore(const QString& program,
                                                                const QString& iconFolder) = 0;

@@ -16,6 +16,7 @@
 #include "core/InputModes.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
+#include "platform/DesktopSearch.h"
 #include "support/InterpreterHarness.h"
 #include "support/ThemeFolder.h"
 
@@ -380,6 +381,127 @@ TEST_F(CommandBoxTest, ACalculationShowsItsResultAndEnterKeepsIt) {
     EXPECT_EQ(QApplication::clipboard()->text(), "14");
     EXPECT_TRUE(h.opener.addresses.isEmpty());
     EXPECT_TRUE(h.launcher.launches.isEmpty());
+}
+
+// The desktop's other search programs, as the box sees them: what it asked, and answers given
+// by hand.
+class StandInSearch : public DesktopSearch {
+public:
+    QStringList asked;  // the lines, in order
+    quint64 serial = 0;
+    int forgotten = 0;
+    QList<std::pair<QString, QString>> activated;  // answer id, line
+
+    void ask(quint64 s, const QString& line) override {
+        serial = s;
+        asked.append(line);
+    }
+    void forget() override { ++forgotten; }
+    void activate(const DesktopAnswer& answer, const QString& line) override {
+        activated.append({answer.id, line});
+    }
+    void answer(quint64 s, const QString& source, const QStringList& titles) {
+        QList<DesktopAnswer> answers;
+        for (const QString& title : titles)
+            answers.append({source, title.toLower(), title, "in " + source, "text-x-generic", {}});
+        emit answered(s, source, answers);
+    }
+};
+
+class DesktopAnswersTest : public CommandBoxTest {
+protected:
+    void SetUp() override {
+        installApplications(h, {{"xfix", "Name=Xtest Fixture\nExec=fixture-one\n"}});
+        box.setDesktopSearch(&search);
+        box.show();
+    }
+    StandInSearch search;
+};
+
+TEST_F(DesktopAnswersTest, TheirAnswersJoinAfterTheBoxsOwnAndEnterHandsTheChosenOneBack) {
+    QTest::keyClicks(input, "xtes");
+    const quint64 older = search.serial;
+    QTest::keyClicks(input, "t");
+    EXPECT_EQ(search.asked, (QStringList{"xte", "xtes", "xtest"}));  // three letters or more
+    const QStringList own = titlesOf(*box.answerList());
+
+    search.answer(older, "files", {"Old Answer"});  // for a line no longer typed
+    search.answer(search.serial, "files", {"Xtest Notes", "Xtest Fixture"});
+    search.answer(search.serial, "runner", {"Start Xtest Fixture", "Xtest Window"});
+    // After the box's own rows; a title shown already is not repeated.
+    const QStringList theirs{"Xtest Notes", "Xtest Fixture", "Xtest Window"};
+    EXPECT_EQ(titlesOf(*box.answerList()), own + theirs);
+    EXPECT_EQ(box.answerList()->rows().at(own.size()).outside.description, "in files");
+
+    for (int i = 0; i < own.size() + 2; ++i)
+        QTest::keyClick(input, Qt::Key_Down);
+    QTest::keyClick(input, Qt::Key_Return);
+    const QList<std::pair<QString, QString>> activated{{"xtest window", "xtest"}};
+    EXPECT_EQ(search.activated, activated);
+    EXPECT_TRUE(h.launcher.launches.isEmpty());  // nothing of the box's own ran
+    EXPECT_TRUE(h.opener.addresses.isEmpty());
+    EXPECT_EQ(input->text(), "");
+    EXPECT_GE(search.forgotten, 1);
+    // Answers still on their way find the line gone.
+    search.answer(search.serial, "late", {"Xtest Late"});
+    EXPECT_FALSE(box.answerList()->isVisible());
+
+    // Enter with the typed line's own row chosen does what it always did.
+    QTest::keyClicks(input, "xtest");
+    search.answer(search.serial, "files", {"Xtest Notes"});
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(search.activated.size(), 1);
+    EXPECT_EQ(h.opener.addresses, QStringList{"xtest"});
+}
+
+TEST_F(DesktopAnswersTest, AChoiceStaysOnItsRowWhileAnswersJoin) {
+    QTest::keyClicks(input, "xtest");
+    QTest::keyClick(input, Qt::Key_Down);
+    const AnswerRow chosen = box.answerList()->rows().at(box.answerList()->current());
+    search.answer(search.serial, "files", {"Xtest Notes"});
+    EXPECT_EQ(box.answerList()->rows().at(box.answerList()->current()), chosen);
+}
+
+TEST_F(DesktopAnswersTest, NobodyIsAskedAboutShortLinesModesOrWhenSwitchedOff) {
+    const struct {
+        const char* typed;
+        std::optional<InputMode> mode;
+        bool on;
+    } rows[] = {
+        {"xt", std::nullopt, true},
+        {"xtest", InputMode::Google, true},
+        {"xtest", InputMode::Run, true},
+        {"xtest", std::nullopt, false},
+    };
+    for (const auto& row : rows) {
+        if (row.mode)
+            InputModes::toggle(h.state, *row.mode);
+        box.setDesktopAnswersOn(row.on);
+        QTest::keyClicks(input, row.typed);
+        EXPECT_TRUE(search.asked.isEmpty()) << row.typed << row.on;
+        input->clear();
+        if (row.mode)
+            InputModes::toggle(h.state, *row.mode);
+    }
+}
+
+TEST_F(DesktopAnswersTest, AnAnswerPickedTwiceComesRightAfterTheTypedLine) {
+    const auto pickTheNotes = [&] {
+        QTest::keyClicks(input, "xtest");
+        search.answer(search.serial, "files", {"Xtest Notes", "Xtest Fixture Notes"});
+        const int row = int(titlesOf(*box.answerList()).indexOf("Xtest Fixture Notes"));
+        ASSERT_GT(row, 0);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(input, Qt::Key_Down);
+        QTest::keyClick(input, Qt::Key_Return);
+    };
+    pickTheNotes();
+    pickTheNotes();
+    QTest::keyClicks(input, "xtest");
+    EXPECT_EQ(box.completion(), "Xtest Fixture");  // a pick of theirs is no completion
+    search.answer(search.serial, "files", {"Xtest Notes", "Xtest Fixture Notes"});
+    EXPECT_EQ(titlesOf(*box.answerList()).value(1), "Xtest Fixture Notes");
+    EXPECT_EQ(box.answerList()->current(), 0);  // Enter still runs the line as typed
 }
 
 }  // namespace

@@ -21,11 +21,21 @@ struct StandInShortcut {
     QVariantMap properties;
 };
 
+struct StandInMatch {
+    QString id;
+    QString text;
+    QString icon;
+    int type = 0;
+    double relevance = 0;
+    QVariantMap properties;
+};
+
 }  // namespace
 
 }  // namespace mirato::test
 
 Q_DECLARE_METATYPE(mirato::test::StandInShortcut)
+Q_DECLARE_METATYPE(mirato::test::StandInMatch)
 
 namespace mirato::test {
 
@@ -43,6 +53,32 @@ const QDBusArgument& operator>>(const QDBusArgument& in, StandInShortcut& entry)
     in >> entry.id >> entry.properties;
     in.endStructure();
     return in;
+}
+
+QDBusArgument& operator<<(QDBusArgument& out, const StandInMatch& match) {
+    out.beginStructure();
+    out << match.id << match.text << match.icon << match.type << match.relevance
+        << match.properties;
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, StandInMatch& match) {
+    in.beginStructure();
+    in >> match.id >> match.text >> match.icon >> match.type >> match.relevance >> match.properties;
+    in.endStructure();
+    return in;
+}
+
+// A 2x2 red picture as both interfaces send one: width, height, stride, alpha, bits,
+// channels, pixels.
+QVariant standInPicture() {
+    QDBusArgument picture;
+    picture.beginStructure();
+    picture << 2 << 2 << 8 << true << 8 << 4
+            << QByteArray::fromHex("ff0000ffff0000ffff0000ffff0000ff");
+    picture.endStructure();
+    return QVariant::fromValue(picture);
 }
 
 int connectionCount = 0;
@@ -269,6 +305,117 @@ bool NotificationsStandIn::handleMessage(const QDBusMessage& message, const QDBu
     const QVariantMap hints = qdbus_cast<QVariantMap>(message.arguments().value(6));
     desktopEntries.append(hints.value(QStringLiteral("desktop-entry")).toString());
     bus_.send(message.createReply(QVariant::fromValue(uint(bodies.size()))));
+    return true;
+}
+
+}  // namespace mirato::test
+
+namespace mirato::test {
+
+SearchStandIn::SearchStandIn(Kind kind, QString busName, QString objectPath, QList<Item> items)
+    : kind_(kind),
+      busName_(std::move(busName)),
+      objectPath_(std::move(objectPath)),
+      items_(std::move(items)),
+      bus_(ownConnection("search-stand-in")) {
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    qDBusRegisterMetaType<StandInMatch>();
+    qDBusRegisterMetaType<QList<StandInMatch>>();
+}
+
+SearchStandIn::~SearchStandIn() {
+    bus_.unregisterService(busName_);
+    bus_.unregisterObject(objectPath_);
+    QDBusConnection::disconnectFromBus(bus_.name());
+}
+
+bool SearchStandIn::start() {
+    return bus_.registerVirtualObject(objectPath_, this) && bus_.registerService(busName_);
+}
+
+QString SearchStandIn::introspect(const QString&) const {
+    return {};
+}
+
+QStringList SearchStandIn::matching(const QStringList& terms, const QStringList& among) const {
+    QStringList ids;
+    for (const Item& item : items_) {
+        if (!among.isEmpty() && !among.contains(item.id))
+            continue;
+        if (std::all_of(terms.begin(), terms.end(), [&item](const QString& term) {
+                return item.title.contains(term, Qt::CaseInsensitive);
+            }))
+            ids.append(item.id);
+    }
+    return ids;
+}
+
+void SearchStandIn::reply(const QDBusMessage& message, const QVariant& value) {
+    const QDBusMessage answer = fails
+                                    ? message.createErrorReply(QStringLiteral("org.mirato.Failed"),
+                                                               QStringLiteral("stand-in fails"))
+                                : value.isValid() ? message.createReply(value)
+                                                  : message.createReply();
+    if (delayMs <= 0) {
+        bus_.send(answer);
+        return;
+    }
+    QTimer::singleShot(delayMs, this, [this, answer] { bus_.send(answer); });
+}
+
+bool SearchStandIn::handleMessage(const QDBusMessage& message, const QDBusConnection&) {
+    const QString member = message.member();
+    const QList<QVariant> arguments = message.arguments();
+    const auto words = [](const QVariant& value) { return value.toStringList().join(' '); };
+    if (kind_ == Kind::Provider && member == QLatin1String("GetInitialResultSet")) {
+        calls.append(member + ' ' + words(arguments.value(0)));
+        reply(message, matching(arguments.value(0).toStringList(), {}));
+    } else if (kind_ == Kind::Provider && member == QLatin1String("GetSubsearchResultSet")) {
+        calls.append(member + ' ' + words(arguments.value(0)) + " | " + words(arguments.value(1)));
+        reply(message,
+              matching(arguments.value(1).toStringList(), arguments.value(0).toStringList()));
+    } else if (kind_ == Kind::Provider && member == QLatin1String("GetResultMetas")) {
+        calls.append(member + ' ' + words(arguments.value(0)));
+        QList<QVariantMap> metas;
+        for (const Item& item : items_) {
+            if (!arguments.value(0).toStringList().contains(item.id))
+                continue;
+            QVariantMap meta{{"id", item.id}, {"name", item.title}};
+            if (!item.description.isEmpty())
+                meta.insert("description", item.description);
+            if (!item.icon.isEmpty())
+                meta.insert("gicon", item.icon);
+            if (item.picture)
+                meta.insert("icon-data", standInPicture());
+            metas.append(meta);
+        }
+        reply(message, QVariant::fromValue(metas));
+    } else if (kind_ == Kind::Provider && member == QLatin1String("ActivateResult")) {
+        calls.append(member + ' ' + arguments.value(0).toString() + ' ' +
+                     words(arguments.value(1)));
+        reply(message, {});
+    } else if (kind_ == Kind::Runner && member == QLatin1String("Match")) {
+        const QString line = arguments.value(0).toString();
+        calls.append(member + ' ' + line);
+        QList<StandInMatch> matches;
+        double relevance = 0.1;  // the last item is the most relevant
+        for (const QString& id : matching(line.split(' ', Qt::SkipEmptyParts), {})) {
+            const auto item = std::find_if(items_.begin(), items_.end(),
+                                           [&id](const Item& i) { return i.id == id; });
+            QVariantMap properties;
+            if (!item->description.isEmpty())
+                properties.insert("subtext", item->description);
+            if (item->picture)
+                properties.insert("icon-data", standInPicture());
+            matches.append({item->id, item->title, item->icon, 100, relevance += 0.1, properties});
+        }
+        reply(message, QVariant::fromValue(matches));
+    } else if (kind_ == Kind::Runner && member == QLatin1String("Run")) {
+        calls.append(member + ' ' + arguments.value(0).toString());
+        reply(message, {});
+    } else {
+        return false;
+    }
     return true;
 }
 

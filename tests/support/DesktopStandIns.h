@@ -113,4 +113,44 @@ private:
     QDBusConnection bus_;
 };
 
+// A program that answers the desktop's search field: a GNOME Shell search provider
+// (org.gnome.Shell.SearchProvider2) or a KRunner runner (org.kde.krunner1). It knows a few
+// items and answers with those whose title holds every term of the question.
+class SearchStandIn : public QDBusVirtualObject {
+    Q_OBJECT
+public:
+    enum class Kind { Provider, Runner };
+    struct Item {
+        QString id;
+        QString title;
+        QString description;
+        QString icon;
+        bool picture = false;  // sends a 2x2 picture along
+    };
+
+    SearchStandIn(Kind kind, QString busName, QString objectPath, QList<Item> items);
+    ~SearchStandIn() override;
+    bool start();
+
+    int delayMs = 0;     // how long each answer takes
+    bool fails = false;  // answers every question with an error
+    // What was asked, in order: "GetInitialResultSet <terms>", "GetSubsearchResultSet
+    // <previous ids> | <terms>", "GetResultMetas <ids>", "ActivateResult <id> <terms>",
+    // "Match <line>", "Run <id>".
+    QStringList calls;
+
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+private:
+    QStringList matching(const QStringList& terms, const QStringList& among) const;
+    void reply(const QDBusMessage& message, const QVariant& value);
+
+    Kind kind_;
+    QString busName_;
+    QString objectPath_;
+    QList<Item> items_;
+    QDBusConnection bus_;
+};
+
 }  // namespace mirato::test

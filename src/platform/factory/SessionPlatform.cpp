@@ -1,7 +1,10 @@
 #include "platform/factory/SessionPlatform.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
+#include "platform/XdgApplications.h"
+#include "platform/dbus/DBusDesktopSearch.h"
 #include "platform/dbus/SessionBusIdleClock.h"
 #include "platform/portal/PortalShortcut.h"
 #include "platform/posix/PosixEndSignals.h"
@@ -69,6 +72,13 @@ std::unique_ptr<LoginEntryStore> SessionPlatform::loginEntry() {
 
 std::unique_ptr<SessionEnd> SessionPlatform::sessionEnd() {
     return std::make_unique<PosixEndSignals>();
+}
+
+std::unique_ptr<DesktopSearch> SessionPlatform::desktopSearch() {
+    DBusDesktopSearch::Options options;
+    options.dataFolders = XdgApplications::dataFolders();
+    options.configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::make_unique<DBusDesktopSearch>(options);
 }
 
 std::unique_ptr<AssociationStore> SessionPlatform::associationStore(const QString& program,

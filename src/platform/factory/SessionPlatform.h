@@ -35,6 +35,7 @@ public:
     std::unique_ptr<IdleClock> idleClock() override;
     std::unique_ptr<LoginEntryStore> loginEntry() override;
     std::unique_ptr<SessionEnd> sessionEnd() override;
+    std::unique_ptr<DesktopSearch> desktopSearch() override;
     std::unique_ptr<AssociationStore> associationStore(const QString& program,
                                                        const QString& iconFolder) override;
 

@@ -1,5 +1,6 @@
 #include "platform/factory/WindowsPlatform.h"
 
+#include "platform/DesktopSearch.h"
 #include "platform/windows/WindowsClassStore.h"
 #include "platform/windows/WindowsHotKey.h"
 #include "platform/windows/WindowsIdleClock.h"
@@ -27,6 +28,10 @@ std::unique_ptr<LoginEntryStore> WindowsPlatform::loginEntry() {
 
 std::unique_ptr<SessionEnd> WindowsPlatform::sessionEnd() {
     return std::make_unique<WindowsSessionEnd>();
+}
+
+std::unique_ptr<DesktopSearch> WindowsPlatform::desktopSearch() {
+    return nullptr;  // the Windows search has no interface for other programs to ask
 }
 
 std::unique_ptr<AssociationStore> WindowsPlatform::associationStore(const QString& program,

@@ -16,6 +16,9 @@
 //   mirato-bench completion    the completion look-up over 5 000 names and 500 typed lines
 //   mirato-bench answers       keystroke to answers in the real box: 5 000 applications, 500
 //                              typed lines and 200 learnt picks
+//   mirato-bench answers desktop   the same with three of the desktop's search programs
+//                              answering (stand-ins on the session bus, one of them slow): the
+//                              keystrokes, and the work of taking each answer in
 //   mirato-bench calculator    the first calculation-like line to its answer (the calculator
 //                              loading), and the answers after it
 //   mirato-bench gaps [CHANGES]   the silence at each change of song in a list of one-second
@@ -39,6 +42,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "commandbox/AnswerList.h"
@@ -61,6 +65,7 @@
 #include "core/ProcessMemory.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
+#include "platform/dbus/DBusDesktopSearch.h"
 #include "player/PlayerCommands.h"
 #include "player/PlayerWindow.h"
 
@@ -474,9 +479,65 @@ double percentile(std::vector<double> values, double share) {
     return values[std::min(values.size() - 1, size_t(share * double(values.size())))];
 }
 
+// The desktop's search programs for the answers benchmark: two providers and a runner, each a
+// process of its own on the session bus, the second provider slower than the deadline.
+class DesktopSources {
+public:
+    DesktopSources(const QString& dataFolder, const QStringList& titles) {
+        const struct {
+            const char* kind;
+            const char* bus;
+            const char* delay;
+        } sources[] = {{"provider", "org.mirato.bench.Files", "5"},
+                       {"provider", "org.mirato.bench.Slow", "400"},
+                       {"runner", "org.mirato.bench.Runner", "20"}};
+        QDir().mkpath(dataFolder + "/gnome-shell/search-providers");
+        QDir().mkpath(dataFolder + "/krunner/dbusplugins");
+        for (const auto& source : sources) {
+            const QString name = QString::fromLatin1(source.bus).section('.', -1);
+            const bool provider = QLatin1String(source.kind) == QLatin1String("provider");
+            QFile file(dataFolder + (provider ? "/gnome-shell/search-providers/" + name + ".ini"
+                                              : "/krunner/dbusplugins/" + name + ".desktop"));
+            file.open(QIODevice::WriteOnly);
+            if (provider) {
+                QFile(dataFolder + "/applications/" + name + ".desktop").open(QIODevice::WriteOnly);
+                file.write("[Shell Search Provider]\nDesktopId=" + name.toUtf8() +
+                           ".desktop\nBusName=" + source.bus + "\nObjectPath=/s\nVersion=2\n");
+            } else {
+                file.write(QByteArray("[Desktop Entry]\nX-KDE-PluginInfo-Name=runner\n"
+                                      "X-Plasma-DBusRunner-Service=") +
+                           source.bus + "\nX-Plasma-DBusRunner-Path=/s\n");
+            }
+            auto* process = new QProcess;
+            const QString log = dataFolder + '/' + name + ".log";
+            process->start(QCoreApplication::applicationDirPath() + "/mirato-search-stand-in",
+                           QStringList{log, source.kind, source.bus, "/s", source.delay} + titles);
+            processes_.append(process);
+            logs_.append(log);
+        }
+    }
+    ~DesktopSources() {
+        for (QProcess* process : processes_) {
+            process->kill();
+            process->waitForFinished();
+            delete process;
+        }
+    }
+    bool ready() const {
+        return std::all_of(logs_.begin(), logs_.end(), [](const QString& log) {
+            return QTest::qWaitFor([&log] { return QFile::exists(log); }, 5000);
+        });
+    }
+
+private:
+    QList<QProcess*> processes_;
+    QStringList logs_;
+};
+
 // Keystroke to answers, in the box as the program builds it: each key typed until the list
-// under the box and the pale completion are updated and painted.
-int answers() {
+// under the box and the pale completion are updated and painted. desktop: the desktop's search
+// programs answer too, and the work of taking each of their answers in is measured as well.
+int answers(bool desktop) {
     QTemporaryDir dir;
     qputenv("windir", dir.path().toUtf8());
     QDir().mkpath(dir.filePath(QStringLiteral("app/skin")));
@@ -522,6 +583,25 @@ int answers() {
                             {});
     CommandBox box(state, interpreter, {state, media, windows, nullptr, &dialogs}, completer,
                    history, settings, notifier, windows, paths.skinFolder());
+    std::optional<DesktopSources> sources;
+    std::optional<DBusDesktopSearch> search;
+    std::vector<double> taken;  // the box's work on each answer that came
+    QElapsedTimer answerClock;
+    if (desktop) {
+        QStringList titles;
+        for (int i = 0; i < 200; ++i)
+            titles.append(word() + QLatin1Char(' ') + word() + QString::number(i));
+        sources.emplace(dir.filePath(QStringLiteral("data")), titles);
+        if (!sources->ready())
+            return 1;
+        search.emplace(
+            DBusDesktopSearch::Options{{dir.filePath(QStringLiteral("data"))}, {}, false});
+        // Connected around the box's own: what lies between is the box's work.
+        QObject::connect(&*search, &DesktopSearch::answered, [&] { answerClock.start(); });
+        box.setDesktopSearch(&*search);
+        QObject::connect(&*search, &DesktopSearch::answered,
+                         [&] { taken.push_back(answerClock.nsecsElapsed() / 1e3); });
+    }
     QSignalSpy read(&applications, &ApplicationCatalog::changed);
     applications.load({});
     if (!read.wait(30000))
@@ -540,12 +620,18 @@ int answers() {
             QTest::keyClick(box.input(), key.toLatin1());
             QCoreApplication::processEvents();  // the list and the field paint
             micros.push_back(clock.nsecsElapsed() / 1e3);
+            if (desktop)
+                QTest::qWait(60);  // a quick typist's pace: some answers come in between
         }
     }
     if (!box.answerList() || box.answerList()->rows().size() < 2)
         return 1;
-    std::printf("answers median %.2f ms, 95th percentile %.2f ms over %zu keystrokes\n",
+    std::printf("answers median %.2f ms, 95th percentile %.2f ms over %zu keystrokes",
                 percentile(micros, 0.5) / 1e3, percentile(micros, 0.95) / 1e3, micros.size());
+    if (desktop && !taken.empty())
+        std::printf("; each of %zu answers taken in: median %.2f ms, 95th percentile %.2f ms",
+                    taken.size(), percentile(taken, 0.5) / 1e3, percentile(taken, 0.95) / 1e3);
+    std::printf("\n");
     return 0;
 }
 
@@ -735,7 +821,7 @@ int main(int argc, char** argv) {
     if (args.size() >= 2 && args.at(1) == QLatin1String("completion"))
         return completion();
     if (args.size() >= 2 && args.at(1) == QLatin1String("answers"))
-        return answers();
+        return answers(args.value(2) == QLatin1String("desktop"));
     if (args.size() >= 2 && args.at(1) == QLatin1String("calculator"))
         return calculator();
     if (args.size() >= 2 && args.at(1) == QLatin1String("soak"))

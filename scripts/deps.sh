@@ -20,7 +20,7 @@ run_packages="xvfb openbox imagemagick x11-utils xdotool fonts-wqy-microhei dbus
 # a private session bus.
 test_packages="libgtest-dev libgmock-dev lame lintian man-db appstream dbus-daemon"
 # The playback benchmark compares against the mpv command line on an MP3 it encodes.
-bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool"
+bench_packages="mpv lame libxcb-damage0-dev xvfb xdotool dbus-daemon"
 
 case "${1:-build}" in
     build) wanted="$build_packages $run_packages" ;;

@@ -29,6 +29,7 @@
 #include "platform/InstanceChannel.h"
 #include "platform/LoginEntryStore.h"
 #include "platform/PlatformBackends.h"
+#include "platform/RunningApplications.h"
 #include "platform/SessionEnd.h"
 #include "platform/XdgApplications.h"
 #include "player/PlayerWindow.h"
@@ -57,7 +58,8 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       applications_(XdgApplications::dataFolders()),
       history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
       picks_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.picks"))),
-      interpreter_(services_, programRules(applications_, calculator_), history_),
+      running_(platform.runningApplications()),
+      interpreter_(services_, programRules(applications_, calculator_, running_.get()), history_),
       completer_(state_, applications_, interpreter_, history_, picks_, hostConventions(),
                  hostConventions().searchPath()),
       documents_(services_),

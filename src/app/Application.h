@@ -39,6 +39,7 @@ class Autostart;
 class FileAssociations;
 class AssociationStore;
 class DesktopSearch;
+class RunningApplications;
 class IdleClock;
 class InstanceChannel;
 class LoginEntryStore;
@@ -131,7 +132,8 @@ private:
     ApplicationCatalog applications_;
     CalculatorModule calculator_;  // loaded the first time a line looks like a calculation
     LineHistory history_;
-    LearntPicks picks_;  // kept and cleared with the history
+    LearntPicks picks_;                             // kept and cleared with the history
+    std::unique_ptr<RunningApplications> running_;  // applications to switch to
     CommandInterpreter interpreter_;
     LineCompleter completer_;  // offers the names the interpreter's rules know
     DocumentDispatcher documents_;

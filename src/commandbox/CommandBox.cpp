@@ -231,7 +231,7 @@ void CommandBox::activateOutside(const AnswerRow& row) {
     walk_.reset();
 }
 
-void CommandBox::runInput() {
+void CommandBox::runInput(bool anew) {
     if (answersShown() && list_->current() >= 0 && list_->rows().at(list_->current()).isOutside()) {
         activateOutside(list_->rows().at(list_->current()));
         return;
@@ -241,7 +241,7 @@ void CommandBox::runInput() {
     if (answersWanted_ && !typed_.isEmpty() && line != typed_)
         completer_.picked(typed_, line);
     closeAnswers();
-    const QString result = interpreter_.run(line);
+    const QString result = interpreter_.run(line, anew);
     input_->setText(result);
     if (!result.isEmpty()) {
         // A calculation's result, selected: typing goes on over it, Ctrl+V pastes it elsewhere.
@@ -442,7 +442,7 @@ bool CommandBox::handleKey(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const bool ctrl = modifiers & Qt::ControlModifier;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || (ctrl && key == Qt::Key_M)) {
-        runInput();
+        runInput(modifiers & Qt::ShiftModifier);
         return true;
     }
     if (key == Qt::Key_Escape && answersShown()) {

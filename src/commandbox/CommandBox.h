@@ -72,8 +72,9 @@ public:
     bool applySkin() override;
     // The close and minimise buttons: hidden to the tray, not closed.
     void hideToTray();
-    // Runs the Enter dispatch on the current text.
-    void runInput();
+    // Runs the Enter dispatch on the current text (anew: Shift+Enter, another copy of an
+    // application that runs).
+    void runInput(bool anew = false);
     // Files dropped on the box: the first one's full path becomes the text, nothing runs.
     void takeDroppedFiles(const QList<QUrl>& urls);
 

@@ -26,7 +26,7 @@ std::optional<LineAction> CommandInterpreter::decide(const QString& line) const 
     return decide(TypedLine::of(line, InputModes::active(context_.state)));
 }
 
-QString CommandInterpreter::run(const QString& line) {
+QString CommandInterpreter::run(const QString& line, bool anew) {
     const TypedLine typed = TypedLine::of(line, InputModes::active(context_.state));
     if (!typed.inMode(InputMode::RunCmd))
         history_.remember(line);
@@ -38,7 +38,7 @@ QString CommandInterpreter::run(const QString& line) {
         rule->settle(typed);
     QString result;
     if (const std::optional<LineAction> action = decide(typed)) {
-        action->run(context_);
+        (anew && action->runAnew ? action->runAnew : action->run)(context_);
         result = action->result;
     }
     context_.state.followText(result);

@@ -23,9 +23,10 @@ public:
 
     // What Enter would do with the line in the input mode that is on, doing nothing yet.
     std::optional<LineAction> decide(const QString& line) const;
-    // Runs what Enter does with the line; gives what the field shows afterwards: "" for most
-    // lines, a calculation's result.
-    QString run(const QString& line);
+    // Runs what Enter does with the line (anew: Shift+Enter, another copy of an application
+    // that runs); gives what the field shows afterwards: "" for most lines, a calculation's
+    // result.
+    QString run(const QString& line, bool anew = false);
     // The names every rule knows lines by, for completion.
     QStringList names() const;
 

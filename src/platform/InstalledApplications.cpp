@@ -65,6 +65,8 @@ std::optional<InstalledApplication> readApplication(const QString& id, const QSt
     app.terminal = isTrue(entry->value(QStringLiteral("Terminal")));
     app.icon = entry->value(QStringLiteral("Icon"));
     app.workingFolder = entry->value(QStringLiteral("Path"));
+    app.windowClass = entry->value(QStringLiteral("StartupWMClass"));
+    app.busActivated = isTrue(entry->value(QStringLiteral("DBusActivatable")));
     for (const QString& language : filter.languages) {
         const QString localised = entry->value(QStringLiteral("Name[%1]").arg(language));
         if (!localised.isEmpty())

@@ -14,7 +14,9 @@ struct InstalledApplication {
     QStringList command;    // Exec as a program and its arguments, field codes removed
     QString workingFolder;  // Path, where the program runs ("": wherever)
     bool terminal = false;
-    QString icon;  // Icon: a theme icon name or a picture's path ("": none)
+    QString icon;               // Icon: a theme icon name or a picture's path ("": none)
+    QString windowClass;        // StartupWMClass: the class its windows carry ("": unknown)
+    bool busActivated = false;  // DBusActivatable: reached on the session bus by its id
 
     // The name to show: in the first wanted language that has one.
     QString shownName() const { return names.isEmpty() ? id : names.first(); }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "platform/RunningApplications.h"
 #include "support/InterpreterHarness.h"
 
 using namespace mirato;
@@ -119,6 +120,43 @@ TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
     h.enter("quick");
     EXPECT_EQ(h.launcher.launches.value(1), (Launch{{"quick", {}}, WindowStyle::Normal}));
     EXPECT_TRUE(h.opener.addresses.isEmpty());
+}
+
+// Which applications run, as the session would say; switching is recorded.
+struct StandInRunning : RunningApplications {
+    QStringList running;       // by desktop id
+    QStringList switched;      // in order
+    bool windowsGone = false;  // they closed since the box asked
+    bool isRunning(const InstalledApplication& app) override { return running.contains(app.id); }
+    bool switchTo(const InstalledApplication& app) override {
+        if (windowsGone)
+            return false;
+        switched.append(app.id);
+        return true;
+    }
+};
+
+TEST(ApplicationRuleTest, AnApplicationThatRunsIsSwitchedToAndShiftEnterStartsAnother) {
+    InterpreterHarness h;
+    installFixture(h);
+    h.loadApplications();
+    StandInRunning running;
+    running.running = {"party"};
+    CommandInterpreter interpreter(h.services, programRules(h.applications, h.calculator, &running),
+                                   h.history);
+    EXPECT_EQ(interpreter.decide("party")->title, "Switch to Party");
+    EXPECT_EQ(interpreter.decide("tool")->title, "Start Tool");
+
+    interpreter.run("party");
+    EXPECT_EQ(running.switched, QStringList{"party"});
+    EXPECT_TRUE(h.launcher.launches.isEmpty());
+    interpreter.run("party", true);  // Shift+Enter
+    const Launch party{{"party-app", {}}, WindowStyle::Normal};
+    EXPECT_EQ(h.launcher.launches, QList<Launch>{party});
+    running.windowsGone = true;  // closed while the row showed: started as before
+    interpreter.run("party");
+    EXPECT_EQ(h.launcher.launches, (QList<Launch>{party, party}));
+    EXPECT_EQ(running.switched.size(), 1);
 }
 
 }  // namespace

@@ -416,6 +416,9 @@ bool SearchStandIn::handleMessage(const QDBusMessage& message, const QDBusConnec
     } else {
         return false;
     }
+    QFile log(logFile);
+    if (!logFile.isEmpty() && log.open(QIODevice::Append))
+        log.write(calls.last().toUtf8() + '\n');
     return true;
 }
 

@@ -138,6 +138,7 @@ public:
     // <previous ids> | <terms>", "GetResultMetas <ids>", "ActivateResult <id> <terms>",
     // "Match <line>", "Run <id>".
     QStringList calls;
+    QString logFile;  // where each call is also written, one line each
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -2,6 +2,7 @@
 
 #include "commandbox/rules/LineContext.h"
 #include "core/ApplicationCatalog.h"
+#include "platform/RunningApplications.h"
 
 namespace mirato {
 
@@ -19,8 +20,20 @@ std::optional<LineAction> ApplicationRule::decide(const TypedLine& line,
         const QString program = arguments.takeFirst();
         command = Command{program, arguments, app->workingFolder};
     }
-    return LineAction{c.row(MessageCode::RowStart, app->shownName()), app->icon,
-                      [command](LineContext& c) { c.start(command); }};
+    const auto start = [command](LineContext& c) { c.start(command); };
+    if (running_ && running_->isRunning(*app)) {
+        RunningApplications* running = running_;
+        return LineAction{c.row(MessageCode::RowSwitchTo, app->shownName()),
+                          app->icon,
+                          [running, app = *app, start](LineContext& c) {
+                              // Gone since the row was shown: started as it would have been.
+                              if (!running->switchTo(app))
+                                  start(c);
+                          },
+                          {},
+                          start};
+    }
+    return LineAction{c.row(MessageCode::RowStart, app->shownName()), app->icon, start};
 }
 
 void ApplicationRule::settle(const TypedLine&) const {

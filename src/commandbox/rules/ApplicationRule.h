@@ -5,12 +5,16 @@
 namespace mirato {
 
 class ApplicationCatalog;
+class RunningApplications;
 
 // The whole line naming an installed application starts it from its own Exec line; one that
-// wants a terminal runs in the terminal.
+// wants a terminal runs in the terminal. One that has a window open already is switched to
+// (its next window, when one of them is active), and Shift+Enter starts another copy.
 class ApplicationRule : public LineRule {
 public:
-    explicit ApplicationRule(ApplicationCatalog& catalog) : catalog_(catalog) {}
+    // running: which applications run (nullptr: none known).
+    explicit ApplicationRule(ApplicationCatalog& catalog, RunningApplications* running = nullptr)
+        : catalog_(catalog), running_(running) {}
     std::optional<LineAction> decide(const TypedLine& line,
                                      const LineContext& context) const override;
     void settle(const TypedLine& line) const override;
@@ -18,6 +22,7 @@ public:
 
 private:
     ApplicationCatalog& catalog_;
+    RunningApplications* running_;
 };
 
 }  // namespace mirato

@@ -33,6 +33,8 @@ struct LineAction {
     QString icon;
     std::function<void(LineContext&)> run;
     QString result = {};
+    // What Shift+Enter does instead, where it differs: a new copy of an application that runs.
+    std::function<void(LineContext&)> runAnew = {};
 };
 
 // One way to understand a line typed into the command box. The interpreter asks its rules in

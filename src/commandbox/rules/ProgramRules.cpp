@@ -19,7 +19,8 @@
 namespace mirato {
 
 std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications,
-                                                    Calculator& calculator) {
+                                                    Calculator& calculator,
+                                                    RunningApplications* running) {
     std::vector<std::unique_ptr<LineRule>> rules;
     rules.push_back(std::make_unique<InputModeRule>());
     rules.push_back(std::make_unique<PluginRule>());
@@ -30,7 +31,7 @@ std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applicat
     rules.push_back(std::make_unique<FolderWordRule>());
     rules.push_back(std::make_unique<SavedPlaylistRule>());
     rules.push_back(std::make_unique<ShortcutRule>());
-    rules.push_back(std::make_unique<ApplicationRule>(applications));
+    rules.push_back(std::make_unique<ApplicationRule>(applications, running));
     // What the line itself says it is.
     rules.push_back(std::make_unique<NumberRule>());
     rules.push_back(std::make_unique<MediaRule>());

@@ -9,9 +9,12 @@ namespace mirato {
 
 class ApplicationCatalog;
 class Calculator;
+class RunningApplications;
 
-// The rules of the command box in the order the program asks them.
+// The rules of the command box in the order the program asks them. running: which
+// applications to switch to rather than start (nullptr: none).
 std::vector<std::unique_ptr<LineRule>> programRules(ApplicationCatalog& applications,
-                                                    Calculator& calculator);
+                                                    Calculator& calculator,
+                                                    RunningApplications* running = nullptr);
 
 }  // namespace mirato

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "platform/XdgApplications.h"
+#include "platform/dbus/BusActivatedApplications.h"
 #include "platform/dbus/DBusDesktopSearch.h"
 #include "platform/dbus/SessionBusIdleClock.h"
 #include "platform/portal/PortalShortcut.h"
@@ -11,6 +12,7 @@
 #include "platform/posix/PosixInstanceChannel.h"
 #include "platform/wayland/WaylandIdleClock.h"
 #include "platform/x11/X11IdleClock.h"
+#include "platform/x11/X11RunningApplications.h"
 #include "platform/x11/X11Shortcut.h"
 #include "platform/xdg/XdgAssociationStore.h"
 #include "platform/xdg/XdgLoginEntry.h"
@@ -79,6 +81,14 @@ std::unique_ptr<DesktopSearch> SessionPlatform::desktopSearch() {
     options.dataFolders = XdgApplications::dataFolders();
     options.configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return std::make_unique<DBusDesktopSearch>(options);
+}
+
+std::unique_ptr<RunningApplications> SessionPlatform::runningApplications() {
+    // A Wayland session shows the program no other program's windows: there, applications
+    // that the bus starts are asked to come forward.
+    if (session_ == Session::Wayland)
+        return std::make_unique<BusActivatedApplications>();
+    return std::make_unique<X11RunningApplications>();
 }
 
 std::unique_ptr<AssociationStore> SessionPlatform::associationStore(const QString& program,

@@ -1,6 +1,7 @@
 #include "platform/factory/WindowsPlatform.h"
 
 #include "platform/DesktopSearch.h"
+#include "platform/RunningApplications.h"
 #include "platform/windows/WindowsClassStore.h"
 #include "platform/windows/WindowsHotKey.h"
 #include "platform/windows/WindowsIdleClock.h"
@@ -32,6 +33,10 @@ std::unique_ptr<SessionEnd> WindowsPlatform::sessionEnd() {
 
 std::unique_ptr<DesktopSearch> WindowsPlatform::desktopSearch() {
     return nullptr;  // the Windows search has no interface for other programs to ask
+}
+
+std::unique_ptr<RunningApplications> WindowsPlatform::runningApplications() {
+    return nullptr;  // applications are found by their desktop entries, which Windows has not
 }
 
 std::unique_ptr<AssociationStore> WindowsPlatform::associationStore(const QString& program,

@@ -13,6 +13,7 @@ public:
     std::unique_ptr<LoginEntryStore> loginEntry() override;
     std::unique_ptr<SessionEnd> sessionEnd() override;
     std::unique_ptr<DesktopSearch> desktopSearch() override;
+    std::unique_ptr<RunningApplications> runningApplications() override;
     std::unique_ptr<AssociationStore> associationStore(const QString& program,
                                                        const QString& iconFolder) override;
 };

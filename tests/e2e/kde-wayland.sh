@@ -6,12 +6,14 @@
 # hides and shows the box, --toggle does too, a dragged box stores its position, and power
 # saving takes the idle time from KWin's idle notifications (ext-idle-notify-v1), not from
 # org.freedesktop.ScreenSaver, which KDE Plasma 5.27 answers with "not supported" on Wayland.
+# KWin's windows runner answers in the list under the box, and Enter on its row raises the
+# window.
 # Skipped (exit 77) where the desktop packages are missing or no cgroup can be made for the
 # scope: it is an optional test, not a dependency of the suite (see README).
 set -u
 program=$1
 . "$(dirname "$0")/helpers.sh"
-need kwin_wayland Xwayland xdotool dbus-run-session dbus-send dbus-monitor
+need kwin_wayland Xwayland xdotool dbus-run-session dbus-send dbus-monitor xmessage
 portal=/usr/libexec/xdg-desktop-portal
 [ -x "$portal" ] && [ -f /usr/share/xdg-desktop-portal/portals/kde.portal ] ||
     { echo "xdg-desktop-portal-kde is missing: KDE Wayland test skipped"; exit 77; }
@@ -117,4 +119,22 @@ notified() { grep -q "idle time from the compositor's idle notifications" "$work
 within notified || fail "power saving does not take the idle time from KWin's notifications"
 grep -q 'GetSessionIdleTime' "$work/idle.log" && fail "the session bus was asked for the idle time too"
 
-echo "KDE Wayland: the box on XWayland, the shortcut bound in KDE under org.mirato.Mirato and toggling the box, --toggle, the position stored, the idle time from KWin's idle notifications"
+# A window of another program; KWin's windows runner finds it by its title, Mirato shows the
+# runner's answer, and Enter on that row has KWin raise the window.
+[ -f /usr/share/krunner/dbusplugins/kwin-runner-windows.desktop ] ||
+    fail "KWin installed no windows runner"
+xmessage -name runnerfix -title "Runner Fixture" "a window to switch to" &
+fixture=$!
+fixtureWindow() { other=$(xdotool search --onlyvisible --name '^Runner Fixture$' 2>/dev/null | head -n 1); [ -n "$other" ]; }
+within fixtureWindow || fail "the fixture window did not open"
+focused() { xdotool windowactivate "$window" 2>/dev/null; [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
+within focused || fail "the box never became the active window"
+xdotool type --delay 40 "Runner Fixture"
+answers() { xdotool search --onlyvisible --name '^Mirato answers$' >/dev/null 2>&1; }
+within answers || fail "KWin's windows runner gave no answer to the list"
+xdotool key Down Return
+raised() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$other" ]; }
+within raised || fail "Enter on the runner's row did not raise the window"
+kill "$fixture"
+
+echo "KDE Wayland: the box on XWayland, the shortcut bound in KDE under org.mirato.Mirato and toggling the box, --toggle, the position stored, the idle time from KWin's idle notifications, KWin's windows runner answering in the list and raising its window"

@@ -6,7 +6,9 @@
 #include <QTest>
 
 #include "platform/dbus/BusActivatedApplications.h"
-#include "platform/x11/X11RunningApplications.h"
+#include "platform/wayland/WlrRunningApplications.h"
+#include "support/StandInCompositor.h"
+#include "support/TempEnvironment.h"
 
 using namespace mirato;
 
@@ -18,34 +20,6 @@ InstalledApplication app(const char* id, const char* program, const char* window
     a.program = program;
     a.windowClass = windowClass;
     return a;
-}
-
-TEST(X11RunningApplicationsTest, TheWindowBroughtForwardIsTheTopmostThenTheNext) {
-    using Window = X11RunningApplications::Window;
-    const QList<Window> mapped{{1, "term", "XTerm"},
-                               {2, "Navigator", "firefox"},
-                               {3, "xtestfix", "Xmessage"},
-                               {4, "xterm", "XTerm"},
-                               {5, "org.example.Notes", "org.example.Notes"}};
-    const QList<quint32> stacked{4, 2, 1, 3, 5};  // bottom to top
-    const struct {
-        const char* what;
-        InstalledApplication app;
-        quint32 active;
-        quint32 raised;
-    } rows[] = {
-        {"by the program's name, topmost first", app("xterm", "xterm"), 5, 1},
-        {"the active one's next", app("xterm", "xterm"), 1, 4},
-        {"and round again", app("xterm", "xterm"), 4, 1},
-        {"by the class the entry names", app("fixture", "fixture-app", "xtestfix"), 0, 3},
-        {"the entry's class alone counts", app("firefox", "firefox", "Firefox-esr"), 0, 0},
-        {"by the desktop id", app("org.example.Notes", "notes"), 2, 5},
-        {"none of its windows", app("gimp", "gimp-2.10"), 1, 0},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(X11RunningApplications::windowToRaise(mapped, stacked, row.active, row.app),
-                  row.raised)
-            << row.what;
 }
 
 // An application the bus starts: it owns its id as a name and has org.freedesktop.Application.
@@ -81,6 +55,39 @@ TEST(BusActivatedApplicationsTest, OneThatOwnsItsNameIsAskedToComeForward) {
     EXPECT_TRUE(applications.switchTo(some));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !running.calls.isEmpty(); }, 3000));
     EXPECT_EQ(running.calls, QStringList{"org.freedesktop.Application.Activate"});
+}
+
+TEST(WlrRunningApplicationsTest, TheCompositorsWindowsAreSwitchedToInTurn) {
+    mirato::test::TempEnvironment env;
+    // The program's own box is the active window, as it is while the user types.
+    mirato::test::StandInCompositor compositor(
+        false, {"org.example.Notes", "xterm", "org.example.Notes", "org.mirato.Mirato"});
+    WlrRunningApplications windows(compositor.socket(), {"org.mirato.Mirato"});
+    const InstalledApplication notes = app("org.example.Notes", "notes");
+    const InstalledApplication terminal = app("xterm", "xterm");
+    EXPECT_TRUE(windows.isRunning(notes));
+    EXPECT_TRUE(windows.isRunning(terminal));
+    EXPECT_FALSE(windows.isRunning(app("gimp", "gimp")));
+
+    ASSERT_TRUE(windows.switchTo(notes));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return compositor.activations() == QList<int>{2}; }, 3000));
+    compositor.activate(3);  // back in the box: Enter again goes on to the other window
+    ASSERT_TRUE(QTest::qWaitFor([&] { return compositor.activeWindow() == 3; }, 3000));
+    ASSERT_TRUE(windows.switchTo(notes));
+    ASSERT_TRUE(windows.switchTo(terminal));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return compositor.activations() == (QList<int>{2, 0, 1});
+        },
+        3000));
+
+    // No list offered, or no compositor: nothing runs.
+    mirato::test::StandInCompositor bare(true);
+    WlrRunningApplications none(bare.socket());
+    EXPECT_FALSE(none.isRunning(terminal));
+    EXPECT_FALSE(none.switchTo(terminal));
+    WlrRunningApplications absent("no-such-compositor");
+    EXPECT_FALSE(absent.isRunning(terminal));
 }
 
 }  // namespace

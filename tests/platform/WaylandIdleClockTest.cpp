@@ -4,17 +4,17 @@
 #include <QTest>
 
 #include "platform/wayland/WaylandIdleClock.h"
-#include "support/IdleCompositor.h"
+#include "support/StandInCompositor.h"
 #include "support/TempEnvironment.h"
 
 using namespace mirato;
-using mirato::test::IdleCompositor;
+using mirato::test::StandInCompositor;
 
 namespace {
 
 TEST(WaylandIdleClockTest, CountsFromTheCompositorsNoticeUntilTheUserIsBack) {
     mirato::test::TempEnvironment env;
-    IdleCompositor compositor;
+    StandInCompositor compositor;
     ASSERT_FALSE(compositor.socket().isEmpty());
     WaylandIdleClock clock(compositor.socket(), 2000);
     ASSERT_TRUE(clock.isAvailable());
@@ -36,7 +36,7 @@ TEST(WaylandIdleClockTest, CountsFromTheCompositorsNoticeUntilTheUserIsBack) {
 TEST(WaylandIdleClockTest, IsUnavailableWhereTheCompositorCannotTell) {
     mirato::test::TempEnvironment env;
     {
-        IdleCompositor withoutIdle(false);
+        StandInCompositor withoutIdle(false);
         WaylandIdleClock clock(withoutIdle.socket());
         EXPECT_FALSE(clock.isAvailable());
         EXPECT_EQ(clock.idleMilliseconds(), std::nullopt);
@@ -45,7 +45,7 @@ TEST(WaylandIdleClockTest, IsUnavailableWhereTheCompositorCannotTell) {
         WaylandIdleClock clock("no-such-compositor");
         EXPECT_FALSE(clock.isAvailable());
     }
-    IdleCompositor compositor;
+    StandInCompositor compositor;
     WaylandIdleClock clock(compositor.socket());
     ASSERT_TRUE(clock.isAvailable());
     QSignalSpy changed(&clock, &IdleClock::availabilityChanged);

@@ -11,6 +11,7 @@
 #include "platform/posix/PosixEndSignals.h"
 #include "platform/posix/PosixInstanceChannel.h"
 #include "platform/wayland/WaylandIdleClock.h"
+#include "platform/wayland/WlrRunningApplications.h"
 #include "platform/x11/X11IdleClock.h"
 #include "platform/x11/X11RunningApplications.h"
 #include "platform/x11/X11Shortcut.h"
@@ -84,10 +85,15 @@ std::unique_ptr<DesktopSearch> SessionPlatform::desktopSearch() {
 }
 
 std::unique_ptr<RunningApplications> SessionPlatform::runningApplications() {
-    // A Wayland session shows the program no other program's windows: there, applications
-    // that the bus starts are asked to come forward.
+    // A Wayland session shows the program no other program's windows: there a wlroots
+    // compositor lists them to a connection of the program's own; elsewhere applications that
+    // the bus starts are asked to come forward.
     if (session_ == Session::Wayland)
-        return std::make_unique<BusActivatedApplications>();
+        return std::make_unique<EitherRunningApplications>(
+            std::make_unique<WlrRunningApplications>(
+                QString(),
+                QStringList{QString::fromLatin1(kApplicationId), QStringLiteral("mirato")}),
+            std::make_unique<BusActivatedApplications>());
     return std::make_unique<X11RunningApplications>();
 }
 

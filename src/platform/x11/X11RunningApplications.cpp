@@ -31,8 +31,8 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
 }
 
 // A property of 32-bit values (windows) of the root window.
-QList<quint32> windowsProperty(xcb_connection_t* c, xcb_window_t root, xcb_atom_t property) {
-    QList<quint32> windows;
+QList<quint64> windowsProperty(xcb_connection_t* c, xcb_window_t root, xcb_atom_t property) {
+    QList<quint64> windows;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         c, xcb_get_property(c, 0, root, property, XCB_ATOM_WINDOW, 0, 16384), nullptr);
     if (reply && reply->format == 32) {
@@ -52,41 +52,6 @@ xcb_window_t rootOf(xcb_connection_t* c) {
 
 }  // namespace
 
-bool X11RunningApplications::belongsTo(const Window& window, const InstalledApplication& app) {
-    // The class an entry names is the one that counts; without it, the program's name or the
-    // desktop id, as its windows usually call themselves.
-    const QStringList names =
-        app.windowClass.isEmpty() ? QStringList{app.program, app.id} : QStringList{app.windowClass};
-    for (const QString& name : names) {
-        if (name.isEmpty())
-            continue;
-        if (window.instance.compare(name, Qt::CaseInsensitive) == 0 ||
-            window.className.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-quint32 X11RunningApplications::windowToRaise(const QList<Window>& mapped,
-                                              const QList<quint32>& stacked, quint32 active,
-                                              const InstalledApplication& app) {
-    QList<quint32> own;
-    for (const Window& window : mapped) {
-        if (belongsTo(window, app))
-            own.append(window.id);
-    }
-    if (own.isEmpty())
-        return 0;
-    const qsizetype at = own.indexOf(active);
-    if (at >= 0)
-        return own.at((at + 1) % own.size());
-    for (auto it = stacked.crbegin(); it != stacked.crend(); ++it) {
-        if (own.contains(*it))
-            return *it;
-    }
-    return own.first();
-}
-
 const X11RunningApplications::Snapshot& X11RunningApplications::snapshot() {
     if (age_.isValid() && !age_.hasExpired(kSnapshotMs))
         return snapshot_;
@@ -96,15 +61,15 @@ const X11RunningApplications::Snapshot& X11RunningApplications::snapshot() {
     if (!c)
         return snapshot_;
     const xcb_window_t root = rootOf(c);
-    const QList<quint32> clients = windowsProperty(c, root, atom(c, "_NET_CLIENT_LIST"));
+    const QList<quint64> clients = windowsProperty(c, root, atom(c, "_NET_CLIENT_LIST"));
     snapshot_.stacked = windowsProperty(c, root, atom(c, "_NET_CLIENT_LIST_STACKING"));
     snapshot_.active = windowsProperty(c, root, atom(c, "_NET_ACTIVE_WINDOW")).value(0);
     // The box is active while the user types: the window that counts is the one they came
     // from, the topmost that is not the program's own.
-    QSet<quint32> own;
+    QSet<quint64> own;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
         if (window->handle())
-            own.insert(quint32(window->winId()));
+            own.insert(quint64(window->winId()));
     }
     if (own.contains(snapshot_.active)) {
         snapshot_.active = 0;
@@ -117,17 +82,17 @@ const X11RunningApplications::Snapshot& X11RunningApplications::snapshot() {
     }
     // Every window's class asked at once, then the answers read: one round trip.
     std::vector<xcb_get_property_cookie_t> cookies;
-    for (quint32 window : clients)
-        cookies.push_back(
-            xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256));
+    for (quint64 window : clients)
+        cookies.push_back(xcb_get_property(c, 0, xcb_window_t(window), XCB_ATOM_WM_CLASS,
+                                           XCB_ATOM_STRING, 0, 256));
     for (qsizetype i = 0; i < clients.size(); ++i) {
         xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookies[size_t(i)], nullptr);
-        Window window{clients.at(i), {}, {}};
+        OpenWindow window{clients.at(i), {}};
         if (reply && reply->format == 8) {
             const QByteArray names(static_cast<const char*>(xcb_get_property_value(reply)),
                                    xcb_get_property_value_length(reply));
-            window.instance = QString::fromLocal8Bit(names.split('\0').value(0));
-            window.className = QString::fromLocal8Bit(names.split('\0').value(1));
+            for (const QByteArray& name : names.split('\0').mid(0, 2))
+                window.names.append(QString::fromLocal8Bit(name));
         }
         free(reply);
         snapshot_.mapped.append(window);
@@ -138,20 +103,20 @@ const X11RunningApplications::Snapshot& X11RunningApplications::snapshot() {
 bool X11RunningApplications::isRunning(const InstalledApplication& app) {
     const Snapshot& now = snapshot();
     return std::any_of(now.mapped.begin(), now.mapped.end(),
-                       [&app](const Window& window) { return belongsTo(window, app); });
+                       [&app](const OpenWindow& window) { return windowBelongsTo(window, app); });
 }
 
 bool X11RunningApplications::switchTo(const InstalledApplication& app) {
     age_.invalidate();  // the active window is the one that counts now
     const Snapshot& now = snapshot();
-    const quint32 window = windowToRaise(now.mapped, now.stacked, now.active, app);
+    const quint64 window = windowToRaise(now.mapped, now.stacked, now.active, app);
     xcb_connection_t* c = connection();
     if (!window || !c)
         return false;
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
-    event.window = window;
+    event.window = xcb_window_t(window);
     event.type = atom(c, "_NET_ACTIVE_WINDOW");
     event.data.data32[0] = 2;  // asked by the user, as a pager or task bar asks
     event.data.data32[1] = XCB_CURRENT_TIME;

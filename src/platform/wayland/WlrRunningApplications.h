@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include "platform/RunningApplications.h"
+
+class QSocketNotifier;
+struct wl_display;
+struct wl_registry;
+struct wl_seat;
+struct zwlr_foreign_toplevel_manager_v1;
+struct zwlr_foreign_toplevel_handle_v1;
+
+namespace mirato {
+
+// The windows a wlroots compositor (sway, Hyprland, labwc, ...) lists through its foreign-
+// toplevel protocol, on a Wayland connection of the program's own beside Qt's (which is
+// XWayland's): matched to an application by their app id, and activated on the user's seat.
+// The connection is made the first time it is asked (not at start); where the compositor does
+// not offer the protocol, nothing runs.
+class WlrRunningApplications : public QObject, public RunningApplications {
+    Q_OBJECT
+public:
+    // socket: the compositor's ("": $WAYLAND_DISPLAY). ownAppIds: the program's own windows,
+    // which are never the window the user came from.
+    explicit WlrRunningApplications(const QString& socket = {}, QStringList ownAppIds = {},
+                                    QObject* parent = nullptr);
+    ~WlrRunningApplications() override;
+
+    bool isRunning(const InstalledApplication& app) override;
+    bool switchTo(const InstalledApplication& app) override;
+
+    // The protocol's side (called from its listeners).
+    struct Toplevel {
+        zwlr_foreign_toplevel_handle_v1* handle = nullptr;
+        quint64 id = 0;
+        QString appId;
+        bool activated = false;   // as the latest state says
+        quint64 activatedAt = 0;  // when it last became the active one (0: never)
+    };
+    void globalAdded(wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
+    void toplevelAdded(zwlr_foreign_toplevel_handle_v1* handle);
+    Toplevel* toplevelOf(zwlr_foreign_toplevel_handle_v1* handle);
+    void toplevelActivated(Toplevel& toplevel, bool activated);
+    void toplevelClosed(zwlr_foreign_toplevel_handle_v1* handle);
+
+private:
+    // Connects on the first question; false when there is nothing to ask.
+    bool connected();
+    void readMessages();
+    // What the compositor said since it was last read, without waiting.
+    void catchUp();
+    void closeConnection();
+
+    QString socket_;
+    QStringList ownAppIds_;
+    bool tried_ = false;
+    wl_display* display_ = nullptr;
+    wl_registry* registry_ = nullptr;
+    wl_seat* seat_ = nullptr;
+    zwlr_foreign_toplevel_manager_v1* manager_ = nullptr;
+    QSocketNotifier* reader_ = nullptr;
+    QList<Toplevel> toplevels_;  // in the order they appeared
+    quint64 nextId_ = 1;
+    quint64 clock_ = 0;  // counts activations
+};
+
+}  // namespace mirato

@@ -64,7 +64,7 @@ git ls-files -z --cached --others --exclude-standard |
 inner="cd $work"
 [ -n "$kde" ] && inner="$inner && apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
 apt-get install -y -qq --no-install-recommends kwin-wayland xwayland xdg-desktop-portal \
-xdg-desktop-portal-kde kglobalacceld dbus-daemon"
+xdg-desktop-portal-kde kglobalacceld kwin-common dbus-daemon"
 inner="$inner && scripts/dev.sh test"
 
 log=$(mktemp)

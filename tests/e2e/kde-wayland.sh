@@ -61,6 +61,8 @@ export windir="$HOME/windows" MIRATO_AUDIO_OUTPUT=null
 mkdir -p "$windir"
 printf '[Option]\nLanguage=3\nOneRun=1\n' >"$windir/Mirato.dat"
 
+# KWin's XWayland wants the X11 socket folder, which nothing has made where no X server ran.
+[ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
 # The installed kwin_wayland carries file capabilities that a container refuses to run.
 cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
 before=$(ls /tmp/.X11-unix 2>/dev/null)

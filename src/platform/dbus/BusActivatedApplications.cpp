@@ -15,7 +15,11 @@ constexpr qint64 kRememberMs = 1000;
 
 }  // namespace
 
-BusActivatedApplications::BusActivatedApplications(QDBusConnection bus) : bus_(std::move(bus)) {}
+QDBusConnection& BusActivatedApplications::bus() {
+    if (!bus_)
+        bus_ = QDBusConnection::sessionBus();
+    return *bus_;
+}
 
 QString BusActivatedApplications::objectPathOf(const QString& id) {
     QString path = QLatin1Char('/') + id;
@@ -24,7 +28,7 @@ QString BusActivatedApplications::objectPathOf(const QString& id) {
 }
 
 bool BusActivatedApplications::isRunning(const InstalledApplication& app) {
-    if (!app.busActivated || !bus_.isConnected())
+    if (!app.busActivated || !bus().isConnected())
         return false;
     if (!age_.isValid() || age_.hasExpired(kRememberMs)) {
         running_.clear();
@@ -33,7 +37,7 @@ bool BusActivatedApplications::isRunning(const InstalledApplication& app) {
     const auto known = running_.constFind(app.id);
     if (known != running_.constEnd())
         return *known;
-    const bool running = bus_.interface()->isServiceRegistered(app.id).value();
+    const bool running = bus().interface()->isServiceRegistered(app.id).value();
     running_.insert(app.id, running);
     return running;
 }
@@ -45,7 +49,7 @@ bool BusActivatedApplications::switchTo(const InstalledApplication& app) {
         app.id, objectPathOf(app.id), QStringLiteral("org.freedesktop.Application"),
         QStringLiteral("Activate"));
     activate << QVariantMap{};
-    if (!bus_.send(activate)) {
+    if (!bus().send(activate)) {
         qCDebug(lcActivated) << "could not ask" << app.id << "to come forward";
         return false;
     }

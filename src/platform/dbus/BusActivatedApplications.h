@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QHash>
+#include <optional>
 
 #include "platform/RunningApplications.h"
 
@@ -13,7 +14,9 @@ namespace mirato {
 // Where the program cannot see other programs' windows (Wayland), this is the way there is.
 class BusActivatedApplications : public RunningApplications {
 public:
-    explicit BusActivatedApplications(QDBusConnection bus = QDBusConnection::sessionBus());
+    // The session bus is reached the first time an application is asked about, not at start.
+    BusActivatedApplications() = default;
+    explicit BusActivatedApplications(QDBusConnection bus) : bus_(std::move(bus)) {}
 
     bool isRunning(const InstalledApplication& app) override;
     bool switchTo(const InstalledApplication& app) override;
@@ -22,7 +25,9 @@ public:
     static QString objectPathOf(const QString& id);
 
 private:
-    QDBusConnection bus_;
+    QDBusConnection& bus();
+
+    std::optional<QDBusConnection> bus_;
     QHash<QString, bool> running_;  // by id, as asked last
     QElapsedTimer age_;             // since running_ was begun
 };

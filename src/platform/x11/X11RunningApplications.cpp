@@ -22,7 +22,7 @@ xcb_connection_t* connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* reply =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
     const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
@@ -51,6 +51,16 @@ xcb_window_t rootOf(xcb_connection_t* c) {
 }
 
 }  // namespace
+
+quint32 X11RunningApplications::atom(xcb_connection_t* c, const char* name) {
+    // Looked up once: an atom's number stays while the server runs.
+    const auto known = atoms_.constFind(QByteArray(name));
+    if (known != atoms_.constEnd())
+        return *known;
+    const xcb_atom_t found = internAtom(c, name);
+    atoms_.insert(QByteArray(name), found);
+    return found;
+}
 
 const X11RunningApplications::Snapshot& X11RunningApplications::snapshot() {
     if (age_.isValid() && !age_.hasExpired(kSnapshotMs))

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include "platform/RunningApplications.h"
+
+struct xcb_connection_t;
 
 namespace mirato {
 
@@ -24,8 +28,10 @@ private:
     };
     // The window manager's lists, read again when older than a moment (typing asks often).
     const Snapshot& snapshot();
+    quint32 atom(xcb_connection_t* c, const char* name);
 
     Snapshot snapshot_;
+    QHash<QByteArray, quint32> atoms_;
     QElapsedTimer age_;
 };
 

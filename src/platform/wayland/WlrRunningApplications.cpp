@@ -15,6 +15,9 @@ namespace mirato {
 
 namespace {
 
+// How long the list is kept after the last question: the typing of a line.
+constexpr int kKeepOpenMs = 10000;
+
 void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface,
               uint32_t version) {
     static_cast<WlrRunningApplications*>(data)->globalAdded(registry, name, interface, version);
@@ -72,9 +75,17 @@ const zwlr_foreign_toplevel_manager_v1_listener kManagerListener = {onToplevel, 
 
 WlrRunningApplications::WlrRunningApplications(const QString& socket, QStringList ownAppIds,
                                                QObject* parent)
-    : QObject(parent), socket_(socket), ownAppIds_(std::move(ownAppIds)) {}
+    : QObject(parent), socket_(socket), ownAppIds_(std::move(ownAppIds)) {
+    closeLater_.setSingleShot(true);
+    closeLater_.setInterval(kKeepOpenMs);
+    connect(&closeLater_, &QTimer::timeout, this, [this] {
+        closeConnection();
+        tried_ = false;
+    });
+}
 
 bool WlrRunningApplications::connected() {
+    closeLater_.start();
     if (tried_)
         return display_ != nullptr;
     tried_ = true;

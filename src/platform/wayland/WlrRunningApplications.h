@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include "platform/RunningApplications.h"
 
@@ -18,8 +19,9 @@ namespace mirato {
 // The windows a wlroots compositor (sway, Hyprland, labwc, ...) lists through its foreign-
 // toplevel protocol, on a Wayland connection of the program's own beside Qt's (which is
 // XWayland's): matched to an application by their app id, and activated on the user's seat.
-// The connection is made the first time it is asked (not at start); where the compositor does
-// not offer the protocol, nothing runs.
+// The connection is made when asked (not at start) and closed again a while after the last
+// question, so that the compositor's news of every window's title does not wake the program
+// while nobody types; where the compositor does not offer the protocol, nothing runs.
 class WlrRunningApplications : public QObject, public RunningApplications {
     Q_OBJECT
 public:
@@ -57,6 +59,7 @@ private:
     QString socket_;
     QStringList ownAppIds_;
     bool tried_ = false;
+    QTimer closeLater_;
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
     wl_seat* seat_ = nullptr;

@@ -1,6 +1,6 @@
 // A program that answers the desktop's search field, run as a process of its own on the
 // session bus, for end-to-end runs and benchmarks:
-//   mirato-search-stand-in LOG provider|runner BUS-NAME OBJECT-PATH DELAY-MS TITLE...
+//   mirato-search-stand-in LOG provider|runner BUS-NAME OBJECT-PATH DELAY-MS TITLE[|DESCRIPTION]...
 // It knows one item per title (ids i1, i2, ...) and answers after DELAY-MS. Each call it is
 // asked is appended to LOG; "ready" is written once it owns its name.
 #include <QCoreApplication>
@@ -17,8 +17,8 @@ int main(int argc, char* argv[]) {
         return 2;
     QList<SearchStandIn::Item> items;
     for (qsizetype i = 6; i < arguments.size(); ++i)
-        items.append({QStringLiteral("i%1").arg(i - 5), arguments.at(i), QString(),
-                      QStringLiteral("text-x-generic"), false});
+        items.append({QStringLiteral("i%1").arg(i - 5), arguments.at(i).section('|', 0, 0),
+                      arguments.at(i).section('|', 1), QStringLiteral("text-x-generic"), false});
     SearchStandIn source(arguments.at(2) == QLatin1String("runner") ? SearchStandIn::Kind::Runner
                                                                     : SearchStandIn::Kind::Provider,
                          arguments.at(3), arguments.at(4), items);

@@ -86,7 +86,8 @@ TEST_F(WindowHubTest, PlayerIsMadeOnFirstUseAndUnloadedByItsCloseButton) {
     EXPECT_EQ(lyricsLoaded.count(), 0);  // "no lyrics" needs no window to show in
     EXPECT_EQ(state.lyricLine(), "");
     EXPECT_EQ(settings.read("MusicPath"), "Close");
-    QTest::qWait(10);  // the window goes once the event loop runs
+    // The window goes once the event loop comes to its deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(state.playerLoaded());
     EXPECT_EQ(settings.read("PlayerVolume"), "64");
 }
@@ -150,7 +151,7 @@ TEST_F(WindowHubTest, ThePlayerOffersTheMusicMenuWhicheverCameFirst) {
     music.hide();
 
     hub.player().findChild<QAbstractButton*>("close1")->click();
-    QTest::qWait(10);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     hub.showPlayer();  // made again, after the menus
     pressIcon();
     EXPECT_TRUE(music.isVisible());

@@ -95,6 +95,11 @@ DesktopAnswer providerAnswer(const QString& source, const QVariantMap& meta) {
     return answer;
 }
 
+// A provider's search terms: the line's words.
+QStringList termsOf(const QString& line) {
+    return line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 // Match's a(sssida{sv}): id, text, icon name, type, relevance, properties. Best first.
 QList<DesktopAnswer> runnerAnswers(const QString& source, const QDBusArgument& argument) {
     QList<std::pair<double, DesktopAnswer>> matches;
@@ -140,7 +145,7 @@ public:
         since_.start();
         if (!sinceScan_.isValid() || sinceScan_.hasExpired(options_.rescanMs))
             scan();
-        const Question question{serial, line, line.split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+        const Question question{serial, line, termsOf(line)};
         for (const auto& source : sources_) {
             if (line.size() < source->info.shortestLine || !source->restUntil.hasExpired())
                 continue;
@@ -162,12 +167,10 @@ public:
             if (source->info.id != answer.source)
                 continue;
             const bool provider = source->info.kind == SearchSource::Kind::ShellProvider;
-            QDBusMessage message = QDBusMessage::createMethodCall(
-                source->info.busName, source->info.objectPath,
-                provider ? kProviderInterface : kRunnerInterface,
-                provider ? QStringLiteral("ActivateResult") : QStringLiteral("Run"));
+            QDBusMessage message =
+                call(*source, provider ? QStringLiteral("ActivateResult") : QStringLiteral("Run"));
             if (provider)
-                message << answer.id << line.split(QLatin1Char(' '), Qt::SkipEmptyParts) << 0u;
+                message << answer.id << termsOf(line) << 0u;
             else
                 message << answer.id << QString();
             watch(bus_.asyncCall(message, options_.hangMs),

@@ -8,6 +8,7 @@
 #include "LyricsFinder.h"
 #include "core/FileCopy.h"
 #include "core/LyricsPlaces.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 namespace mirato::lyricsearch {
@@ -49,7 +50,7 @@ int runFindMode(const QStringList& arguments) {
                 const QString document = LyricsPlaces::found(cache, source);
                 const Settings settings(Settings::defaultFilePath());
                 const QString program =
-                    settings.read(QStringLiteral("MiratoPath")) + QStringLiteral("/mirato");
+                    settings.get(SettingKeys::kProgramPath) + QStringLiteral("/mirato");
                 if (writeText(document, hit->synced) &&
                     QProcess::startDetached(program, {document}))
                     code = 0;

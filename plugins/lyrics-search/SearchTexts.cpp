@@ -2,9 +2,10 @@
 
 namespace mirato::lyricsearch {
 
-QString text(const QString& language, Text which) {
-    const int column = language == QLatin1String("3") ? 2 : language == QLatin1String("2") ? 1 : 0;
-    // Simplified Chinese, Traditional Chinese, English.
+QString text(Language language, Text which) {
+    const int column = language == Language::English              ? 2
+                       : language == Language::TraditionalChinese ? 1
+                                                                  : 0;
     static const char* const table[][3] = {
         {"歌词搜索", "歌詞搜尋", "Lyrics Search"},
         {"搜索", "搜尋", "Search"},

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/Language.h"
+
 namespace mirato::lyricsearch {
 
 enum class Text {
@@ -20,7 +22,7 @@ enum class Text {
     Handed,
 };
 
-// The window's sentences in the user's language ("1", "2", "3").
-QString text(const QString& language, Text which);
+// The window's sentences in the user's language.
+QString text(Language language, Text which);
 
 }  // namespace mirato::lyricsearch

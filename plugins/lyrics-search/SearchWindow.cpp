@@ -15,7 +15,7 @@ namespace mirato::lyricsearch {
 SearchWindow::SearchWindow(Setup setup, LrclibClient& client, const HandBack& handBack,
                            QWidget* parent)
     : QWidget(parent), setup_(std::move(setup)), client_(client), handBack_(handBack) {
-    const QString& language = setup_.language;
+    const Language language = setup_.language;
     setWindowTitle(text(language, Text::WindowTitle));
     resize(520, 420);
 
@@ -92,7 +92,7 @@ void SearchWindow::showHits(const QList<LyricsHit>& hits) {
 
 void SearchWindow::showFailure(LrclibClient::Failure failure, int status) {
     searchButton_->setEnabled(true);
-    const QString& language = setup_.language;
+    const Language language = setup_.language;
     switch (failure) {
         case LrclibClient::Failure::TimedOut:
             setStatus(text(language, Text::TimedOut));

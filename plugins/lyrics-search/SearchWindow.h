@@ -5,6 +5,7 @@
 
 #include "HandBack.h"
 #include "LrclibClient.h"
+#include "core/Language.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,7 +21,7 @@ class SearchWindow : public QWidget {
     Q_OBJECT
 public:
     struct Setup {
-        QString language;
+        Language language;
         QString title;
         QString musicPath;
         QString miratoFolder;

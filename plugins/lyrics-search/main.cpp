@@ -7,6 +7,7 @@
 #include "HandBack.h"
 #include "LrclibClient.h"
 #include "SearchWindow.h"
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 
 namespace {
@@ -34,8 +35,9 @@ int main(int argc, char* argv[]) {
     // The program's settings file, which the program keeps up to date while it plays.
     const mirato::Settings settings(mirato::Settings::defaultFilePath());
 
-    const QString musicPath = settings.read(QStringLiteral("MusicPath"));
-    QString title = settings.read(QStringLiteral("MP3Title"));
+    using namespace mirato::SettingKeys;
+    const QString musicPath = settings.get(kMusicPath);
+    QString title = settings.get(kLyricsSearchTitle);
     if (title.isEmpty() && musicPath != QLatin1String("Close") && musicPath != QLatin1String("End"))
         title = musicPath.section(QLatin1Char('/'), -1);
 
@@ -47,9 +49,7 @@ int main(int argc, char* argv[]) {
             QStringLiteral("/mirato/lyrics"),
         launcher);
     mirato::lyricsearch::SearchWindow window(
-        {settings.read(QStringLiteral("Language")), title, musicPath,
-         settings.read(QStringLiteral("MiratoPath"))},
-        client, handBack);
+        {settings.get(kLanguage), title, musicPath, settings.get(kProgramPath)}, client, handBack);
     window.show();
     window.search();
     return QApplication::exec();

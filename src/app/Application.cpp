@@ -67,7 +67,7 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
                   completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()) {
     windows_.attach(commandBox_, playerCommands_);
     // The engine plays at the level the user chose from the first song on.
-    media_.setLoudness(Loudnesses::fromSetting(settings_.read(SettingKeys::kLoudness)));
+    media_.setLoudness(settings_.get(SettingKeys::kLoudness));
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     // Freed memory goes back a moment after something happened, not on a clock: idle, the
@@ -200,7 +200,7 @@ void Application::finishStart(const QString& document) {
     setUpDesktopSearch();
 
     // In the system's own spelling: plug-ins on Windows join it with backslashes.
-    settings_.write(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
+    settings_.set(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
     autostart_->load();
     MenuTicks ticks = MenuTicks::stored(state_, settings_);
     ticks.fileTypes = associations_->isTakenOver();
@@ -214,9 +214,9 @@ void Application::finishStart(const QString& document) {
 
     setUpTray();
     setUpToggleKey();
-    if (settings_.read(SettingKeys::kFirstRunDone).isEmpty()) {
+    if (settings_.get(SettingKeys::kFirstRunDone).isEmpty()) {
         notifier_.balloon(Strings::message(state_.language(), MessageCode::FirstStartHint));
-        settings_.write(SettingKeys::kFirstRunDone, QStringLiteral("1"));
+        settings_.set(SettingKeys::kFirstRunDone, QStringLiteral("1"));
     }
     if (!document.isEmpty())
         laterStarts_.handOver(document);
@@ -306,16 +306,12 @@ void Application::shutDown() {
         return;
     shutDown_ = true;
     commandBox_.hide();
-    windows_.closeLyricsWindow();
-    if (windows_.hasPlayer())
-        windows_.player().hide();
-    settings_.write(SettingKeys::kMusicPath, QStringLiteral("Close"));
+    windows_.endSession();
     if (toggleKey_)
         toggleKey_->release();
     if (tray_)
         tray_->hide();
     QFile::remove(paths_.currentPlaylistFile());
-    settings_.write(SettingKeys::kVolume, QString::number(media_.volume()));
     media_.stop();
     QApplication::quit();
 }

@@ -64,19 +64,19 @@ const std::pair<const char*, const char*> kFirstCaptions[] = {{"chinese", "ç®€ä½
 }  // namespace
 
 bool MenuTicks::desktopAnswersOn(const Settings& settings) {
-    return settings.read(SettingKeys::kDesktopAnswers) != QLatin1String("False");
+    return settings.get(SettingKeys::kDesktopAnswers);
 }
 
 MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
     MenuTicks ticks;
     ticks.language = state.language();
     ticks.theme = state.theme();
-    ticks.repeat = settings.readBool(PlayModes::key(PlayMode::Repeat));
-    ticks.shuffle = settings.readBool(PlayModes::key(PlayMode::Shuffle));
-    ticks.powerSaving = settings.readBool(SettingKeys::kPowerSaving);
-    ticks.onTop = settings.readBool(SettingKeys::kTopMost);
+    ticks.repeat = settings.get(SettingKeys::kRepeat);
+    ticks.shuffle = settings.get(SettingKeys::kShuffle);
+    ticks.powerSaving = settings.get(SettingKeys::kPowerSaving);
+    ticks.onTop = settings.get(SettingKeys::kTopMost);
     ticks.autoRun = state.startsAtLogin();
-    ticks.loudness = Loudnesses::fromSetting(settings.read(SettingKeys::kLoudness));
+    ticks.loudness = settings.get(SettingKeys::kLoudness);
     ticks.desktopAnswers = desktopAnswersOn(settings);
     return ticks;
 }
@@ -176,7 +176,7 @@ void MenuHost::buildTrayMenu() {
     connect(random, &QAction::triggered, this,
             [this](bool on) { setPlayMode(PlayMode::Shuffle, on); });
     connect(power, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(SettingKeys::kPowerSaving, on);
+        settings_.set(SettingKeys::kPowerSaving, on);
         emit powerSavingChanged(on);
     });
     QMenu* loudness = addMenu(settings, "Loudness", MessageCode::Loudness);
@@ -194,7 +194,7 @@ void MenuHost::buildTrayMenu() {
     connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
     connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
     connect(onTop, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(SettingKeys::kTopMost, on);
+        settings_.set(SettingKeys::kTopMost, on);
         emit topMostChanged();
     });
     // Lines typed go to the desktop's other search programs (on this machine) while ticked;
@@ -203,7 +203,7 @@ void MenuHost::buildTrayMenu() {
     desktopAnswers->setCheckable(true);
     desktopAnswers->setVisible(false);
     connect(desktopAnswers, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(SettingKeys::kDesktopAnswers, on);
+        settings_.set(SettingKeys::kDesktopAnswers, on);
         emit desktopAnswersChanged(on);
     });
     // Offered only where the desktop lets the user pick another key for the box.
@@ -243,11 +243,11 @@ void MenuHost::buildMusicMenu() {
     QAction* findLyrics = add(m, "FindLyrics", MessageCode::FindLyricsOnline);
     findLyrics->setCheckable(true);
     connect(findLyrics, &QAction::triggered, this, [this](bool on) {
-        settings_.writeBool(SettingKeys::kAutoLyrics, on);
+        settings_.set(SettingKeys::kAutoLyrics, on);
         emit autoLyricsChanged(on);
     });
     connect(m, &QMenu::aboutToShow, findLyrics, [this, findLyrics] {
-        findLyrics->setChecked(settings_.readBool(SettingKeys::kAutoLyrics));
+        findLyrics->setChecked(settings_.get(SettingKeys::kAutoLyrics));
     });
     addActions(m, {"LyricsEarlier", "LyricsLater"});
     pluginMenus_.append(addMenu(m, "Plugin1", MessageCode::Plugins));
@@ -315,22 +315,22 @@ void MenuHost::chooseTheme(const QString& theme) {
 void MenuHost::chooseLanguage(Language language) {
     c_.state.setLanguage(language);
     applyLanguage();
-    settings_.write(SettingKeys::kLanguage, Languages::toSetting(language));
+    settings_.set(SettingKeys::kLanguage, language);
     for (const auto& entry : kLanguages)
         setTicked(QLatin1String(entry.name), entry.language == language);
 }
 
 void MenuHost::setPlayMode(PlayMode mode, bool on) {
-    setTicked(PlayModes::key(mode), on);
+    setTicked(PlayModes::setting(mode).key, on);
     c_.media.setMode(mode, on);
-    settings_.writeBool(PlayModes::key(mode), on);
+    settings_.set(PlayModes::setting(mode), on);
 }
 
 void MenuHost::chooseLoudness(Loudness loudness) {
     for (const auto& entry : kLoudnesses)
         setTicked(QLatin1String(entry.name), entry.loudness == loudness);
     c_.media.setLoudness(loudness);
-    settings_.write(SettingKeys::kLoudness, Loudnesses::toSetting(loudness));
+    settings_.set(SettingKeys::kLoudness, loudness);
 }
 
 void MenuHost::restoreTicks(const MenuTicks& ticks) {
@@ -346,9 +346,9 @@ void MenuHost::restoreTicks(const MenuTicks& ticks) {
                 setTicked(QLatin1String(entry.name), true);
         }
     }
-    setTicked(SettingKeys::kRepeat, ticks.repeat);
-    setTicked(SettingKeys::kShuffle, ticks.shuffle);
-    setTicked(SettingKeys::kPowerSaving, ticks.powerSaving);
+    setTicked(SettingKeys::kRepeat.key, ticks.repeat);
+    setTicked(SettingKeys::kShuffle.key, ticks.shuffle);
+    setTicked(SettingKeys::kPowerSaving.key, ticks.powerSaving);
     setTicked(QStringLiteral("FormTop"), ticks.onTop);
     setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
     setTicked(QStringLiteral("link"), ticks.fileTypes);
@@ -367,7 +367,7 @@ void MenuHost::applyLanguage() {
 
 void MenuHost::setPowerSavingAvailable(bool available) {
     powerSavingAvailable_ = available;
-    QAction* power = item(SettingKeys::kPowerSaving);
+    QAction* power = item(SettingKeys::kPowerSaving.key);
     power->setEnabled(available);
     power->setToolTip(available ? QString()
                                 : Strings::message(c_.state.language(), MessageCode::NoIdleTime));

@@ -30,9 +30,9 @@ void ToggleKey::release() {
 
 void ToggleKey::unavailable(GlobalShortcut::Problem why) {
     qCDebug(lcToggleKey) << "no Alt+R for the whole desktop:" << why;
-    if (!settings_.read(SettingKeys::kToggleKeyHint).isEmpty())
+    if (!settings_.get(SettingKeys::kToggleKeyHint).isEmpty())
         return;
-    settings_.write(SettingKeys::kToggleKeyHint, QStringLiteral("1"));
+    settings_.set(SettingKeys::kToggleKeyHint, QStringLiteral("1"));
     notifier_.balloon(Strings::message(state_.language(), MessageCode::ToggleKeyUnavailable));
 }
 

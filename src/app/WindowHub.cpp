@@ -95,12 +95,25 @@ void WindowHub::showLyricsWindow() {
 }
 
 void WindowHub::closePlayer() {
-    clearLyrics();
-    c_.settings.write(SettingKeys::kMusicPath, QStringLiteral("Close"));
+    c_.state.setLyricLine({});
+    c_.lyricSync.playerClosed();
     closeLyricsWindow();
     c_.media.stop();
+    storeVolume();
     // Unloaded, not just hidden: the next use creates it afresh from the settings.
     unload(player_);
+}
+
+void WindowHub::endSession() {
+    closeLyricsWindow();
+    if (player_)
+        player_->hide();
+    c_.lyricSync.playerClosed();
+    storeVolume();
+}
+
+void WindowHub::storeVolume() {
+    c_.settings.set(SettingKeys::kVolume, c_.media.volume());
 }
 
 void WindowHub::closeLyricsWindow() {

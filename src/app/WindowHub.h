@@ -71,9 +71,13 @@ public:
     void applyTheme();
     // The top-most setting as stored now, to every open window.
     void applyTopMost();
+    // The program ends: the player and the lyrics window go out of sight, plug-ins read
+    // "Close" for the song, and the volume is stored.
+    void endSession();
 
 private:
     void closePlayer();
+    void storeVolume();
     // The windows that exist now: the box, the player, the lyrics window.
     std::vector<SkinnedWindow*> loadedWindows() const;
 

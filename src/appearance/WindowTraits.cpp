@@ -13,7 +13,7 @@ void applyOpacity(QWidget& window, int alpha) {
 }
 
 void applyTopMost(QWidget& window, const Settings& settings) {
-    const bool onTop = settings.readBool(SettingKeys::kTopMost);
+    const bool onTop = settings.get(SettingKeys::kTopMost);
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
     const bool visible = window.isVisible();

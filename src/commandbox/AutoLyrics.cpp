@@ -29,7 +29,7 @@ AutoLyrics::AutoLyrics(Settings& settings, const PluginCatalog& plugins, MediaCo
 
 void AutoLyrics::songWithoutLyrics(const QString& source) {
     waiting_.clear();
-    if (!settings_.readBool(SettingKeys::kAutoLyrics))
+    if (!settings_.get(SettingKeys::kAutoLyrics))
         return;
     if (LyricsPlaces::askedRecently(cacheFolder_, source)) {
         qCDebug(lcAutoLyrics) << "the service did not know it this week:" << source;

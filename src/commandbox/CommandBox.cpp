@@ -159,13 +159,13 @@ void CommandBox::applyOpacity() {
     SkinnedWindow::applyOpacity();
     if (list_)
         WindowTraits::applyOpacity(*list_, state_.opacity());
-    settings().write(SettingKeys::kOpacity, QString::number(state_.opacity()));
+    settings().set(SettingKeys::kOpacity, state_.opacity());
 }
 
 bool CommandBox::applySkin() {
     if (!SkinnedWindow::applySkin())
         return false;
-    settings().write(SettingKeys::kSkin, state_.theme());
+    settings().set(SettingKeys::kSkin, state_.theme());
     return true;
 }
 

@@ -27,7 +27,7 @@ void LyricsSearch::launch() {
     QString title = media_.itemInfo(QStringLiteral("title"));
     if (title.isEmpty())
         title = MediaText::title(media_);
-    settings_.write(SettingKeys::kLyricsSearchTitle, title);
+    settings_.set(SettingKeys::kLyricsSearchTitle, title);
     const QString program = plugins_.programNamed(pluginName());
     if (!program.isEmpty() && launcher_.start(Command{program, {}}))
         return;

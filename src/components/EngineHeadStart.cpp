@@ -23,11 +23,8 @@ std::unique_ptr<EngineHeadStart> EngineHeadStart::forDocument(const QString& doc
         return nullptr;
     const Settings settings(Settings::defaultFilePath());
     return std::make_unique<EngineHeadStart>(
-        QDir::cleanPath(file.absoluteFilePath()),
-        MediaPlayer::volumeFromSetting(settings.read(SettingKeys::kVolume))
-            .value_or(MediaPlayer::kFirstVolume),
-        Loudnesses::fromSetting(settings.read(SettingKeys::kLoudness)),
-        EngineLoader::defaultFolder());
+        QDir::cleanPath(file.absoluteFilePath()), settings.get(SettingKeys::kVolume),
+        settings.get(SettingKeys::kLoudness), EngineLoader::defaultFolder());
 }
 
 EngineHeadStart::EngineHeadStart(QString location, int volume, Loudness loudness,

@@ -58,12 +58,6 @@ void MediaPlayer::announce() {
 
 MediaPlayer::~MediaPlayer() = default;
 
-std::optional<int> MediaPlayer::volumeFromSetting(const QString& text) {
-    if (!TextRules::isNumeric(text))
-        return std::nullopt;
-    return boundedInt(std::round(TextRules::numericValue(text)), 0, 100);
-}
-
 void MediaPlayer::takeOver(std::unique_ptr<EngineHeadStart> headStart) {
     headStart_ = std::move(headStart);
 }

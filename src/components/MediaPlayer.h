@@ -11,6 +11,7 @@
 #include "components/EngineHeadStart.h"
 #include "components/EngineLoader.h"
 #include "core/MediaControl.h"
+#include "core/SettingKeys.h"
 
 namespace mirato {
 
@@ -31,11 +32,6 @@ public:
 
     explicit MediaPlayer(std::unique_ptr<EngineLoader> loader = nullptr);
     ~MediaPlayer() override;
-
-    // The volume before any is set or restored.
-    static constexpr int kFirstVolume = 50;
-    // The volume a stored setting asks for, 0..100; none when it is missing or not a number.
-    static std::optional<int> volumeFromSetting(const QString& text);
 
     // A song already playing since the program started: when that song is the first thing
     // played, its engine is taken over as it plays; anything else stops it.
@@ -127,7 +123,7 @@ private:
     QList<int> begun_;
     std::unique_ptr<EngineHeadStart> headStart_;
     Loudness loudness_ = Loudness::Track;
-    int volume_ = kFirstVolume;
+    int volume_ = SettingKeys::kVolume.fallback;  // until one is set or restored
     bool mute_ = false;
 
     QTimer positionTimer_;  // runs only while playing

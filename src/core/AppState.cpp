@@ -25,10 +25,9 @@ TextProbes TextProbes::of(const QString& text) {
 AppState::AppState(QObject* parent) : QObject(parent) {}
 
 void AppState::restoreLook(const Settings& settings) {
-    setLanguage(Languages::fromSetting(settings.read(SettingKeys::kLanguage)));
-    setOpacity(Opacity::alphaFromText(settings.read(SettingKeys::kOpacity)));
-    const QString theme = settings.read(SettingKeys::kSkin);
-    setTheme(theme.isEmpty() ? QStringLiteral("Blue") : theme);
+    setLanguage(settings.get(SettingKeys::kLanguage));
+    setOpacity(settings.get(SettingKeys::kOpacity));
+    setTheme(settings.get(SettingKeys::kSkin));
 }
 
 void AppState::setLanguage(Language language) {

@@ -7,12 +7,12 @@
 
 namespace mirato::Opacity {
 
-int alphaFromText(const QString& text) {
+std::optional<int> fromText(const QString& text) {
     if (!TextRules::isNumeric(text))
-        return kDefaultAlpha;
+        return std::nullopt;
     const double rounded = std::round(TextRules::numericValue(text));
     if (!(rounded >= 0 && rounded <= 255))
-        return kDefaultAlpha;
+        return std::nullopt;
     return std::max(kMinimumAlpha, static_cast<int>(rounded));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace mirato {
 
@@ -11,9 +12,9 @@ constexpr int kDefaultAlpha = 180;
 // The faintest a window may get, so a hand-edited value never makes it vanish.
 constexpr int kMinimumAlpha = 21;
 
-// The alpha 0..255 a window takes for the text: a number is rounded, anything else (or a value
-// outside 0..255) gives the default; the result never drops below kMinimumAlpha.
-int alphaFromText(const QString& text);
+// The alpha 0..255 a window takes for the text: a number is rounded and never drops below
+// kMinimumAlpha; anything else, or a value outside 0..255, is none.
+std::optional<int> fromText(const QString& text);
 
 }  // namespace Opacity
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include "core/SettingKeys.h"
 
 namespace mirato {
@@ -10,8 +8,8 @@ namespace mirato {
 enum class PlayMode { Repeat, Shuffle };
 
 namespace PlayModes {
-// The settings key, which is also the menu item's name: "RPlay", "RndPlay".
-inline QString key(PlayMode mode) {
+// The mode's setting, whose key is also the menu item's name: "RPlay", "RndPlay".
+inline const Setting<bool>& setting(PlayMode mode) {
     return mode == PlayMode::Repeat ? SettingKeys::kRepeat : SettingKeys::kShuffle;
 }
 }  // namespace PlayModes

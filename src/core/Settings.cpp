@@ -117,19 +117,11 @@ void Settings::release() {
     }
 }
 
-bool Settings::readBool(const QString& key) const {
-    return read(key) == QLatin1String("True");
-}
-
-bool Settings::publish(const QString& key, const QString& value) {
+bool Settings::publish(const Setting<QString>& setting, const QString& value) {
     if (holds_ > 0)
-        return write(key, value);
+        return write(setting.key, value);
     valuesRead_ = false;
-    return file_.write(kSection, key, value, ProfileFile::Durability::Passing);
-}
-
-bool Settings::writeBool(const QString& key, bool value) {
-    return write(key, value ? QStringLiteral("True") : QStringLiteral("False"));
+    return file_.write(kSection, setting.key, value, ProfileFile::Durability::Passing);
 }
 
 bool Settings::savePosition(const QString& prefix, double topTwips, double leftTwips) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/ProfileFile.h"
+#include "core/Setting.h"
 #include "platform/FileStamp.h"
 
 namespace mirato {
@@ -35,15 +36,22 @@ public:
 
     const QString& filePath() const { return file_.path(); }
 
-    QString read(const QString& key) const;
-    bool write(const QString& key, const QString& value);
-
-    // Only the exact text "True" is true.
-    bool readBool(const QString& key) const;
-    bool writeBool(const QString& key, bool value);
+    // A declared setting's value (its fallback while missing or unreadable), and storing one.
+    template <typename T>
+    T get(const Setting<T>& setting) const {
+        return setting.fromText(read(setting.key));
+    }
+    template <typename T>
+    bool set(const Setting<T>& setting, const T& value) {
+        return write(setting.key, setting.print(value));
+    }
     // A value published for plug-ins that only matters while the program runs (the current
     // lyric, many times a minute): written the same way, without waiting for the disk.
-    bool publish(const QString& key, const QString& value);
+    bool publish(const Setting<QString>& setting, const QString& value);
+
+    // A key's text as stored, for keys named at run time (the file types' previous handlers).
+    QString read(const QString& key) const;
+    bool write(const QString& key, const QString& value);
 
     // Writes prefix.top, then prefix.left.
     bool savePosition(const QString& prefix, double topTwips, double leftTwips);

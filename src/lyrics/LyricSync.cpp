@@ -95,6 +95,11 @@ void LyricSync::forget() {
     showNoLyrics();
 }
 
+void LyricSync::playerClosed() {
+    forget();
+    settings_.set(SettingKeys::kMusicPath, QStringLiteral("Close"));
+}
+
 void LyricSync::itemChanged(const QString& source) {
     if (!active_ || source.isEmpty() || source == loadedFor_)
         return;
@@ -116,7 +121,7 @@ void LyricSync::stateChanged(PlayState state) {
         arrival_.stop();
         if (hasLines()) {
             writeLrc(noLineText());
-            settings_.write(SettingKeys::kMusicPath, QStringLiteral("End"));
+            settings_.set(SettingKeys::kMusicPath, QStringLiteral("End"));
         }
         // Played again, the song's lyrics are looked for again.
         loadedFor_.clear();
@@ -163,7 +168,7 @@ bool LyricSync::takeLyricsOfSong(const QString& file) {
     if (loadedFor_.isEmpty() || !takeFile(file))
         return false;
     // The setting names whose lyrics are loaded (as it reads back, cut like any value).
-    settings_.write(SettingKeys::kMusicPath, loadedFor_.left(loadedFor_.size() - 4));
+    settings_.set(SettingKeys::kMusicPath, loadedFor_.left(loadedFor_.size() - 4));
     writeLrc(noLineText());
     sync();
     return true;

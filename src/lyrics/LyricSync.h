@@ -47,6 +47,9 @@ public:
     void showNoLyrics();
     // Drops the lines and shows that there are none (a stream was started, the player closed).
     void forget();
+    // The player closed or the program ends: the lines go, and plug-ins read "Close" where
+    // the song's name was.
+    void playerClosed();
     // Lyrics handed over as a document while a song plays: they replace the lines shown.
     bool loadDocument(const QString& path);
     // Moves the song's lyrics earlier (positive) or later by ms and writes the new offset into

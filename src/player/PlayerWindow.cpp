@@ -134,7 +134,6 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
 }
 
 PlayerWindow::~PlayerWindow() {
-    c_.settings.write(SettingKeys::kVolume, QString::number(media_.volume()));
     c_.state.setPlayerLoaded(false);
 }
 
@@ -209,11 +208,10 @@ void PlayerWindow::buildPlayBar() {
 
 void PlayerWindow::restoreSettings() {
     restorePosition();
-    if (const auto volume = MediaPlayer::volumeFromSetting(c_.settings.read(SettingKeys::kVolume)))
-        media_.setVolume(*volume);
-    if (c_.settings.readBool(SettingKeys::kRepeat))
+    media_.setVolume(c_.settings.get(SettingKeys::kVolume));
+    if (c_.settings.get(SettingKeys::kRepeat))
         media_.setMode(PlayMode::Repeat, true);
-    if (c_.settings.readBool(SettingKeys::kShuffle))
+    if (c_.settings.get(SettingKeys::kShuffle))
         media_.setMode(PlayMode::Shuffle, true);
     c_.state.setPlayerLoaded(true);
     applyOpacity();

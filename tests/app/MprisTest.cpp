@@ -43,7 +43,7 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
     MprisService service(media);
     QObject::connect(&service, &MprisService::raiseRequested, [&] { ++raised; });
     QObject::connect(&service, &MprisService::playModeRequested, [&](PlayMode mode, bool on) {
-        modes << PlayModes::key(mode) + (on ? "=on" : "=off");
+        modes << QString(PlayModes::setting(mode).key) + (on ? "=on" : "=off");
         media.setMode(mode, on);
     });
     ASSERT_TRUE(service.registerOnBus());

@@ -305,7 +305,7 @@ TEST_F(HeardTest, SongsPlayAtTheLoudnessTheirTagsSay) {
                           {Loudness::Album, -3, -3, 0, 20 * std::log10(1 / 0.9)},
                           {Loudness::Off, 0, 0, 0, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(Loudnesses::toSetting(c.loudness).toStdString());
+        SCOPED_TRACE(SettingKeys::kLoudness.print(c.loudness).toStdString());
         player.setLoudness(c.loudness);
         const std::vector<qint16> heard = play(songs);
         EXPECT_NEAR(level(heard, 0.1, 0.9) - quarter, c.a, 0.5);

@@ -4,10 +4,11 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "support/TempEnvironment.h"
 
-using mirato::Settings;
+using namespace mirato;
 using mirato::test::TempEnvironment;
 
 namespace {
@@ -97,22 +98,75 @@ TEST(SettingsTest, HeldWritesAreReadBackAndStoredInOrderWhenTheLastHoldEnds) {
     EXPECT_EQ(settings.read("TM"), "90");
 }
 
-TEST(SettingsTest, OnlyTheExactWordTrueIsTrue) {
+// Hand-edited or plug-in-written texts read as a value or as the key's fallback; a value a
+// window cannot take (a vanishing opacity, a volume past the ends) never comes out.
+TEST(SettingsTest, StoredTextsReadAsAValueOrTheFallback) {
+    using namespace SettingKeys;
     TempEnvironment env;
     Settings settings(env.path("Mirato.dat"));
-    const std::pair<const char*, bool> cases[] = {
-        {"True", true}, {"true", false}, {"TRUE", false},
-        {"1", false},   {"", false},     {" True ", true},  // blanks are trimmed by every read
+    const auto check = [&](const auto& setting, const char* stored, auto expected) {
+        settings.write(setting.key, QString::fromUtf8(stored));
+        EXPECT_EQ(settings.get(setting), expected) << setting.key.data() << "=" << stored;
     };
-    for (const auto& [stored, expected] : cases) {
-        settings.write("RPlay", stored);
-        EXPECT_EQ(settings.readBool("RPlay"), expected) << stored;
-    }
-    EXPECT_FALSE(settings.readBool("Missing"));
-    settings.writeBool("bTopMost", true);
-    EXPECT_EQ(settings.read("bTopMost"), "True");
-    settings.writeBool("bTopMost", false);
-    EXPECT_EQ(settings.read("bTopMost"), "False");
+    for (const auto& [stored, on] : {std::pair{"True", true},
+                                     {"true", false},
+                                     {"TRUE", false},
+                                     {"1", false},
+                                     {"", false},
+                                     {" True ", true}})
+        check(kRepeat, stored, on);
+    for (const auto& [stored, on] :
+         {std::pair{"", true}, {"False", false}, {"True", true}, {"no", true}})
+        check(kDesktopAnswers, stored, on);
+    for (const auto& [stored, language] : {std::pair{"1", Language::SimplifiedChinese},
+                                           {"2", Language::TraditionalChinese},
+                                           {"3", Language::English},
+                                           {"4", Language::SimplifiedChinese},
+                                           {"", Language::SimplifiedChinese}})
+        check(kLanguage, stored, language);
+    for (const auto& [stored, loudness] : {std::pair{"Off", Loudness::Off},
+                                           {"Album", Loudness::Album},
+                                           {"album", Loudness::Track},
+                                           {"", Loudness::Track}})
+        check(kLoudness, stored, loudness);
+    for (const auto& [stored, alpha] : {std::pair{"", 180},
+                                        {"180", 180},
+                                        {"255", 255},
+                                        {"100.6", 101},
+                                        {"254.5", 255},
+                                        {"255.6", 180},
+                                        {"300", 180},
+                                        {"-1", 180},
+                                        {"abc", 180},
+                                        {"12abc", 180},
+                                        {"0", 21},
+                                        {"5", 21},
+                                        {"1e2", 100}})
+        check(kOpacity, stored, alpha);
+    for (const auto& [stored, volume] : {std::pair{"-99999999999999999999", 0},
+                                         {"1e300", 100},
+                                         {"150", 100},
+                                         {"37.6", 38},
+                                         {"-3", 0},
+                                         {"loud", 50},
+                                         {"", 50}})
+        check(kVolume, stored, volume);
+    check(kSkin, "", QStringLiteral("Blue"));
+}
+
+// Plug-ins read the same file: the texts written are the ones they know.
+TEST(SettingsTest, ValuesAreWrittenInTheTextsPlugInsRead) {
+    using namespace SettingKeys;
+    TempEnvironment env;
+    Settings settings(env.path("Mirato.dat"));
+    settings.set(kTopMost, true);
+    settings.set(kDesktopAnswers, false);
+    settings.set(kLanguage, Language::TraditionalChinese);
+    settings.set(kLoudness, Loudness::Album);
+    settings.set(kVolume, 64);
+    EXPECT_EQ(env.readFile("Mirato.dat"),
+              "[Option]\nbTopMost=True\nDesktopAnswers=False\nLanguage=2\nReplayGain=Album\n"
+              "PlayerVolume=64\n");
 }
 
 TEST(SettingsTest, PositionsRoundTripAndIgnoreWhatIsNoNumber) {

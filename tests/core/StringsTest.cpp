@@ -5,7 +5,6 @@
 using mirato::Language;
 using mirato::MessageCode;
 using mirato::Strings;
-namespace Languages = mirato::Languages;
 
 namespace {
 
@@ -44,18 +43,6 @@ TEST(StringsTest, EveryCodeHasATextInEveryLanguage) {
               "Oops! Could not copy %1 to %2.");
     EXPECT_EQ(Strings::message(Language::English, MessageCode::RowRegister),
               "Register the component %1");
-}
-
-TEST(StringsTest, TheStoredLanguageNumber) {
-    const std::pair<const char*, Language> cases[] = {
-        {"1", Language::SimplifiedChinese}, {"2", Language::TraditionalChinese},
-        {"3", Language::English},           {"4", Language::SimplifiedChinese},
-        {"", Language::SimplifiedChinese},  {" 3", Language::SimplifiedChinese},
-    };
-    for (const auto& [text, language] : cases) {
-        EXPECT_EQ(Languages::fromSetting(text), language) << text;
-        EXPECT_EQ(Languages::fromSetting(Languages::toSetting(language)), language) << text;
-    }
 }
 
 }  // namespace

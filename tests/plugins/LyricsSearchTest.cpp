@@ -83,7 +83,8 @@ protected:
     LyricsSearchTest() { client.setTimeout(500); }
     std::unique_ptr<SearchWindow> window(const QString& title = "Moon River") {
         return std::make_unique<SearchWindow>(
-            SearchWindow::Setup{"3", title, "/music/Moon River", "/opt/mirato"}, client, handBack);
+            SearchWindow::Setup{Language::English, title, "/music/Moon River", "/opt/mirato"},
+            client, handBack);
     }
     bool waitForStatus(SearchWindow& w, const QString& expected, int ms = 3000) {
         return QTest::qWaitFor([&] { return w.status() == expected; }, ms);
@@ -100,7 +101,7 @@ TEST_F(LyricsSearchTest, SearchListsTimedLyricsFirstAndHandsThemBack) {
     service.body = kHits;
     auto w = window(QString::fromUtf8("月亮代表我的心 & a+b"));
     w->search();
-    ASSERT_TRUE(waitForStatus(*w, text("3", Text::Found).arg(2)));
+    ASSERT_TRUE(waitForStatus(*w, text(Language::English, Text::Found).arg(2)));
     EXPECT_EQ(service.query(), QString::fromUtf8("月亮代表我的心 & a+b"));
     EXPECT_TRUE(service.header("User-Agent").startsWith("Mirato-LyricsSearch v1.0 "));
     ASSERT_EQ(w->hitList()->count(), 2);
@@ -110,7 +111,7 @@ TEST_F(LyricsSearchTest, SearchListsTimedLyricsFirstAndHandsThemBack) {
 
     w->hitList()->setCurrentRow(1);  // plain lyrics only: cannot follow the song
     EXPECT_FALSE(w->useButton()->isEnabled());
-    EXPECT_EQ(w->status(), text("3", Text::OnlyPlain));
+    EXPECT_EQ(w->status(), text(Language::English, Text::OnlyPlain));
 
     w->hitList()->setCurrentRow(0);
     ASSERT_TRUE(w->useChosen());
@@ -129,7 +130,7 @@ TEST_F(LyricsSearchTest, DurationsOutOfRangeShowNoTime) {
       {"trackName":"C","artistName":"X","duration":1e300,"syncedLyrics":"[00:01.00]c"}])";
     auto w = window();
     w->search();
-    ASSERT_TRUE(waitForStatus(*w, text("3", Text::Found).arg(3)));
+    ASSERT_TRUE(waitForStatus(*w, text(Language::English, Text::Found).arg(3)));
     QStringList labels;
     for (int i = 0; i < w->hitList()->count(); ++i)
         labels.append(w->hitList()->item(i)->text());
@@ -146,12 +147,12 @@ TEST_F(LyricsSearchTest, EveryFailureEndsInASentence) {
         QString expected;
     };
     const Case cases[] = {
-        {"empty list", "200 OK", "[]", 0, text("3", Text::NothingFound)},
-        {"not found", "404 Not Found", "{}", 0, text("3", Text::HttpError).arg(404)},
+        {"empty list", "200 OK", "[]", 0, text(Language::English, Text::NothingFound)},
+        {"not found", "404 Not Found", "{}", 0, text(Language::English, Text::HttpError).arg(404)},
         {"server error", "500 Internal Server Error", "oops", 0,
-         text("3", Text::HttpError).arg(500)},
-        {"malformed", "200 OK", "[{\"trackName\": ", 0, text("3", Text::BadAnswer)},
-        {"slow", "200 OK", kHits, 2000, text("3", Text::TimedOut)},
+         text(Language::English, Text::HttpError).arg(500)},
+        {"malformed", "200 OK", "[{\"trackName\": ", 0, text(Language::English, Text::BadAnswer)},
+        {"slow", "200 OK", kHits, 2000, text(Language::English, Text::TimedOut)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -165,10 +166,10 @@ TEST_F(LyricsSearchTest, EveryFailureEndsInASentence) {
         EXPECT_FALSE(w->useButton()->isEnabled());
     }
     LrclibClient offline{QUrl("http://127.0.0.1:9")};  // nothing listens
-    auto w =
-        std::make_unique<SearchWindow>(SearchWindow::Setup{"3", "x", "", ""}, offline, handBack);
+    auto w = std::make_unique<SearchWindow>(SearchWindow::Setup{Language::English, "x", "", ""},
+                                            offline, handBack);
     w->search();
-    EXPECT_TRUE(waitForStatus(*w, text("3", Text::Unreachable)));
+    EXPECT_TRUE(waitForStatus(*w, text(Language::English, Text::Unreachable)));
 }
 
 TEST_F(LyricsSearchTest, DocumentNameFollowsTheSong) {

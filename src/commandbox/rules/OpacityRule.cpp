@@ -1,7 +1,7 @@
 #include "commandbox/rules/OpacityRule.h"
 
 #include "commandbox/rules/LineContext.h"
-#include "core/Opacity.h"
+#include "core/SettingKeys.h"
 #include "core/TextRules.h"
 
 namespace mirato {
@@ -15,7 +15,7 @@ std::optional<LineAction> OpacityRule::decide(const TypedLine& line, const LineC
     const double number = TextRules::numericValue(value);
     if (!(number > 20 && number < 256))
         return std::nullopt;
-    const int alpha = Opacity::alphaFromText(value);
+    const int alpha = SettingKeys::kOpacity.fromText(value);
     return LineAction{c.row(MessageCode::RowOpacity, value.trimmed()),
                       QStringLiteral("preferences-desktop"), [alpha](LineContext& c) {
                           c.state.setOpacity(alpha);

@@ -117,6 +117,8 @@ struct QuietWindows : WindowRequests {
     void openHelp() override {}
     void nudgeLyrics(qint64) override {}
     void applyOpacity() override {}
+    void applyTheme() override {}
+    void applyTopMost() override {}
 };
 struct QuietLauncher : Launcher {
     bool start(const Command&, WindowStyle) override { return true; }

@@ -167,8 +167,6 @@ void Application::finishStart(const QString& document) {
     menus_->buildPluginMenus();
     connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
-    connect(menus_.get(), &MenuHost::topMostChanged, this, [this] { windows_.applyTopMost(); });
-    connect(menus_.get(), &MenuHost::themeChosen, this, [this] { windows_.applyTheme(); });
     connect(menus_.get(), &MenuHost::historyClearRequested, this, [this] {
         history_.clear();
         picks_.clear();
@@ -180,8 +178,8 @@ void Application::finishStart(const QString& document) {
     loginEntry_ = platform_.loginEntry();
     autostart_ = std::make_unique<Autostart>(*loginEntry_, state_, notifier_);
     connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
-        menus_->setAutoRunTicked(
-            autostart_->toggle(Autostart::commandForThisProgram(hostConventions())));
+        menus_->setTicked(ItemId::AutoRun,
+                          autostart_->toggle(Autostart::commandForThisProgram(hostConventions())));
     });
     connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
         if (takeOver) {
@@ -202,14 +200,12 @@ void Application::finishStart(const QString& document) {
     // In the system's own spelling: plug-ins on Windows join it with backslashes.
     settings_.set(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
     autostart_->load();
-    MenuTicks ticks = MenuTicks::stored(state_, settings_);
-    ticks.fileTypes = associations_->isTakenOver();
-    menus_->restoreTicks(ticks);
+    menus_->setTicked(ItemId::FileTypes, associations_->isTakenOver());
     // A play mode lives in the player: it is created hidden and turns the mode on from the
     // setting.
-    if (ticks.repeat || ticks.shuffle)
+    if (settings_.get(SettingKeys::kRepeat) || settings_.get(SettingKeys::kShuffle))
         windows_.player();
-    powerSaver_->setWanted(ticks.powerSaving);
+    powerSaver_->setWanted(settings_.get(SettingKeys::kPowerSaving));
     associations_->recallPreviousHandlers(state_);
 
     setUpTray();
@@ -254,9 +250,8 @@ void Application::setUpDesktopSearch() {
     if (!desktopSearch_)
         return;
     commandBox_.setDesktopSearch(desktopSearch_.get());
-    commandBox_.setDesktopAnswersOn(MenuTicks::desktopAnswersOn(settings_));
-    if (QAction* item = menus_->item(QStringLiteral("DesktopAnswers")))
-        item->setVisible(true);
+    commandBox_.setDesktopAnswersOn(settings_.get(SettingKeys::kDesktopAnswers));
+    menus_->offerDesktopAnswers();
     connect(menus_.get(), &MenuHost::desktopAnswersChanged, this,
             [this](bool on) { commandBox_.setDesktopAnswersOn(on); });
 }

@@ -5,20 +5,15 @@
 #include <QMenu>
 
 #include "appearance/ActionMenu.h"
-#include "core/Actions.h"
 #include "core/AddressOpener.h"
-#include "core/AppPaths.h"
 #include "core/AppState.h"
-#include "core/InputModes.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
-#include "core/PlayerRequests.h"
 #include "core/PluginCatalog.h"
 #include "core/ServiceAddresses.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
-#include "core/TextRules.h"
 #include "core/WindowRequests.h"
 
 Q_LOGGING_CATEGORY(lcMenus, "mirato.app.menus", QtWarningMsg)
@@ -27,59 +22,38 @@ namespace mirato {
 
 namespace {
 
-struct ThemeItem {
-    const char* name;
-    const char* theme;
-    MessageCode text;
-};
-const ThemeItem kThemes[] = {{"blue", "Blue", MessageCode::ThemeBlue},
-                             {"RosePink", "RosePink", MessageCode::ThemeRosePink},
-                             {"Green", "Green", MessageCode::ThemeGreen},
-                             {"LightGreen", "LightGreen", MessageCode::ThemeLightGreen},
-                             {"Purple", "Purple", MessageCode::ThemePurple}};
-struct LoudnessItem {
-    const char* name;
-    Loudness loudness;
-    MessageCode text;
-};
-const LoudnessItem kLoudnesses[] = {{"LoudnessOff", Loudness::Off, MessageCode::LoudnessOff},
-                                    {"LoudnessTrack", Loudness::Track, MessageCode::LoudnessTrack},
-                                    {"LoudnessAlbum", Loudness::Album, MessageCode::LoudnessAlbum}};
-// In the menu's order: English, Simplified Chinese, Traditional Chinese.
-struct LanguageItem {
-    const char* name;
-    Language language;
-    std::optional<MessageCode> text;
-};
-const LanguageItem kLanguages[] = {
-    {"English", Language::English, std::nullopt},
-    {"chinese", Language::SimplifiedChinese, MessageCode::LanguageSimplified},
-    {"chinese1", Language::TraditionalChinese, MessageCode::LanguageTraditional}};
+using I = ItemId;
 
-const std::pair<const char*, const char*> kFirstCaptions[] = {{"chinese", "简体中文"},
-                                                              {"chinese1", "繁體中文"},
-                                                              {"mExit", "退出程序"},
-                                                              {"showLRC", "打开LRC歌词"}};
+// The tray menu; a submenu's items follow it up to its End.
+// clang-format off
+constexpr ItemId kTrayLayout[] = {
+    I::ShowBox, I::OpenPlayer, I::Separator,
+    I::Plugins, I::End, I::Separator,
+    I::SettingsMenu,
+        I::Themes, I::ThemeBlue, I::ThemeRosePink, I::ThemeGreen, I::ThemeLightGreen,
+            I::ThemePurple, I::End,
+        I::PlayModes, I::Repeat, I::Shuffle, I::PowerSaving, I::End,
+        I::Loudness, I::LoudnessOff, I::LoudnessTrack, I::LoudnessAlbum, I::End,
+        I::AutoRun, I::TopMost, I::FileTypes, I::DesktopAnswers, I::ChangeToggleKey,
+        I::ClearHistory, I::End,
+    I::Languages, I::English, I::SimplifiedChinese, I::TraditionalChinese, I::End,
+    I::HelpCenter, I::Help, I::Website, I::About, I::End,
+    I::Separator, I::Exit};
+// The music menu after the open and save items, the mode menu after the input modes.
+constexpr ItemId kMusicLayout[] = {
+    I::Separator, I::OpenRun, I::ShowLyrics, I::FindLyricsOnline, I::LyricsEarlier,
+    I::LyricsLater, I::MusicPlugins, I::End};
+constexpr ItemId kModeLayout[] = {I::Separator, I::OpenMusic, I::ModePlugins, I::End};
+// clang-format on
+
+// Started in Simplified Chinese, the menus keep the captions they were drawn with: the
+// table's but for four, which choosing a language replaces.
+const std::pair<ItemId, const char*> kFirstCaptions[] = {{I::SimplifiedChinese, "简体中文"},
+                                                         {I::TraditionalChinese, "繁體中文"},
+                                                         {I::Exit, "退出程序"},
+                                                         {I::ShowLyrics, "打开LRC歌词"}};
 
 }  // namespace
-
-bool MenuTicks::desktopAnswersOn(const Settings& settings) {
-    return settings.get(SettingKeys::kDesktopAnswers);
-}
-
-MenuTicks MenuTicks::stored(const AppState& state, const Settings& settings) {
-    MenuTicks ticks;
-    ticks.language = state.language();
-    ticks.theme = state.theme();
-    ticks.repeat = settings.get(SettingKeys::kRepeat);
-    ticks.shuffle = settings.get(SettingKeys::kShuffle);
-    ticks.powerSaving = settings.get(SettingKeys::kPowerSaving);
-    ticks.onTop = settings.get(SettingKeys::kTopMost);
-    ticks.autoRun = state.startsAtLogin();
-    ticks.loudness = settings.get(SettingKeys::kLoudness);
-    ticks.desktopAnswers = desktopAnswersOn(settings);
-    return ticks;
-}
 
 MenuHost::MenuHost(const Services& services, PlayerRequests& player, Settings& settings,
                    QObject* parent)
@@ -93,15 +67,31 @@ MenuHost::MenuHost(const Services& services, PlayerRequests& player, Settings& s
     trayMenu_->setObjectName(QStringLiteral("mSysPopup"));
     musicMenu_->setObjectName(QStringLiteral("mMusic"));
     modeMenu_->setObjectName(QStringLiteral("mMirato"));
-    buildTrayMenu();
-    buildMusicMenu();
-    buildModeMenu();
-    // Started in Simplified Chinese, the menus keep the captions they were drawn with: the
-    // table's but for four, which choosing a language replaces.
-    if (c_.state.language() == Language::SimplifiedChinese) {
-        for (const auto& [name, caption] : kFirstCaptions)
-            item(QLatin1String(name))->setText(QString::fromUtf8(caption));
+    place(trayMenu_, kTrayLayout);
+    place(musicMenu_, kOpenAndSaveItems);
+    place(musicMenu_, kMusicLayout);
+    place(modeMenu_, kInputModeItems);
+    place(modeMenu_, kModeLayout);
+
+    item(I::SettingsMenu)->menu()->setToolTipsVisible(true);
+    item(I::PlayModes)->menu()->setToolTipsVisible(true);
+    // Offered only where the desktop has search programs to ask, or lets the user pick
+    // another key for the box.
+    item(I::DesktopAnswers)->setVisible(false);
+    item(I::ChangeToggleKey)->setVisible(false);
+    // At start only Blue, Green and Purple show their tick; a theme chosen in the menu is
+    // ticked whichever it is.
+    for (const ItemId theme : {I::ThemeBlue, I::ThemeGreen, I::ThemePurple}) {
+        if (c_.state.theme() == QLatin1String(themeNames()[actionOf(theme).value]))
+            item(theme)->setChecked(true);
     }
+    if (c_.state.language() == Language::SimplifiedChinese) {
+        for (const auto& [id, caption] : kFirstCaptions)
+            item(id)->setText(QString::fromUtf8(caption));
+    }
+    connect(&c_.state, &AppState::startsAtLoginChanged, item(I::AutoRun), &QAction::setChecked);
+    connect(&c_.state, &AppState::languageChanged, this,
+            [this] { setPowerSavingAvailable(powerSavingAvailable_); });
 }
 
 MenuHost::~MenuHost() {
@@ -110,163 +100,75 @@ MenuHost::~MenuHost() {
     delete modeMenu_;
 }
 
-QAction* MenuHost::add(QMenu* menu, const char* name, MessageCode text) {
-    QAction* action = menu->addAction(Strings::message(c_.state.language(), text));
-    action->setObjectName(QLatin1String(name));
-    items_.insert(QLatin1String(name), action);
-    codes_.insert(QLatin1String(name), text);
-    return action;
+ActionTargets MenuHost::targets() {
+    return {c_.state, c_.media, c_.windows, &player_, &c_.dialogs, &settings_};
 }
 
-QMenu* MenuHost::addMenu(QMenu* parent, const char* name, std::optional<MessageCode> text) {
-    QMenu* menu =
-        parent->addMenu(text ? Strings::message(c_.state.language(), *text) : QLatin1String(name));
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
-    items_.insert(QLatin1String(name), menu->menuAction());
-    if (text)
-        codes_.insert(QLatin1String(name), *text);
-    return menu;
+void MenuHost::place(QMenu* menu, std::span<const ItemId> layout) {
+    const auto program = [this](const Action& row, bool on) { carryOut(row, on); };
+    for (QAction* action : ActionMenu::place(*menu, layout, targets(), program))
+        byName_.insert(action->objectName(), action);
 }
 
-QAction* MenuHost::addFixed(QMenu* menu, const char* name) {
-    QAction* action = menu->addAction(QLatin1String(name));
-    action->setObjectName(QLatin1String(name));
-    items_.insert(QLatin1String(name), action);
-    return action;
+QAction* MenuHost::item(ItemId id) const {
+    return item(QLatin1String(actionOf(id).name));
 }
 
-void MenuHost::addActions(QMenu* menu, std::span<const char* const> names) {
-    const ActionTargets targets{c_.state, c_.media, c_.windows, &player_, &c_.dialogs};
-    for (QAction* action : ActionMenu::add(*menu, names, targets)) {
-        items_.insert(action->objectName(), action);
-        codes_.insert(action->objectName(), actionNamed(action->objectName())->text);
+void MenuHost::carryOut(const Action& row, bool on) {
+    if (row.setting)
+        settings_.set(*row.setting, on);
+    switch (row.command) {
+        case ActionCommand::ChooseTheme:
+            c_.state.setTheme(QLatin1String(themeNames()[row.value]));
+            c_.windows.applyTheme();  // the command box's skin stores it
+            return;
+        case ActionCommand::ChooseLanguage:
+            return chooseLanguage(static_cast<Language>(row.value));
+        case ActionCommand::ChooseLoudness:
+            c_.media.setLoudness(static_cast<Loudness>(row.value));
+            settings_.set(SettingKeys::kLoudness, static_cast<Loudness>(row.value));
+            return;
+        case ActionCommand::Repeat:
+            return c_.media.setMode(PlayMode::Repeat, on);
+        case ActionCommand::Shuffle:
+            return c_.media.setMode(PlayMode::Shuffle, on);
+        case ActionCommand::PowerSaving:
+            return emit powerSavingChanged(on);
+        case ActionCommand::TopMost:
+            return c_.windows.applyTopMost();
+        case ActionCommand::DesktopAnswers:
+            return emit desktopAnswersChanged(on);
+        case ActionCommand::AutoRun:
+            return emit autoRunToggled();
+        case ActionCommand::FileTypes:
+            return emit linkToggled(on);
+        case ActionCommand::ChangeToggleKey:
+            return emit toggleKeyChangeRequested();
+        case ActionCommand::ClearHistory:
+            return emit historyClearRequested();
+        case ActionCommand::Website:
+            return c_.web.open(ServiceAddresses::productSite());
+        case ActionCommand::About:
+            return emit aboutRequested();
+        case ActionCommand::Exit:
+            return emit exitRequested();
+        case ActionCommand::DownloadPlugins:
+            return c_.web.open(ServiceAddresses::pluginForum());
+        default:
+            // The lyrics switch is only read: looking songs' lyrics up sends their tags to the
+            // lyrics service, so it waits for the tick.
+            return;
     }
-}
-
-void MenuHost::setTicked(const QString& name, bool ticked) {
-    if (QAction* action = item(name)) {
-        action->setCheckable(true);
-        action->setChecked(ticked);
-    }
-}
-
-void MenuHost::buildTrayMenu() {
-    QMenu* m = trayMenu_;
-    addActions(m, {"mShow", "OpenPlayer"});
-    m->addSeparator();
-    pluginMenus_.append(addMenu(m, "Plugin", MessageCode::Plugins));
-    m->addSeparator();
-    QMenu* settings = addMenu(m, "Setting", MessageCode::Settings);
-    QMenu* skins = addMenu(settings, "Skin", MessageCode::Skins);
-    for (const auto& [item, theme, text] : kThemes) {
-        QAction* action = add(skins, item, text);
-        action->setCheckable(true);
-        const QString name = QLatin1String(theme);
-        connect(action, &QAction::triggered, this, [this, name] { chooseTheme(name); });
-    }
-    QMenu* playMode = addMenu(settings, "PlayMode", MessageCode::PlayMode);
-    QAction* repeat = add(playMode, "RPlay", MessageCode::RepeatPlay);
-    QAction* random = add(playMode, "RndPlay", MessageCode::RandomPlay);
-    QAction* power = add(playMode, "electricity", MessageCode::PowerSaving);
-    for (QAction* action : {repeat, random, power})
-        action->setCheckable(true);
-    connect(repeat, &QAction::triggered, this,
-            [this](bool on) { setPlayMode(PlayMode::Repeat, on); });
-    connect(random, &QAction::triggered, this,
-            [this](bool on) { setPlayMode(PlayMode::Shuffle, on); });
-    connect(power, &QAction::triggered, this, [this](bool on) {
-        settings_.set(SettingKeys::kPowerSaving, on);
-        emit powerSavingChanged(on);
-    });
-    QMenu* loudness = addMenu(settings, "Loudness", MessageCode::Loudness);
-    for (const auto& [name, level, text] : kLoudnesses) {
-        QAction* action = add(loudness, name, text);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, level = level] { chooseLoudness(level); });
-    }
-    QAction* autoRun = add(settings, "AutoRun", MessageCode::AutoRun);
-    QAction* onTop = add(settings, "FormTop", MessageCode::WindowTopmost);
-    QAction* link = add(settings, "link", MessageCode::AssociateMp3);
-    for (QAction* action : {autoRun, onTop, link})
-        action->setCheckable(true);
-    connect(autoRun, &QAction::triggered, this, &MenuHost::autoRunToggled);
-    connect(link, &QAction::triggered, this, [this](bool on) { emit linkToggled(on); });
-    connect(onTop, &QAction::triggered, this, [this](bool on) {
-        settings_.set(SettingKeys::kTopMost, on);
-        emit topMostChanged();
-    });
-    // Lines typed go to the desktop's other search programs (on this machine) while ticked;
-    // offered only where there are any to ask.
-    QAction* desktopAnswers = add(settings, "DesktopAnswers", MessageCode::DesktopAnswers);
-    desktopAnswers->setCheckable(true);
-    desktopAnswers->setVisible(false);
-    connect(desktopAnswers, &QAction::triggered, this, [this](bool on) {
-        settings_.set(SettingKeys::kDesktopAnswers, on);
-        emit desktopAnswersChanged(on);
-    });
-    // Offered only where the desktop lets the user pick another key for the box.
-    QAction* hotKey = add(settings, "HotKey", MessageCode::ChangeToggleKey);
-    hotKey->setVisible(false);
-    connect(hotKey, &QAction::triggered, this, &MenuHost::toggleKeyChangeRequested);
-    connect(add(settings, "ClearHistory", MessageCode::ClearHistory), &QAction::triggered, this,
-            &MenuHost::historyClearRequested);
-    settings->setToolTipsVisible(true);
-    playMode->setToolTipsVisible(true);
-
-    QMenu* languages = addMenu(m, "Language", std::nullopt);
-    for (const auto& [name, language, text] : kLanguages) {
-        QAction* action = text ? add(languages, name, *text) : addFixed(languages, name);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, language = language] { chooseLanguage(language); });
-    }
-
-    QMenu* help = addMenu(m, "HelpCenter", MessageCode::HelpCenter);
-    addActions(help, {"Help"});
-    connect(add(help, "SiteUrl", MessageCode::Website), &QAction::triggered, this,
-            [this] { c_.web.open(ServiceAddresses::productSite()); });
-    connect(add(help, "mabout", MessageCode::About), &QAction::triggered, this,
-            [this] { emit aboutRequested(); });
-    m->addSeparator();
-    connect(add(m, "mExit", MessageCode::Exit), &QAction::triggered, this,
-            [this] { emit exitRequested(); });
-}
-
-void MenuHost::buildMusicMenu() {
-    QMenu* m = musicMenu_;
-    addActions(m, kOpenAndSaveItems);
-    m->addSeparator();
-    addActions(m, {"OpenRun", "showLRC"});
-    // Looking songs' lyrics up sends their tags to the lyrics service: only when ticked.
-    QAction* findLyrics = add(m, "FindLyrics", MessageCode::FindLyricsOnline);
-    findLyrics->setCheckable(true);
-    connect(findLyrics, &QAction::triggered, this, [this](bool on) {
-        settings_.set(SettingKeys::kAutoLyrics, on);
-        emit autoLyricsChanged(on);
-    });
-    connect(m, &QMenu::aboutToShow, findLyrics, [this, findLyrics] {
-        findLyrics->setChecked(settings_.get(SettingKeys::kAutoLyrics));
-    });
-    addActions(m, {"LyricsEarlier", "LyricsLater"});
-    pluginMenus_.append(addMenu(m, "Plugin1", MessageCode::Plugins));
-}
-
-void MenuHost::buildModeMenu() {
-    QMenu* m = modeMenu_;
-    addActions(m, kInputModeItems);
-    m->addSeparator();
-    addActions(m, {"OpenMusic"});
-    pluginMenus_.append(addMenu(m, "Plugin2", MessageCode::Plugins));
 }
 
 void MenuHost::buildPluginMenus() {
     static const char* const entries[] = {"P", "P1", "P2"};
-    static const char* const downloads[] = {"DP", "DP1", "DP2"};
+    const ItemId menus[] = {I::Plugins, I::MusicPlugins, I::ModePlugins};
+    const ItemId downloads[] = {I::DownloadPlugins, I::DownloadMusicPlugins,
+                                I::DownloadModePlugins};
     const QList<PluginFolder>& folders = c_.plugins.folders();
-    for (int m = 0; m < pluginMenus_.size(); ++m) {
-        QMenu* menu = pluginMenus_.at(m);
+    for (int m = 0; m < 3; ++m) {
+        QMenu* menu = item(menus[m])->menu();
         menu->clear();
         // Entry 0 exists from the start; other entries only for real plug-ins, so indexes
         // keep the folder's place and can have gaps.
@@ -288,9 +190,7 @@ void MenuHost::buildPluginMenus() {
                 QStringLiteral("%1_%2").arg(QLatin1String(entries[m])).arg(index));
             connect(action, &QAction::triggered, this, [this, index] { startPlugin(index); });
         }
-        QAction* download = add(menu, downloads[m], MessageCode::DownloadPlugins);
-        connect(download, &QAction::triggered, this,
-                [this] { c_.web.open(ServiceAddresses::pluginForum()); });
+        place(menu, std::span<const ItemId>(&downloads[m], 1));
     }
 }
 
@@ -305,76 +205,37 @@ void MenuHost::startPlugin(int index) {
         qCDebug(lcMenus) << "plug-in not started:" << folders.at(index).path;
 }
 
-void MenuHost::chooseTheme(const QString& theme) {
-    c_.state.setTheme(theme);
-    emit themeChosen();  // the command box's skin stores it
-    for (const auto& entry : kThemes)
-        setTicked(QLatin1String(entry.name), QLatin1String(entry.theme) == theme);
-}
-
 void MenuHost::chooseLanguage(Language language) {
-    c_.state.setLanguage(language);
-    applyLanguage();
+    c_.state.setLanguage(language);  // the items re-caption themselves
     settings_.set(SettingKeys::kLanguage, language);
-    for (const auto& entry : kLanguages)
-        setTicked(QLatin1String(entry.name), entry.language == language);
+    for (const auto& [id, caption] : kFirstCaptions)
+        item(id)->setText(Strings::message(language, *actionOf(id).text));
 }
 
 void MenuHost::setPlayMode(PlayMode mode, bool on) {
-    setTicked(PlayModes::setting(mode).key, on);
+    item(mode == PlayMode::Repeat ? I::Repeat : I::Shuffle)->setChecked(on);
     c_.media.setMode(mode, on);
     settings_.set(PlayModes::setting(mode), on);
 }
 
-void MenuHost::chooseLoudness(Loudness loudness) {
-    for (const auto& entry : kLoudnesses)
-        setTicked(QLatin1String(entry.name), entry.loudness == loudness);
-    c_.media.setLoudness(loudness);
-    settings_.set(SettingKeys::kLoudness, loudness);
-}
-
-void MenuHost::restoreTicks(const MenuTicks& ticks) {
-    if (ticks.language != Language::SimplifiedChinese)
-        applyLanguage();
-    for (const auto& entry : kLanguages)
-        setTicked(QLatin1String(entry.name), ticks.language == entry.language);
-    // At start only Blue, Green and Purple show their tick; a theme chosen in the menu is
-    // ticked whichever it is.
-    for (const char* theme : {"Blue", "Green", "Purple"}) {
-        for (const auto& entry : kThemes) {
-            if (ticks.theme == QLatin1String(theme) && ticks.theme == QLatin1String(entry.theme))
-                setTicked(QLatin1String(entry.name), true);
-        }
-    }
-    setTicked(SettingKeys::kRepeat.key, ticks.repeat);
-    setTicked(SettingKeys::kShuffle.key, ticks.shuffle);
-    setTicked(SettingKeys::kPowerSaving.key, ticks.powerSaving);
-    setTicked(QStringLiteral("FormTop"), ticks.onTop);
-    setTicked(QStringLiteral("AutoRun"), ticks.autoRun);
-    setTicked(QStringLiteral("link"), ticks.fileTypes);
-    setTicked(QStringLiteral("DesktopAnswers"), ticks.desktopAnswers);
-    for (const auto& entry : kLoudnesses)
-        setTicked(QLatin1String(entry.name), entry.loudness == ticks.loudness);
-}
-
-void MenuHost::applyLanguage() {
-    for (auto it = codes_.cbegin(); it != codes_.cend(); ++it) {
-        if (QAction* action = item(it.key()))
-            action->setText(Strings::message(c_.state.language(), it.value()));
-    }
-    setPowerSavingAvailable(powerSavingAvailable_);
+void MenuHost::setTicked(ItemId id, bool ticked) {
+    item(id)->setChecked(ticked);
 }
 
 void MenuHost::setPowerSavingAvailable(bool available) {
     powerSavingAvailable_ = available;
-    QAction* power = item(SettingKeys::kPowerSaving.key);
+    QAction* power = item(I::PowerSaving);
     power->setEnabled(available);
     power->setToolTip(available ? QString()
                                 : Strings::message(c_.state.language(), MessageCode::NoIdleTime));
 }
 
 void MenuHost::offerToggleKeyChange(bool offered) {
-    item(QStringLiteral("HotKey"))->setVisible(offered);
+    item(I::ChangeToggleKey)->setVisible(offered);
+}
+
+void MenuHost::offerDesktopAnswers() {
+    item(I::DesktopAnswers)->setVisible(true);
 }
 
 }  // namespace mirato

@@ -67,10 +67,9 @@ public:
     void openHelp() override;
     void nudgeLyrics(qint64 earlierMs) override;
     void applyOpacity() override;
-    // The theme of AppState, in the order box, player, lyrics window (the box stores it).
-    void applyTheme();
-    // The top-most setting as stored now, to every open window.
-    void applyTopMost();
+    // In the order box, player, lyrics window.
+    void applyTheme() override;
+    void applyTopMost() override;
     // The program ends: the player and the lyrics window go out of sight, plug-ins read
     // "Close" for the song, and the volume is stored.
     void endSession();

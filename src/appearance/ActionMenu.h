@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QList>
-#include <initializer_list>
+#include <functional>
 #include <span>
 
 #include "core/Actions.h"
@@ -11,13 +11,15 @@ class QMenu;
 
 namespace mirato::ActionMenu {
 
-// Adds the items the table of actions holds under these names to the menu, in order: named
-// and captioned by the table in the current language (and again when it changes), with their
-// key shown, ticked and enabled afresh each time the menu opens. Returns them in order.
-QList<QAction*> add(QMenu& menu, std::span<const char* const> names, const ActionTargets& targets);
-inline QList<QAction*> add(QMenu& menu, std::initializer_list<const char*> names,
-                           const ActionTargets& targets) {
-    return add(menu, std::span<const char* const>(names.begin(), names.size()), targets);
-}
+// Carries out a program's own command for its item (perform() does the others); on is the
+// item's tick after the click.
+using ProgramCommand = std::function<void(const Action& row, bool on)>;
+
+// Places the items of the layout into the menu, in order: named and captioned by the table in
+// the current language (and again when it changes), with their key shown; ticked from the state
+// and the settings each time the menu opens; one of a group ticked alone. A submenu item opens
+// a submenu that the items up to its End fill. Returns every item placed, submenus' included.
+QList<QAction*> place(QMenu& menu, std::span<const ItemId> layout, const ActionTargets& targets,
+                      const ProgramCommand& program = {});
 
 }  // namespace mirato::ActionMenu

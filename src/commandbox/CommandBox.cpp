@@ -515,8 +515,7 @@ void CommandBox::takeDroppedFiles(const QList<QUrl>& urls) {
 void CommandBox::popUpModeMenu() {
     if (!modeMenu_ && !ownMenu_) {
         ownMenu_ = new QMenu(this);
-        ActionMenu::add(*ownMenu_, {"Baidu", "Google", "RunCommand", "RunCMD", "MuiscMode"},
-                        actions_);
+        ActionMenu::place(*ownMenu_, kInputModeItems, actions_);
     }
     QMenu* menu = modeMenu_ ? modeMenu_ : ownMenu_;
     menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));

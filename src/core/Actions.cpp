@@ -6,6 +6,8 @@
 #include "core/Log.h"
 #include "core/MediaControl.h"
 #include "core/PlayerRequests.h"
+#include "core/SettingKeys.h"
+#include "core/Settings.h"
 #include "core/TextRules.h"
 #include "core/WindowRequests.h"
 
@@ -26,42 +28,150 @@ constexpr QKeyCombination alt(Qt::Key key) {
 }
 constexpr QKeyCombination none = QKeyCombination(Qt::Key_unknown);
 
+using C = ActionCommand;
+using I = ItemId;
+using M = MessageCode;
+
+constexpr int language(Language value) {
+    return static_cast<int>(value);
+}
+constexpr int loudness(Loudness value) {
+    return static_cast<int>(value);
+}
+
+const char* const kThemeNames[] = {"Blue", "RosePink", "Green", "LightGreen", "Purple"};
+
 // In the box, its keys match in this order; a key works in one way per window.
 constexpr Action kActions[] = {
-    {ActionCommand::Next, nullptr, {}, ctrl(Qt::Key_Right), kEverywhere},
-    {ActionCommand::PlayPause, nullptr, {}, ctrl(Qt::Key_P), kEverywhere},
-    {ActionCommand::Previous, nullptr, {}, ctrl(Qt::Key_Left), kEverywhere},
-    {ActionCommand::VolumeUp, nullptr, {}, ctrl(Qt::Key_Up), kEverywhere},
-    {ActionCommand::VolumeDown, nullptr, {}, ctrl(Qt::Key_Down), kEverywhere},
-    {ActionCommand::ShowPlayer, "OpenMusic", MessageCode::OpenMusicPlayer, ctrl(Qt::Key_I),
-     kBox | kLyrics},
-    {ActionCommand::ShowPlayer, "OpenPlayer", MessageCode::OpenMusicPlayer, none, 0},
-    {ActionCommand::MusicMode, "MuiscMode", MessageCode::OnlineMusic, ctrl(Qt::Key_N), kBox},
-    {ActionCommand::ShowLyrics, "showLRC", MessageCode::OpenLyrics, ctrl(Qt::Key_L),
-     kBox | kPlayer},
-    {ActionCommand::OpenIntoBox, nullptr, {}, ctrl(Qt::Key_O), kBox},
-    {ActionCommand::RunMode, "RunCommand", MessageCode::RunCommand, ctrl(Qt::Key_R), kBox},
-    {ActionCommand::RunCmdMode, "RunCMD", MessageCode::RunCmd, ctrl(Qt::Key_D), kBox},
-    {ActionCommand::BaiduMode, "Baidu", MessageCode::BaiduSearch, ctrl(Qt::Key_B), kBox},
-    {ActionCommand::GoogleMode, "Google", MessageCode::GoogleSearch, ctrl(Qt::Key_G), kBox},
-    {ActionCommand::SearchLyrics, nullptr, {}, ctrl(Qt::Key_F), kEverywhere},
-    {ActionCommand::Mute, nullptr, {}, ctrl(Qt::Key_S), kBox},
-    {ActionCommand::Help, nullptr, {}, QKeyCombination(Qt::Key_F1), kEverywhere},
-    {ActionCommand::Help, "Help", MessageCode::HelpText, none, 0},
-    {ActionCommand::ShowCommandBox, "mShow", MessageCode::OpenCommandBox, none, 0},
-    {ActionCommand::ShowCommandBox, "OpenRun", MessageCode::OpenCommandBox, ctrl(Qt::Key_X),
+    {I::KeyOnly, C::Next, nullptr, {}, ctrl(Qt::Key_Right), kEverywhere},
+    {I::KeyOnly, C::PlayPause, nullptr, {}, ctrl(Qt::Key_P), kEverywhere},
+    {I::KeyOnly, C::Previous, nullptr, {}, ctrl(Qt::Key_Left), kEverywhere},
+    {I::KeyOnly, C::VolumeUp, nullptr, {}, ctrl(Qt::Key_Up), kEverywhere},
+    {I::KeyOnly, C::VolumeDown, nullptr, {}, ctrl(Qt::Key_Down), kEverywhere},
+    {I::OpenMusic, C::ShowPlayer, "OpenMusic", M::OpenMusicPlayer, ctrl(Qt::Key_I), kBox | kLyrics},
+    {I::OpenPlayer, C::ShowPlayer, "OpenPlayer", M::OpenMusicPlayer},
+    {I::MusicMode, C::MusicMode, "MuiscMode", M::OnlineMusic, ctrl(Qt::Key_N), kBox},
+    {I::ShowLyrics, C::ShowLyrics, "showLRC", M::OpenLyrics, ctrl(Qt::Key_L), kBox | kPlayer},
+    {I::KeyOnly, C::OpenIntoBox, nullptr, {}, ctrl(Qt::Key_O), kBox},
+    {I::RunMode, C::RunMode, "RunCommand", M::RunCommand, ctrl(Qt::Key_R), kBox},
+    {I::RunCmdMode, C::RunCmdMode, "RunCMD", M::RunCmd, ctrl(Qt::Key_D), kBox},
+    {I::Baidu, C::BaiduMode, "Baidu", M::BaiduSearch, ctrl(Qt::Key_B), kBox},
+    {I::Google, C::GoogleMode, "Google", M::GoogleSearch, ctrl(Qt::Key_G), kBox},
+    {I::KeyOnly, C::SearchLyrics, nullptr, {}, ctrl(Qt::Key_F), kEverywhere},
+    {I::KeyOnly, C::Mute, nullptr, {}, ctrl(Qt::Key_S), kBox},
+    {I::KeyOnly, C::Help, nullptr, {}, QKeyCombination(Qt::Key_F1), kEverywhere},
+    {I::Help, C::Help, "Help", M::HelpText},
+    {I::ShowBox, C::ShowCommandBox, "mShow", M::OpenCommandBox},
+    {I::OpenRun, C::ShowCommandBox, "OpenRun", M::OpenCommandBox, ctrl(Qt::Key_X),
      kPlayer | kLyrics},
-    {ActionCommand::ShowCommandBox, nullptr, {}, ctrl(Qt::Key_R), kPlayer | kLyrics},
-    {ActionCommand::OpenFiles, "Open", MessageCode::Open, ctrl(Qt::Key_O), kPlayer | kLyrics},
-    {ActionCommand::OpenAddress, "OpenMusicURL", MessageCode::OpenUrl, ctrl(Qt::Key_U),
+    {I::KeyOnly, C::ShowCommandBox, nullptr, {}, ctrl(Qt::Key_R), kPlayer | kLyrics},
+    {I::Open, C::OpenFiles, "Open", M::Open, ctrl(Qt::Key_O), kPlayer | kLyrics},
+    {I::OpenAddress, C::OpenAddress, "OpenMusicURL", M::OpenUrl, ctrl(Qt::Key_U),
      kPlayer | kLyrics},
-    {ActionCommand::SaveMediaAs, "SaveAs", MessageCode::SaveAs, ctrl(Qt::Key_S), kPlayer | kLyrics},
-    {ActionCommand::SavePlaylist, "SavePlaylist", MessageCode::SavePlaylist, none, 0},
-    {ActionCommand::SavePlaylistAs, "SaveAsPlaylist", MessageCode::SaveAsPlaylist, none, 0},
-    {ActionCommand::LyricsEarlier, "LyricsEarlier", MessageCode::LyricsEarlier, alt(Qt::Key_Left),
+    {I::SaveAs, C::SaveMediaAs, "SaveAs", M::SaveAs, ctrl(Qt::Key_S), kPlayer | kLyrics},
+    {I::SavePlaylist, C::SavePlaylist, "SavePlaylist", M::SavePlaylist},
+    {I::SavePlaylistAs, C::SavePlaylistAs, "SaveAsPlaylist", M::SaveAsPlaylist},
+    {I::LyricsEarlier, C::LyricsEarlier, "LyricsEarlier", M::LyricsEarlier, alt(Qt::Key_Left),
      kPlayer | kLyrics},
-    {ActionCommand::LyricsLater, "LyricsLater", MessageCode::LyricsLater, alt(Qt::Key_Right),
+    {I::LyricsLater, C::LyricsLater, "LyricsLater", M::LyricsLater, alt(Qt::Key_Right),
      kPlayer | kLyrics},
+
+    {I::Plugins, C::None, "Plugin", M::Plugins},
+    {I::SettingsMenu, C::None, "Setting", M::Settings},
+    {I::Themes, C::None, "Skin", M::Skins},
+    {I::ThemeBlue, C::ChooseTheme, "blue", M::ThemeBlue, {}, 0, nullptr, 0},
+    {I::ThemeRosePink, C::ChooseTheme, "RosePink", M::ThemeRosePink, {}, 0, nullptr, 1},
+    {I::ThemeGreen, C::ChooseTheme, "Green", M::ThemeGreen, {}, 0, nullptr, 2},
+    {I::ThemeLightGreen, C::ChooseTheme, "LightGreen", M::ThemeLightGreen, {}, 0, nullptr, 3},
+    {I::ThemePurple, C::ChooseTheme, "Purple", M::ThemePurple, {}, 0, nullptr, 4},
+    {I::PlayModes, C::None, "PlayMode", M::PlayMode},
+    {I::Repeat, C::Repeat, "RPlay", M::RepeatPlay, {}, 0, &SettingKeys::kRepeat},
+    {I::Shuffle, C::Shuffle, "RndPlay", M::RandomPlay, {}, 0, &SettingKeys::kShuffle},
+    {I::PowerSaving,
+     C::PowerSaving,
+     "electricity",
+     M::PowerSaving,
+     {},
+     0,
+     &SettingKeys::kPowerSaving},
+    {I::Loudness, C::None, "Loudness", M::Loudness},
+    {I::LoudnessOff,
+     C::ChooseLoudness,
+     "LoudnessOff",
+     M::LoudnessOff,
+     {},
+     0,
+     nullptr,
+     loudness(Loudness::Off)},
+    {I::LoudnessTrack,
+     C::ChooseLoudness,
+     "LoudnessTrack",
+     M::LoudnessTrack,
+     {},
+     0,
+     nullptr,
+     loudness(Loudness::Track)},
+    {I::LoudnessAlbum,
+     C::ChooseLoudness,
+     "LoudnessAlbum",
+     M::LoudnessAlbum,
+     {},
+     0,
+     nullptr,
+     loudness(Loudness::Album)},
+    {I::AutoRun, C::AutoRun, "AutoRun", M::AutoRun},
+    {I::TopMost, C::TopMost, "FormTop", M::WindowTopmost, {}, 0, &SettingKeys::kTopMost},
+    {I::FileTypes, C::FileTypes, "link", M::AssociateMp3},
+    {I::DesktopAnswers,
+     C::DesktopAnswers,
+     "DesktopAnswers",
+     M::DesktopAnswers,
+     {},
+     0,
+     &SettingKeys::kDesktopAnswers},
+    {I::ChangeToggleKey, C::ChangeToggleKey, "HotKey", M::ChangeToggleKey},
+    {I::ClearHistory, C::ClearHistory, "ClearHistory", M::ClearHistory},
+    {I::Languages, C::None, "Language", std::nullopt},
+    {I::English,
+     C::ChooseLanguage,
+     "English",
+     std::nullopt,
+     {},
+     0,
+     nullptr,
+     language(Language::English)},
+    {I::SimplifiedChinese,
+     C::ChooseLanguage,
+     "chinese",
+     M::LanguageSimplified,
+     {},
+     0,
+     nullptr,
+     language(Language::SimplifiedChinese)},
+    {I::TraditionalChinese,
+     C::ChooseLanguage,
+     "chinese1",
+     M::LanguageTraditional,
+     {},
+     0,
+     nullptr,
+     language(Language::TraditionalChinese)},
+    {I::HelpCenter, C::None, "HelpCenter", M::HelpCenter},
+    {I::Website, C::Website, "SiteUrl", M::Website},
+    {I::About, C::About, "mabout", M::About},
+    {I::Exit, C::Exit, "mExit", M::Exit},
+    {I::FindLyricsOnline,
+     C::FindLyricsOnline,
+     "FindLyrics",
+     M::FindLyricsOnline,
+     {},
+     0,
+     &SettingKeys::kAutoLyrics},
+    {I::MusicPlugins, C::None, "Plugin1", M::Plugins},
+    {I::ModePlugins, C::None, "Plugin2", M::Plugins},
+    {I::DownloadPlugins, C::DownloadPlugins, "DP", M::DownloadPlugins},
+    {I::DownloadMusicPlugins, C::DownloadPlugins, "DP1", M::DownloadPlugins},
+    {I::DownloadModePlugins, C::DownloadPlugins, "DP2", M::DownloadPlugins},
 };
 
 std::optional<InputMode> modeOf(ActionCommand command) {
@@ -114,12 +224,16 @@ std::span<const Action> actions() {
     return kActions;
 }
 
-const Action* actionNamed(const QString& name) {
+const Action& actionOf(ItemId item) {
     for (const Action& action : kActions) {
-        if (action.name && name == QLatin1String(action.name))
-            return &action;
+        if (action.item == item)
+            return action;
     }
-    return nullptr;
+    qFatal("no action for item %d", static_cast<int>(item));
+}
+
+std::span<const char* const> themeNames() {
+    return kThemeNames;
 }
 
 void playOrPause(MediaControl& media) {
@@ -130,7 +244,9 @@ void playOrPause(MediaControl& media) {
         media.pause();
 }
 
-void perform(ActionCommand command, const ActionTargets& t) {
+namespace {
+
+void performHere(ActionCommand command, const ActionTargets& t) {
     if (const std::optional<InputMode> mode = modeOf(command))
         return InputModes::toggle(t.state, *mode);
     MediaControl& media = t.media;
@@ -173,13 +289,49 @@ void perform(ActionCommand command, const ActionTargets& t) {
     qCDebug(lcCore) << "no one here to carry out command" << static_cast<int>(command);
 }
 
-bool isTickable(ActionCommand command) {
-    return modeOf(command).has_value();
+}  // namespace
+
+bool perform(ActionCommand command, const ActionTargets& t) {
+    if (command >= ActionCommand::ChooseTheme || command == ActionCommand::None)
+        return false;
+    performHere(command, t);
+    return true;
 }
 
-bool isTicked(ActionCommand command, const ActionTargets& t) {
-    const std::optional<InputMode> mode = modeOf(command);
-    return mode && InputModes::isActive(t.state, *mode);
+bool isTickable(ActionCommand command) {
+    switch (command) {
+        case ActionCommand::ChooseTheme:
+        case ActionCommand::ChooseLanguage:
+        case ActionCommand::ChooseLoudness:
+        case ActionCommand::Repeat:
+        case ActionCommand::Shuffle:
+        case ActionCommand::PowerSaving:
+        case ActionCommand::TopMost:
+        case ActionCommand::DesktopAnswers:
+        case ActionCommand::FindLyricsOnline:
+        case ActionCommand::AutoRun:
+        case ActionCommand::FileTypes:
+            return true;
+        default:
+            return modeOf(command).has_value();
+    }
+}
+
+std::optional<bool> tickOf(const Action& row, const ActionTargets& t) {
+    if (const std::optional<InputMode> mode = modeOf(row.command))
+        return InputModes::isActive(t.state, *mode);
+    switch (row.command) {
+        case ActionCommand::ChooseLanguage:
+            return static_cast<int>(t.state.language()) == row.value;
+        case ActionCommand::ChooseLoudness:
+            if (!t.settings)
+                return std::nullopt;
+            return static_cast<int>(t.settings->get(SettingKeys::kLoudness)) == row.value;
+        default:
+            if (row.setting && t.settings)
+                return t.settings->get(*row.setting);
+            return std::nullopt;
+    }
 }
 
 bool isEnabled(ActionCommand command, const ActionTargets& t) {

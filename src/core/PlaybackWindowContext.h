@@ -22,7 +22,7 @@ struct PlaybackWindowContext {
 
 // What their keys and menus act on.
 inline ActionTargets actionTargets(const PlaybackWindowContext& c) {
-    return {c.state, c.media, c.windows, &c.commands, nullptr};
+    return {c.state, c.media, c.windows, &c.commands, nullptr, nullptr};
 }
 
 }  // namespace mirato

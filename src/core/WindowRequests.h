@@ -32,6 +32,10 @@ public:
     // Applies the shared opacity to the command box (which also stores it) and to the player
     // and lyrics windows while they are loaded.
     virtual void applyOpacity() = 0;
+    // The theme of the shared state, to every window loaded (the box stores it).
+    virtual void applyTheme() = 0;
+    // The top-most setting as stored now, to every window loaded.
+    virtual void applyTopMost() = 0;
 };
 
 }  // namespace mirato

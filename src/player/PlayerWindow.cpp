@@ -268,7 +268,7 @@ void PlayerWindow::keyPressEvent(QKeyEvent* event) {
 void PlayerWindow::popUpMusicMenu() {
     if (!musicMenu_ && !ownMenu_) {
         ownMenu_ = new QMenu(this);
-        ActionMenu::add(*ownMenu_, kOpenAndSaveItems, actionTargets(c_));
+        ActionMenu::place(*ownMenu_, kOpenAndSaveItems, actionTargets(c_));
     }
     QMenu* menu = musicMenu_ ? musicMenu_ : ownMenu_;
     menu->popup(modeIcon_->mapToGlobal(QPoint(0, modeIcon_->height())));

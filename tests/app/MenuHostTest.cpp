@@ -98,20 +98,17 @@ TEST_F(MenuHostTest, CommandsChangeSettingsAndTicks) {
     EXPECT_TRUE(power);
     EXPECT_EQ(settings.read("electricity"), "True");
 
-    QStringList themes;
-    QObject::connect(&menus, &MenuHost::themeChosen, [&] { themes.append(state.theme()); });
     item("Green")->trigger();
     EXPECT_EQ(state.theme(), "Green");
     item("RosePink")->trigger();
+    EXPECT_EQ(state.theme(), "RosePink");
     EXPECT_TRUE(item("RosePink")->isChecked());
     EXPECT_FALSE(item("Green")->isChecked());
-    EXPECT_EQ(themes, (QStringList{"Green", "RosePink"}));
+    EXPECT_EQ(windows.themeApplied, 2);
 
-    int topMost = 0;
-    QObject::connect(&menus, &MenuHost::topMostChanged, [&] { ++topMost; });
     item("FormTop")->trigger();
     EXPECT_EQ(settings.read("bTopMost"), "True");
-    EXPECT_EQ(topMost, 1);
+    EXPECT_EQ(windows.topMostApplied, 1);
 
     item("Baidu")->trigger();
     item("Google")->trigger();
@@ -200,30 +197,32 @@ namespace {
 // One of three levels, ticked alone, stored for the next start and given to the player; a
 // missing or unknown value reads as Track.
 TEST_F(MenuHostTest, LoudnessIsOneOfThreeAndStored) {
-    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Track);
+    QMenu* levels = item("Loudness")->menu();
+    const auto ticked = [&] {
+        emit levels->aboutToShow();
+        QStringList on;
+        for (const char* name : {"LoudnessOff", "LoudnessTrack", "LoudnessAlbum"})
+            if (item(name)->isChecked())
+                on << name;
+        return on;
+    };
+    EXPECT_EQ(ticked(), QStringList{"LoudnessTrack"});
     item("LoudnessAlbum")->trigger();
     EXPECT_EQ(settings.read("ReplayGain"), "Album");
     EXPECT_EQ(media.loudness, Loudness::Album);
-    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Album);
     item("LoudnessOff")->trigger();
     EXPECT_EQ(settings.read("ReplayGain"), "Off");
     EXPECT_EQ(media.loudness, Loudness::Off);
-    EXPECT_TRUE(item("LoudnessOff")->isChecked());
-    EXPECT_FALSE(item("LoudnessAlbum")->isChecked());
-    EXPECT_FALSE(item("LoudnessTrack")->isChecked());
-    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Off);
+    EXPECT_EQ(ticked(), QStringList{"LoudnessOff"});
     settings.write("ReplayGain", "loud");
-    EXPECT_EQ(MenuTicks::stored(state, settings).loudness, Loudness::Track);
+    EXPECT_EQ(ticked(), QStringList{"LoudnessTrack"});
+    settings.write("ReplayGain", "Album");  // another program's choice shows when the menu opens
+    EXPECT_EQ(ticked(), QStringList{"LoudnessAlbum"});
 
-    MenuTicks ticks;
-    ticks.loudness = Loudness::Album;
-    menus.restoreTicks(ticks);
-    EXPECT_TRUE(item("LoudnessAlbum")->isChecked());
-    EXPECT_FALSE(item("LoudnessOff")->isChecked());
     item("English")->trigger();
     EXPECT_EQ(item("Loudness")->text(), "Loudness");
     EXPECT_EQ(item("LoudnessTrack")->text(), "Track");
-    EXPECT_EQ(item("Loudness")->menu()->parentWidget(), item("Setting")->menu());
+    EXPECT_EQ(levels->parentWidget(), item("Setting")->menu());
 }
 
 TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
@@ -239,16 +238,13 @@ TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
         {Language::English, "RosePink", "English", nullptr},
         {Language::SimplifiedChinese, "LightGreen", "chinese", nullptr},
     };
+    settings.write("RndPlay", "True");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.theme);
         state.setLanguage(c.language);
+        state.setTheme(c.theme);
         MenuHost fresh{services, player, settings};
-        MenuTicks ticks;
-        ticks.language = c.language;
-        ticks.theme = c.theme;
-        ticks.shuffle = true;
-        ticks.fileTypes = true;
-        fresh.restoreTicks(ticks);
+        fresh.setTicked(ItemId::FileTypes, true);
         for (const char* item : {"chinese", "chinese1", "English"})
             EXPECT_EQ(fresh.item(item)->isChecked(), QString(item) == c.languageItem) << item;
         for (const char* item : {"blue", "RosePink", "Green", "LightGreen", "Purple"})
@@ -258,7 +254,7 @@ TEST_F(MenuHostTest, StartTicksFollowTheStoredValues) {
         EXPECT_TRUE(fresh.item("link")->isChecked());
         EXPECT_FALSE(fresh.item("RPlay")->isChecked());
         EXPECT_FALSE(fresh.item("AutoRun")->isChecked());
-        // Another language than Simplified Chinese re-captions the menus.
+        // Another language than Simplified Chinese captions the menus in it.
         EXPECT_EQ(fresh.item("mExit")->text() == "退出程序",
                   c.language == Language::SimplifiedChinese);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QSet>
 
 #include "core/Actions.h"
 #include "core/AppState.h"
@@ -157,9 +158,11 @@ TEST(ActionsTest, OpenIntoTheBoxPlaysMediaAndPutsOtherFilesIntoTheBox) {
 TEST(ActionsTest, TicksAndOfferedItems) {
     Targets t;
     perform(ActionCommand::GoogleMode, t.box);
-    EXPECT_TRUE(isTicked(ActionCommand::GoogleMode, t.box));
-    EXPECT_FALSE(isTicked(ActionCommand::BaiduMode, t.box));
+    EXPECT_EQ(tickOf(actionOf(ItemId::Google), t.box), true);
+    EXPECT_EQ(tickOf(actionOf(ItemId::Baidu), t.box), false);
     EXPECT_FALSE(isTickable(ActionCommand::ShowPlayer));
+    // A switch reads its tick from the settings, where there are any.
+    EXPECT_EQ(tickOf(actionOf(ItemId::Repeat), t.box), std::nullopt);
     // Saving the list is offered while a list plays, whatever the case of its extension.
     const std::pair<const char*, bool> urls[] = {
         {"/m/a.m3u", true}, {"/m/a.WPL", true}, {"/m/a.mp3", false}, {"", false}};
@@ -167,6 +170,22 @@ TEST(ActionsTest, TicksAndOfferedItems) {
         t.media.urls = {url};
         EXPECT_EQ(isEnabled(ActionCommand::SavePlaylist, t.playback), offered) << url;
         EXPECT_TRUE(isEnabled(ActionCommand::SaveMediaAs, t.playback));
+    }
+}
+
+// Code places and finds items by their id, plug-ins by their name: one row each.
+TEST(ActionsTest, EveryItemHasOneRowAndANameOfItsOwn) {
+    QSet<QString> names;
+    for (int id = static_cast<int>(ItemId::OpenMusic);
+         id <= static_cast<int>(ItemId::DownloadModePlugins); ++id) {
+        int rows = 0;
+        for (const Action& row : actions())
+            rows += static_cast<int>(row.item) == id;
+        ASSERT_EQ(rows, 1) << "item " << id;
+        const Action& row = actionOf(static_cast<ItemId>(id));
+        ASSERT_NE(row.name, nullptr) << "item " << id;
+        EXPECT_FALSE(names.contains(row.name)) << row.name;
+        names.insert(row.name);
     }
 }
 

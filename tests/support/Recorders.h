@@ -71,6 +71,8 @@ public:
     void showLyricsWindow() override { ++lyricsShown; }
     void clearLyrics() override { ++lyricsCleared; }
     void applyOpacity() override { ++opacityApplied; }
+    void applyTheme() override { ++themeApplied; }
+    void applyTopMost() override { ++topMostApplied; }
     void showCommandBox() override { ++commandBoxShown; }
     void fillCommandBox(const QString& text) override { commandBoxTexts.append(text); }
     bool showLyricsDocument(const QString& path) override {
@@ -85,6 +87,8 @@ public:
     void nudgeLyrics(qint64 earlierMs) override { nudges.append(earlierMs); }
     QList<qint64> nudges;
     int commandBoxShown = 0;
+    int themeApplied = 0;
+    int topMostApplied = 0;
     int lyricsClosed = 0;
     int lyricsSearched = 0;
     int helpOpened = 0;

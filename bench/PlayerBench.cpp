@@ -73,6 +73,12 @@ using namespace mirato;
 
 namespace {
 
+// How far into its item the player is, in seconds; -1 when nothing is loaded.
+double secondsIn(const MediaControl& player) {
+    const auto position = player.position();
+    return position ? std::chrono::duration<double>(*position).count() : -1;
+}
+
 double cpuSeconds(int who) {
     rusage usage{};
     getrusage(who, &usage);
@@ -229,13 +235,8 @@ struct StillMedia : MediaControl {
     void pause() override {}
     void next() override {}
     void previous() override {}
-    QString positionString() const override { return position; }
-    double positionSeconds() const override { return seconds; }
-    double durationSeconds() const override { return 3599; }
-    QString durationString() const override { return QStringLiteral("59:59"); }
-    QString itemInfo(const QString& attribute) const override {
-        return attribute == QLatin1String("sourceURL") ? source : QString();
-    }
+    MediaItem item() const override { return {source, {}, {}, {}, std::chrono::seconds(3599)}; }
+    std::optional<std::chrono::milliseconds> position() const override { return at; }
     PlayState playState() const override { return PlayState::Playing; }
     int volume() const override { return 50; }
     void setVolume(int) override {}
@@ -244,8 +245,7 @@ struct StillMedia : MediaControl {
     void setMode(PlayMode, bool) override {}
     void setFullScreen(bool) override {}
     void setLoudness(Loudness) override {}
-    QString position = QStringLiteral("00:00");
-    double seconds = 0;
+    std::chrono::milliseconds at{0};
     QString source;
 };
 
@@ -286,7 +286,7 @@ int lyrics() {
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < steps; ++i)
-        emit media.positionChanged(i * 0.18);  // two steps a line
+        emit media.positionChanged(std::chrono::milliseconds(i * 180));  // two steps a line
     const double perStep = clock.nsecsElapsed() / 1e3 / steps;
     const double stepsPerSecond = 4 + 1 / 0.36;
     if (!state.lyricLine().startsWith(QLatin1String("line ")))
@@ -323,7 +323,7 @@ int lyricsLateness() {
         if (!line.startsWith(QLatin1String("line at ")))
             return;
         const double tag = line.mid(8).toDouble();
-        late.push_back(player.positionSeconds() * 1000 - tag);
+        late.push_back(secondsIn(player) * 1000 - tag);
     });
     player.setUrl(song);
     if (!QTest::qWaitFor([&] { return player.playState() == PlayState::Stopped; }, 200000))
@@ -357,7 +357,7 @@ int gaps(int changes) {
     QTimer sampler;
     sampler.setInterval(3);
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-        const double position = player.positionSeconds();
+        const double position = secondsIn(player);
         const int index = player.currentIndex();
         // Clear of both ends, where the position may still belong to the song before.
         if (player.playState() == PlayState::Playing && position > 0.15 && position < 0.85 &&

@@ -13,11 +13,9 @@ Q_LOGGING_CATEGORY(lcMpris, "mirato.app.mpris", QtWarningMsg)
 
 namespace mirato {
 
-namespace {
-
-constexpr double kMicroseconds = 1e6;
-
-}  // namespace
+using std::chrono::duration_cast;
+using std::chrono::microseconds;
+using std::chrono::milliseconds;
 
 std::unique_ptr<SoundMenu> SoundMenu::forDesktop(MediaPlayer& media) {
     return std::make_unique<MprisService>(media);
@@ -76,17 +74,14 @@ QVariantMap MprisService::metadata() const {
                QVariant::fromValue(QDBusObjectPath(
                    index >= 0 ? QStringLiteral("/org/mirato/track/%1").arg(index)
                               : QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"))));
-    const double duration = media_.durationSeconds();
-    if (duration > 0)
-        map.insert(QStringLiteral("mpris:length"), qlonglong(duration * kMicroseconds));
-    const QString title = media_.itemInfo(QStringLiteral("title"));
-    const QString artist = media_.itemInfo(QStringLiteral("Author"));
-    const QString source = media_.itemInfo(QStringLiteral("sourceURL"));
-    if (!title.isEmpty())
-        map.insert(QStringLiteral("xesam:title"), title);
-    if (!artist.isEmpty())
-        map.insert(QStringLiteral("xesam:artist"), QStringList{artist});
-    if (!source.isEmpty()) {
+    const MediaItem item = media_.item();
+    if (item.length)
+        map.insert(QStringLiteral("mpris:length"), qlonglong(microseconds(*item.length).count()));
+    if (!item.title.isEmpty())
+        map.insert(QStringLiteral("xesam:title"), item.title);
+    if (!item.artist.isEmpty())
+        map.insert(QStringLiteral("xesam:artist"), QStringList{item.artist});
+    if (const QString& source = item.location; !source.isEmpty()) {
         map.insert(QStringLiteral("xesam:url"), source.contains(QLatin1String("://"))
                                                     ? source
                                                     : QUrl::fromLocalFile(source).toString());
@@ -107,8 +102,7 @@ double MprisService::volume() const {
 }
 
 qlonglong MprisService::position() const {
-    const double seconds = media_.positionSeconds();
-    return seconds > 0 ? qlonglong(seconds * kMicroseconds) : 0;
+    return microseconds(media_.position().value_or(milliseconds(0))).count();
 }
 
 void MprisService::announceChanges() {
@@ -199,7 +193,8 @@ void MprisPlayerAdaptor::Play() {
 
 void MprisPlayerAdaptor::Seek(qlonglong offset) {
     const qlonglong target = service_->position() + offset;
-    service_->media().seek(std::max<qlonglong>(0, target) / kMicroseconds);
+    service_->media().seek(
+        duration_cast<milliseconds>(microseconds(std::max<qlonglong>(0, target))));
     service_->emitSeeked(std::max<qlonglong>(0, target));
 }
 
@@ -207,7 +202,7 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong pos
     if (track.path() !=
         service_->metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path())
         return;  // a stale request for another track
-    service_->media().seek(position / kMicroseconds);
+    service_->media().seek(duration_cast<milliseconds>(microseconds(position)));
     service_->emitSeeked(position);
 }
 

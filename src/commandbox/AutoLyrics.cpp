@@ -40,15 +40,13 @@ void AutoLyrics::songWithoutLyrics(const QString& source) {
 }
 
 void AutoLyrics::askWhenKnown() {
-    if (waiting_.isEmpty() || media_.itemInfo(QStringLiteral("sourceURL")) != waiting_)
-        return;
-    const double duration = media_.durationSeconds();
-    if (duration <= 0)
+    const MediaItem item = media_.item();
+    if (waiting_.isEmpty() || item.location != waiting_ || !item.length)
         return;  // told later, with the tags
     const QString source = waiting_;
     waiting_.clear();
-    QString artist = media_.itemInfo(QStringLiteral("Author"));
-    QString title = media_.itemInfo(QStringLiteral("title"));
+    QString artist = item.artist;
+    QString title = item.title;
     if (artist.isEmpty() || title.isEmpty()) {
         // "Artist - Title.mp3"
         const QString name = QFileInfo(source).completeBaseName();
@@ -65,18 +63,18 @@ void AutoLyrics::askWhenKnown() {
         qCDebug(lcAutoLyrics) << "no lyrics plug-in to ask";
         return;
     }
-    QStringList arguments{QStringLiteral("--find"),
-                          QStringLiteral("--source"),
-                          source,
-                          QStringLiteral("--artist"),
-                          artist,
-                          QStringLiteral("--title"),
-                          title,
-                          QStringLiteral("--duration"),
-                          QString::number(std::lround(duration))};
-    const QString album = media_.itemInfo(QStringLiteral("album"));
-    if (!album.isEmpty())
-        arguments << QStringLiteral("--album") << album;
+    QStringList arguments{
+        QStringLiteral("--find"),
+        QStringLiteral("--source"),
+        source,
+        QStringLiteral("--artist"),
+        artist,
+        QStringLiteral("--title"),
+        title,
+        QStringLiteral("--duration"),
+        QString::number(std::chrono::round<std::chrono::seconds>(*item.length).count())};
+    if (!item.album.isEmpty())
+        arguments << QStringLiteral("--album") << item.album;
     if (!launcher_.start(Command{program, arguments}))
         qCDebug(lcAutoLyrics) << "could not start" << program;
 }

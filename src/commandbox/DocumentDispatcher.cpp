@@ -69,7 +69,7 @@ void DocumentDispatcher::loadLyricsDocument(const QString& document) {
     // for the song they were found for.
     const QString cache = LyricsPlaces::cacheFolder();
     if (LyricsPlaces::isFound(cache, document)) {
-        const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
+        const QString source = c_.media.item().location;
         if (QFileInfo(document).absoluteFilePath() !=
             QFileInfo(LyricsPlaces::found(cache, source)).absoluteFilePath()) {
             qCDebug(lcDocuments) << "lyrics found for a song no longer playing:" << document;
@@ -91,7 +91,7 @@ void DocumentDispatcher::loadLyricsDocument(const QString& document) {
     if (!c_.windows.showLyricsDocument(document))
         return;
     // Kept beside the song, so the lyrics are found there next time.
-    const QString source = c_.media.itemInfo(QStringLiteral("sourceURL"));
+    const QString source = c_.media.item().location;
     const QString lyrics = longPathName(document);
     if (!c_.conventions.isLocalPath(source) || lyrics.isEmpty()) {
         qCDebug(lcDocuments) << "lyrics not kept beside" << source;

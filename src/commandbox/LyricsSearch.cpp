@@ -24,7 +24,7 @@ void LyricsSearch::launch() {
     }
     // An untagged song is searched by what the player shows for it (its file name), so the
     // plug-in never starts from an empty or an earlier song's title.
-    QString title = media_.itemInfo(QStringLiteral("title"));
+    QString title = media_.item().title;
     if (title.isEmpty())
         title = MediaText::title(media_);
     settings_.set(SettingKeys::kLyricsSearchTitle, title);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "components/PlaylistReader.h"
 #include "core/Numbers.h"
@@ -14,6 +15,8 @@
 Q_LOGGING_CATEGORY(lcPlayer, "mirato.components.player", QtWarningMsg)
 
 namespace mirato {
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -27,7 +30,7 @@ MediaPlayer::MediaPlayer(std::unique_ptr<EngineLoader> loader)
     : loader_(loader ? std::move(loader) : std::make_unique<EngineLoader>()) {
     positionTimer_.setInterval(kPositionIntervalMs);
     connect(&positionTimer_, &QTimer::timeout, this,
-            [this] { emit positionChanged(positionSeconds()); });
+            [this] { emit positionChanged(position().value_or(0ms)); });
 }
 
 void MediaPlayer::announce() {
@@ -36,11 +39,8 @@ void MediaPlayer::announce() {
         toldSource_ = source;
         emit itemChanged(source);
     }
-    const QString tags = itemInfo(QStringLiteral("title")) + QLatin1Char('\n') +
-                         itemInfo(QStringLiteral("Author")) + QLatin1Char('\n') +
-                         QString::number(durationSeconds());
-    if (tags != toldTags_) {
-        toldTags_ = tags;
+    if (MediaItem now = item(); now != toldItem_) {
+        toldItem_ = std::move(now);
         emit tagsChanged();
     }
     const PlayState state = playState();
@@ -52,7 +52,7 @@ void MediaPlayer::announce() {
             positionTimer_.stop();
         emit stateChanged(state);
         // Where a pause or a stop left it, and where playing starts from.
-        emit positionChanged(positionSeconds());
+        emit positionChanged(position().value_or(0ms));
     }
 }
 
@@ -315,55 +315,43 @@ void MediaPlayer::previous() {
         playFrom(target, -1);
 }
 
-void MediaPlayer::seek(double seconds) {
+void MediaPlayer::seek(std::chrono::milliseconds position) {
     if (current_)
-        current_->seek(std::max(0.0, seconds));
-    emit positionChanged(positionSeconds());
+        current_->seek(std::max(0.0, std::chrono::duration<double>(position).count()));
+    emit positionChanged(this->position().value_or(0ms));
 }
 
-double MediaPlayer::positionSeconds() const {
-    return current_ && !finished_ ? current_->position() : -1;
+namespace {
+
+// Engines tell times in seconds; a broken stream may tell anything.
+std::optional<std::chrono::milliseconds> millisecondsOf(double seconds) {
+    if (!std::isfinite(seconds) || seconds < 0)
+        return std::nullopt;
+    return std::chrono::milliseconds(
+        boundedInt(seconds * 1000, 0, std::numeric_limits<int>::max()));
 }
 
-double MediaPlayer::durationSeconds() const {
-    if (!current_ || finished_ || current_->state() == EngineState::Opening)
-        return -1;
-    return current_->duration();
-}
+}  // namespace
 
-QString MediaPlayer::timeText(double seconds) {
-    // A broken stream may report any duration: a day of 999:59 is the most shown.
-    const qint64 whole = boundedInt(seconds, 0, 999 * 60 + 59);
-    return QStringLiteral("%1:%2")
-        .arg(whole / 60, 2, 10, QLatin1Char('0'))
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString MediaPlayer::positionString() const {
+std::optional<std::chrono::milliseconds> MediaPlayer::position() const {
     if (!current_ || finished_ || current_->state() == EngineState::Idle)
-        return {};
-    return timeText(current_->position());
+        return std::nullopt;
+    return millisecondsOf(current_->position()).value_or(0ms);
 }
 
-QString MediaPlayer::durationString() const {
-    if (!current_ || finished_ || current_->state() == EngineState::Idle)
-        return {};
-    return timeText(current_->duration());
-}
-
-QString MediaPlayer::itemInfo(const QString& attribute) const {
-    if (attribute == QLatin1String("sourceURL"))
-        return items_.value(index_);
+MediaItem MediaPlayer::item() const {
+    MediaItem item;
+    item.location = items_.value(index_);
     // While the next item opens, the engine still tells the last one's tags.
     if (!current_ || finished_ || current_->state() == EngineState::Opening)
-        return {};
-    if (attribute == QLatin1String("Author"))
-        return current_->tag(QStringLiteral("artist"));
-    if (attribute == QLatin1String("title"))
-        return current_->tag(QStringLiteral("title"));
-    if (attribute == QLatin1String("album"))
-        return current_->tag(QStringLiteral("album"));
-    return {};
+        return item;
+    item.title = current_->tag(QStringLiteral("title"));
+    item.artist = current_->tag(QStringLiteral("artist"));
+    item.album = current_->tag(QStringLiteral("album"));
+    const double seconds = current_->duration();
+    if (seconds > 0)
+        item.length = millisecondsOf(seconds);
+    return item;
 }
 
 PlayState MediaPlayer::playState() const {

@@ -47,9 +47,8 @@ public:
     void pause() override;
     void next() override;
     void previous() override;
-    QString positionString() const override;
-    QString durationString() const override;
-    QString itemInfo(const QString& attribute) const override;
+    MediaItem item() const override;
+    std::optional<std::chrono::milliseconds> position() const override;
     PlayState playState() const override;
     int volume() const override { return volume_; }
     void setVolume(int volume) override;
@@ -61,15 +60,10 @@ public:
 
     // For the player's own play bar.
     void stop();
-    void seek(double seconds);
-    double positionSeconds() const override;
-    double durationSeconds() const override;
+    void seek(std::chrono::milliseconds position);
     bool loop() const { return loop_; }
     bool shuffle() const { return shuffle_; }
     int currentIndex() const { return index_; }
-
-    // "MM:SS" for a number of seconds; negative reads as 00:00.
-    static QString timeText(double seconds);
 
 signals:
     // An engine cannot be loaded, or plays without a sound device. Said once per kind of
@@ -129,7 +123,7 @@ private:
     QTimer positionTimer_;  // runs only while playing
     std::optional<PlayState> toldState_;
     QString toldSource_;
-    QString toldTags_;
+    MediaItem toldItem_;
 };
 
 }  // namespace mirato

@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
+#include <optional>
 
 #include "core/Loudness.h"
+#include "core/MediaItem.h"
 #include "core/PlayMode.h"
 
 namespace mirato {
@@ -30,14 +33,11 @@ public:
     virtual void next() = 0;
     virtual void previous() = 0;
 
-    // "MM:SS"; empty when nothing is loaded.
-    virtual QString positionString() const = 0;
-    // Seconds into the item, and its length; negative when nothing is loaded or not known.
-    virtual double positionSeconds() const = 0;
-    virtual double durationSeconds() const = 0;
-    virtual QString durationString() const = 0;
-    // "Author", "title", "album" or "sourceURL" of the item playing.
-    virtual QString itemInfo(const QString& attribute) const = 0;
+    // The item of the list playing or last played (its location alone while it opens or after
+    // it ended); an empty item when there is none.
+    virtual MediaItem item() const = 0;
+    // How far into the item playback is; none when nothing is loaded.
+    virtual std::optional<std::chrono::milliseconds> position() const = 0;
     virtual PlayState playState() const = 0;
 
     // 0..100; values outside are clamped.
@@ -56,7 +56,7 @@ signals:
     void stateChanged(mirato::PlayState state);
     // While playing, a few times a second, and at once after a new item, a seek or a pause: a
     // listener that needs finer steps keeps its own clock from there.
-    void positionChanged(double seconds);
+    void positionChanged(std::chrono::milliseconds position);
     // Another item plays: its location ("" when nothing does any more).
     void itemChanged(const QString& source);
     // The item's title, artist or duration became known or changed.

@@ -59,9 +59,9 @@ void LyricSync::setActive(bool active) {
     }
     // What plays already when the player window comes.
     playing_ = media_.playState() == PlayState::Playing;
-    positionChanged(media_.positionSeconds());
+    positionChanged(media_.position().value_or(std::chrono::milliseconds(0)));
     if (playing_)
-        itemChanged(media_.itemInfo(QStringLiteral("sourceURL")));
+        itemChanged(media_.item().location);
 }
 
 QString LyricSync::noLineText() const {
@@ -128,12 +128,12 @@ void LyricSync::stateChanged(PlayState state) {
         return;
     }
     if (playing_)
-        itemChanged(media_.itemInfo(QStringLiteral("sourceURL")));
+        itemChanged(media_.item().location);
     sync();
 }
 
-void LyricSync::positionChanged(double seconds) {
-    anchorMs_ = seconds > 0 ? qint64(seconds * 1000) : 0;
+void LyricSync::positionChanged(std::chrono::milliseconds position) {
+    anchorMs_ = std::max<qint64>(0, position.count());
     sinceAnchor_.start();
     if (active_)
         sync();
@@ -141,9 +141,8 @@ void LyricSync::positionChanged(double seconds) {
 
 void LyricSync::anchorAtPlayer() {
     anchorMs_ = nowMs();
-    const double seconds = media_.positionSeconds();
-    if (seconds >= 0)
-        anchorMs_ = qint64(seconds * 1000);
+    if (const auto position = media_.position())
+        anchorMs_ = position->count();
     sinceAnchor_.start();
 }
 

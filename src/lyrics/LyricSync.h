@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <optional>
 
 #include "core/AppState.h"
@@ -75,7 +76,7 @@ signals:
 private:
     void itemChanged(const QString& source);
     void stateChanged(PlayState state);
-    void positionChanged(double seconds);
+    void positionChanged(std::chrono::milliseconds position);
     void load(const QString& source);
     // Shows the lyrics of the file found for the song that plays.
     bool takeLyricsOfSong(const QString& file);

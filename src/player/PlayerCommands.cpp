@@ -81,7 +81,7 @@ void PlayerCommands::openAddress() {
 }
 
 void PlayerCommands::saveMediaAs() {
-    saveCopyOf(c_.media.itemInfo(QStringLiteral("sourceURL")));
+    saveCopyOf(c_.media.item().location);
 }
 
 void PlayerCommands::savePlaylistAs() {

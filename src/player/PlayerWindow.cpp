@@ -166,9 +166,8 @@ void PlayerWindow::buildPlayBar() {
     positionSlider_->setRange(0, kSliderSteps);
     positionSlider_->setFocusPolicy(Qt::NoFocus);
     connect(positionSlider_, &QSlider::sliderReleased, this, [this] {
-        const double duration = media_.durationSeconds();
-        if (duration > 0)
-            media_.seek(duration * positionSlider_->value() / kSliderSteps);
+        if (const auto length = media_.item().length)
+            media_.seek(*length * positionSlider_->value() / kSliderSteps);
     });
 
     QToolButton* previous = makeButton(QStringLiteral("previous"), 8, 58, 22);
@@ -237,15 +236,16 @@ void PlayerWindow::refreshDisplay() {
             titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, titleLabel_->width()));
         titleLabel_->setToolTip(title);
     }
-    const double duration = media_.durationSeconds();
-    const double position = media_.positionSeconds();
+    const auto length = media_.item().length;
     if (!positionSlider_->isSliderDown()) {
-        const int value = duration > 0 && position > 0
-                              ? boundedInt(kSliderSteps * position / duration, 0, kSliderSteps)
-                              : 0;
+        const auto position = media_.position();
+        const int value = length && position ? boundedInt(double(kSliderSteps) * position->count() /
+                                                              std::max<qint64>(1, length->count()),
+                                                          0, kSliderSteps)
+                                             : 0;
         positionSlider_->setValue(value);
     }
-    positionSlider_->setEnabled(duration > 0);
+    positionSlider_->setEnabled(length.has_value());
     // The same four icons over and over: a new icon each time would leave its scaled pictures
     // in the pixmap cache at every change of state.
     const PlayState state = media_.playState();

@@ -27,9 +27,9 @@ protected:
         h.media.source = h.env.writeFile(name, "ID3");
         h.media.artist = artist;
         h.media.title = title;
-        h.media.length = -1;
+        h.media.length.reset();
         finder.songWithoutLyrics(h.media.source);
-        h.media.length = 200.4;
+        h.media.length = std::chrono::milliseconds(200400);
         emit h.media.tagsChanged();
     }
 

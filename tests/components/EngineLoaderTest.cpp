@@ -81,7 +81,7 @@ TEST(EngineLoaderTest, AThirdEngineTakesWhatItNames) {
     player.setUrl(env.writeFile("song.fake", "whatever the engine makes of it"));
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return player.playState() == mirato::PlayState::Playing; }, 5000));
-    EXPECT_EQ(player.itemInfo("title"), "from the fake engine");
+    EXPECT_EQ(player.item().title, "from the fake engine");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
+#include "core/MediaText.h"
 #include "core/Settings.h"
 #include "lyrics/LyricSync.h"
 #include "support/MediaFiles.h"
@@ -22,6 +23,11 @@ using namespace mirato;
 using mirato::test::TempEnvironment;
 
 namespace {
+
+// Seconds of a time the player tells; -1 for none.
+double secondsOf(std::optional<std::chrono::milliseconds> time) {
+    return time ? std::chrono::duration<double>(*time).count() : -1;
+}
 
 // Real playback through the engine plug-ins, with the null audio output.
 class MediaPlayerTest : public ::testing::Test {
@@ -43,25 +49,24 @@ protected:
 
 TEST_F(MediaPlayerTest, NothingLoadedIsQuiet) {
     EXPECT_EQ(player.playState(), PlayState::Nothing);
-    EXPECT_EQ(player.positionString(), "");
-    EXPECT_EQ(player.durationString(), "");
+    EXPECT_EQ(player.position(), std::nullopt);
     player.play();
     player.next();
-    EXPECT_EQ(player.itemInfo("title"), "");
+    EXPECT_EQ(player.item(), MediaItem());
 }
 
 TEST_F(MediaPlayerTest, WavPlaysPausesAndAdvances) {
     const QString wav = env.writeFile("tone.wav", mirato::test::wavTone(4));
     player.setUrl(wav);
     ASSERT_TRUE(waitForState(PlayState::Playing));
-    EXPECT_EQ(player.durationString(), "00:04");
-    EXPECT_EQ(player.itemInfo("sourceURL"), wav);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 4000));
+    EXPECT_EQ(MediaText::clock(*player.item().length), "00:04");
+    EXPECT_EQ(player.item().location, wav);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return secondsOf(player.position()) >= 1; }, 4000));
     player.pause();
     EXPECT_EQ(player.playState(), PlayState::Paused);
-    const QString paused = player.positionString();
+    const double paused = secondsOf(player.position());
     QTest::qWait(300);
-    EXPECT_EQ(player.positionString(), paused);
+    EXPECT_NEAR(secondsOf(player.position()), paused, 0.1);  // the pause settles, no more
     player.play();
     EXPECT_EQ(player.playState(), PlayState::Playing);
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
@@ -153,8 +158,8 @@ TEST_F(MediaPlayerTest, TagsOfAnMp3) {
     QProcess::execute("lame", {"--quiet", "--tt", "Moon River", "--ta", "Some Singer", wav, mp3});
     player.setUrl(mp3);
     ASSERT_TRUE(waitForState(PlayState::Playing));
-    EXPECT_EQ(player.itemInfo("Author"), "Some Singer");
-    EXPECT_EQ(player.itemInfo("title"), "Moon River");
+    EXPECT_EQ(player.item().artist, "Some Singer");
+    EXPECT_EQ(player.item().title, "Moon River");
 }
 
 // A web radio on 127.0.0.1: one WAV answered to every request.
@@ -191,7 +196,7 @@ TEST_F(MediaPlayerTest, AStreamPlaysFromItsServer) {
     player.setUrl(radio.url());
     ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_GE(radio.requests, 1);
-    EXPECT_EQ(player.itemInfo("sourceURL"), radio.url());
+    EXPECT_EQ(player.item().location, radio.url());
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
 }
 
@@ -209,8 +214,10 @@ TEST_F(MediaPlayerTest, MidiHasPositionDurationAndAnEnd) {
     const QString midi = env.writeFile("tune.mid", mirato::test::midiNotes(4));  // two seconds
     player.setUrl(midi);
     ASSERT_TRUE(waitForState(PlayState::Playing));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.durationString() == "00:02"; }, 2000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionString() == "00:01"; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return player.item().length && MediaText::clock(*player.item().length) == "00:02"; },
+        2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return secondsOf(player.position()) >= 1; }, 3000));
     player.pause();
     EXPECT_EQ(player.playState(), PlayState::Paused);
     player.play();
@@ -228,23 +235,22 @@ TEST_F(MediaPlayerTest, ThePlayerTellsItsItemStateAndPosition) {
     const QString list = env.writeFile("list.m3u", (first + "\n" + second + "\n").toUtf8());
     QStringList items;
     QList<PlayState> states;
-    QList<double> positions;
+    QList<std::chrono::milliseconds> positions;
     int tags = 0;
     QObject::connect(&player, &MediaControl::itemChanged, [&](const QString& s) { items << s; });
     QObject::connect(&player, &MediaControl::stateChanged, [&](PlayState s) { states << s; });
-    QObject::connect(&player, &MediaControl::positionChanged, [&](double p) { positions << p; });
+    QObject::connect(&player, &MediaControl::positionChanged,
+                     [&](std::chrono::milliseconds p) { positions << p; });
     QObject::connect(&player, &MediaControl::tagsChanged, [&] { ++tags; });
 
     player.setUrl(list);
     ASSERT_TRUE(QTest::qWaitFor([&] { return items.size() == 2; }, 6000));
     EXPECT_EQ(items, (QStringList{first, second}));
     EXPECT_GE(tags, 2);  // each item's duration
-    // A few times a second while playing, never backwards within an item.
+    // Told while playing, never backwards within an item.
     const qsizetype before = positions.size();
-    QTest::qWait(1000);
-    const QList<double> during = positions.mid(before);
-    EXPECT_GE(during.size(), 3);
-    EXPECT_LE(during.size(), 6);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return positions.size() >= before + 2; }, 2000));
+    const QList<std::chrono::milliseconds> during = positions.mid(before);
     EXPECT_TRUE(std::is_sorted(during.begin(), during.end()));
 
     player.pause();
@@ -272,14 +278,14 @@ TEST_F(MediaPlayerTest, ANewItemNeverTellsTheLastOnesLength) {
     const QString longer = env.writeFile("long.wav", mirato::test::wavTone(4));
     const QString shorter = env.writeFile("short.wav", mirato::test::wavTone(1));
     player.setUrl(longer);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.durationSeconds() > 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return secondsOf(player.item().length) > 3; }, 5000));
     QList<double> lengths;
     QObject::connect(&player, &MediaControl::itemChanged,
-                     [&] { lengths << player.durationSeconds(); });
+                     [&] { lengths << secondsOf(player.item().length); });
     QObject::connect(&player, &MediaControl::tagsChanged,
-                     [&] { lengths << player.durationSeconds(); });
+                     [&] { lengths << secondsOf(player.item().length); });
     player.setUrl(shorter);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.durationSeconds() > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.item().length.has_value(); }, 5000));
     ASSERT_FALSE(lengths.isEmpty());
     for (const double length : lengths)
         EXPECT_LT(length, 2) << "the last item's length";
@@ -306,7 +312,7 @@ TEST_F(MediaPlayerTest, LyricsFollowTheRealEngineAndNeverRunAhead) {
             return;
         shown << line;
         const double tag = line == one ? 0.30 : line == two ? 0.65 : 1.05;
-        early << tag - player.positionSeconds();
+        early << tag - secondsOf(player.position());
     });
     player.setUrl(song);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 5000));
@@ -332,10 +338,10 @@ TEST_F(MediaPlayerTest, ASongBegunAtStartIsTakenOverAsItPlays) {
         fresh.takeOver(std::move(headStart));
         fresh.setUrl(played);
         ASSERT_TRUE(QTest::qWaitFor([&] { return fresh.playState() == PlayState::Playing; }));
-        EXPECT_EQ(fresh.itemInfo("sourceURL"), played);
+        EXPECT_EQ(fresh.item().location, played);
         // Taken over, the song is a second or more in; opened afresh, it is at its start.
-        const bool takenOver = fresh.positionSeconds() >= 0.8;
-        EXPECT_EQ(takenOver, played == song) << fresh.positionSeconds();
+        const double at = secondsOf(fresh.position());
+        EXPECT_EQ(at >= 0.8, played == song) << at;
     }
 }
 

@@ -15,6 +15,7 @@
 
 using namespace mirato;
 using namespace mirato::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
     void at(double seconds) {
         if (media.state != PlayState::Paused)
             tell(PlayState::Paused);
-        emit media.positionChanged(seconds);
+        emit media.positionChanged(std::chrono::milliseconds(std::lround(seconds * 1000)));
     }
 
     TempEnvironment env;
@@ -108,14 +109,14 @@ TEST_F(LyricSyncTest, EachLineShowsFromItsMomentToTheNext) {
 // Playing, the sync keeps its own clock from the player's last report and wakes for each line.
 TEST_F(LyricSyncTest, WhilePlayingTheLinesComeByThemselves) {
     play("[00:00.20]one\n[00:00.40]two\n");
-    emit media.positionChanged(0.0);
+    emit media.positionChanged(0ms);
     EXPECT_TRUE(sync.syncing());
     QSignalSpy lines(&state, &AppState::lyricLineChanged);
     ASSERT_TRUE(QTest::qWaitFor([&] { return state.lyricLine() == "two"; }, 2000));
     EXPECT_EQ(lines.first().first().toString(), "one");
     EXPECT_FALSE(sync.syncing());  // nothing comes after the last line
     // Paused, it waits for nothing; stopped, the lines end.
-    emit media.positionChanged(0.1);
+    emit media.positionChanged(100ms);
     tell(PlayState::Paused);
     EXPECT_FALSE(sync.syncing());
     tell(PlayState::Stopped);
@@ -128,16 +129,16 @@ TEST_F(LyricSyncTest, WhilePlayingTheLinesComeByThemselves) {
 TEST_F(LyricSyncTest, APauseIsNotPlayingTime) {
     for (const double known : {-1.0, 5.0}) {  // the player does not know its position, or does
         SCOPED_TRACE(known);
-        media.seconds = 0;
+        media.at = 0ms;
         play("[00:05.10]first\n[00:09.00]second\n", QStringLiteral("music/%1.mp3").arg(known));
         at(5.0);
-        media.seconds = known;
+        media.at = known >= 0 ? std::optional(5000ms) : std::nullopt;
         QTest::qWait(300);
         tell(PlayState::Playing);
         EXPECT_EQ(state.lyricLine(), "");
         // The line comes in its time: by the sync's own clock, or as the player moves on.
         if (known >= 0)
-            media.seconds = 5.2;
+            media.at = 5200ms;
         ASSERT_TRUE(QTest::qWaitFor([&] { return state.lyricLine() == "first"; }, 2000));
     }
 }

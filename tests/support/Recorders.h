@@ -130,19 +130,8 @@ public:
     void pause() override { calls.append("pause"); }
     void next() override { calls.append("next"); }
     void previous() override { calls.append("previous"); }
-    QString positionString() const override { return position; }
-    double positionSeconds() const override { return seconds; }
-    double durationSeconds() const override { return length; }
-    QString durationString() const override { return duration; }
-    QString itemInfo(const QString& attribute) const override {
-        if (attribute == QLatin1String("sourceURL"))
-            return source;
-        if (attribute == QLatin1String("Author"))
-            return artist;
-        if (attribute == QLatin1String("album"))
-            return album;
-        return attribute == QLatin1String("title") ? title : QString();
-    }
+    MediaItem item() const override { return {source, title, artist, album, length}; }
+    std::optional<std::chrono::milliseconds> position() const override { return at; }
     PlayState playState() const override { return state; }
     int volume() const override { return volumeValue; }
     void setVolume(int volume) override { volumeValue = volume; }
@@ -157,10 +146,9 @@ public:
 
     QStringList urls;
     QStringList calls;
-    QString position, duration, title, source;
+    QString title, source;
     QString artist, album;
-    double seconds = -1;
-    double length = -1;
+    std::optional<std::chrono::milliseconds> at, length;
     PlayState state = PlayState::Stopped;
     int volumeValue = 50;
     bool muted = false;

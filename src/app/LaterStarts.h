@@ -23,6 +23,8 @@ public:
     // The document of this start's own command line, dispatched the same way once the start
     // is done.
     void handOver(const QString& document);
+    // Nothing waits to be dispatched or answered.
+    bool settled() const { return !handoverTimer_.isActive() && !balloonTimer_.isActive(); }
 
 signals:
     void toggleRequested();

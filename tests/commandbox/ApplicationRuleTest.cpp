@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
 
 #include "platform/RunningApplications.h"
 #include "support/InterpreterHarness.h"
@@ -101,10 +103,14 @@ TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
     QSignalSpy reread(&h.applications, &ApplicationCatalog::changed);
     h.completer.refresh();           // as the box does when it shows
     EXPECT_FALSE(reread.wait(100));  // nothing changed: nothing read
-    // A package installed later; the folder's clock moves in ticks of a few milliseconds.
-    QTest::qWait(30);
-    h.env.writeFile("data/applications/later.desktop",
-                    "[Desktop Entry]\nType=Application\nName=Later\nExec=later --go\n");
+    // A package installed later (the folder's time moves on, whatever its clock's ticks).
+    const auto install = [&](const char* name, const char* entry) {
+        const std::filesystem::path folder = h.env.path("data/applications").toStdString();
+        const auto before = std::filesystem::last_write_time(folder);
+        h.env.writeFile(QStringLiteral("data/applications/%1").arg(name), entry);
+        std::filesystem::last_write_time(folder, before + std::chrono::seconds(1));
+    };
+    install("later.desktop", "[Desktop Entry]\nType=Application\nName=Later\nExec=later --go\n");
     h.completer.refresh();
     ASSERT_TRUE(reread.wait(5000));
     h.enter("later");
@@ -114,9 +120,7 @@ TEST(ApplicationRuleTest, ApplicationsInstalledLaterAreFoundWithoutARestart) {
 
     // Installed while the box is open and typed at once: the first Enter waits for the
     // reading instead of sending the name to the web.
-    QTest::qWait(30);
-    h.env.writeFile("data/applications/quick.desktop",
-                    "[Desktop Entry]\nType=Application\nName=Quick\nExec=quick\n");
+    install("quick.desktop", "[Desktop Entry]\nType=Application\nName=Quick\nExec=quick\n");
     h.enter("quick");
     EXPECT_EQ(h.launcher.launches.value(1), (Launch{{"quick", {}}, WindowStyle::Normal}));
     EXPECT_TRUE(h.opener.addresses.isEmpty());

@@ -6,12 +6,10 @@
 #include <unistd.h>
 #endif
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <atomic>
 #include <cmath>
 #include <mutex>
@@ -230,58 +228,29 @@ TEST_F(HeardTest, SongsOfAListJoinWithoutAGap) {
     }
 }
 
-// In time, on an output that plays at the pace of a sound card: each song starts where the
-// one before ends (its start reckoned from the positions the player tells while it plays,
-// against the wall clock), and the player tells the next song when it is heard, not when the
-// engine begins reading it a moment earlier.
-TEST_F(HeardTest, TheNextSongStartsAsTheLastEndsAndIsToldThen) {
+// On an output that plays at the pace of a sound card, the player tells the next song when it
+// is heard, not when the engine begins reading it a moment earlier (the gaps themselves, on the
+// wall clock, are measured by the benchmarks).
+TEST_F(HeardTest, TheNextSongIsToldWhenItIsHeard) {
     env.set("MIRATO_AUDIO_OUTPUT", "null");
-    QStringList songs;
-    for (int part = 0; part < 4; ++part)
-        songs << song(QString::number(part) + ".wav", {part * kRate, kRate});
     QByteArray list;
-    for (const QString& song : songs)
-        list += song.toUtf8() + '\n';
-    QElapsedTimer clock;
-    clock.start();
-    std::vector<std::vector<double>> starts(songs.size());
-    QList<double> endsTold, startsTold;  // the positions either side of each change told
-    double last = -1;
-    QTimer sampler;
-    sampler.setInterval(5);
-    QObject::connect(&sampler, &QTimer::timeout, [&] {
-        const double position = secondsIn(player);
-        const int index = player.currentIndex();
-        if (player.playState() == PlayState::Playing && position > 0.15 && position < 0.85 &&
-            index >= 0 && index < songs.size())
-            starts[index].push_back(clock.nsecsElapsed() / 1e6 - position * 1000);
-        last = position;
-    });
+    QStringList songs;
+    for (int part = 0; part < 4; ++part) {
+        songs << song(QString::number(part) + ".wav", {part * kRate, kRate});
+        list += songs.last().toUtf8() + '\n';
+    }
+    QList<double> startsTold;  // the position told with each change
     QObject::connect(&player, &MediaControl::itemChanged, [&](const QString& item) {
-        if (item.isEmpty() || item == songs.first())
-            return;
-        endsTold << last;
-        startsTold << secondsIn(player);
+        if (!item.isEmpty() && item != songs.first())
+            startsTold << secondsIn(player);
     });
-    sampler.start();
     player.setUrl(env.writeFile("list.m3u", list));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return player.currentIndex() == 3 && player.playState() == PlayState::Stopped; },
         15000));
-    for (int i = 0; i + 1 < songs.size(); ++i) {
-        ASSERT_GT(starts[i].size(), 10u);
-        ASSERT_GT(starts[i + 1].size(), 10u);
-        std::sort(starts[i].begin(), starts[i].end());
-        std::sort(starts[i + 1].begin(), starts[i + 1].end());
-        const double gap =
-            starts[i + 1][starts[i + 1].size() / 2] - starts[i][starts[i].size() / 2] - 1000;
-        EXPECT_NEAR(gap, 0, 25) << "ms between song " << i << " and the next";
-    }
-    ASSERT_EQ(endsTold.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_GT(endsTold.at(i), 0.9) << "the song before was cut short where it was told";
-        EXPECT_LT(startsTold.at(i), 0.1) << "the next song was told late";
-    }
+    ASSERT_EQ(startsTold.size(), 3);
+    for (const double start : startsTold)
+        EXPECT_LT(start, 0.1) << "the next song was told while the last still played";
 }
 
 // ReplayGain from the songs' ID3 frames: the track's or the album's gain, never more than

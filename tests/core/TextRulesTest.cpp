@@ -7,14 +7,8 @@ using namespace mirato;
 namespace {
 
 TEST(TextRulesTest, MediaExtensionsInThreeSpellingsOnly) {
-    int accepted = 0;
-    for (const char* stem : {"mp3", "wma", "mid", "wav", "wpl", "m3u", "asx"}) {
-        const QString lower = QString(".") + stem;
-        const QString capital = "." + lower.mid(1, 1).toUpper() + lower.mid(2);
-        for (const QString& spelling : {lower, capital, lower.toUpper()})
-            accepted += TextRules::isMediaExtension(spelling);
-    }
-    EXPECT_EQ(accepted, 21);
+    for (const char* spelling : {".mp3", ".Mp3", ".MP3", ".m3u", ".M3u", ".M3U"})
+        EXPECT_TRUE(TextRules::isMediaExtension(spelling)) << spelling;
     for (const char* other : {".mP3", ".MP3 ", "mp3", ".ogg", ".M3U8", ""})
         EXPECT_FALSE(TextRules::isMediaExtension(other)) << other;
     EXPECT_TRUE(TextRules::isPlaylistExtension(".Wpl"));

@@ -18,7 +18,6 @@
 #include "commandbox/rules/ProgramRules.h"
 #include "core/Loudness.h"
 #include "core/LyricsPlaces.h"
-#include "core/ProcessMemory.h"
 #include "core/ServiceAddresses.h"
 #include "core/SettingKeys.h"
 #include "core/Strings.h"
@@ -37,6 +36,8 @@
 #include "shell/FileAssociations.h"
 
 namespace mirato {
+
+using namespace std::chrono_literals;
 
 Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     : platform_(platform),
@@ -70,19 +71,11 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     media_.setLoudness(settings_.get(SettingKeys::kLoudness));
     // A line typed before the calculator had loaded has its answer now.
     connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
-    // Freed memory goes back a moment after something happened, not on a clock: idle, the
-    // program wakes for nothing.
-    trimTimer_.setInterval(5000);
-    trimTimer_.setSingleShot(true);
-    connect(&trimTimer_, &QTimer::timeout, this, &ProcessMemory::giveBack);
-    // The first change of a burst sets the moment: a run of song changes does not put it off.
-    const auto trimSoon = [this] {
-        if (!trimTimer_.isActive())
-            trimTimer_.start();
-    };
-    connect(&state_, &AppState::boxShownChanged, this, trimSoon);
-    connect(&media_, &MediaControl::itemChanged, this, trimSoon);
-    connect(&media_, &MediaControl::stateChanged, this, trimSoon);
+    // Freed memory goes back a moment after the box, the player or the song changed.
+    memoryTrim_.follow(&state_, &AppState::boxShownChanged, 5s);
+    memoryTrim_.follow(&state_, &AppState::playerLoadedChanged, 2s);
+    memoryTrim_.follow(&media_, &MediaControl::itemChanged, 2s);
+    memoryTrim_.follow(&media_, &MediaControl::stateChanged, 2s);
     connect(&laterStarts_, &LaterStarts::toggleRequested, this, &Application::toggleBoxByHotkey);
     connect(&laterStarts_, &LaterStarts::documentAnnounced, &engine_, &EngineReadiness::prepareFor);
     connect(&laterStarts_, &LaterStarts::documentArrived, this, &Application::dispatchDocument);
@@ -223,10 +216,9 @@ void Application::finishStart(const QString& document) {
         applications_.load(ApplicationCatalog::sessionFilter(language));
     });
     // Reading the entries leaves freed memory behind: it goes back once they are known.
-    connect(&applications_, &ApplicationCatalog::changed, this, &ProcessMemory::giveBack);
-    trimTimer_.start();
-    // What the start-up no longer needs goes back at once rather than at the first tick.
-    QTimer::singleShot(kStartTrimMs, this, &ProcessMemory::giveBack);
+    memoryTrim_.follow(&applications_, &ApplicationCatalog::changed, 0ms);
+    // What the start-up no longer needs goes back at once.
+    memoryTrim_.soon(kStartTrim);
     emit started();
 }
 

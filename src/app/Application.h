@@ -23,6 +23,7 @@
 #include "core/ApplicationCatalog.h"
 #include "core/LearntPicks.h"
 #include "core/LineHistory.h"
+#include "core/MemoryTrim.h"
 #include "core/PluginCatalog.h"
 #include "core/Services.h"
 #include "core/Settings.h"
@@ -93,7 +94,7 @@ private:
     // At most this long after the box is shown the start-up completes, painted or not.
     static constexpr int kLatestFinishMs = 300;
     // The first return of start-up memory, once the tray and the bus have settled.
-    static constexpr int kStartTrimMs = 500;
+    static constexpr std::chrono::milliseconds kStartTrim{500};
     // document: the start's command line without its quotes, dispatched once the start is done.
     void finishStart(const QString& document);
     void toggleBoxByHotkey();
@@ -152,7 +153,7 @@ private:
     std::unique_ptr<LoginEntryStore> loginEntry_;
     std::unique_ptr<Autostart> autostart_;
     std::unique_ptr<SoundMenu> soundMenu_;
-    QTimer trimTimer_;  // gives freed memory back 5 s after the box or the player changed
+    MemoryTrim memoryTrim_;
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;
 };

@@ -21,7 +21,6 @@
 #include "core/MediaText.h"
 #include "core/Numbers.h"
 #include "core/PlayerRequests.h"
-#include "core/ProcessMemory.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/Strings.h"
@@ -117,19 +116,6 @@ PlayerWindow::PlayerWindow(PlaybackWindowContext context, MediaPlayer& media, QW
     connect(&media_, &MediaControl::itemChanged, this, &PlayerWindow::refreshDisplay);
     connect(&media_, &MediaControl::tagsChanged, this, &PlayerWindow::refreshDisplay);
     connect(&media_, &MediaControl::volumeChanged, this, &PlayerWindow::refreshDisplay);
-    // Give freed memory back to the system after each change of song or state, as a resident
-    // helper should; nothing wakes while nothing changes.
-    trimTimer_.setInterval(2000);
-    trimTimer_.setSingleShot(true);
-    connect(&trimTimer_, &QTimer::timeout, this, [] { ProcessMemory::giveBack(); });
-    // The first change of a burst sets the moment: a run of song changes does not put it off.
-    const auto trimSoon = [this] {
-        if (!trimTimer_.isActive())
-            trimTimer_.start();
-    };
-    connect(&media_, &MediaControl::itemChanged, this, trimSoon);
-    connect(&media_, &MediaControl::stateChanged, this, trimSoon);
-    trimTimer_.start();
     refreshDisplay();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 #include "appearance/Glyphs.h"
@@ -75,7 +74,6 @@ private:
     QSlider* volumeSlider_;
     QMenu* musicMenu_ = nullptr;
     QMenu* ownMenu_ = nullptr;  // the open and save items, until the menus are made
-    QTimer trimTimer_;
     struct Icons {
         QIcon play = Glyphs::icon(Glyph::Play);
         QIcon pause = Glyphs::icon(Glyph::Pause);

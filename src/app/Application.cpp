@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
+#include "app/DesktopChoices.h"
 #include "app/MenuHost.h"
 #include "app/PowerSaver.h"
 #include "app/SkinLibrary.h"
@@ -16,24 +17,18 @@
 #include "app/ToggleKey.h"
 #include "appearance/Glyphs.h"
 #include "commandbox/rules/ProgramRules.h"
-#include "core/Loudness.h"
-#include "core/LyricsPlaces.h"
 #include "core/ServiceAddresses.h"
 #include "core/SettingKeys.h"
 #include "core/Strings.h"
-#include "platform/AssociationStore.h"
 #include "platform/DesktopSearch.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/IdleClock.h"
 #include "platform/InstanceChannel.h"
-#include "platform/LoginEntryStore.h"
 #include "platform/PlatformBackends.h"
 #include "platform/RunningApplications.h"
 #include "platform/SessionEnd.h"
 #include "platform/XdgApplications.h"
 #include "player/PlayerWindow.h"
-#include "shell/Autostart.h"
-#include "shell/FileAssociations.h"
 
 namespace mirato {
 
@@ -47,12 +42,10 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       plugins_(paths_.pluginFolders(), hostConventions()),
       web_(launcher_, hostConventions()),
       engine_(media_, state_, notifier_),
-      lyricsSearch_(state_, settings_, plugins_, media_, launcher_, notifier_),
-      lyricSync_(state_, settings_, media_, hostConventions()),
-      autoLyrics_(settings_, plugins_, media_, launcher_, LyricsPlaces::cacheFolder()),
+      lyrics_(state_, settings_, plugins_, media_, launcher_, notifier_, hostConventions()),
       laterStarts_(state_, notifier_),
-      windows_({state_, paths_, hostConventions(), launcher_, media_, settings_, lyricSync_,
-                lyricsSearch_}),
+      windows_({state_, paths_, hostConventions(), launcher_, media_, settings_, lyrics_.sync(),
+                lyrics_.search()}),
       services_{state_, paths_, hostConventions(), plugins_,  launcher_,
                 web_,   media_, windows_,          notifier_, dialogs_},
       playerCommands_(services_),
@@ -86,9 +79,6 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     // The session manager ends the event loop at logout: what must survive is stored first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
     connect(&commandBox_, &CommandBox::endRequested, this, &Application::shutDown);
-    connect(&lyricSync_, &LyricSync::lyricsMissing, &autoLyrics_, &AutoLyrics::songWithoutLyrics);
-    // The lyric timers run while the player window is loaded.
-    connect(&state_, &AppState::playerLoadedChanged, &lyricSync_, &LyricSync::setActive);
     // The desktop's media keys and sound menu reach the player once it exists.
     connect(&state_, &AppState::playerLoadedChanged, this, [this](bool loaded) {
         if (!loaded || soundMenu_)
@@ -165,25 +155,10 @@ void Application::finishStart(const QString& document) {
         picks_.clear();
         completer_.refresh();
     });
-    associationStore_ =
-        platform_.associationStore(QCoreApplication::applicationFilePath(), paths_.runIconFolder());
-    associations_ = std::make_unique<FileAssociations>(*associationStore_, settings_);
-    loginEntry_ = platform_.loginEntry();
-    autostart_ = std::make_unique<Autostart>(*loginEntry_, state_, notifier_);
-    connect(menus_.get(), &MenuHost::autoRunToggled, this, [this] {
-        menus_->setTicked(ItemId::AutoRun,
-                          autostart_->toggle(Autostart::commandForThisProgram(hostConventions())));
-    });
-    connect(menus_.get(), &MenuHost::linkToggled, this, [this](bool takeOver) {
-        if (takeOver) {
-            if (associations_->takeOver() == FileAssociations::Outcome::UserChooses)
-                notifier_.balloon(
-                    Strings::message(state_.language(), MessageCode::ChooseDefaultApps));
-        } else {
-            associations_->giveBack(state_);
-        }
-        commandBox_.input()->clear();
-    });
+    desktopChoices_ =
+        std::make_unique<DesktopChoices>(platform_, paths_, state_, settings_, notifier_);
+    connect(desktopChoices_.get(), &DesktopChoices::fileTypesSwitched, this,
+            [this] { commandBox_.input()->clear(); });
     commandBox_.setModeMenu(menus_->modeMenu());
     commandBox_.setTrayMenu(menus_->trayMenu());
     windows_.setMusicMenu(menus_->musicMenu());
@@ -192,14 +167,12 @@ void Application::finishStart(const QString& document) {
 
     // In the system's own spelling: plug-ins on Windows join it with backslashes.
     settings_.set(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
-    autostart_->load();
-    menus_->setTicked(ItemId::FileTypes, associations_->isTakenOver());
+    desktopChoices_->attach(*menus_);
     // A play mode lives in the player: it is created hidden and turns the mode on from the
     // setting.
     if (settings_.get(SettingKeys::kRepeat) || settings_.get(SettingKeys::kShuffle))
         windows_.player();
     powerSaver_->setWanted(settings_.get(SettingKeys::kPowerSaving));
-    associations_->recallPreviousHandlers(state_);
 
     setUpTray();
     setUpToggleKey();

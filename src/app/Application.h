@@ -7,15 +7,14 @@
 
 #include "app/DesktopNotifier.h"
 #include "app/LaterStarts.h"
+#include "app/LyricsModule.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
 #include "app/WindowHub.h"
-#include "commandbox/AutoLyrics.h"
 #include "commandbox/CommandBox.h"
 #include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
 #include "commandbox/LineCompleter.h"
-#include "commandbox/LyricsSearch.h"
 #include "components/CalculatorModule.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
@@ -27,7 +26,6 @@
 #include "core/PluginCatalog.h"
 #include "core/Services.h"
 #include "core/Settings.h"
-#include "lyrics/LyricSync.h"
 #include "player/EngineReadiness.h"
 #include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
@@ -36,14 +34,11 @@ class QSystemTrayIcon;
 
 namespace mirato {
 
-class Autostart;
-class FileAssociations;
-class AssociationStore;
+class DesktopChoices;
 class DesktopSearch;
 class RunningApplications;
 class IdleClock;
 class InstanceChannel;
-class LoginEntryStore;
 class PlatformBackends;
 class SessionEnd;
 class MenuHost;
@@ -121,9 +116,7 @@ private:
     MediaPlayer media_;
     WebOpener web_;
     EngineReadiness engine_;
-    LyricsSearch lyricsSearch_;
-    LyricSync lyricSync_;
-    AutoLyrics autoLyrics_;  // asks the lyrics plug-in for songs without lyrics, when ticked
+    LyricsModule lyrics_;
     LaterStarts laterStarts_;
     // Made before the box and the player's commands, which ask it for windows; they are
     // attached to it as soon as they exist.
@@ -148,10 +141,7 @@ private:
     std::unique_ptr<PowerSaver> powerSaver_;
     std::unique_ptr<ToggleKey> toggleKey_;
     std::unique_ptr<QSystemTrayIcon> tray_;
-    std::unique_ptr<AssociationStore> associationStore_;
-    std::unique_ptr<FileAssociations> associations_;
-    std::unique_ptr<LoginEntryStore> loginEntry_;
-    std::unique_ptr<Autostart> autostart_;
+    std::unique_ptr<DesktopChoices> desktopChoices_;  // start at login, the file types
     std::unique_ptr<SoundMenu> soundMenu_;
     MemoryTrim memoryTrim_;
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.

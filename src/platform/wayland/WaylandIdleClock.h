@@ -4,11 +4,8 @@
 #include <QString>
 
 #include "platform/IdleClock.h"
+#include "platform/wayland/WaylandConnection.h"
 
-class QSocketNotifier;
-struct wl_display;
-struct wl_registry;
-struct wl_seat;
 struct ext_idle_notifier_v1;
 struct ext_idle_notification_v1;
 
@@ -34,21 +31,14 @@ public:
     bool isAvailable() const override { return notification_ != nullptr; }
 
     // What the compositor's messages do (called from its listeners).
-    void globalAdded(wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
     void idled();
     void resumed();
 
 private:
-    void readMessages();
-    void closeConnection();
-
     int noticeMs_;
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
-    wl_seat* seat_ = nullptr;
+    WaylandConnection connection_;
     ext_idle_notifier_v1* notifier_ = nullptr;
     ext_idle_notification_v1* notification_ = nullptr;
-    QSocketNotifier* reader_ = nullptr;
     bool idle_ = false;
     QElapsedTimer sinceIdled_;
 };

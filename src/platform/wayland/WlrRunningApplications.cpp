@@ -3,7 +3,6 @@
 #include <wayland-client.h>
 
 #include <QLoggingCategory>
-#include <QSocketNotifier>
 #include <algorithm>
 #include <cstring>
 
@@ -17,15 +16,6 @@ namespace {
 
 // How long the list is kept after the last question: the typing of a line.
 constexpr int kKeepOpenMs = 10000;
-
-void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface,
-              uint32_t version) {
-    static_cast<WlrRunningApplications*>(data)->globalAdded(registry, name, interface, version);
-}
-
-void onGlobalRemoved(void*, wl_registry*, uint32_t) {}
-
-const wl_registry_listener kRegistryListener = {onGlobal, onGlobalRemoved};
 
 WlrRunningApplications::Toplevel* toplevel(void* data, zwlr_foreign_toplevel_handle_v1* handle) {
     return static_cast<WlrRunningApplications*>(data)->toplevelOf(handle);
@@ -79,52 +69,48 @@ WlrRunningApplications::WlrRunningApplications(const QString& socket, QStringLis
     closeLater_.setSingleShot(true);
     closeLater_.setInterval(kKeepOpenMs);
     connect(&closeLater_, &QTimer::timeout, this, [this] {
-        closeConnection();
+        connection_.close();
         tried_ = false;
+    });
+    connect(&connection_, &WaylandConnection::aboutToClose, this, [this] {
+        for (const Toplevel& t : toplevels_)
+            zwlr_foreign_toplevel_handle_v1_destroy(t.handle);
+        toplevels_.clear();
+        if (manager_)
+            zwlr_foreign_toplevel_manager_v1_destroy(manager_);
+        manager_ = nullptr;
     });
 }
 
 bool WlrRunningApplications::connected() {
     closeLater_.start();
     if (tried_)
-        return display_ != nullptr;
+        return connection_.isOpen();
     tried_ = true;
-    const QByteArray name = socket_.toLocal8Bit();
-    display_ = wl_display_connect(socket_.isEmpty() ? nullptr : name.constData());
-    if (!display_) {
-        qCDebug(lcToplevels) << "no Wayland compositor to list windows";
+    const auto bind = [this](wl_registry* registry, uint32_t name, const char* interface,
+                             uint32_t version) {
+        if (manager_ || std::strcmp(interface, zwlr_foreign_toplevel_manager_v1_interface.name))
+            return;
+        // Version 2 adds nothing that is used; 3 sends parents, which are not.
+        manager_ = static_cast<zwlr_foreign_toplevel_manager_v1*>(wl_registry_bind(
+            registry, name, &zwlr_foreign_toplevel_manager_v1_interface, std::min(version, 1u)));
+        zwlr_foreign_toplevel_manager_v1_add_listener(manager_, &kManagerListener, this);
+    };
+    if (!connection_.open(socket_, bind))
         return false;
-    }
-    registry_ = wl_display_get_registry(display_);
-    wl_registry_add_listener(registry_, &kRegistryListener, this);
-    // One round for the globals, one for the windows open now.
-    if (wl_display_roundtrip(display_) < 0 || !seat_ || !manager_ ||
-        wl_display_roundtrip(display_) < 0) {
+    // A second round for the windows open now.
+    if (!manager_ || !connection_.roundTrip()) {
         qCDebug(lcToplevels) << "the compositor lists no windows to others";
-        closeConnection();
+        connection_.close();
         return false;
     }
-    reader_ = new QSocketNotifier(wl_display_get_fd(display_), QSocketNotifier::Read, this);
-    connect(reader_, &QSocketNotifier::activated, this, &WlrRunningApplications::readMessages);
+    connection_.listen();
     qCDebug(lcToplevels) << toplevels_.size() << "windows from the compositor";
     return true;
 }
 
 WlrRunningApplications::~WlrRunningApplications() {
-    closeConnection();
-}
-
-void WlrRunningApplications::globalAdded(wl_registry* registry, uint32_t name,
-                                         const char* interface, uint32_t version) {
-    if (!seat_ && std::strcmp(interface, wl_seat_interface.name) == 0) {
-        seat_ = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    } else if (!manager_ &&
-               std::strcmp(interface, zwlr_foreign_toplevel_manager_v1_interface.name) == 0) {
-        // Version 2 adds nothing that is used; 3 sends parents, which are not.
-        manager_ = static_cast<zwlr_foreign_toplevel_manager_v1*>(wl_registry_bind(
-            registry, name, &zwlr_foreign_toplevel_manager_v1_interface, std::min(version, 1u)));
-        zwlr_foreign_toplevel_manager_v1_add_listener(manager_, &kManagerListener, this);
-    }
+    connection_.close();
 }
 
 void WlrRunningApplications::toplevelAdded(zwlr_foreign_toplevel_handle_v1* handle) {
@@ -157,13 +143,6 @@ void WlrRunningApplications::toplevelClosed(zwlr_foreign_toplevel_handle_v1* han
     }
 }
 
-void WlrRunningApplications::catchUp() {
-    if (display_ && wl_display_roundtrip(display_) < 0) {
-        qCDebug(lcToplevels) << "the compositor's connection broke";
-        closeConnection();
-    }
-}
-
 bool WlrRunningApplications::isRunning(const InstalledApplication& app) {
     if (!connected())
         return false;
@@ -175,8 +154,7 @@ bool WlrRunningApplications::isRunning(const InstalledApplication& app) {
 bool WlrRunningApplications::switchTo(const InstalledApplication& app) {
     if (!connected())
         return false;
-    catchUp();  // the active window is the one that counts now
-    if (!display_)
+    if (!connection_.roundTrip())  // the active window is the one that counts now
         return false;
     QList<OpenWindow> opened;
     QList<const Toplevel*> byActivation;
@@ -199,46 +177,13 @@ bool WlrRunningApplications::switchTo(const InstalledApplication& app) {
     const quint64 chosen = windowToRaise(opened, recent, cameFrom, app);
     for (const Toplevel& t : toplevels_) {
         if (t.id == chosen) {
-            zwlr_foreign_toplevel_handle_v1_activate(t.handle, seat_);
-            wl_display_flush(display_);
+            zwlr_foreign_toplevel_handle_v1_activate(t.handle, connection_.seat());
+            connection_.flush();
             qCDebug(lcToplevels) << "activated a window of" << app.id;
             return true;
         }
     }
     return false;
-}
-
-void WlrRunningApplications::readMessages() {
-    if (wl_display_dispatch(display_) >= 0) {
-        wl_display_flush(display_);
-        return;
-    }
-    qCDebug(lcToplevels) << "the compositor's connection broke";
-    closeConnection();
-}
-
-void WlrRunningApplications::closeConnection() {
-    if (reader_) {
-        reader_->setEnabled(false);
-        reader_->deleteLater();
-        reader_ = nullptr;
-    }
-    for (const Toplevel& t : toplevels_)
-        zwlr_foreign_toplevel_handle_v1_destroy(t.handle);
-    toplevels_.clear();
-    if (manager_)
-        zwlr_foreign_toplevel_manager_v1_destroy(manager_);
-    if (seat_)
-        wl_seat_destroy(seat_);
-    if (registry_)
-        wl_registry_destroy(registry_);
-    manager_ = nullptr;
-    seat_ = nullptr;
-    registry_ = nullptr;
-    if (display_) {
-        wl_display_disconnect(display_);
-        display_ = nullptr;
-    }
 }
 
 }  // namespace mirato

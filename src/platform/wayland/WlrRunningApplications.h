@@ -6,11 +6,8 @@
 #include <QTimer>
 
 #include "platform/RunningApplications.h"
+#include "platform/wayland/WaylandConnection.h"
 
-class QSocketNotifier;
-struct wl_display;
-struct wl_registry;
-struct wl_seat;
 struct zwlr_foreign_toplevel_manager_v1;
 struct zwlr_foreign_toplevel_handle_v1;
 
@@ -42,7 +39,6 @@ public:
         bool activated = false;   // as the latest state says
         quint64 activatedAt = 0;  // when it last became the active one (0: never)
     };
-    void globalAdded(wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
     void toplevelAdded(zwlr_foreign_toplevel_handle_v1* handle);
     Toplevel* toplevelOf(zwlr_foreign_toplevel_handle_v1* handle);
     void toplevelActivated(Toplevel& toplevel, bool activated);
@@ -51,20 +47,13 @@ public:
 private:
     // Connects on the first question; false when there is nothing to ask.
     bool connected();
-    void readMessages();
-    // What the compositor said since it was last read, without waiting.
-    void catchUp();
-    void closeConnection();
 
     QString socket_;
     QStringList ownAppIds_;
     bool tried_ = false;
     QTimer closeLater_;
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
-    wl_seat* seat_ = nullptr;
+    WaylandConnection connection_;
     zwlr_foreign_toplevel_manager_v1* manager_ = nullptr;
-    QSocketNotifier* reader_ = nullptr;
     QList<Toplevel> toplevels_;  // in the order they appeared
     quint64 nextId_ = 1;
     quint64 clock_ = 0;  // counts activations

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
+#include "platform/FileStamp.h"
 #include "support/TempEnvironment.h"
 
 using namespace mirato;
@@ -56,21 +56,18 @@ TEST(SettingsTest, ReadsFollowTheFileWhenAnotherWriterChangesIt) {
     EXPECT_EQ(settings.read("LRC"), "");
 }
 
-// A value already stored is not written again: the file (its inode) stays the same one.
+// A value already stored is not written again: the file stays the same one.
 TEST(SettingsTest, UnchangedValueLeavesTheFileAlone) {
     TempEnvironment env;
-    auto inode = [&] {
-        struct stat info {};
-        ::stat(QFile::encodeName(env.path("Mirato.dat")).constData(), &info);
-        return info.st_ino;
-    };
+    const auto stamp = [&] { return FileStamp::of(env.path("Mirato.dat")); };
     Settings settings(env.path("Mirato.dat"));
     ASSERT_TRUE(settings.write("TM", "180"));
-    const auto first = inode();
+    const auto first = stamp();
+    ASSERT_TRUE(first.has_value());
     EXPECT_TRUE(settings.write("TM", "180"));
-    EXPECT_EQ(inode(), first);
+    EXPECT_EQ(stamp(), first);
     EXPECT_TRUE(settings.write("TM", "100"));
-    EXPECT_NE(inode(), first);
+    EXPECT_NE(stamp(), first);
     EXPECT_EQ(env.readFile("Mirato.dat"), "[Option]\nTM=100\n");
 }
 

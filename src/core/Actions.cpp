@@ -26,7 +26,6 @@ constexpr QKeyCombination ctrl(Qt::Key key) {
 constexpr QKeyCombination alt(Qt::Key key) {
     return QKeyCombination(Qt::AltModifier, key);
 }
-constexpr QKeyCombination none = QKeyCombination(Qt::Key_unknown);
 
 using C = ActionCommand;
 using I = ItemId;

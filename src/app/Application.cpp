@@ -1,28 +1,24 @@
 #include "app/Application.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSystemTrayIcon>
 
+#include "app/DesktopAnswersModule.h"
 #include "app/DesktopChoices.h"
 #include "app/MenuHost.h"
-#include "app/PowerSaver.h"
+#include "app/PowerSavingModule.h"
 #include "app/SkinLibrary.h"
-#include "app/SoundMenu.h"
+#include "app/SoundMenuModule.h"
 #include "app/ToggleKey.h"
-#include "appearance/Glyphs.h"
+#include "app/TrayIcon.h"
 #include "commandbox/rules/ProgramRules.h"
 #include "core/ServiceAddresses.h"
 #include "core/SettingKeys.h"
 #include "core/Strings.h"
-#include "platform/DesktopSearch.h"
-#include "platform/GlobalShortcut.h"
-#include "platform/IdleClock.h"
 #include "platform/InstanceChannel.h"
 #include "platform/PlatformBackends.h"
 #include "platform/RunningApplications.h"
@@ -58,7 +54,8 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
                  hostConventions().searchPath()),
       documents_(services_),
       commandBox_(state_, interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
-                  completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()) {
+                  completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()),
+      soundMenu_(std::make_unique<SoundMenuModule>(state_, media_, settings_, windows_)) {
     windows_.attach(commandBox_, playerCommands_);
     // The engine plays at the level the user chose from the first song on.
     media_.setLoudness(settings_.get(SettingKeys::kLoudness));
@@ -79,28 +76,10 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
     // The session manager ends the event loop at logout: what must survive is stored first.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Application::shutDown);
     connect(&commandBox_, &CommandBox::endRequested, this, &Application::shutDown);
-    // The desktop's media keys and sound menu reach the player once it exists.
-    connect(&state_, &AppState::playerLoadedChanged, this, [this](bool loaded) {
-        if (!loaded || soundMenu_)
-            return;
-        soundMenu_ = SoundMenu::forDesktop(media_);
-        if (!soundMenu_)
-            return;
-        connect(soundMenu_.get(), &SoundMenu::raiseRequested, this,
-                [this] { windows_.showPlayer(); });
-        connect(soundMenu_.get(), &SoundMenu::quitRequested, this, &Application::shutDown);
-        connect(soundMenu_.get(), &SoundMenu::playModeRequested, this,
-                [this](PlayMode mode, bool on) {
-                    if (menus_)
-                        menus_->setPlayMode(mode, on);
-                });
-        soundMenu_->registerOnBus();
-    });
+    connect(soundMenu_.get(), &SoundMenuModule::quitRequested, this, &Application::shutDown);
 }
 
-Application::~Application() {
-    commandBox_.setDesktopSearch(nullptr);  // the search goes first
-}
+Application::~Application() = default;
 
 void Application::execute(const QString& command) {
     laterStarts_.execute(command);
@@ -162,8 +141,9 @@ void Application::finishStart(const QString& document) {
     commandBox_.setModeMenu(menus_->modeMenu());
     commandBox_.setTrayMenu(menus_->trayMenu());
     windows_.setMusicMenu(menus_->musicMenu());
-    setUpPowerSaving();
-    setUpDesktopSearch();
+    powerSaving_ = std::make_unique<PowerSavingModule>(platform_, media_, *menus_, settings_);
+    desktopAnswers_ =
+        std::make_unique<DesktopAnswersModule>(platform_, commandBox_, *menus_, settings_);
 
     // In the system's own spelling: plug-ins on Windows join it with backslashes.
     settings_.set(SettingKeys::kProgramPath, QDir::toNativeSeparators(paths_.programFolder()));
@@ -172,10 +152,12 @@ void Application::finishStart(const QString& document) {
     // setting.
     if (settings_.get(SettingKeys::kRepeat) || settings_.get(SettingKeys::kShuffle))
         windows_.player();
-    powerSaver_->setWanted(settings_.get(SettingKeys::kPowerSaving));
 
-    setUpTray();
-    setUpToggleKey();
+    tray_ = std::make_unique<TrayIcon>(paths_, menus_->trayMenu(), notifier_, windows_);
+    toggleKey_ =
+        std::make_unique<ToggleKey>(platform_.globalShortcut(), state_, settings_, notifier_);
+    connect(toggleKey_.get(), &ToggleKey::pressed, this, &Application::toggleBoxByHotkey);
+    toggleKey_->bind(*menus_);
     if (settings_.get(SettingKeys::kFirstRunDone).isEmpty()) {
         notifier_.balloon(Strings::message(state_.language(), MessageCode::FirstStartHint));
         settings_.set(SettingKeys::kFirstRunDone, QStringLiteral("1"));
@@ -195,61 +177,14 @@ void Application::finishStart(const QString& document) {
     emit started();
 }
 
-void Application::setUpTray() {
-    const QString iconFile = paths_.otherSkinFile(QStringLiteral("run.ico"));
-    const QIcon icon = QFileInfo::exists(iconFile) ? QIcon(iconFile) : Glyphs::appIcon();
-    tray_ = std::make_unique<QSystemTrayIcon>(icon);
-    tray_->setToolTip(Strings::programTitle());
-    tray_->setContextMenu(menus_->trayMenu());
-    connect(tray_.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    windows_.showCommandBox();
-            });
-    notifier_.setTray(tray_.get());
-    tray_->show();
-}
-
-void Application::setUpDesktopSearch() {
-    desktopSearch_ = platform_.desktopSearch();
-    if (!desktopSearch_)
-        return;
-    commandBox_.setDesktopSearch(desktopSearch_.get());
-    commandBox_.setDesktopAnswersOn(settings_.get(SettingKeys::kDesktopAnswers));
-    menus_->offerDesktopAnswers();
-    connect(menus_.get(), &MenuHost::desktopAnswersChanged, this,
-            [this](bool on) { commandBox_.setDesktopAnswersOn(on); });
-}
-
-void Application::setUpPowerSaving() {
-    idleClock_ = platform_.idleClock();
-    powerSaver_ = std::make_unique<PowerSaver>(media_, *idleClock_, [] { return QCursor::pos(); });
-    connect(menus_.get(), &MenuHost::powerSavingChanged, powerSaver_.get(), &PowerSaver::setWanted);
-    menus_->setPowerSavingAvailable(idleClock_->isAvailable());
-    connect(idleClock_.get(), &IdleClock::availabilityChanged, menus_.get(),
-            &MenuHost::setPowerSavingAvailable);
-}
-
-void Application::setUpToggleKey() {
-    toggleKey_ =
-        std::make_unique<ToggleKey>(platform_.globalShortcut(), state_, settings_, notifier_);
-    GlobalShortcut& shortcut = toggleKey_->shortcut();
-    connect(&shortcut, &GlobalShortcut::activated, this, &Application::toggleBoxByHotkey);
-    connect(&shortcut, &GlobalShortcut::bound, this,
-            [this, &shortcut] { menus_->offerToggleKeyChange(shortcut.canChangeTrigger()); });
-    connect(menus_.get(), &MenuHost::toggleKeyChangeRequested, &shortcut,
-            &GlobalShortcut::changeTrigger);
-    toggleKey_->bind();
-}
-
 void Application::toggleBoxByHotkey() {
     if (!state_.boxShown()) {
         windows_.showCommandBox();
     } else {
         commandBox_.hideToTray();
     }
-    if (tray_ && !tray_->isVisible())
-        tray_->show();
+    if (tray_)
+        tray_->showAgain();
 }
 
 void Application::showAbout() {

@@ -30,22 +30,20 @@
 #include "player/PlayerCommands.h"
 #include "shell/WebOpener.h"
 
-class QSystemTrayIcon;
-
 namespace mirato {
 
+class DesktopAnswersModule;
 class DesktopChoices;
-class DesktopSearch;
 class RunningApplications;
-class IdleClock;
 class InstanceChannel;
 class PlatformBackends;
+class PowerSavingModule;
 class SessionEnd;
 class MenuHost;
-class SoundMenu;
-class PowerSaver;
 class SkinLibrary;
+class SoundMenuModule;
 class ToggleKey;
+class TrayIcon;
 
 // Makes the program's parts and connects them: what the box needs when the object is made,
 // the rest once the box has painted. It starts the program in its fixed order and shuts it
@@ -93,10 +91,6 @@ private:
     // document: the start's command line without its quotes, dispatched once the start is done.
     void finishStart(const QString& document);
     void toggleBoxByHotkey();
-    void setUpToggleKey();
-    void setUpPowerSaving();
-    void setUpDesktopSearch();
-    void setUpTray();
     void showAbout();
 
     PlatformBackends& platform_;
@@ -132,17 +126,17 @@ private:
     LineCompleter completer_;  // offers the names the interpreter's rules know
     DocumentDispatcher documents_;
     CommandBox commandBox_;
+    // The desktop's media keys and sound menu, once the player exists.
+    std::unique_ptr<SoundMenuModule> soundMenu_;
 
     // What follows once the box has painted: menus, tray, hotkey and the desktop's services.
     std::unique_ptr<SkinLibrary> skinLibrary_;
     std::unique_ptr<MenuHost> menus_;
-    std::unique_ptr<IdleClock> idleClock_;
-    std::unique_ptr<DesktopSearch> desktopSearch_;  // asked on a thread of its own
-    std::unique_ptr<PowerSaver> powerSaver_;
+    std::unique_ptr<DesktopAnswersModule> desktopAnswers_;
+    std::unique_ptr<PowerSavingModule> powerSaving_;
     std::unique_ptr<ToggleKey> toggleKey_;
-    std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<DesktopChoices> desktopChoices_;  // start at login, the file types
-    std::unique_ptr<SoundMenu> soundMenu_;
     MemoryTrim memoryTrim_;
     // The settings the box stores while it comes up (theme, opacity) wait until it has shown.
     std::optional<Settings::Hold> startWrites_;

@@ -212,12 +212,6 @@ void MenuHost::chooseLanguage(Language language) {
         item(id)->setText(Strings::message(language, *actionOf(id).text));
 }
 
-void MenuHost::setPlayMode(PlayMode mode, bool on) {
-    item(mode == PlayMode::Repeat ? I::Repeat : I::Shuffle)->setChecked(on);
-    c_.media.setMode(mode, on);
-    settings_.set(PlayModes::setting(mode), on);
-}
-
 void MenuHost::setTicked(ItemId id, bool ticked) {
     item(id)->setChecked(ticked);
 }

@@ -5,7 +5,6 @@
 #include <span>
 
 #include "core/Actions.h"
-#include "core/PlayMode.h"
 #include "core/Services.h"
 
 class QAction;
@@ -36,8 +35,6 @@ public:
 
     // A tick the menus cannot read from the state or the settings: start at login, file types.
     void setTicked(ItemId id, bool ticked);
-    // Repeat or random on or off: the player's mode, the setting, the tick.
-    void setPlayMode(PlayMode mode, bool on);
     // Fills the three plug-in submenus from the catalogue (once per run).
     void buildPluginMenus();
     // Power saving needs the desktop's idle time: without it the item is disabled and its

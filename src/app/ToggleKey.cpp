@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 
+#include "app/MenuHost.h"
 #include "core/AppState.h"
 #include "core/Notifier.h"
 #include "core/SettingKeys.h"
@@ -16,11 +17,16 @@ ToggleKey::ToggleKey(std::unique_ptr<GlobalShortcut> shortcut, const AppState& s
                      Settings& settings, Notifier& notifier)
     : shortcut_(std::move(shortcut)), state_(state), settings_(settings), notifier_(notifier) {
     connect(shortcut_.get(), &GlobalShortcut::unavailable, this, &ToggleKey::unavailable);
+    connect(shortcut_.get(), &GlobalShortcut::activated, this, &ToggleKey::pressed);
 }
 
 ToggleKey::~ToggleKey() = default;
 
-void ToggleKey::bind() {
+void ToggleKey::bind(MenuHost& menus) {
+    GlobalShortcut* shortcut = shortcut_.get();
+    connect(shortcut, &GlobalShortcut::bound, &menus,
+            [&menus, shortcut] { menus.offerToggleKeyChange(shortcut->canChangeTrigger()); });
+    connect(&menus, &MenuHost::toggleKeyChangeRequested, shortcut, &GlobalShortcut::changeTrigger);
     shortcut_->bind(Strings::message(state_.language(), MessageCode::ToggleKeyDescription));
 }
 

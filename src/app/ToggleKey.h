@@ -8,6 +8,7 @@
 namespace mirato {
 
 class AppState;
+class MenuHost;
 class Notifier;
 class Settings;
 
@@ -21,9 +22,13 @@ public:
               Notifier& notifier);
     ~ToggleKey() override;
 
-    void bind();
+    // Binds the key; the tray menu offers another key where the desktop lets the user pick it.
+    void bind(MenuHost& menus);
     void release();
-    GlobalShortcut& shortcut() { return *shortcut_; }
+
+signals:
+    // The key was pressed anywhere on the desktop.
+    void pressed();
 
 private:
     void unavailable(GlobalShortcut::Problem why);

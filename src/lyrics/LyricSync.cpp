@@ -16,13 +16,16 @@ Q_LOGGING_CATEGORY(lcLyrics, "mirato.lyrics", QtWarningMsg)
 namespace mirato {
 
 LyricSync::LyricSync(AppState& state, Settings& settings, MediaControl& media,
-                     const HostConventions& conventions, QString cacheFolder, QObject* parent)
+                     const HostConventions& conventions, QString cacheFolder, const Clock& clock,
+                     QObject* parent)
     : QObject(parent),
       state_(state),
       settings_(settings),
       media_(media),
       conventions_(conventions),
-      cacheFolder_(std::move(cacheFolder)) {
+      cacheFolder_(std::move(cacheFolder)),
+      clock_(clock),
+      anchoredAt_(clock.now()) {
     nextTimer_.setSingleShot(true);
     nextTimer_.setTimerType(Qt::PreciseTimer);
     // Woken for a line, the sync asks the player where it is rather than trusting its own
@@ -134,7 +137,7 @@ void LyricSync::stateChanged(PlayState state) {
 
 void LyricSync::positionChanged(std::chrono::milliseconds position) {
     anchorMs_ = std::max<qint64>(0, position.count());
-    sinceAnchor_.start();
+    anchoredAt_ = clock_.now();
     if (active_)
         sync();
 }
@@ -143,11 +146,11 @@ void LyricSync::anchorAtPlayer() {
     anchorMs_ = nowMs();
     if (const auto position = media_.position())
         anchorMs_ = position->count();
-    sinceAnchor_.start();
+    anchoredAt_ = clock_.now();
 }
 
 qint64 LyricSync::nowMs() const {
-    return anchorMs_ + (playing_ && sinceAnchor_.isValid() ? sinceAnchor_.elapsed() : 0);
+    return anchorMs_ + (playing_ ? (clock_.now() - anchoredAt_).count() : 0);
 }
 
 void LyricSync::load(const QString& source) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <chrono>
 #include <optional>
 
 #include "core/AppState.h"
+#include "core/Clock.h"
 #include "core/MediaControl.h"
 #include "lyrics/LrcDocument.h"
 #include "lyrics/LyricsArrival.h"
@@ -29,10 +29,11 @@ class Settings;
 class LyricSync : public QObject {
     Q_OBJECT
 public:
-    // cacheFolder: where lyrics found for songs in folders that cannot be written are kept.
+    // cacheFolder: where lyrics found for songs in folders that cannot be written are kept;
+    // clock: what the sync counts the time between the player's reports by.
     LyricSync(AppState& state, Settings& settings, MediaControl& media,
               const HostConventions& conventions, QString cacheFolder = defaultCacheFolder(),
-              QObject* parent = nullptr);
+              const Clock& clock = Clock::steady(), QObject* parent = nullptr);
 
     // $XDG_CACHE_HOME/mirato/lyrics.
     static QString defaultCacheFolder();
@@ -63,6 +64,8 @@ public:
     const QString& lyricsFile() const { return lyricsFile_; }
     // The lyrics waiting for their next line or word.
     bool syncing() const { return nextTimer_.isActive(); }
+    // A song without lyrics plays: lyrics appearing at its places are taken.
+    bool awaitingLyrics() const { return arrival_.waiting(); }
 
     // The lyrics file of a media path: the path without its last four characters plus ".lrc".
     static QString lyricsFileOf(const QString& source);
@@ -105,9 +108,10 @@ private:
     QString loadedFor_;  // the source whose lyrics were looked for
     LyricsMoment shown_;
     QString lastLrc_;  // what "LRC" holds, so an unchanged line is not written again
-    // The player's last report and the time since.
+    // The player's last report and when it came.
+    const Clock& clock_;
     qint64 anchorMs_ = 0;
-    QElapsedTimer sinceAnchor_;
+    std::chrono::milliseconds anchoredAt_{0};
     bool playing_ = false;
     QTimer nextTimer_;
     LyricsArrival arrival_;

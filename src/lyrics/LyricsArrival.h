@@ -22,6 +22,7 @@ public:
     void await(const QStringList& files);
     // Waits for nothing more (the folders stay watched, unheeded, until the next wait).
     void stop();
+    bool waiting() const { return !files_.isEmpty(); }
 
 signals:
     // One of the awaited files exists and is not empty; the wait is over.

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "core/AddressOpener.h"
+#include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "core/Launcher.h"
 #include "core/MediaControl.h"
@@ -34,6 +35,14 @@ inline void PrintTo(const Launch& launch, std::ostream* out) {
     mirato::PrintTo(launch.command, out);
     *out << " style " << static_cast<int>(launch.style);
 }
+
+// A clock that stands still until the test moves it.
+class ManualClock : public Clock {
+public:
+    std::chrono::milliseconds now() const override { return at; }
+    void advance(std::chrono::milliseconds by) { at += by; }
+    std::chrono::milliseconds at{1000};
+};
 
 class RecordingLauncher : public Launcher {
 public:

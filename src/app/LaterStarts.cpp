@@ -9,12 +9,13 @@
 
 namespace mirato {
 
-LaterStarts::LaterStarts(AppState& state, Notifier& notifier, QObject* parent)
+LaterStarts::LaterStarts(AppState& state, Notifier& notifier, LaterStartDelays delays,
+                         QObject* parent)
     : QObject(parent), state_(state), notifier_(notifier) {
     handoverTimer_.setSingleShot(true);
-    handoverTimer_.setInterval(20);
+    handoverTimer_.setInterval(delays.handover);
     balloonTimer_.setSingleShot(true);
-    balloonTimer_.setInterval(1000);
+    balloonTimer_.setInterval(delays.balloon);
     connect(&handoverTimer_, &QTimer::timeout, this, &LaterStarts::dispatchPending);
     connect(&balloonTimer_, &QTimer::timeout, this, [this] {
         if (state_.pendingDocument().isEmpty())

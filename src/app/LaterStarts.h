@@ -3,11 +3,20 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <chrono>
 
 namespace mirato {
 
 class AppState;
 class Notifier;
+
+// How long what a later start asked for waits.
+struct LaterStartDelays {
+    // After an execute string: a start's strings come one after the other.
+    std::chrono::milliseconds handover{20};
+    // After a bare start was dispatched: the balloon that says the program runs already.
+    std::chrono::milliseconds balloon{1000};
+};
 
 // What a later start of the program asks of this one, as execute strings: "Toggle" shows or
 // hides the box; "CommandLine=<document>" hands a document over, dispatched 20 ms after the
@@ -17,7 +26,8 @@ class Notifier;
 class LaterStarts : public QObject {
     Q_OBJECT
 public:
-    LaterStarts(AppState& state, Notifier& notifier, QObject* parent = nullptr);
+    LaterStarts(AppState& state, Notifier& notifier, LaterStartDelays delays = {},
+                QObject* parent = nullptr);
 
     void execute(const QString& command);
     // The document of this start's own command line, dispatched the same way once the start
@@ -39,8 +49,8 @@ private:
 
     AppState& state_;
     Notifier& notifier_;
-    QTimer handoverTimer_;  // 20 ms after an execute string: dispatch what came
-    QTimer balloonTimer_;   // 1 s later: a bare start gets a balloon
+    QTimer handoverTimer_;  // dispatches what came
+    QTimer balloonTimer_;   // a bare start gets a balloon
 };
 
 }  // namespace mirato

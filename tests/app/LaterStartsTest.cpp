@@ -11,6 +11,7 @@
 
 using namespace mirato;
 using namespace mirato::test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST(LaterStartsTest, EachKindOfLaterStart) {
         AppState state;
         state.setLanguage(Language::English);
         RecordingNotifier notifier;
-        LaterStarts starts(state, notifier);
+        LaterStarts starts(state, notifier, {.handover = 0ms, .balloon = 0ms});
         Outcome actual;
         QObject::connect(&starts, &LaterStarts::documentAnnounced,
                          [&](const QString& d) { actual.announced << d; });
@@ -52,7 +53,6 @@ TEST(LaterStartsTest, EachKindOfLaterStart) {
         QSignalSpy boxWanted(&starts, &LaterStarts::boxWanted);
         for (const QString& command : c.commands)
             starts.execute(command);
-        // The balloon waits a second; everything else is done after 20 ms.
         ASSERT_TRUE(QTest::qWaitFor([&] { return starts.settled(); }, 3000));
         EXPECT_EQ(actual.announced, c.expected.announced);
         EXPECT_EQ(actual.arrived, c.expected.arrived);

@@ -58,23 +58,29 @@ TEST_F(SkinLibraryTest, TheFirstTooltipIsSizedWithTheSheet) {
     SkinLibrary library(env.writeFile("skin.she", "QToolTip { padding: 12px; }\n"));
     QWidget owner;
     owner.show();
-    auto tipSize = [&] {
-        QToolTip::showText(QPoint(100, 100), "a tip", &owner);
-        QWidget* tip = nullptr;
+    auto shownTip = [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->inherits("QTipLabel") && w->isVisible())
-                tip = w;
+                return w;
         }
-        const QSize size = tip ? tip->size() : QSize();
+        return static_cast<QWidget*>(nullptr);
+    };
+    // Hidden, a tip lingers a moment before it goes.
+    auto hideTip = [&] {
         QToolTip::hideText();
-        QTest::qWait(50);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shownTip(); }, 2000));
+    };
+    auto tipSize = [&] {
+        QToolTip::showText(QPoint(100, 100), "a tip", &owner);
+        const QWidget* tip = shownTip();
+        const QSize size = tip ? tip->size() : QSize();
+        hideTip();
         return size;
     };
     const QSize first = tipSize();
     EXPECT_TRUE(library.isAttached());
     QToolTip::showText(QPoint(100, 100), "a tip", &owner);  // a tip shown again is reused
-    QToolTip::hideText();
-    QTest::qWait(400);
+    hideTip();
     const QSize second = tipSize();
     ASSERT_TRUE(first.isValid());
     EXPECT_EQ(first, second);

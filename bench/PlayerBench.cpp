@@ -583,8 +583,8 @@ int answers(bool desktop) {
     CommandInterpreter interpreter(services, programRules(applications, calculator), history);
     LineCompleter completer(state, applications, interpreter, history, picks, posixConventions(),
                             {});
-    CommandBox box(state, interpreter, {state, media, windows, nullptr, &dialogs}, completer,
-                   history, settings, notifier, windows, paths.skinFolder());
+    CommandBox box(interpreter, {state, media, windows, nullptr, &dialogs}, completer, history,
+                   settings, notifier, paths.skinFolder());
     std::optional<DesktopSources> sources;
     std::optional<DBusDesktopSearch> search;
     std::vector<double> taken;  // the box's work on each answer that came

@@ -53,8 +53,8 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       completer_(state_, applications_, interpreter_, history_, picks_, hostConventions(),
                  hostConventions().searchPath()),
       documents_(services_),
-      commandBox_(state_, interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
-                  completer_, history_, settings_, notifier_, windows_, paths_.skinFolder()),
+      commandBox_(interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
+                  completer_, history_, settings_, notifier_, paths_.skinFolder()),
       soundMenu_(std::make_unique<SoundMenuModule>(state_, media_, settings_, windows_)) {
     windows_.attach(commandBox_, playerCommands_);
     // The engine plays at the level the user chose from the first song on.

@@ -38,14 +38,13 @@ namespace mirato {
 
 namespace {}  // namespace
 
-CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter,
-                       const ActionTargets& actions, LineCompleter& completer,
-                       const LineHistory& history, Settings& settings, Notifier& notifier,
-                       WindowRequests& windows, const QString& skinFolder, QWidget* parent)
+CommandBox::CommandBox(CommandInterpreter& interpreter, const ActionTargets& actions,
+                       LineCompleter& completer, const LineHistory& history, Settings& settings,
+                       Notifier& notifier, const QString& skinFolder, QWidget* parent)
     : SkinnedWindow({SkinFiles::Surface::CommandBox, SettingKeys::kCommandBoxPosition,
                      WindowSkin::OnMissing::Stop},
-                    state, settings, skinFolder, parent),
-      state_(state),
+                    actions.state, settings, skinFolder, parent),
+      state_(actions.state),
       interpreter_(interpreter),
       actions_(actions),
       keys_(keyTable(KeyHost::CommandBox, actions)),
@@ -53,7 +52,7 @@ CommandBox::CommandBox(AppState& state, CommandInterpreter& interpreter,
       history_(history),
       answers_(interpreter),
       notifier_(notifier),
-      windows_(windows) {
+      windows_(actions.windows) {
     setObjectName(QStringLiteral("CommandBox"));
     setWindowTitle(QStringLiteral("Mirato"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));

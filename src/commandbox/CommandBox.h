@@ -40,11 +40,11 @@ public:
     static constexpr int kInputTopTwips = 840;
     static constexpr int kInputTopWithLyricsTwips = 960;
 
-    // The actions' targets carry out its keys and its own mode menu.
-    CommandBox(AppState& state, CommandInterpreter& interpreter, const ActionTargets& actions,
+    // The actions' targets carry out its keys and its own mode menu; their state is what the
+    // box shows, their windows what it asks for others.
+    CommandBox(CommandInterpreter& interpreter, const ActionTargets& actions,
                LineCompleter& completer, const LineHistory& history, Settings& settings,
-               Notifier& notifier, WindowRequests& windows, const QString& skinFolder,
-               QWidget* parent = nullptr);
+               Notifier& notifier, const QString& skinFolder, QWidget* parent = nullptr);
     ~CommandBox() override;
 
     QLineEdit* input() const { return input_; }

@@ -62,9 +62,9 @@ protected:
     CommandInterpreter interpreter{services, {}, history};
     LineCompleter completer{state, applications,       interpreter, history,
                             picks, posixConventions(), {}};
-    CommandBox box{state,     interpreter, {state, media, hub, nullptr, &dialogs},
-                   completer, history,     settings,
-                   notifier,  hub,         paths.skinFolder()};
+    ActionTargets targets{state, media, hub, nullptr, &dialogs};
+    CommandBox box{interpreter, targets,  completer,         history,
+                   settings,    notifier, paths.skinFolder()};
 };
 
 QColor backgroundOf(const WindowSkin& skin) {

@@ -28,8 +28,8 @@ namespace {
 class CommandBoxTest : public ::testing::Test {
 protected:
     InterpreterHarness h;
-    CommandBox box{h.state,    h.interpreter, h.actions, h.completer,         h.history,
-                   h.settings, h.notifier,    h.windows, h.paths.skinFolder()};
+    CommandBox box{h.interpreter, h.actions,  h.completer,         h.history,
+                   h.settings,    h.notifier, h.paths.skinFolder()};
     QLineEdit* input = box.input();
 };
 

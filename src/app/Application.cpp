@@ -15,15 +15,12 @@
 #include "app/SoundMenuModule.h"
 #include "app/ToggleKey.h"
 #include "app/TrayIcon.h"
-#include "commandbox/rules/ProgramRules.h"
 #include "core/ServiceAddresses.h"
 #include "core/SettingKeys.h"
 #include "core/Strings.h"
 #include "platform/InstanceChannel.h"
 #include "platform/PlatformBackends.h"
-#include "platform/RunningApplications.h"
 #include "platform/SessionEnd.h"
-#include "platform/XdgApplications.h"
 #include "player/PlayerWindow.h"
 
 namespace mirato {
@@ -45,22 +42,14 @@ Application::Application(PlatformBackends& platform, InstanceChannel* instance)
       services_{state_, paths_, hostConventions(), plugins_,  launcher_,
                 web_,   media_, windows_,          notifier_, dialogs_},
       playerCommands_(services_),
-      applications_(XdgApplications::dataFolders()),
-      history_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.history"))),
-      picks_(QFileInfo(settings_.filePath()).dir().filePath(QStringLiteral("Mirato.picks"))),
-      running_(platform.runningApplications()),
-      interpreter_(services_, programRules(applications_, calculator_, running_.get()), history_),
-      completer_(state_, applications_, interpreter_, history_, picks_, hostConventions(),
-                 hostConventions().searchPath()),
+      lines_(services_, platform, QFileInfo(settings_.filePath()).absolutePath()),
       documents_(services_),
-      commandBox_(interpreter_, ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
-                  completer_, history_, settings_, notifier_, paths_.skinFolder()),
+      commandBox_(lines_.interpreter(), ActionTargets{state_, media_, windows_, nullptr, &dialogs_},
+                  lines_.completer(), lines_.history(), settings_, notifier_, paths_.skinFolder()),
       soundMenu_(std::make_unique<SoundMenuModule>(state_, media_, settings_, windows_)) {
     windows_.attach(commandBox_, playerCommands_);
     // The engine plays at the level the user chose from the first song on.
     media_.setLoudness(settings_.get(SettingKeys::kLoudness));
-    // A line typed before the calculator had loaded has its answer now.
-    connect(&calculator_, &Calculator::ready, &completer_, &LineCompleter::completionsChanged);
     // Freed memory goes back a moment after the box, the player or the song changed.
     memoryTrim_.follow(&state_, &AppState::boxShownChanged, 5s);
     memoryTrim_.follow(&state_, &AppState::playerLoadedChanged, 2s);
@@ -129,11 +118,7 @@ void Application::finishStart(const QString& document) {
     menus_->buildPluginMenus();
     connect(menus_.get(), &MenuHost::exitRequested, this, &Application::shutDown);
     connect(menus_.get(), &MenuHost::aboutRequested, this, &Application::showAbout);
-    connect(menus_.get(), &MenuHost::historyClearRequested, this, [this] {
-        history_.clear();
-        picks_.clear();
-        completer_.refresh();
-    });
+    connect(menus_.get(), &MenuHost::historyClearRequested, &lines_, &LineModule::clearHistory);
     desktopChoices_ =
         std::make_unique<DesktopChoices>(platform_, paths_, state_, settings_, notifier_);
     connect(desktopChoices_.get(), &DesktopChoices::fileTypesSwitched, this,
@@ -165,13 +150,7 @@ void Application::finishStart(const QString& document) {
     if (!document.isEmpty())
         laterStarts_.handOver(document);
     // The installed applications are read on a worker: typing never waits for them.
-    applications_.load(ApplicationCatalog::sessionFilter(state_.language()));
-    // Names in the program's language follow a switch of it.
-    connect(&state_, &AppState::languageChanged, this, [this](Language language) {
-        applications_.load(ApplicationCatalog::sessionFilter(language));
-    });
-    // Reading the entries leaves freed memory behind: it goes back once they are known.
-    memoryTrim_.follow(&applications_, &ApplicationCatalog::changed, 0ms);
+    lines_.loadApplications(memoryTrim_);
     // What the start-up no longer needs goes back at once.
     memoryTrim_.soon(kStartTrim);
     emit started();

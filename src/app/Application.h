@@ -7,21 +7,16 @@
 
 #include "app/DesktopNotifier.h"
 #include "app/LaterStarts.h"
+#include "app/LineModule.h"
 #include "app/LyricsModule.h"
 #include "app/ProcessLauncher.h"
 #include "app/QtDialogs.h"
 #include "app/WindowHub.h"
 #include "commandbox/CommandBox.h"
-#include "commandbox/CommandInterpreter.h"
 #include "commandbox/DocumentDispatcher.h"
-#include "commandbox/LineCompleter.h"
-#include "components/CalculatorModule.h"
 #include "components/MediaPlayer.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
-#include "core/ApplicationCatalog.h"
-#include "core/LearntPicks.h"
-#include "core/LineHistory.h"
 #include "core/MemoryTrim.h"
 #include "core/PluginCatalog.h"
 #include "core/Services.h"
@@ -34,7 +29,6 @@ namespace mirato {
 
 class DesktopAnswersModule;
 class DesktopChoices;
-class RunningApplications;
 class InstanceChannel;
 class PlatformBackends;
 class PowerSavingModule;
@@ -117,13 +111,7 @@ private:
     WindowHub windows_;
     Services services_;
     PlayerCommands playerCommands_;
-    ApplicationCatalog applications_;
-    CalculatorModule calculator_;  // loaded the first time a line looks like a calculation
-    LineHistory history_;
-    LearntPicks picks_;                             // kept and cleared with the history
-    std::unique_ptr<RunningApplications> running_;  // applications to switch to
-    CommandInterpreter interpreter_;
-    LineCompleter completer_;  // offers the names the interpreter's rules know
+    LineModule lines_;  // what the box does with a line
     DocumentDispatcher documents_;
     CommandBox commandBox_;
     // The desktop's media keys and sound menu, once the player exists.

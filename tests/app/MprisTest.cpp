@@ -7,8 +7,12 @@
 #include <QTest>
 
 #include "app/MprisService.h"
+#include "app/SoundMenuModule.h"
 #include "components/MediaPlayer.h"
+#include "core/AppState.h"
+#include "core/Settings.h"
 #include "support/MediaFiles.h"
+#include "support/Recorders.h"
 #include "support/TempEnvironment.h"
 
 using namespace mirato;
@@ -85,6 +89,40 @@ TEST(MprisTest, PropertiesFollowPlaybackAndMethodsAct) {
     EXPECT_EQ(seeked.count(), 1);
     player.call("Stop");
     EXPECT_EQ(player.property("PlaybackStatus").toString(), "Stopped");
+}
+
+// The sound menu comes with the player, and what it asks reaches the windows, the player's
+// modes (kept for the next start) and the end of the program.
+TEST(MprisTest, TheSoundMenuComesWithThePlayerAndIsHeard) {
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    TempEnvironment env;
+    env.set("MIRATO_AUDIO_OUTPUT", "null");
+    AppState state;
+    Settings settings{Settings::defaultFilePath()};
+    MediaPlayer media{std::make_unique<EngineLoader>(MIRATO_TEST_BACKEND_DIR)};
+    mirato::test::RecordingWindows windows;
+    SoundMenuModule module(state, media, settings, windows);
+    QSignalSpy quit(&module, &SoundMenuModule::quitRequested);
+    const auto interface = [](const char* name) {
+        return std::make_unique<QDBusInterface>(MprisService::kService, MprisService::kPath, name);
+    };
+    EXPECT_FALSE(interface("org.mpris.MediaPlayer2")->isValid());  // no player yet
+
+    state.setPlayerLoaded(true);
+    const auto root = interface("org.mpris.MediaPlayer2");
+    const auto player = interface("org.mpris.MediaPlayer2.Player");
+    ASSERT_TRUE(player->isValid());
+    root->call("Raise");
+    EXPECT_EQ(windows.playerShown, 1);
+    player->setProperty("LoopStatus", "Playlist");
+    player->setProperty("Shuffle", true);
+    EXPECT_EQ(player->property("LoopStatus").toString(), "Playlist");
+    EXPECT_TRUE(player->property("Shuffle").toBool());
+    EXPECT_EQ(settings.read("RPlay"), "True");
+    EXPECT_EQ(settings.read("RndPlay"), "True");
+    root->call("Quit");
+    EXPECT_EQ(quit.count(), 1);
 }
 
 }  // namespace

@@ -33,14 +33,14 @@ void CalculatorModule::load() {
     CalculationEngine* engine = factory ? factory->createCalculationEngine() : nullptr;
     if (!engine)
         qCWarning(lcCalculator) << "no calculator:" << path_ << loader.errorString();
-    {
-        QMutexLocker lock(&mutex_);
-        engine_ = engine;
-        stage_ = engine ? Stage::Loaded : Stage::Failed;
-        loaded_.wakeAll();
-    }
+    QMutexLocker lock(&mutex_);
+    engine_ = engine;
+    stage_ = engine ? Stage::Loaded : Stage::Failed;
+    // Told before the lock goes: a calculator let go meanwhile waits for it in its destructor,
+    // and then takes the message back with it.
     if (engine)
         QMetaObject::invokeMethod(this, &Calculator::ready, Qt::QueuedConnection);
+    loaded_.wakeAll();
 }
 
 std::optional<QString> CalculatorModule::answer(const QString& line) {

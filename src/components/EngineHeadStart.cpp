@@ -30,12 +30,11 @@ std::unique_ptr<EngineHeadStart> EngineHeadStart::forDocument(const QString& doc
 EngineHeadStart::EngineHeadStart(QString location, int volume, Loudness loudness,
                                  QString engineFolder)
     : location_(std::move(location)), volume_(volume), loudness_(loudness) {
-    worker_ = std::thread([this, folder = std::move(engineFolder)] { run(folder); });
+    worker_.start([this, folder = std::move(engineFolder)] { run(folder); });
 }
 
 EngineHeadStart::~EngineHeadStart() {
-    if (worker_.joinable())
-        worker_.join();
+    worker_.join();
     if (engine_)
         engine_->stop();
 }
@@ -61,8 +60,7 @@ void EngineHeadStart::run(const QString& engineFolder) {
 }
 
 std::unique_ptr<PlaybackEngine> EngineHeadStart::take(QString* engineName) {
-    if (worker_.joinable())
-        worker_.join();
+    worker_.join();
     if (engineName)
         *engineName = engineName_;
     return std::move(engine_);

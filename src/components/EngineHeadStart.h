@@ -2,10 +2,10 @@
 
 #include <QString>
 #include <memory>
-#include <thread>
 
 #include "components/PlaybackEngine.h"
 #include "core/Loudness.h"
+#include "core/WorkerThread.h"
 
 namespace mirato {
 
@@ -42,7 +42,7 @@ private:
     Loudness loudness_;
     QString engineName_;
     std::unique_ptr<PlaybackEngine> engine_;
-    std::thread worker_;
+    WorkerThread worker_;
 };
 
 }  // namespace mirato

@@ -13,8 +13,7 @@ ApplicationCatalog::ApplicationCatalog(QStringList dataFolders, QObject* parent)
     : QObject(parent), dataFolders_(std::move(dataFolders)) {}
 
 ApplicationCatalog::~ApplicationCatalog() {
-    if (worker_.joinable())
-        worker_.join();
+    worker_.join();  // before the result it writes goes
 }
 
 ApplicationFilter ApplicationCatalog::sessionFilter(Language programLanguage) {
@@ -39,14 +38,13 @@ void ApplicationCatalog::startReading() {
         readAgain_ = true;
         return;
     }
-    if (worker_.joinable())
-        worker_.join();  // done: it has handed its result over
+    worker_.join();  // done: it has handed its result over
     // Taken before reading: a change made while the worker reads is seen next time.
     readStamps_ = folderStamps();
     const QStringList folders = dataFolders_;
     const ApplicationFilter filter = filter_;
     reading_ = true;
-    worker_ = std::thread([this, folders, filter] {
+    worker_.start([this, folders, filter] {
         auto found = scanApplications(folders, filter);
         {
             const std::lock_guard lock(resultLock_);

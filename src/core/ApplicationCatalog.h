@@ -6,9 +6,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 #include "core/Language.h"
+#include "core/WorkerThread.h"
 #include "platform/FileStamp.h"
 #include "platform/InstalledApplications.h"
 
@@ -57,8 +57,7 @@ private:
     QList<InstalledApplication> applications_;
     QHash<QString, qsizetype> byName_;
     QList<std::optional<FileStamp>> readStamps_;  // the folders as the last reading found them
-    // A plain thread: it needs no event loop, and a QThread's costs memory that stays.
-    std::thread worker_;
+    WorkerThread worker_;                         // reads the entries, then ends
     std::mutex resultLock_;
     std::optional<QList<InstalledApplication>> result_;  // read, not yet taken
     bool reading_ = false;

@@ -9,12 +9,12 @@
 #include <QTest>
 #include <clocale>
 #include <string>
-#include <thread>
 
 #include "components/MediaPlayer.h"
 #include "core/AppState.h"
 #include "core/MediaText.h"
 #include "core/Settings.h"
+#include "core/WorkerThread.h"
 #include "lyrics/LyricSync.h"
 #include "support/MediaFiles.h"
 #include "support/TempEnvironment.h"
@@ -345,12 +345,14 @@ TEST_F(MediaPlayerTest, ASongBegunAtStartIsTakenOverAsItPlays) {
     }
 }
 
-// The head start finds its engine on a thread of its own, which then ends; on Windows a thread
-// that had matched a name filter on its way brought the program down as it ended, one in a few.
+// The head start finds its engine on a thread of its own, which then ends; on Windows such a
+// thread that read files or matched a name filter on its way brought the program down as it
+// ended, one in a few.
 TEST(EngineLoaderThreadTest, TheEngineFolderIsReadOnThreadsThatEnd) {
     for (int i = 0; i < 64; ++i) {
         QString engine;
-        std::thread worker([&engine] {
+        WorkerThread worker;
+        worker.start([&engine] {
             EngineLoader loader(MIRATO_TEST_BACKEND_DIR);
             engine = loader.engineFor(QStringLiteral("/music/song.mp3"));
         });

@@ -90,9 +90,12 @@ wine "$program" 'C:\some folder\words.txt' >>"$log" 2>&1 || fail "a second start
 within shows || fail "the box went away at a second start"
 
 # A song opened with the program plays: its samples reach the output, the player shows, and its
-# lyrics are found online and kept beside it. Five seconds of silence, 8 kHz mono, as a WAV.
+# lyrics are found online and kept beside it. Two minutes of silence, 8 kHz mono, as a WAV: the
+# PCM output does not keep time, and the lyrics are asked for once the song's length is read,
+# while it plays; the player window opens meanwhile, so a short song (five seconds were) could
+# end before the program looked.
 mkdir -p "$WINEPREFIX/drive_c/music"
-silent_wav "$WINEPREFIX/drive_c/music/The Band - Song Title.wav" 8000 1 8 5
+silent_wav "$WINEPREFIX/drive_c/music/The Band - Song Title.wav" 8000 1 8 120
 # Opened as a double click opens it: a second start hands it over.
 wine "$program" 'C:\music\The Band - Song Title.wav' >>"$log" 2>&1 || fail "a start with a song failed"
 heard() { [ -s "$work/heard.pcm" ]; }

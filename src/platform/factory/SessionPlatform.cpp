@@ -3,13 +3,14 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include "platform/InstanceChannel.h"
 #include "platform/XdgApplications.h"
 #include "platform/dbus/BusActivatedApplications.h"
 #include "platform/dbus/DBusDesktopSearch.h"
 #include "platform/dbus/SessionBusIdleClock.h"
+#include "platform/factory/HostPlatform.h"
 #include "platform/portal/PortalShortcut.h"
 #include "platform/posix/PosixEndSignals.h"
-#include "platform/posix/PosixInstanceChannel.h"
 #include "platform/wayland/WaylandIdleClock.h"
 #include "platform/wayland/WlrRunningApplications.h"
 #include "platform/x11/X11IdleClock.h"
@@ -19,13 +20,6 @@
 #include "platform/xdg/XdgLoginEntry.h"
 
 namespace mirato {
-
-SessionPlatform::Session SessionPlatform::sessionOf(const QProcessEnvironment& environment) {
-    if (!environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
-        environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland"))
-        return Session::Wayland;
-    return Session::X11;
-}
 
 SessionPlatform::ShortcutBackend SessionPlatform::shortcutBackendFor(Session session) {
     // On XWayland a key grab only sees keys while one of our own windows has the focus.
@@ -38,17 +32,11 @@ SessionPlatform::IdleBackend SessionPlatform::idleBackendFor(Session session) {
                                        : IdleBackend::X11Counter;
 }
 
-void SessionPlatform::preferXWayland(const QProcessEnvironment& environment) {
-    if (sessionOf(environment) == Session::Wayland &&
-        !environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-}
-
 SessionPlatform::SessionPlatform(const QProcessEnvironment& environment)
     : session_(sessionOf(environment)) {}
 
 std::unique_ptr<InstanceChannel> SessionPlatform::instanceChannel() {
-    return std::make_unique<PosixInstanceChannel>();
+    return HostPlatform::instanceChannel();
 }
 
 std::unique_ptr<GlobalShortcut> SessionPlatform::globalShortcut() {

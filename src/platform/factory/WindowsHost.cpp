@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QtGlobal>
 
+#include "platform/InstanceChannel.h"
 #include "platform/ProgramFolder.h"
 #include "platform/factory/HostPlatform.h"
 #include "platform/factory/WindowsPlatform.h"
@@ -14,6 +15,10 @@ void prepareSession() {
     const QByteArray folder = QDir::toNativeSeparators(ProgramFolder::path()).toLocal8Bit();
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", path.isEmpty() ? folder : folder + ';' + path);
+}
+
+std::unique_ptr<InstanceChannel> instanceChannel() {
+    return WindowsPlatform().instanceChannel();
 }
 
 std::unique_ptr<PlatformBackends> backends() {

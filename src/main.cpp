@@ -1,10 +1,9 @@
-#include <QApplication>
 #include <QDir>
+#include <QString>
 #include <cstdio>
 #include <memory>
 
-#include "app/Application.h"
-#include "app/StartupWarmUp.h"
+#include "Program.h"
 #include "components/EngineHeadStart.h"
 #include "core/ProcessMemory.h"
 #include "core/StartDocument.h"
@@ -48,8 +47,7 @@ int main(int argc, char* argv[]) {
         std::puts("Mirato V3.0");
         return 0;
     }
-    const std::unique_ptr<mirato::PlatformBackends> platform = mirato::HostPlatform::backends();
-    const std::unique_ptr<mirato::InstanceChannel> instance = platform->instanceChannel();
+    std::unique_ptr<mirato::InstanceChannel> instance = mirato::HostPlatform::instanceChannel();
     if (commandLine == QLatin1String("--toggle")) {
         const bool sent = instance->send(QLatin1String(mirato::InstanceChannel::kToggle));
         if (!sent)
@@ -72,16 +70,6 @@ int main(int argc, char* argv[]) {
     // while the box comes up.
     std::unique_ptr<mirato::EngineHeadStart> headStart =
         mirato::EngineHeadStart::forDocument(document);
-    mirato::StartupWarmUp warmUp;
-    QApplication qtApp(argc, argv);
-    warmUp.applicationCreated();
-    QApplication::setApplicationName(QStringLiteral("Mirato"));
-    QApplication::setDesktopFileName(QLatin1String(mirato::kApplicationId));
-    QApplication::setQuitOnLastWindowClosed(false);
-    instance->listen();
-    mirato::Application app(*platform, instance.get());
-    app.start(document, std::move(headStart));
-    const int code = QApplication::exec();
-    warmUp.finish();
-    return code;
+    mirato::ProgramStart start{&argc, argv, document, std::move(instance), std::move(headStart)};
+    return mirato::startProgram(start);
 }

@@ -23,7 +23,7 @@ report=$(lintian --no-tag-display-limit "$deb" 2>&1 | grep -E '^(E|W): ')
 $report"
 
 dpkg-deb -x "$deb" "$out/root"
-for binary in usr/bin/mirato usr/lib/mirato/backends/libmirato-mpv.so \
+for binary in usr/bin/mirato usr/lib/mirato/program/libmirato-program.so usr/lib/mirato/backends/libmirato-mpv.so \
     usr/lib/mirato/backends/libmirato-fluidsynth.so; do
     readelf -S "$out/root/$binary" | grep -q '\.debug_info' && fail "$binary is not stripped"
 done

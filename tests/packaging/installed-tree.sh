@@ -7,7 +7,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
-for file in bin/mirato lib/mirato/backends/libmirato-mpv.so lib/mirato/backends/libmirato-fluidsynth.so \
+for file in bin/mirato lib/mirato/program/libmirato-program.so lib/mirato/backends/libmirato-mpv.so lib/mirato/backends/libmirato-fluidsynth.so \
     lib/mirato/Plugin/ZuzAzedod/ZuzAzedod lib/mirato/Plugin/ZuzAzedod/setting.ini \
     share/mirato/skin/other/Help_ENG.txt share/mirato/skin/other/Help_CHS.txt \
     share/mirato/skin/other/Help_CHT.txt share/mirato/skin/other/run.ico \

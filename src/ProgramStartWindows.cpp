@@ -1,0 +1,10 @@
+#include "Program.h"
+
+namespace mirato {
+
+// Windows loads the whole program at once.
+int startProgram(ProgramStart& start) {
+    return runProgram(start);
+}
+
+}  // namespace mirato

@@ -43,9 +43,9 @@ chmod +x "$work/stand-ins/xdg-open"
 export PATH="$work/stand-ins:$PATH"
 
 # The lyrics service is a stand-in on 127.0.0.1, started under Wine, which the installed
-# plug-in asks; "Find lyrics online" is ticked.
+# plug-in asks; "Find lyrics online" is ticked. It knows the song below, two minutes long.
 wine "$build/tests/windows/mirato-lyrics-stand-in.exe" "$(winepath -w "$work/port")" \
-    "$(winepath -w "$work/requests.log")" 5 '[00:00.50]Hello' >>"$log" 2>&1 &
+    "$(winepath -w "$work/requests.log")" 120 '[00:00.50]Hello' >>"$log" 2>&1 &
 listening() { [ -s "$work/port" ]; }
 WITHIN_SECONDS=30 within listening || fail "the lyrics service's stand-in did not start"
 printf '[title]\r\nenglish=Lyrics Search\r\n\r\n[service]\r\nurl=http://127.0.0.1:%s\r\n' \
